@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+
+namespace ravemo {
+
+// One byte-wide I/O port access, synchronous, with nothing returned or examined: the whole of
+// what the instrument needs from the machine. Data register at Address1, status at Address1+1.
+//
+// To add a back end (another driver, another bus): derive, implement write() and read(), and
+// let PortChoice create it. Keep failures out of these two calls: report them when the back end
+// is opened, where the user can still act on them.
+class PortIo {
+public:
+    virtual ~PortIo() = default;
+    virtual void write(std::uint16_t address, std::uint8_t value) = 0;
+    virtual std::uint8_t read(std::uint16_t address) = 0;
+};
+
+}  // namespace ravemo

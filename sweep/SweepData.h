@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace ravemo {
+
+// The three sample arrays, indices 0..Champ, created once zero-filled and never resized:
+// raw return-loss and phase readings (0..1023, single precision) and the tuning word last
+// computed for each index (double). Owned by the application and handed by reference to the
+// sweep, the chart and the file commands.
+struct SweepData {
+    explicit SweepData(std::int32_t champ)
+        : ReturnLossSamples(static_cast<std::size_t>(champ) + 1U, 0.0F),
+          PhaseSamples(static_cast<std::size_t>(champ) + 1U, 0.0F),
+          DdsWords(static_cast<std::size_t>(champ) + 1U, 0.0) {}
+
+    std::vector<float> ReturnLossSamples;
+    std::vector<float> PhaseSamples;
+    std::vector<double> DdsWords;
+
+    std::int32_t champ() const { return static_cast<std::int32_t>(DdsWords.size()) - 1; }
+};
+
+}  // namespace ravemo
