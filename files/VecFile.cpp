@@ -3,8 +3,45 @@
 #include <QtEndian>
 
 namespace ravemo {
+namespace {
 
-qint64 VecFileSize(std::int32_t champ) { return 16 * (static_cast<qint64>(champ) + 1) + 8; }
+float floatAt(const char* raw) { return qFromLittleEndian<float>(raw); }
+double doubleAt(const char* raw) { return qFromLittleEndian<double>(raw); }
+
+QString sizeMismatchMessage(qint64 actual, std::int32_t champ) {
+    QString text = QStringLiteral(
+                       "The file is %1 bytes long, but a sweep file of this program "
+                       "is %2 bytes long.")
+                       .arg(actual)
+                       .arg(VecFileSize(champ));
+    if (const auto fileChamp = ChampOfVecFileSize(actual)) {
+        text += QStringLiteral(
+                    " This file holds a sweep of %1 points (Champ %2); this program is set up "
+                    "for Champ %3. To read it, set Champ=%2 in section PARAMETERS of "
+                    "ravemo.ini and restart the program.")
+                    .arg(static_cast<qint64>(*fileChamp) + 1)
+                    .arg(*fileChamp)
+                    .arg(champ);
+    } else {
+        text += QStringLiteral(" It is not a sweep file, or it is damaged.");
+    }
+    return text;
+}
+
+}  // namespace
+
+qint64 VecFileSize(std::int32_t champ) {
+    return kVecBytesPerPoint * (static_cast<qint64>(champ) + 1) + kVecLimitsBytes;
+}
+
+std::optional<std::int32_t> ChampOfVecFileSize(qint64 size) {
+    if (size < kVecLimitsBytes) return std::nullopt;
+    const qint64 arrayBytes = size - kVecLimitsBytes;
+    if (arrayBytes % kVecBytesPerPoint != 0) return std::nullopt;
+    const qint64 champ = arrayBytes / kVecBytesPerPoint - 1;
+    if (champ < 1 || champ > INT32_MAX - 1) return std::nullopt;
+    return static_cast<std::int32_t>(champ);
+}
 
 QByteArray EncodeVecFile(const SweepData& data, VecLimits limits) {
     QByteArray bytes;
@@ -24,6 +61,32 @@ QByteArray EncodeVecFile(const SweepData& data, VecLimits limits) {
     putFloat(limits.minMHz);
     putFloat(limits.maxMHz);
     return bytes;
+}
+
+VecDecodeResult DecodeVecFile(const QByteArray& bytes, std::int32_t champ) {
+    VecDecodeResult result;
+    if (champ < 0 || bytes.size() != VecFileSize(champ)) {
+        result.error = sizeMismatchMessage(bytes.size(), champ);
+        return result;
+    }
+    VecFileContents contents{SweepData(champ), {}};
+    const char* raw = bytes.constData();
+    for (float& v : contents.data.ReturnLossSamples) {
+        v = floatAt(raw);
+        raw += 4;
+    }
+    for (float& v : contents.data.PhaseSamples) {
+        v = floatAt(raw);
+        raw += 4;
+    }
+    for (double& v : contents.data.DdsWords) {
+        v = doubleAt(raw);
+        raw += 8;
+    }
+    contents.limits.minMHz = floatAt(raw);
+    contents.limits.maxMHz = floatAt(raw + 4);
+    result.contents = std::move(contents);
+    return result;
 }
 
 }  // namespace ravemo

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
+
 #include <QByteArray>
+#include <QString>
 
 #include "sweep/SweepData.h"
 
@@ -8,13 +12,35 @@ namespace ravemo {
 
 // The sweep file (.vec): little-endian, headerless: ReturnLossSamples, PhaseSamples (float),
 // DdsWords (double), each over 0..Champ, then the lower and upper limits in MHz (float).
-// 16 (Champ + 1) + 8 bytes.
+// 16 (Champ + 1) + 8 bytes. The file records no count: only a program set up for the same
+// Champ reads it back.
 struct VecLimits {
     float minMHz = 0.0F;
     float maxMHz = 0.0F;
 };
 
+inline constexpr qint64 kVecBytesPerPoint = 16;  // two floats and a double
+inline constexpr qint64 kVecLimitsBytes = 8;     // two floats
+
 qint64 VecFileSize(std::int32_t champ);
+
+// The Champ a file of `size` bytes was written with, if the size fits one (at least 1).
+std::optional<std::int32_t> ChampOfVecFileSize(qint64 size);
+
 QByteArray EncodeVecFile(const SweepData& data, VecLimits limits);
+
+struct VecFileContents {
+    SweepData data;
+    VecLimits limits;
+};
+
+// Either the contents or, when the size does not match `champ`, a message that names the
+// expected and the actual size and the point count the file holds, where it fits one.
+struct VecDecodeResult {
+    std::optional<VecFileContents> contents;
+    QString error;
+};
+
+VecDecodeResult DecodeVecFile(const QByteArray& bytes, std::int32_t champ);
 
 }  // namespace ravemo

@@ -1,0 +1,148 @@
+#include "files/FileCommands.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <optional>
+
+#include <QDir>
+
+#include "common/NumberText.h"
+#include "files/CsvExport.h"
+#include "files/SafeFileIo.h"
+#include "files/TableExport.h"
+#include "files/TouchstoneExport.h"
+
+namespace ravemo {
+namespace {
+
+const QString kWarningTitle = QStringLiteral("Warning");
+constexpr int kHoldTicked = 1;
+
+QString quotedName(const QString& fileName) {
+    return u'"' + QDir::toNativeSeparators(fileName) + u'"';
+}
+
+// A limit box as a single-precision number of MHz, if it holds one that fits.
+std::optional<float> limitOf(const QString& text, const QLocale& locale) {
+    const std::optional<double> value = NumberText::parseLocaleNumber(text, locale);
+    if (!value || std::fabs(*value) > std::numeric_limits<float>::max()) return std::nullopt;
+    return static_cast<float>(*value);
+}
+
+}  // namespace
+
+FileCommands::FileCommands(SweepData& data, const Settings& settings, FileDialog& dialog,
+                           FileCommandControls& controls, MessageReporter& reporter, QLocale locale)
+    : data_(data),
+      settings_(settings),
+      dialog_(dialog),
+      controls_(controls),
+      reporter_(reporter),
+      locale_(std::move(locale)) {}
+
+FileCommandOutcome FileCommands::open() {
+    controls_.setHoldValue(kHoldTicked);
+    dialog_.setFilter(QString::fromLatin1(kOpenFilter));
+    dialog_.setFilterIndex(static_cast<int>(SaveFilterEntry::SweepFile));
+    if (!dialog_.showOpen()) return FileCommandOutcome::Cancelled;
+    return LoadVecFile();
+}
+
+FileCommandOutcome FileCommands::save() {
+    controls_.setHoldValue(kHoldTicked);
+    dialog_.setFilter(QString::fromLatin1(kSaveFilter));
+    if (!dialog_.showSave()) return FileCommandOutcome::Cancelled;
+    switch (dialog_.filterIndex()) {
+        case static_cast<int>(SaveFilterEntry::SweepFile):
+            return SaveVecFile();
+        case static_cast<int>(SaveFilterEntry::Touchstone):
+            return ExportTouchstone();
+        case static_cast<int>(SaveFilterEntry::Table):
+            return ExportTable();
+        default:  // the CSV entry, and any other index as always
+            return ExportCsv();
+    }
+}
+
+FileCommandOutcome FileCommands::LoadVecFile() {
+    const QString fileName = dialog_.fileName();
+    const FileReadResult read = ReadWholeFile(fileName);
+    QString problem = read.error;
+    std::optional<VecFileContents> contents;
+    if (read.bytes) {
+        VecDecodeResult decoded = DecodeVecFile(*read.bytes, data_.champ());
+        problem = decoded.error;
+        contents = std::move(decoded.contents);
+    }
+    if (!contents) {
+        reporter_.reportError(kWarningTitle, QStringLiteral("Could not open %1: %2\nThe sweep "
+                                                            "on screen is unchanged.")
+                                                 .arg(quotedName(fileName), problem));
+        return FileCommandOutcome::Failed;
+    }
+    const SweepData& loaded = contents->data;
+    std::copy(loaded.ReturnLossSamples.begin(), loaded.ReturnLossSamples.end(),
+              data_.ReturnLossSamples.begin());
+    std::copy(loaded.PhaseSamples.begin(), loaded.PhaseSamples.end(), data_.PhaseSamples.begin());
+    std::copy(loaded.DdsWords.begin(), loaded.DdsWords.end(), data_.DdsWords.begin());
+    limits_ = contents->limits;
+    controls_.setLowerLimitText(NumberText::generalFormat(limits_.minMHz, locale_));
+    controls_.setUpperLimitText(NumberText::generalFormat(limits_.maxMHz, locale_));
+    return FileCommandOutcome::Done;
+}
+
+FileCommandOutcome FileCommands::SaveVecFile() {
+    if (!readLimitBoxes()) return FileCommandOutcome::Failed;
+    dialog_.setFilterIndex(static_cast<int>(SaveFilterEntry::CsvExport));
+    return writeFile(EncodeVecFile(data_, limits_));
+}
+
+FileCommandOutcome FileCommands::ExportCsv() {
+    if (!readLimitBoxes()) return FileCommandOutcome::Failed;
+    dialog_.setFilterIndex(static_cast<int>(SaveFilterEntry::SweepFile));
+    return writeFile(EncodeCsvExport(data_, limits_, locale_));
+}
+
+FileCommandOutcome FileCommands::ExportTouchstone() {
+    dialog_.setFilterIndex(static_cast<int>(SaveFilterEntry::SweepFile));
+    return writeFile(EncodeTouchstone(data_, settings_.Step));
+}
+
+FileCommandOutcome FileCommands::ExportTable() {
+    dialog_.setFilterIndex(static_cast<int>(SaveFilterEntry::SweepFile));
+    return writeFile(EncodeSweepTable(data_, settings_.Step));
+}
+
+bool FileCommands::readLimitBoxes() {
+    const QString lowerText = controls_.lowerLimitText();
+    const QString upperText = controls_.upperLimitText();
+    const std::optional<float> lower = limitOf(lowerText, locale_);
+    const std::optional<float> upper = limitOf(upperText, locale_);
+    if (!lower || !upper) {
+        const QString which = !lower ? QStringLiteral("lower") : QStringLiteral("upper");
+        const QString text = !lower ? lowerText : upperText;
+        reporter_.reportError(
+            kWarningTitle,
+            QStringLiteral("The %1 sweep limit \"%2\" is not a number. Enter the limit in MHz "
+                           "(for example %3) and save again. Nothing was written.")
+                .arg(which, text, NumberText::generalFormat(1.8F, locale_)));
+        return false;
+    }
+    limits_ = {*lower, *upper};
+    return true;
+}
+
+FileCommandOutcome FileCommands::writeFile(const QByteArray& bytes) {
+    const QString fileName = dialog_.fileName();
+    if (const std::optional<QString> failure = WriteFileAtomically(fileName, bytes)) {
+        reporter_.reportError(kWarningTitle,
+                              QStringLiteral("Could not save to %1: %2\nAn existing file of "
+                                             "that name is unchanged.")
+                                  .arg(quotedName(fileName), *failure));
+        return FileCommandOutcome::Failed;
+    }
+    return FileCommandOutcome::Done;
+}
+
+}  // namespace ravemo

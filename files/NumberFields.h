@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+namespace ravemo {
+
+// A number for the machine-readable exports: point decimal whatever the locale (printf would
+// follow the process locale that Qt sets), at most `significant` digits, "nan", "inf", "-inf".
+std::string MachineNumber(double value, int significant);
+
+}  // namespace ravemo

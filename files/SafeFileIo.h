@@ -1,0 +1,21 @@
+#pragma once
+
+#include <optional>
+
+#include <QByteArray>
+#include <QString>
+
+namespace ravemo {
+
+// Writes `bytes` to `path` through a temporary file that replaces the old file only when it is
+// complete, so a failure never destroys the previous file. Nothing on success, else the reason.
+std::optional<QString> WriteFileAtomically(const QString& path, const QByteArray& bytes);
+
+// Reads a whole existing file (a missing file is never created).
+struct FileReadResult {
+    std::optional<QByteArray> bytes;
+    QString error;  // the reason, when bytes is empty
+};
+FileReadResult ReadWholeFile(const QString& path);
+
+}  // namespace ravemo

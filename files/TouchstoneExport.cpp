@@ -1,0 +1,64 @@
+#include "files/TouchstoneExport.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "files/NumberFields.h"
+#include "files/SweptPoints.h"
+#include "sweep/MeasurementRules.h"
+
+namespace ravemo {
+namespace {
+
+constexpr double kHzPerMHz = 1e6;
+constexpr int kFrequencyDigits = 9;
+constexpr int kValueDigits = 6;
+
+const char* const kOptionLine = "# MHZ S MA R 50\n";
+
+std::string programComment() {
+    return "! Ravemo " + std::to_string(RAVEMO_VERSION_MAJOR) + "." +
+           std::to_string(RAVEMO_VERSION_MINOR) + "." + std::to_string(RAVEMO_VERSION_PATCH) +
+           " one-port sweep\n"
+           "! The instrument does not measure the sign of the phase: the angles assume an\n"
+           "! inductive reactance (positive angle). |S11| = 10^(-|return loss| / 20).\n";
+}
+
+struct TouchstonePoint {
+    double frequencyMHz;
+    double magnitude;
+    double angleDegrees;
+};
+
+}  // namespace
+
+QByteArray EncodeTouchstone(const SweepData& data, std::int32_t step) {
+    std::vector<TouchstonePoint> points;
+    for (const std::int32_t i : SweptIndices(data, step)) {
+        const auto at = static_cast<std::size_t>(i);
+        const double returnLoss = ReturnLossDb(data.ReturnLossSamples[at]);
+        points.push_back({WordFrequencyHz(data.DdsWords[at]) / kHzPerMHz,
+                          std::pow(10.0, -std::fabs(returnLoss) / kDbPerRatioDecade),
+                          PhaseDegrees(data.PhaseSamples[at])});
+    }
+    // Readers want strictly ascending frequencies: a sweep from a higher to a lower limit is
+    // turned round, and a repeated frequency keeps its first point.
+    std::stable_sort(points.begin(), points.end(),
+                     [](const auto& a, const auto& b) { return a.frequencyMHz < b.frequencyMHz; });
+    points.erase(
+        std::unique(points.begin(), points.end(),
+                    [](const auto& a, const auto& b) { return a.frequencyMHz == b.frequencyMHz; }),
+        points.end());
+
+    std::string text = kOptionLine;
+    text += programComment();
+    for (const auto& point : points) {
+        text += MachineNumber(point.frequencyMHz, kFrequencyDigits) + ' ' +
+                MachineNumber(point.magnitude, kValueDigits) + ' ' +
+                MachineNumber(point.angleDegrees, kValueDigits) + '\n';
+    }
+    return QByteArray::fromStdString(text);
+}
+
+}  // namespace ravemo

@@ -1,0 +1,247 @@
+#include "files/FileCommands.h"
+
+#include <sys/resource.h>
+
+#include <bit>
+#include <csignal>
+#include <cstring>
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include "FileTestDoubles.h"
+#include "files/CsvExport.h"
+
+namespace ravemo {
+namespace {
+
+using testing::FakeFileControls;
+using testing::RecordingReporter;
+using testing::ScriptedFileDialog;
+
+const QLocale kPointLocale(QLocale::English, QLocale::UnitedStates);
+const QLocale kCommaLocale(QLocale::German, QLocale::Germany);
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.readAll();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// One main window's worth of file-command collaborators over a temporary folder.
+struct FileCommandsBench {
+    explicit FileCommandsBench(std::int32_t champ = 4, QLocale locale = kPointLocale)
+        : data(champ), commands(data, settings, dialog, controls, reporter, locale) {
+        settings.Champ = champ;
+        settings.Step = 1;
+        for (std::int32_t i = 0; i <= champ; ++i) {
+            const auto at = static_cast<std::size_t>(i);
+            data.ReturnLossSamples[at] = static_cast<float>(100 + i);
+            data.PhaseSamples[at] = static_cast<float>(200 + i);
+            data.DdsWords[at] = 23860000.0 + i;
+        }
+    }
+    QString path(const char* name) const { return QDir(folder.path()).filePath(name); }
+    void answer(bool accept, const QString& file = {}, int filterIndex = 0) {
+        dialog.answers.push_back({accept, file, filterIndex});
+    }
+
+    QTemporaryDir folder;
+    Settings settings;
+    SweepData data;
+    ScriptedFileDialog dialog;
+    FakeFileControls controls;
+    RecordingReporter reporter;
+    FileCommands commands;
+};
+
+TEST(FileCommands, SaveThenOpenRestoresArraysBitForBitAndTheLimitBoxes) {
+    FileCommandsBench bench(6000, kCommaLocale);
+    bench.data.ReturnLossSamples[7] = std::bit_cast<float>(0x7FC0BEEFU);
+    bench.data.PhaseSamples[0] = -0.0F;
+    bench.data.DdsWords[6000] = std::bit_cast<double>(0xFFF0000000000123ULL);
+    const SweepData saved = bench.data;
+    bench.controls.lower = QStringLiteral("1,8");
+    bench.controls.upper = QStringLiteral("29.7");  // a point is read in a comma locale too
+    bench.answer(true, bench.path("a.vec"), 1);
+    EXPECT_EQ(bench.commands.save(), FileCommandOutcome::Done);
+    EXPECT_EQ(QFileInfo(bench.path("a.vec")).size(), 96024);
+
+    bench.data = SweepData(6000);
+    bench.controls.lower = bench.controls.upper = QStringLiteral("x");
+    bench.answer(true, bench.path("a.vec"));
+    EXPECT_EQ(bench.commands.open(), FileCommandOutcome::Done);
+    EXPECT_EQ(0, std::memcmp(bench.data.ReturnLossSamples.data(), saved.ReturnLossSamples.data(),
+                             4 * 6001));
+    EXPECT_EQ(0, std::memcmp(bench.data.PhaseSamples.data(), saved.PhaseSamples.data(), 4 * 6001));
+    EXPECT_EQ(0, std::memcmp(bench.data.DdsWords.data(), saved.DdsWords.data(), 8 * 6001));
+    EXPECT_EQ(bench.controls.lower, "1,8");
+    EXPECT_EQ(bench.controls.upper, "29,7");
+    EXPECT_TRUE(bench.reporter.messages.empty());
+}
+
+TEST(FileCommands, FiltersAndFilterIndexCarryFromOneCommandToTheNext) {
+    FileCommandsBench bench;
+    bench.answer(true, bench.path("a.vec"), 1);  // save: sweep file
+    bench.answer(true, bench.path("b.txt"));     // save: keeps the offered CSV entry
+    bench.answer(true, bench.path("c.vec"));     // save: offered the sweep-file entry again
+    bench.answer(true, bench.path("a.vec"));     // open
+    bench.answer(true, bench.path("d.s1p"), 3);  // save: Touchstone
+    bench.answer(true, bench.path("e.tsv"), 4);  // save: table
+    bench.commands.save();
+    bench.commands.save();
+    bench.commands.save();
+    bench.commands.open();
+    bench.commands.save();
+    bench.commands.save();
+    const auto& shown = bench.dialog.shown;
+    ASSERT_EQ(shown.size(), 6U);
+    const QString saveFilter = QString::fromLatin1(kSaveFilter);
+    EXPECT_EQ(shown[0].filter, saveFilter);
+    EXPECT_EQ(shown[1].filterIndex, 2);
+    EXPECT_EQ(shown[2].filterIndex, 1);
+    EXPECT_EQ(shown[3].filter, "Ravemo_Files (*.vec)|*.vec|");
+    EXPECT_EQ(shown[3].filterIndex, 1);
+    EXPECT_FALSE(shown[3].forSaving);
+    EXPECT_EQ(shown[4].filterIndex, 1);  // the open set it back to the sweep file
+    EXPECT_EQ(bench.dialog.index, 1);    // after the table export
+    // Entry 1 writes the binary file, entry 2 the text export, whatever the name says.
+    EXPECT_EQ(QFileInfo(bench.path("a.vec")).size(), 16 * 5 + 8);
+    EXPECT_TRUE(readFile(bench.path("b.txt")).startsWith("SAMPLE N\xB0;"));
+    EXPECT_TRUE(readFile(bench.path("d.s1p")).startsWith("# MHZ S MA R 50\n"));
+    EXPECT_TRUE(readFile(bench.path("e.tsv")).startsWith("index\tfrequency_hz"));
+    EXPECT_TRUE(bench.reporter.messages.empty());
+}
+
+TEST(FileCommands, CsvExportWritesEveryIndexWhateverTheStep) {
+    FileCommandsBench bench;
+    bench.settings.Step = 3;
+    bench.answer(true, bench.path("x.csv"), 2);
+    EXPECT_EQ(bench.commands.save(), FileCommandOutcome::Done);
+    EXPECT_EQ(readFile(bench.path("x.csv")),
+              EncodeCsvExport(bench.data, {1.0F, 50.0F}, kPointLocale));
+    EXPECT_EQ(bench.commands.limits().maxMHz, 50.0F);
+}
+
+TEST(FileCommands, HoldIsTickedFirstEvenWhenTheDialogIsCancelled) {
+    FileCommandsBench bench;
+    bench.answer(true, bench.path("a.vec"), 1);
+    bench.answer(false);  // save cancelled after a file was chosen before
+    bench.answer(false);  // open cancelled
+    bench.commands.save();
+    const QByteArray before = readFile(bench.path("a.vec"));
+    bench.data.ReturnLossSamples[1] = 5.0F;
+    EXPECT_EQ(bench.commands.save(), FileCommandOutcome::Cancelled);
+    EXPECT_EQ(bench.dialog.index, 2);  // a cancelled save leaves the index
+    EXPECT_EQ(bench.commands.open(), FileCommandOutcome::Cancelled);
+    EXPECT_EQ(bench.controls.holdSets, (std::vector<int>{1, 1, 1}));
+    EXPECT_EQ(readFile(bench.path("a.vec")), before);  // the earlier file is not rewritten
+    EXPECT_EQ(bench.data.ReturnLossSamples[1], 5.0F);  // nor read back
+    EXPECT_TRUE(bench.reporter.messages.empty());
+}
+
+TEST(FileCommands, ALimitBoxThatIsNoNumberRefusesTheSave) {
+    for (const int entry : {1, 2}) {
+        FileCommandsBench bench;
+        bench.controls.upper = QStringLiteral("fifty");
+        bench.answer(true, bench.path("a.vec"), entry);
+        EXPECT_EQ(bench.commands.save(), FileCommandOutcome::Failed);
+        EXPECT_FALSE(QFileInfo::exists(bench.path("a.vec")));
+        EXPECT_EQ(bench.dialog.index, entry);  // unchanged
+        ASSERT_EQ(bench.reporter.messages.size(), 1U);
+        EXPECT_EQ(bench.reporter.messages[0].title, "Warning");
+        EXPECT_TRUE(bench.reporter.messages[0].text.contains("\"fifty\" is not a number"));
+        EXPECT_EQ(bench.controls.hold, 1);
+    }
+}
+
+TEST(FileCommands, AFailedSaveIsReportedNamingTheFileAndTheReason) {
+    FileCommandsBench bench;
+    writeFile(bench.path("plain"), "not a folder");
+    bench.answer(true, bench.path("plain/x.vec"), 1);
+    bench.answer(true, bench.path("missing/x.csv"), 2);
+    bench.answer(true, bench.folder.path(), 3);
+    bench.answer(true, QString(), 4);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(bench.commands.save(), FileCommandOutcome::Failed);
+    EXPECT_EQ(readFile(bench.path("plain")), "not a folder");
+    EXPECT_FALSE(QFileInfo::exists(bench.path("missing")));
+    EXPECT_TRUE(QFileInfo(bench.folder.path()).isDir());
+    ASSERT_EQ(bench.reporter.messages.size(), 4U);
+    EXPECT_TRUE(bench.reporter.messages[0].text.contains(
+        QDir::toNativeSeparators(bench.path("plain/x.vec"))));
+    EXPECT_TRUE(bench.reporter.messages[1].text.contains("x.csv"));
+    EXPECT_TRUE(bench.reporter.messages[3].text.contains("No file name"));
+}
+
+// Makes every write beyond `bytes` fail (EFBIG), as a full disk would, for the test's span.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+
+  private:
+    rlimit saved_{};
+    void (*previousHandler_)(int) = nullptr;
+};
+
+TEST(FileCommands, AWriteThatFailsHalfwayLeavesThePreviousFileIntact) {
+    FileCommandsBench bench(6000);
+    const QString old = bench.path("old.vec");
+    writeFile(old, "previous contents");
+    bench.answer(true, old, 1);
+    bench.answer(true, bench.path("new.csv"), 2);
+    {
+        const FileSizeLimit limit(4096);
+        EXPECT_EQ(bench.commands.save(), FileCommandOutcome::Failed);
+        EXPECT_EQ(bench.commands.save(), FileCommandOutcome::Failed);
+    }
+    EXPECT_EQ(readFile(old), "previous contents");
+    EXPECT_FALSE(QFileInfo::exists(bench.path("new.csv")));
+    EXPECT_EQ(QDir(bench.folder.path()).entryList(QDir::Files), QStringList{"old.vec"});
+    ASSERT_EQ(bench.reporter.messages.size(), 2U);
+    EXPECT_TRUE(bench.reporter.messages[0].text.contains(QDir::toNativeSeparators(old)));
+}
+
+TEST(FileCommands, ARefusedOpenLeavesArraysAndBoxesAndCreatesNothing) {
+    FileCommandsBench bench;
+    const SweepData before = bench.data;
+    writeFile(bench.path("short.vec"), QByteArray(40, '\x7F'));  // a sweep of Champ 1
+    writeFile(bench.path("odd.vec"), QByteArray(50, '\x7F'));
+    bench.answer(true, bench.path("none.vec"));
+    bench.answer(true, bench.path("short.vec"));
+    bench.answer(true, bench.path("odd.vec"));
+    bench.answer(true, bench.folder.path());
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(bench.commands.open(), FileCommandOutcome::Failed);
+    EXPECT_FALSE(QFileInfo::exists(bench.path("none.vec")));
+    EXPECT_EQ(bench.data.ReturnLossSamples, before.ReturnLossSamples);
+    EXPECT_EQ(bench.data.PhaseSamples, before.PhaseSamples);
+    EXPECT_EQ(bench.data.DdsWords, before.DdsWords);
+    EXPECT_EQ(bench.controls.lower, "1");
+    EXPECT_EQ(bench.controls.upper, "50");
+    ASSERT_EQ(bench.reporter.messages.size(), 4U);
+    EXPECT_TRUE(bench.reporter.messages[0].text.contains("none.vec"));
+    EXPECT_TRUE(bench.reporter.messages[1].text.contains("2 points (Champ 1)"));
+    EXPECT_TRUE(bench.reporter.messages[1].text.contains("Champ 4"));
+    EXPECT_TRUE(bench.reporter.messages[2].text.contains("50 bytes"));
+}
+
+}  // namespace
+}  // namespace ravemo
