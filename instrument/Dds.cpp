@@ -33,6 +33,9 @@ void DdsUpdate(const PortLink& link) {
 }
 
 void DdsLoadWord(const PortLink& link, double word) {
+    // A word outside the frame (or NaN) would make the conversion below undefined; the sweep
+    // skips such points, so sending nothing keeps the synthesiser on its last good frequency.
+    if (!WordFitsFrame(word)) return;
     const auto n = static_cast<std::int32_t>(std::nearbyint(word));
     const auto bits = static_cast<std::uint32_t>(n);  // two's complement for negative words
     for (int b = 0; b < kWordBitsSent; ++b) {

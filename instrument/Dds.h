@@ -22,7 +22,8 @@ void DdsSendOne(const PortLink& link);   // 24, 25, 27
 void DdsUpdate(const PortLink& link);    // 24, 28, 24
 
 // Sends the 40-bit frame of one tuning word, least significant bit first, and pulses update:
-// word bits 0-30 (each after a yield), 0, 1, seven 0s. The caller guarantees WordFitsFrame.
+// word bits 0-30 (each after a yield), 0, 1, seven 0s. The caller guarantees WordFitsFrame;
+// a word that does not fit sends nothing at all.
 void DdsLoadWord(const PortLink& link, double word);
 
 // Loads the all-zero frame: 40 zero bits then the update pulse. No yields.

@@ -1,0 +1,114 @@
+#include "instrument/PortChoice.h"
+
+#include "instrument/DipoleModel.h"
+#include "instrument/DirectIoPort.h"
+#include "instrument/LoadModelText.h"
+#include "instrument/PpdevPort.h"
+#include "instrument/SimulatedInstrument.h"
+#ifdef _WIN32
+#include "instrument/InpoutPort.h"
+#endif
+
+namespace ravemo {
+namespace {
+constexpr const char* kAllowedChoices =
+    "allowed: sim, sim:MODEL (e.g. sim:rlc:r=50,l=1.2u,c=100p), ppdev, ppdev:/dev/parportN, "
+    "direct, inpout (Windows), or nothing for the port at Address1";
+
+OpenedPort simulator(std::unique_ptr<LoadModel> model, std::uint16_t dataAddress,
+                     SimulatedNoise noise) {
+    OpenedPort opened;
+    opened.description = QStringLiteral("simulated instrument (%1)").arg(model->description());
+    if (noise.steps != 0.0) opened.description += QStringLiteral(" with noise");
+    opened.port = std::make_unique<SimulatedInstrument>(std::move(model), dataAddress, noise);
+    opened.simulated = true;
+    return opened;
+}
+
+// The default simulator standing in for a port that could not be opened.
+OpenedPort fallback(const QString& problem, std::uint16_t dataAddress, bool realPortRequested,
+                    SimulatedNoise noise) {
+    OpenedPort opened = simulator(std::make_unique<DipoleModel>(), dataAddress, noise);
+    opened.problem = problem;
+    opened.realPortRequested = realPortRequested;
+    return opened;
+}
+
+OpenedPort hardware(PortOpening opening, std::uint16_t dataAddress, SimulatedNoise noise) {
+    if (!opening.port) return fallback(opening.problem, dataAddress, true, noise);
+    OpenedPort opened;
+    opened.port = std::move(opening.port);
+    opened.description = opening.description;
+    opened.simulated = false;
+    opened.realPortRequested = true;
+    return opened;
+}
+
+QString noAddressProblem(const QString& backEnd) {
+    return QStringLiteral(
+               "Address1 is 0, which means no port: set Address1 to the port's "
+               "address (e.g. 888 for 0x378) to use %1")
+        .arg(backEnd);
+}
+
+OpenedPort openDefaultHardware(std::uint16_t dataAddress, SimulatedNoise noise) {
+#ifdef _WIN32
+    return hardware(InpoutPort::open(dataAddress), dataAddress, noise);
+#else
+    return hardware(PpdevPort::openAtAddress(dataAddress), dataAddress, noise);
+#endif
+}
+}  // namespace
+
+OpenedPort OpenPort(const QString& choice, std::int16_t address1) {
+    return OpenPort(choice, address1, SimulatedNoise{});
+}
+
+OpenedPort OpenPort(const QString& choice, std::int16_t address1, SimulatedNoise noise) {
+    const auto dataAddress = static_cast<std::uint16_t>(address1);
+    const QString trimmed = choice.trimmed();
+    const qsizetype colon = trimmed.indexOf(QLatin1Char(':'));
+    const QString name = (colon < 0 ? trimmed : trimmed.left(colon)).trimmed().toLower();
+    const QString argument = colon < 0 ? QString() : trimmed.mid(colon + 1).trimmed();
+
+    if (name.isEmpty() && colon < 0) {
+        if (dataAddress == 0) return simulator(std::make_unique<DipoleModel>(), dataAddress, noise);
+        return openDefaultHardware(dataAddress, noise);
+    }
+    if (name == QLatin1String("sim")) {
+        ParsedLoadModel parsed = ParseLoadModel(argument);
+        if (!parsed.model) return fallback(parsed.error, dataAddress, false, noise);
+        return simulator(std::move(parsed.model), dataAddress, noise);
+    }
+    if (name == QLatin1String("ppdev")) {
+        if (!argument.isEmpty()) {
+            return hardware(PpdevPort::open(argument, dataAddress), dataAddress, noise);
+        }
+        if (dataAddress == 0) {
+            return fallback(noAddressProblem(QStringLiteral("ppdev")), 0, true, noise);
+        }
+        return hardware(PpdevPort::openAtAddress(dataAddress), dataAddress, noise);
+    }
+    if (name == QLatin1String("direct") && argument.isEmpty()) {
+        if (dataAddress == 0) {
+            return fallback(noAddressProblem(QStringLiteral("direct I/O")), 0, true, noise);
+        }
+        return hardware(DirectIoPort::open(dataAddress), dataAddress, noise);
+    }
+    if (name == QLatin1String("inpout") && argument.isEmpty()) {
+#ifdef _WIN32
+        if (dataAddress == 0) {
+            return fallback(noAddressProblem(QStringLiteral("inpout")), 0, true, noise);
+        }
+        return hardware(InpoutPort::open(dataAddress), dataAddress, noise);
+#else
+        return fallback(QStringLiteral("inpout exists only on Windows; on Linux use ppdev"),
+                        dataAddress, true, noise);
+#endif
+    }
+    return fallback(
+        QStringLiteral("unknown port choice '%1'; %2").arg(trimmed, QLatin1String(kAllowedChoices)),
+        dataAddress, false, noise);
+}
+
+}  // namespace ravemo
