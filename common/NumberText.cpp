@@ -1,5 +1,6 @@
 #include "common/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -11,6 +12,11 @@ QLocale& processLocale() {
     static QLocale locale = QLocale::system();
     return locale;
 }
+
+// 0.0001 is the smallest magnitude written without an exponent; 0.00001 reads 1E-05.
+constexpr int kSmallestPlainExponent = -4;
+// Stands in for an exponent too long to read: far beyond any double either way.
+constexpr long long kHugeExponent = 1'000'000'000LL;
 
 bool isSkippedBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\n'; }
 
@@ -44,7 +50,8 @@ QString general(Number value, int significant, const QLocale& locale, bool leadi
     const Scientific sci = toScientific(std::fabs(value), significant);
     QString text = value < 0 ? QStringLiteral("-") : QString();
     const int digitCount = static_cast<int>(sci.digits.size());
-    if (sci.exponent >= significant || sci.exponent < -5) {
+    // Plain form from 0.0001 up to (not including) 10^significant; exponent form outside.
+    if (sci.exponent >= significant || sci.exponent < kSmallestPlainExponent) {
         text += QChar(sci.digits[0]);
         if (digitCount > 1) text += point + QString::fromLatin1(sci.digits.substr(1));
         const int exponentMagnitude = std::abs(sci.exponent);
@@ -74,6 +81,51 @@ QString exportOf(Number value, int significant, const QLocale& locale) {
     return digits + u' ';
 }
 
+// For a number text that does not fit a double: true when it is too large rather than too
+// small. The text is digits with an optional sign, point and "e" exponent.
+bool isHugeRatherThanTiny(const std::string& number) {
+    const auto ePos = number.find('e');
+    long long exponent = 0;
+    if (ePos != std::string::npos) {
+        std::string exponentText = number.substr(ePos + 1);
+        if (!exponentText.empty() && exponentText.front() == '+') exponentText.erase(0, 1);
+        const auto parsed = std::from_chars(exponentText.data(),
+                                            exponentText.data() + exponentText.size(), exponent);
+        if (parsed.ec == std::errc::result_out_of_range) {
+            exponent = exponentText.front() == '-' ? -kHugeExponent : kHugeExponent;
+        }
+    }
+    // Power of ten of the first significant digit of the mantissa.
+    long long power = 0;
+    long long integerDigits = 0;
+    long long zerosAfterPoint = 0;
+    bool afterPoint = false;
+    bool significantSeen = false;
+    for (std::size_t i = 0; i < std::min(ePos, number.size()) && !significantSeen; ++i) {
+        const char c = number[i];
+        if (c == '.') {
+            afterPoint = true;
+        } else if (c >= '1' && c <= '9') {
+            significantSeen = true;
+        } else if (c == '0' && afterPoint) {
+            ++zerosAfterPoint;
+        }
+    }
+    if (!significantSeen) return false;
+    if (!afterPoint) {
+        // The first significant digit stands before the point: count the digits from it on.
+        std::size_t i = number.find_first_of("123456789");
+        while (i < number.size() && number[i] >= '0' && number[i] <= '9') {
+            ++integerDigits;
+            ++i;
+        }
+        power = integerDigits - 1;
+    } else {
+        power = -(zerosAfterPoint + 1);
+    }
+    return exponent + power > 0;
+}
+
 // Scans the leading number with the given decimal separators; blanks are skipped anywhere.
 double scanLeadingNumber(QStringView text, bool commaIsDecimal) {
     std::string number;
@@ -99,8 +151,7 @@ double scanLeadingNumber(QStringView text, bool commaIsDecimal) {
         } else if ((u == u'.' || (commaIsDecimal && u == u',')) && !seenPoint && !inExponent) {
             number.push_back('.');
             seenPoint = true;
-        } else if ((u == u'e' || u == u'E' || u == u'd' || u == u'D') && seenDigit &&
-                   !inExponent) {
+        } else if ((u == u'e' || u == u'E' || u == u'd' || u == u'D') && seenDigit && !inExponent) {
             number.push_back('e');
             inExponent = true;
             exponentStart = number.size();
@@ -114,7 +165,10 @@ double scanLeadingNumber(QStringView text, bool commaIsDecimal) {
     double value = 0.0;
     const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
-        return number.front() == '-' ? -HUGE_VAL : HUGE_VAL;
+        // Out of range either way: too large gives an infinity, too small a (signed) zero.
+        const bool negative = number.front() == '-';
+        if (isHugeRatherThanTiny(number)) return negative ? -HUGE_VAL : HUGE_VAL;
+        return negative ? -0.0 : 0.0;
     }
     return result.ec == std::errc() ? value : 0.0;
 }

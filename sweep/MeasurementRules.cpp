@@ -1,11 +1,17 @@
 #include "sweep/MeasurementRules.h"
 
 #include <cmath>
+#include <limits>
 
 namespace ravemo {
 
 SeriesImpedance SeriesFromReflection(double gammaRe, double gammaIm) {
     const double d = (1.0 - gammaRe) * (1.0 - gammaRe) + gammaIm * gammaIm;
+    // Total reflection at zero phase: both rules are 0 / 0.
+    if (d == 0.0) {
+        constexpr double kUndefined = std::numeric_limits<double>::quiet_NaN();
+        return {kUndefined, kUndefined};
+    }
     return {std::fabs((1.0 - gammaRe * gammaRe - gammaIm * gammaIm) / d * kReferenceOhms),
             std::fabs(2.0 * gammaIm / d * kReferenceOhms)};
 }
@@ -26,8 +32,8 @@ SampleValues ConvertSample(float returnLossRaw, float phaseRaw) {
     const auto rs = static_cast<float>(std::fabs((1.0 - gr * gr - gi * gi) / d * kReferenceOhms));
     const auto swr = static_cast<float>(
         std::fabs((static_cast<double>(rho) + 1.0) / (1.0 - static_cast<double>(rho))));
-    const auto z = static_cast<float>(std::sqrt(static_cast<double>(xs) * xs +
-                                                static_cast<double>(rs) * rs));
+    const auto z =
+        static_cast<float>(std::sqrt(static_cast<double>(xs) * xs + static_cast<double>(rs) * rs));
     return {rho, gammaRe, gammaIm, xs, rs, swr, z};
 }
 

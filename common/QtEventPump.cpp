@@ -1,0 +1,28 @@
+#include "common/QtEventPump.h"
+
+#include <QCoreApplication>
+
+#include "common/SweepCancelled.h"
+
+namespace ravemo {
+
+QtEventPump::QtEventPump(Pace pace) : pace_(pace) {}
+
+void QtEventPump::yield() {
+    if (cancelRequested_) throw SweepCancelled();
+    if (pace_ == Pace::EveryYield) {
+        processEvents();
+    } else if (++yieldsSinceClockCheck_ >= kYieldsPerClockCheck) {
+        yieldsSinceClockCheck_ = 0;
+        if (std::chrono::steady_clock::now() >= nextProcessing_) {
+            processEvents();
+            nextProcessing_ = std::chrono::steady_clock::now() + kMinimumInterval;
+        }
+    }
+    // The close handler may just have run inside processEvents().
+    if (cancelRequested_) throw SweepCancelled();
+}
+
+void QtEventPump::processEvents() { QCoreApplication::processEvents(); }
+
+}  // namespace ravemo

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+
+#include <QLocale>
+
+#include "common/Settings.h"
+#include "instrument/PortLink.h"
+#include "sweep/SweepControls.h"
+#include "sweep/SweepData.h"
+
+namespace ravemo {
+
+// The sweep tick: the timer handler that reads the limits, refreshes the marker readouts from
+// the previous sweep, walks every Step-th sample index loading the synthesiser and reading the
+// converters, and finally has the curves redrawn.
+//
+// Re-entrancy: the tick yields through link.pump at its start, before every point and inside
+// every frame load and converter read. Other handlers run there and may change anything on
+// the controls or in the arrays; values are read at the moment of use. A tick() called from
+// inside one of those yields returns at once without touching the port (ticks never nest).
+//
+// Closing: when the pump's yield() throws SweepCancelled (common/SweepCancelled.h), the tick
+// ends on the spot: no further port access, no redraw. The exception does not leave tick().
+// The main window's close handler asks its pump to cancel (QtEventPump::requestCancel()); the
+// yield that ran the close handler then throws.
+//
+// Preconditions (checked, std::invalid_argument): Settings.Champ >= 1, Settings.Step >= 1 and
+// data holding indices 0..Champ. The start-up rejects other settings with a message first.
+class SweepEngine {
+  public:
+    SweepEngine(Settings& settings, SweepData& data, SweepControls& controls, PortLink link,
+                SweepRedraw& redraw, const QLocale& locale);
+
+    // One sweep tick. Safe to call at any time; nested calls are refused.
+    void tick();
+
+    // Hz per sample index of the latest tick; 0 until the first tick.
+    double FreqStep() const { return freqStep_; }
+    // Sample indices of the two markers as the latest tick placed them; 0 until the first tick.
+    std::int32_t Mk1Index() const { return mk1Index_; }
+    std::int32_t Mk2Index() const { return mk2Index_; }
+    // True while a tick runs (also seen by handlers running inside its yields).
+    bool ticking() const { return ticking_; }
+
+  private:
+    void runTick();
+    void readLimits();
+    void refreshMarkerReadouts();
+    void sweepPoints();
+
+    Settings& settings_;
+    SweepData& data_;
+    SweepControls& controls_;
+    PortLink link_;
+    SweepRedraw& redraw_;
+    QLocale locale_;
+    double freqStep_ = 0.0;
+    std::int32_t mk1Index_ = 0;
+    std::int32_t mk2Index_ = 0;
+    bool ticking_ = false;
+};
+
+}  // namespace ravemo
