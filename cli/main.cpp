@@ -1,6 +1,30 @@
+#include <unistd.h>
+
 #include <cstdio>
 
-int main() {
-    std::puts("ravemo-cli 1.0.6");
-    return 0;
+#include <QCoreApplication>
+#include <QStandardPaths>
+#include <QTextStream>
+
+#include "cli/CliCommands.h"
+#include "common/NumberText.h"
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    ravemo::CliContext context{
+        out,
+        err,
+        ravemo::NumberText::userLocale(),
+        QCoreApplication::applicationDirPath(),
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
+        isatty(STDERR_FILENO) == 1,
+    };
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeFirst();
+    const int status = ravemo::RunCli(arguments, context);
+    out.flush();
+    err.flush();
+    return status;
 }

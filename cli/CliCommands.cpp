@@ -1,0 +1,74 @@
+#include "cli/CliCommands.h"
+
+#include "startup/StartupOptions.h"
+
+namespace ravemo {
+namespace {
+
+const char kUsage[] =
+    "Usage: ravemo-cli [--settings FILE] COMMAND [OPTIONS]\n"
+    "Headless use of the Ravemo antenna analyser.\n"
+    "\n"
+    "Commands:\n"
+    "  settings   print the settings as the program loads them\n"
+    "  sweep      sweep a range and write the result (.vec, .csv, .s1p, .tsv)\n"
+    "  convert    turn a sweep file into .csv, .s1p, .tsv (or .vec)\n"
+    "  readout    the marker readouts for raw readings or a sample of a sweep file\n"
+    "\n"
+    "Options:\n"
+    "  --settings FILE  the settings file (default: ravemo.ini beside the program, else\n"
+    "                   ~/.config/ravemo/ravemo.ini)\n"
+    "  --help           this text; 'ravemo-cli COMMAND --help' for a command\n"
+    "  --version        the version\n"
+    "\n"
+    "Numbers given as options take a point as decimal separator; numbers printed follow\n"
+    "the user's locale. Exit status: 0 success, 1 the work failed, 2 bad arguments or input.\n";
+
+}  // namespace
+
+int RunCli(const QStringList& arguments, CliContext& context) {
+    QString settingsPath;
+    qsizetype i = 0;
+    for (; i < arguments.size(); ++i) {
+        const QString& word = arguments[i];
+        if (word == QStringLiteral("--help") || word == QStringLiteral("-h")) {
+            context.out << kUsage;
+            return kExitSuccess;
+        }
+        if (word == QStringLiteral("--version")) {
+            context.out << QStringLiteral("ravemo-cli ") << VersionLine().section(u' ', 1) << '\n';
+            return kExitSuccess;
+        }
+        if (word == QStringLiteral("--settings")) {
+            if (i + 1 >= arguments.size()) {
+                return Fail(context, kExitBadInput,
+                            QStringLiteral("option --settings needs a file"));
+            }
+            settingsPath = arguments[++i];
+            continue;
+        }
+        if (word.startsWith(QStringLiteral("--settings="))) {
+            settingsPath = word.mid(11);
+            continue;
+        }
+        break;
+    }
+    if (i >= arguments.size()) {
+        context.err << kUsage;
+        return Fail(context, kExitBadInput, QStringLiteral("no command given"));
+    }
+    const QString command = arguments[i];
+    const QStringList words = arguments.mid(i + 1);
+    if (command == QStringLiteral("settings"))
+        return RunSettingsCommand(words, settingsPath, context);
+    if (command == QStringLiteral("sweep")) return RunSweepCommand(words, settingsPath, context);
+    if (command == QStringLiteral("convert"))
+        return RunConvertCommand(words, settingsPath, context);
+    if (command == QStringLiteral("readout")) return RunReadoutCommand(words, context);
+    return Fail(context, kExitBadInput,
+                QStringLiteral("unknown command \"%1\" (commands: settings, sweep, convert, "
+                               "readout; see --help)")
+                    .arg(command));
+}
+
+}  // namespace ravemo

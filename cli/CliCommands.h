@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QStringList>
+
+#include "cli/CliContext.h"
+
+namespace ravemo {
+
+// ravemo-cli [--settings FILE] COMMAND [OPTIONS]; `arguments` without the program name.
+// Returns the exit status.
+int RunCli(const QStringList& arguments, CliContext& context);
+
+// The individual commands, each given the words after its name.
+int RunSettingsCommand(const QStringList& words, const QString& settingsPath, CliContext& context);
+int RunSweepCommand(const QStringList& words, const QString& settingsPath, CliContext& context);
+int RunConvertCommand(const QStringList& words, const QString& settingsPath, CliContext& context);
+int RunReadoutCommand(const QStringList& words, CliContext& context);
+
+}  // namespace ravemo

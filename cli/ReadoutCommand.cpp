@@ -1,0 +1,99 @@
+#include <cmath>
+#include <limits>
+
+#include "cli/CliArguments.h"
+#include "cli/CliCommands.h"
+#include "cli/PlainSweepControls.h"
+#include "cli/SweepFileInput.h"
+#include "files/SweptPoints.h"
+#include "sweep/MarkerReadouts.h"
+
+namespace ravemo {
+namespace {
+
+const char kReadoutUsage[] =
+    "Usage: ravemo-cli readout --rl R --phase P --freq HZ [--offset DB]\n"
+    "       ravemo-cli readout IN.vec --at MHZ [--offset DB]\n"
+    "Prints the marker readouts exactly as the window's marker 1 boxes show them, for raw\n"
+    "converter readings R and P (0..1023) at HZ, or for the sample of a sweep file nearest\n"
+    "MHZ: frequency, swr, phase, return_loss, xs, rs, z, l (uH), c (pF), one name=value each.\n";
+
+// The sample of a sweep file whose tuning word lies nearest `hz`.
+std::optional<MarkerSample> NearestSample(const SweepData& data, double hz) {
+    std::optional<MarkerSample> nearest;
+    double bestDistance = std::numeric_limits<double>::infinity();
+    for (const std::int32_t i : SweptIndices(data, 1)) {
+        const auto index = static_cast<std::size_t>(i);
+        const double frequency = WordFrequencyHz(data.DdsWords[index]);
+        const double distance = std::fabs(frequency - hz);
+        if (distance < bestDistance) {
+            bestDistance = distance;
+            nearest =
+                MarkerSample{data.ReturnLossSamples[index], data.PhaseSamples[index], frequency};
+        }
+    }
+    return nearest;
+}
+
+void PrintReadouts(const MarkerSample& sample, const QString& offsetText, CliContext& context) {
+    PlainSweepControls controls;
+    controls.offset = offsetText;
+    ShowMarkerReadouts(controls, sample, sample, context.locale);
+    const std::pair<const char*, Readout> lines[] = {
+        {"frequency", Readout::Label8},  {"swr", Readout::Text3}, {"phase", Readout::Anglemk1},
+        {"return_loss", Readout::Text4}, {"xs", Readout::Text6},  {"rs", Readout::Text7},
+        {"z", Readout::Text8},           {"l", Readout::Text1},   {"c", Readout::Text14},
+    };
+    for (const auto& [name, readout] : lines) {
+        context.out << name << '=' << controls.readoutText(readout) << '\n';
+    }
+}
+
+}  // namespace
+
+int RunReadoutCommand(const QStringList& words, CliContext& context) {
+    CliArguments args(words,
+                      {QStringLiteral("rl"), QStringLiteral("phase"), QStringLiteral("freq"),
+                       QStringLiteral("at"), QStringLiteral("offset")},
+                      {QStringLiteral("help")});
+    if (args.has(QStringLiteral("help"))) {
+        context.out << kReadoutUsage;
+        return kExitSuccess;
+    }
+    const std::optional<double> offset = args.number(QStringLiteral("offset"));
+    const std::optional<double> rl = args.number(QStringLiteral("rl"));
+    const std::optional<double> phase = args.number(QStringLiteral("phase"));
+    const std::optional<double> freq = args.number(QStringLiteral("freq"));
+    const std::optional<double> at = args.number(QStringLiteral("at"));
+    if (!args.error().isEmpty()) return Fail(context, kExitBadInput, args.error());
+    const QString offsetText =
+        offset ? args.value(QStringLiteral("offset")).trimmed() : QStringLiteral("0");
+
+    if (args.positional().isEmpty()) {
+        if (!rl || !phase || !freq || at) {
+            return Fail(context, kExitBadInput,
+                        QStringLiteral("readout needs --rl R --phase P --freq HZ, or a sweep "
+                                       "file and --at MHZ"));
+        }
+        PrintReadouts({static_cast<float>(*rl), static_cast<float>(*phase), *freq}, offsetText,
+                      context);
+        return kExitSuccess;
+    }
+    if (args.positional().size() != 1 || !at || rl || phase || freq) {
+        return Fail(context, kExitBadInput,
+                    QStringLiteral("readout of a sweep file takes one file and --at MHZ"));
+    }
+    const std::optional<VecFileContents> contents =
+        ReadSweepFile(args.positional().front(), context);
+    if (!contents) return kExitBadInput;
+    const std::optional<MarkerSample> sample = NearestSample(contents->data, *at * 1e6);
+    if (!sample) {
+        return Fail(context, kExitBadInput,
+                    QStringLiteral("%1 holds no swept point (no tuning word above 0)")
+                        .arg(args.positional().front()));
+    }
+    PrintReadouts(*sample, offsetText, context);
+    return kExitSuccess;
+}
+
+}  // namespace ravemo

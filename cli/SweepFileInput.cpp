@@ -1,0 +1,31 @@
+#include "cli/SweepFileInput.h"
+
+#include "files/SafeFileIo.h"
+
+namespace ravemo {
+
+std::optional<VecFileContents> ReadSweepFile(const QString& path, CliContext& context) {
+    const FileReadResult read = ReadWholeFile(path);
+    if (!read.bytes) {
+        Fail(context, kExitBadInput, QStringLiteral("cannot read %1: %2").arg(path, read.error));
+        return std::nullopt;
+    }
+    const qint64 size = read.bytes->size();
+    const std::optional<std::int32_t> champ = ChampOfVecFileSize(size);
+    if (!champ) {
+        Fail(context, kExitBadInput,
+             QStringLiteral("%1 is not a sweep file: its %2 bytes fit no point count (a sweep "
+                            "file holds 16 bytes per point and 8 more, at least 2 points)")
+                 .arg(path)
+                 .arg(size));
+        return std::nullopt;
+    }
+    VecDecodeResult decoded = DecodeVecFile(*read.bytes, *champ);
+    if (!decoded.contents) {
+        Fail(context, kExitBadInput, QStringLiteral("%1: %2").arg(path, decoded.error));
+        return std::nullopt;
+    }
+    return std::move(decoded.contents);
+}
+
+}  // namespace ravemo

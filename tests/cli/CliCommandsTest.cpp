@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include "CliTestSupport.h"
+
+namespace ravemo {
+namespace {
+
+TEST(CliCommands, HelpAndVersionSucceedOnEveryLevel) {
+    CliRun cli("");
+    EXPECT_EQ(cli.run({"--version"}), 0);
+    EXPECT_EQ(cli.out(), "ravemo-cli 1.0.6\n");
+    EXPECT_EQ(cli.run({"--help"}), 0);
+    EXPECT_TRUE(cli.out().startsWith("Usage: ravemo-cli"));
+    for (const char* command : {"settings", "sweep", "convert", "readout"}) {
+        EXPECT_EQ(cli.run({command, "--help"}), 0) << command;
+        EXPECT_TRUE(cli.out().startsWith("Usage:")) << command;
+    }
+}
+
+TEST(CliCommands, BadArgumentsGiveStatusTwoAndOneLine) {
+    CliRun cli("");
+    EXPECT_EQ(cli.run({}), 2);
+    EXPECT_EQ(cli.run({"frobnicate"}), 2);
+    EXPECT_TRUE(cli.err().contains("unknown command \"frobnicate\""));
+    EXPECT_EQ(cli.run({"sweep", "--from", "1"}), 2);
+    EXPECT_EQ(cli.err().count('\n'), 1);
+    EXPECT_EQ(cli.run({"sweep", "--from", "1,5", "--to", "3"}), 2);
+    EXPECT_TRUE(cli.err().contains("point as decimal separator"));
+    EXPECT_EQ(cli.run({"sweep", "--from", "1", "--to", "3", "--bogus"}), 2);
+    EXPECT_EQ(cli.run({"sweep", "--from", "1", "--to", "3", "--sweeps", "0"}), 2);
+    EXPECT_EQ(cli.run({"readout", "--rl", "100"}), 2);
+    EXPECT_EQ(cli.run({"--settings"}), 2);
+}
+
+TEST(CliCommands, SettingsPrintsEveryKeyInOrder) {
+    CliRun cli(
+        "[parameters]\nFMax=30000001\nChamp=100\nStep=2\nInputVelFactor=0.5\n"
+        "[GRAF_PROP]\ncolorS2=255\n[PORTSETTING]\nAddress1=888\n");
+    ASSERT_EQ(cli.run({"settings"}), 0) << cli.err().toStdString();
+    EXPECT_EQ(cli.out(),
+              "FMax=3E+07\nFMin=10000\nChamp=100\nStep=2\ncolorS1=0\ncolorS2=255\ncolorS3=0\n"
+              "colorS4=0\ncolorS5=0\ncolorS6=0\nAddress1=888\nAddress2=0\nInputVelFactor=0.5\n");
+}
+
+TEST(CliCommands, SettingsFollowTheLocaleAndTheOverride) {
+    CliRun cli("[PARAMETERS]\nInputVelFactor=0,25\n", QLocale(QLocale::German, QLocale::Germany));
+    ASSERT_EQ(cli.run({"settings"}), 0);
+    EXPECT_TRUE(cli.out().endsWith("InputVelFactor=0,25\n"));
+
+    QFile other(cli.path("other.ini"));
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.write("[PARAMETERS]\nChamp=7\n");
+    other.close();
+    ASSERT_EQ(cli.run({"--settings", cli.path("other.ini"), "settings"}), 0);
+    EXPECT_TRUE(cli.out().contains("Champ=7\n"));
+    EXPECT_EQ(cli.run({"--settings", cli.path("missing.ini"), "settings"}), 2);
+}
+
+TEST(CliCommands, RefusedSettingsGiveTheProgramsMessage) {
+    CliRun cli("[PARAMETERS]\nChamp=0\n");
+    EXPECT_EQ(cli.run({"settings"}), 2);
+    EXPECT_TRUE(cli.err().contains("Champ"));
+    EXPECT_TRUE(cli.out().isEmpty());
+}
+
+TEST(CliCommands, ReadoutMatchesTheMarkerBoxes) {
+    CliRun cli("");
+    ASSERT_EQ(cli.run({"readout", "--rl", "171", "--phase", "514", "--freq", "14000000"}), 0);
+    EXPECT_EQ(cli.out(),
+              "frequency=14,000,000\nswr=1.22\nphase=89.95\nreturn_loss=-19.98\nxs=9.94\n"
+              "rs=49.02\nz=50.02\nl=0.11\nc=1144.26\n");
+    ASSERT_EQ(cli.run({"readout", "--rl", "853", "--phase", "514", "--freq", "14000000", "--offset",
+                       "1.5"}),
+              0);
+    EXPECT_TRUE(cli.out().contains("return_loss=18.49\n"));
+    EXPECT_TRUE(cli.out().contains("xs=11.75\n"));
+    EXPECT_TRUE(cli.out().contains("swr=1.27\n"));
+}
+
+TEST(CliCommands, ReadoutInACommaLocale) {
+    CliRun cli("", QLocale(QLocale::German, QLocale::Germany));
+    ASSERT_EQ(cli.run({"readout", "--rl", "700", "--phase", "300", "--freq", "7050000"}), 0);
+    EXPECT_EQ(cli.out(),
+              "frequency=7.050.000\nswr=1,78\nphase=52,5\nreturn_loss=11,02\nxs=30,29\n"
+              "rs=62,52\nz=69,47\nl=0,68\nc=745,68\n");
+}
+
+TEST(CliCommands, ReadoutAtZeroHertzShowsTheNoNumberMark) {
+    CliRun cli("");
+    ASSERT_EQ(cli.run({"readout", "--rl", "200", "--phase", "300", "--freq", "0"}), 0);
+    EXPECT_TRUE(cli.out().contains(QStringLiteral("c=\u2014\n")));
+    EXPECT_FALSE(cli.out().contains("inf"));
+    EXPECT_FALSE(cli.out().contains("nan"));
+}
+
+}  // namespace
+}  // namespace ravemo

@@ -1,0 +1,154 @@
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QRegularExpression>
+
+#include "CliTestSupport.h"
+#include "files/CsvExport.h"
+#include "files/TableExport.h"
+#include "files/TouchstoneExport.h"
+#include "files/VecFile.h"
+#include "sweep/MeasurementRules.h"
+
+namespace ravemo {
+namespace {
+
+VecFileContents Decode(const QByteArray& bytes, std::int32_t champ) {
+    VecDecodeResult decoded = DecodeVecFile(bytes, champ);
+    EXPECT_TRUE(decoded.contents.has_value()) << decoded.error.toStdString();
+    return *decoded.contents;
+}
+
+TEST(CliSweep, WritesASweepFileOfTheSettingsGeometry) {
+    CliRun cli(kSmallSweepSettings);
+    ASSERT_EQ(cli.run({"sweep", "--from", "1.8", "--to", "30", "--output", cli.path("a.vec")}), 0)
+        << cli.err().toStdString();
+    const QByteArray bytes = cli.fileBytes("a.vec");
+    ASSERT_EQ(bytes.size(), 16 * 41 + 8);
+    const VecFileContents contents = Decode(bytes, 40);
+    EXPECT_FLOAT_EQ(contents.limits.minMHz, 1.8F);
+    EXPECT_FLOAT_EQ(contents.limits.maxMHz, 30.0F);
+    // The first tick already sweeps the requested range: index 0 at 1.8 MHz, 40 at 30 MHz.
+    EXPECT_NEAR(contents.data.DdsWords[0] / 23.86, 1.8e6, 1.0);
+    EXPECT_NEAR(contents.data.DdsWords[40] / 23.86, 30e6, 10.0);
+    // The simulated dipole gives readings, not zeros.
+    double sum = 0;
+    for (float r : contents.data.ReturnLossSamples) sum += r;
+    EXPECT_GT(sum, 0.0);
+}
+
+TEST(CliSweep, HoldTakesNoReadings) {
+    CliRun cli(kSmallSweepSettings);
+    ASSERT_EQ(cli.run({"sweep", "--from", "1", "--to", "30", "--hold", "--trace", cli.path("t.txt"),
+                       "--output", cli.path("h.vec")}),
+              0);
+    const VecFileContents contents = Decode(cli.fileBytes("h.vec"), 40);
+    for (float r : contents.data.ReturnLossSamples) EXPECT_EQ(r, 0.0F);
+    EXPECT_FALSE(cli.fileBytes("t.txt").contains("R "));
+}
+
+TEST(CliSweep, TraceListsEveryPortAccessInOrder) {
+    CliRun cli(kSmallSweepSettings);
+    ASSERT_EQ(cli.run({"sweep", "--from", "1", "--to", "30", "--trace", cli.path("t.txt")}), 0);
+    const QStringList lines =
+        QString::fromLatin1(cli.fileBytes("t.txt")).split('\n', Qt::SkipEmptyParts);
+    // The synthesiser clear comes first: 40 zero bits, then the update pulse, at Address1 888.
+    ASSERT_GT(lines.size(), 83);
+    for (int bit = 0; bit < 40; ++bit) {
+        EXPECT_EQ(lines[2 * bit], "W 888 24");
+        EXPECT_EQ(lines[2 * bit + 1], "W 888 26");
+    }
+    EXPECT_EQ(lines[80], "W 888 24");
+    EXPECT_EQ(lines[81], "W 888 28");
+    EXPECT_EQ(lines[82], "W 888 24");
+    EXPECT_EQ(lines[83], "W 888 0");  // the tick's first write
+    const QRegularExpression format(QStringLiteral("^(W 888 \\d+|R 889 \\d+)$"));
+    qsizetype reads = 0;
+    for (const QString& line : lines) {
+        ASSERT_TRUE(format.match(line).hasMatch()) << line.toStdString();
+        reads += line.startsWith('R') ? 1 : 0;
+    }
+    EXPECT_EQ(reads, 41 * 20);  // 20 status reads per point
+}
+
+TEST(CliSweep, OutputsByExtensionMatchTheEncoders) {
+    CliRun cli(kSmallSweepSettings);
+    ASSERT_EQ(cli.run({"sweep", "--from", "3", "--to", "20", "--output", cli.path("s.vec")}), 0);
+    const VecFileContents contents = Decode(cli.fileBytes("s.vec"), 40);
+    const QLocale locale(QLocale::English, QLocale::UnitedStates);
+    ASSERT_EQ(cli.run({"convert", cli.path("s.vec"), cli.path("s.csv")}), 0);
+    EXPECT_EQ(cli.fileBytes("s.csv"), EncodeCsvExport(contents.data, contents.limits, locale));
+    ASSERT_EQ(cli.run({"convert", cli.path("s.vec"), cli.path("s.s1p")}), 0);
+    EXPECT_EQ(cli.fileBytes("s.s1p"), EncodeTouchstone(contents.data, 1));
+    ASSERT_EQ(cli.run({"convert", cli.path("s.vec"), cli.path("s.tsv")}), 0);
+    EXPECT_EQ(cli.fileBytes("s.tsv"), EncodeSweepTable(contents.data, 1));
+    ASSERT_EQ(cli.run({"convert", cli.path("s.vec"), cli.path("copy.vec")}), 0);
+    EXPECT_EQ(cli.fileBytes("copy.vec"), cli.fileBytes("s.vec"));
+}
+
+TEST(CliSweep, TouchstoneRowsFollowTheRawReadings) {
+    CliRun cli(kSmallSweepSettings);
+    ASSERT_EQ(cli.run({"sweep", "--from", "10", "--to", "18", "--output", cli.path("d.s1p")}), 0);
+    ASSERT_EQ(cli.run({"sweep", "--from", "10", "--to", "18", "--output", cli.path("d.vec")}), 0);
+    const VecFileContents contents = Decode(cli.fileBytes("d.vec"), 40);
+    QStringList rows;
+    for (const QString& line : QString::fromLatin1(cli.fileBytes("d.s1p")).split('\n')) {
+        if (!line.isEmpty() && !line.startsWith('!') && !line.startsWith('#')) rows << line;
+    }
+    ASSERT_EQ(rows.size(), 41);
+    EXPECT_TRUE(cli.fileBytes("d.s1p").startsWith("# MHZ S MA R 50\n"));
+    for (int i : {0, 17, 40}) {
+        const QStringList fields = rows[i].split(' ', Qt::SkipEmptyParts);
+        ASSERT_EQ(fields.size(), 3);
+        const double rl =
+            ReturnLossDb(contents.data.ReturnLossSamples[static_cast<std::size_t>(i)]);
+        EXPECT_NEAR(fields[0].toDouble(),
+                    contents.data.DdsWords[static_cast<std::size_t>(i)] / 23.86 / 1e6, 1e-6);
+        EXPECT_NEAR(fields[1].toDouble(), std::pow(10.0, -std::fabs(rl) / 20.0), 1e-5);
+        EXPECT_NEAR(fields[2].toDouble(),
+                    PhaseDegrees(contents.data.PhaseSamples[static_cast<std::size_t>(i)]), 1e-4);
+    }
+}
+
+TEST(CliSweep, UnknownOutputExtensionIsRefusedBeforeSweeping) {
+    CliRun cli(kSmallSweepSettings);
+    EXPECT_EQ(cli.run({"sweep", "--from", "1", "--to", "3", "--trace", cli.path("t.txt"),
+                       "--output", cli.path("x.doc")}),
+              2);
+    EXPECT_TRUE(cli.err().contains(".vec"));
+    EXPECT_FALSE(QFile::exists(cli.path("t.txt")));
+}
+
+TEST(CliConvert, RefusesAFileWhoseSizeFitsNoPointCount) {
+    CliRun cli(kSmallSweepSettings);
+    QFile bad(cli.path("bad.vec"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write(QByteArray(16 * 41 + 9, '\0'));
+    bad.close();
+    EXPECT_EQ(cli.run({"convert", cli.path("bad.vec"), cli.path("out.csv")}), 2);
+    EXPECT_TRUE(cli.err().contains("665 bytes"));
+    EXPECT_FALSE(QFile::exists(cli.path("out.csv")));
+    EXPECT_EQ(cli.run({"convert", cli.path("missing.vec"), cli.path("out.csv")}), 2);
+    EXPECT_FALSE(QFile::exists(cli.path("missing.vec")));
+}
+
+TEST(CliConvert, ReadsAnyPointCountFromTheSize) {
+    CliRun cli("[PARAMETERS]\nChamp=6000\n");
+    SweepData data(3);
+    data.DdsWords = {23.86e6, 2 * 23.86e6, 3 * 23.86e6, 4 * 23.86e6};
+    data.ReturnLossSamples = {0, 100, 200, 300};
+    data.PhaseSamples = {0, 10, 20, 30};
+    QFile file(cli.path("four.vec"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(EncodeVecFile(data, {1.0F, 4.0F}));
+    file.close();
+    ASSERT_EQ(cli.run({"readout", cli.path("four.vec"), "--at", "2.9"}), 0)
+        << cli.err().toStdString();
+    EXPECT_TRUE(cli.out().startsWith("frequency=3,000,000\n"));
+    EXPECT_TRUE(cli.out().contains("phase=3.5\n"));  // 20 x 0.175
+}
+
+}  // namespace
+}  // namespace ravemo

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include "cli/CliCommands.h"
+
+namespace ravemo {
+
+// Runs the command-line tool in-process on a temporary program folder holding a settings file,
+// capturing what it prints.
+class CliRun {
+  public:
+    explicit CliRun(const QString& settingsText,
+                    QLocale locale = QLocale(QLocale::English, QLocale::UnitedStates))
+        : locale_(std::move(locale)) {
+        QFile file(dir_.filePath(QStringLiteral("ravemo.ini")));
+        file.open(QIODevice::WriteOnly);
+        file.write(settingsText.toUtf8());
+    }
+
+    int run(const QStringList& arguments) {
+        out_.clear();
+        err_.clear();
+        QTextStream out(&out_);
+        QTextStream err(&err_);
+        CliContext context{out,  err, locale_, dir_.path(), dir_.filePath(QStringLiteral("config")),
+                           false};
+        const int status = RunCli(arguments, context);
+        out.flush();
+        err.flush();
+        return status;
+    }
+
+    QString path(const QString& name) const { return dir_.filePath(name); }
+    const QString& out() const { return out_; }
+    const QString& err() const { return err_; }
+    QByteArray fileBytes(const QString& name) const {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+  private:
+    QTemporaryDir dir_;
+    QLocale locale_;
+    QString out_;
+    QString err_;
+};
+
+// A small sweep geometry so whole sweeps run fast in tests.
+inline const char kSmallSweepSettings[] =
+    "[PARAMETERS]\nFMax=30000000\nFMin=1000000\nChamp=40\nStep=1\n[PORTSETTING]\nAddress1=888\n";
+
+}  // namespace ravemo
