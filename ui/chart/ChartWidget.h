@@ -8,31 +8,22 @@
 #include <QWidget>
 
 #include "ui/chart/ChartCanvas.h"
+#include "ui/chart/ChartItems.h"
 #include "ui/chart/Twips.h"
 
 namespace ravemo {
 
-// A line control inside the chart (Line1..Line7), in chart twips.
-struct ChartLine {
-    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    QColor colour;
-    bool visible = true;
-};
-
-// A marker tag (Label37 "MK1", Label38 "MK2"), in chart twips.
-struct ChartTag {
-    QString text;
-    double left = 0, top = 0, width = 0, height = 0;
-    QColor colour;
-    bool visible = true;
-};
-
 // Picture1: the chart. Keeps the drawn curves in a pixel buffer (wiped by wipe()), and paints
 // the dotted grid lines, the marker lines and their tags over it, so a wipe never erases them.
 // Mouse releases are reported in chart twips with the button as 1 left, 2 right, 4 middle.
+//
+// The buffer has the screen's device pixels (a high-DPI screen gets a sharper chart; a wipe
+// follows a change of screen). Segments go straight into it, hard-edged, one chart pixel wide;
+// the widget asks for one repaint per event-loop pass however many segments arrive, so a paint
+// inside a redraw's yields shows the curves drawn so far.
 class ChartWidget : public QWidget, public ChartCanvas {
     Q_OBJECT
-public:
+  public:
     static constexpr double kDesignWidthTwips = 8835.0;
     static constexpr double kDesignHeightTwips = 3795.0;
     static constexpr int kLineCount = 7;  // Line1..Line7
@@ -51,17 +42,32 @@ public:
     ChartTag& tag(int marker) { return tags_.at(static_cast<std::size_t>(marker - 1)); }
     const ChartTag& tag(int marker) const { return tags_.at(static_cast<std::size_t>(marker - 1)); }
 
-    const QImage& curveBuffer() const { return buffer_; }
+    // Shows or hides a marker's line and tag together (the single-marker switch hides MK2).
+    void setMarkerVisible(int marker, bool visible);
 
-Q_SIGNALS:
+    // The drawn curves alone, in device pixels (devicePixelRatio() of the image tells the scale).
+    const QImage& curveBuffer() const { return buffer_; }
+    // The buffer pixel that holds the chart point (x, y) in twips.
+    QPoint bufferPixelAt(double xTwips, double yTwips) const;
+
+    static constexpr QRgb kBackgroundRgb = 0xFFE0E0E0;
+
+  Q_SIGNALS:
     void mouseReleased(int button, double xTwips, double yTwips);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
+    void allocateBuffer(qreal pixelRatio);
+    void requestRepaint();
+    double toDevicePixels(double twips) const;
+
     TwipsScale scale_;
+    qreal bufferRatio_ = 1.0;
+    int penThickness_ = 1;
+    bool repaintRequested_ = false;
     QImage buffer_;
     std::array<ChartLine, kLineCount> lines_;
     std::array<ChartTag, 2> tags_;
