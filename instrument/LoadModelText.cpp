@@ -48,30 +48,31 @@ ParsedLoadModel parseResistor(const QString& argument) {
 ParsedLoadModel parseRlc(const QString& argument) {
     double ohms = 0.0;
     double henries = 0.0;
-    // A plain double and a flag rather than an optional: GCC's -O3 flow analysis reports a
-    // false "maybe uninitialized" on an optional assigned inside the loop.
     double farads = 0.0;
     bool hasCapacitor = false;
     bool any = false;
     for (const QString& part : argument.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         const qsizetype equals = part.indexOf(QLatin1Char('='));
         const QString key = part.left(equals).trimmed().toLower();
-        const std::optional<double> value =
-            equals < 0 ? std::nullopt : ParseEngineeringNumber(part.mid(equals + 1).trimmed());
+        // Missing or unreadable values read as -1, which every key refuses. (A plain double:
+        // GCC's flow analysis gives false "maybe uninitialized" warnings on an optional here.)
+        const double value =
+            equals < 0 ? -1.0
+                       : ParseEngineeringNumber(part.mid(equals + 1).trimmed()).value_or(-1.0);
         if (key != QLatin1String("r") && key != QLatin1String("l") && key != QLatin1String("c")) {
             return failure(QStringLiteral("rlc part '%1' is not r=, l= or c=").arg(part));
         }
-        if (!value || *value < 0.0 || (key == QLatin1String("c") && *value == 0.0)) {
+        if (value < 0.0 || (key == QLatin1String("c") && value == 0.0)) {
             return failure(QStringLiteral("rlc part '%1' needs a value %2 (e.g. l=1.2u)")
                                .arg(part, key == QLatin1String("c")
                                               ? QStringLiteral("above 0")
                                               : QStringLiteral("of 0 or more")));
         }
         any = true;
-        if (key == QLatin1String("r")) ohms = *value;
-        if (key == QLatin1String("l")) henries = *value;
+        if (key == QLatin1String("r")) ohms = value;
+        if (key == QLatin1String("l")) henries = value;
         if (key == QLatin1String("c")) {
-            farads = *value;
+            farads = value;
             hasCapacitor = true;
         }
     }
