@@ -1,14 +1,174 @@
-#include <QApplication>
+// The program's start: command line, one copy per user, splash, settings, screen check, the
+// instrument's back end, then the main window.
 
-#include "instrument/RecordingPort.h"
+#include <cstdio>
+#include <exception>
+#include <memory>
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QThread>
+
+#include "common/NumberText.h"
+#include "instrument/PortChoice.h"
 #include "startup/LoadSettings.h"
+#include "startup/ProgramVersion.h"
+#include "startup/ScreenCheck.h"
+#include "startup/SettingsLocation.h"
+#include "startup/SingleInstance.h"
+#include "startup/StartupOptions.h"
+#include "startup/app/ProgramIcon.h"
+#include "startup/app/SplashWindow.h"
 #include "ui/MainWindow.h"
 
-int main(int argc, char* argv[]) {
+namespace ravemo {
+namespace {
+
+// Exit statuses besides 0: the start was refused or abandoned; the input (settings file or
+// command line) is wrong.
+constexpr int kExitAbandoned = 1;
+constexpr int kExitBadInput = 2;
+
+constexpr unsigned long kSplashTimeMs = 2000;
+
+const QString kWarningTitle = QStringLiteral("Warning");
+const QString kSettingsTitle = QStringLiteral("Ravemo settings");
+
+void printLine(std::FILE* stream, const QString& text) {
+    std::fputs(qPrintable(text + u'\n'), stream);
+    std::fflush(stream);
+}
+
+// The warning form of the program: the beep, then a box with the exclamation icon and OK.
+void warn(QWidget* parent, const QString& text) {
+    QApplication::beep();
+    QMessageBox::warning(parent, kWarningTitle, text);
+}
+
+QStringList argumentsOf(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+void checkScreen(QWidget* parent) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    const QSize size = screen->size();
+    if (ScreenWarningNeeded(size.width(), size.height(), screen->logicalDotsPerInch())) {
+        warn(parent,
+             QStringLiteral("At least a monitor resolution of 800x600 pixels and small characters "
+                            "(96 dpi) are suggested for this program."));
+    }
+}
+
+// Opens the back end the user asked for; when it fails, offers the simulated instrument.
+// Nothing (a null port) when the user declines.
+OpenedPort openInstrument(const QString& choice, std::int16_t address1, QWidget* parent) {
+    OpenedPort opened = OpenPort(choice, address1);
+    if (opened.problem.isEmpty()) return opened;
+    printLine(stderr, QStringLiteral("ravemo: ") + opened.problem);
+    QApplication::beep();
+    const auto answer = QMessageBox::question(
+        parent, QStringLiteral("Ravemo instrument"),
+        QStringLiteral("The instrument cannot be driven as asked (%1): %2.\n\nContinue with "
+                       "the simulated instrument?")
+            .arg(choice.isEmpty() ? QStringLiteral("automatic choice") : choice, opened.problem),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    if (answer != QMessageBox::Yes) return {};
+    if (opened.simulated && opened.port) {
+        opened.problem.clear();
+        return opened;
+    }
+    return OpenPort(QStringLiteral("sim"), address1);
+}
+
+int run(int argc, char* argv[]) {
+    // The command line comes first, before any window, so --help and --version need no display.
+    const StartupOptions options = ParseStartupOptions(argumentsOf(argc, argv));
+    if (!options.error.isEmpty()) {
+        printLine(stderr, QStringLiteral("ravemo: ") + options.error +
+                              QStringLiteral("\nTry 'ravemo --help'."));
+        return kExitBadInput;
+    }
+    if (options.showHelp) {
+        printLine(stdout, options.helpText);
+        return 0;
+    }
+    if (options.showVersion) {
+        printLine(stdout, VersionLine());
+        return 0;
+    }
+
     QApplication app(argc, argv);
-    ravemo::SettingsLoad load = ravemo::LoadSettings(QString(), QLocale::system());
-    ravemo::RecordingPort port;
-    ravemo::MainWindow window(load.settings, port, {"simulated", true});
-    window.show();
+    QApplication::setApplicationName(QStringLiteral("ravemo"));
+    QApplication::setApplicationVersion(ProgramVersionNumber());
+    QApplication::setWindowIcon(ProgramIcon());
+
+    SingleInstance instance(SingleInstance::defaultLockFolder());
+    const SingleInstance::Outcome lock = instance.acquire();
+    if (lock == SingleInstance::Outcome::HeldByAnother) {
+        const QString text = QStringLiteral("The  'Ravemo'  program is already running");
+        printLine(stderr, QStringLiteral("ravemo: ") + text);
+        warn(nullptr, text);
+        return kExitAbandoned;
+    }
+    if (lock == SingleInstance::Outcome::LockUnavailable) {
+        printLine(stderr, QStringLiteral("ravemo: cannot create the lock file %1; a second copy "
+                                         "of the program will not be detected.")
+                              .arg(instance.lockFilePath()));
+    }
+
+    std::unique_ptr<SplashWindow> splash;
+    if (!options.noSplash) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        splash = std::make_unique<SplashWindow>(QApplication::windowIcon(),
+                                                screen ? screen->logicalDotsPerInch() : 96.0);
+        splash->showAndPaint();
+        QThread::msleep(kSplashTimeMs);
+    }
+
+    const SettingsLocation location =
+        FindSettingsFile(QCoreApplication::applicationDirPath(),
+                         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
+                         options.settingsPath);
+    SettingsLoad load;
+    load.error = location.problem;
+    if (load.ok()) load = LoadSettings(location.path, NumberText::userLocale());
+    if (!load.ok()) {
+        printLine(stderr, QStringLiteral("ravemo: ") + load.error);
+        QApplication::beep();
+        QMessageBox::critical(splash.get(), kSettingsTitle, load.error);
+        return kExitBadInput;
+    }
+    Settings settings = load.settings;
+
+    checkScreen(splash.get());
+
+    const QString choice = options.portChoice.isEmpty() ? settings.Port : options.portChoice;
+    OpenedPort opened = openInstrument(choice, settings.Address1, splash.get());
+    if (!opened.port) return kExitAbandoned;
+
+    std::unique_ptr<MainWindow> window;
+    try {
+        window = std::make_unique<MainWindow>(settings, *opened.port,
+                                              BackEndInfo{opened.description, opened.simulated});
+    } catch (const std::exception& error) {
+        const QString text =
+            QStringLiteral("The main window could not be opened: %1").arg(error.what());
+        printLine(stderr, QStringLiteral("ravemo: ") + text);
+        QMessageBox::critical(splash.get(), QStringLiteral("Ravemo"), text);
+        return kExitAbandoned;
+    }
+    window->show();
+    splash.reset();
     return QApplication::exec();
 }
+
+}  // namespace
+}  // namespace ravemo
+
+int main(int argc, char* argv[]) { return ravemo::run(argc, argv); }

@@ -1,14 +1,97 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "common/NumberText.h"
 
 namespace ravemo {
 namespace {
 
-TEST(LeadingNumber, ReadsThePointDecimalPrefix) {
+const QLocale kGerman(QLocale::German, QLocale::Germany);
+const QLocale kUnitedStates(QLocale::English, QLocale::UnitedStates);
+
+TEST(LeadingNumber, ReadsThePointDecimalPrefixWhateverFollows) {
     EXPECT_DOUBLE_EQ(NumberText::leadingNumber(u"1.8"), 1.8);
     EXPECT_DOUBLE_EQ(NumberText::leadingNumber(u"7,1"), 7.0);
-    EXPECT_DOUBLE_EQ(NumberText::leadingNumber(u"abc"), 0.0);
+    EXPECT_DOUBLE_EQ(NumberText::leadingNumber(u"12abc"), 12.0);
+    EXPECT_DOUBLE_EQ(NumberText::leadingNumber(u"1.2.3"), 1.2);
+    EXPECT_DOUBLE_EQ(NumberText::leadingNumber(u".5"), 0.5);
+    EXPECT_DOUBLE_EQ(NumberText::leadingNumber(u"-2.5e3"), -2500.0);
+    EXPECT_DOUBLE_EQ(NumberText::leadingNumber(u"+4"), 4.0);
+    EXPECT_DOUBLE_EQ(NumberText::leadingNumber(u"3D2"), 300.0);
+}
+
+TEST(LeadingNumber, SkipsBlanksTabsAndLineFeedsAnywhere) {
+    EXPECT_DOUBLE_EQ(NumberText::leadingNumber(u"  1 . 8"), 1.8);
+    EXPECT_DOUBLE_EQ(NumberText::leadingNumber(u"\t\n12\t3"), 123.0);
+    EXPECT_DOUBLE_EQ(NumberText::leadingNumber(u"- 5"), -5.0);
+    EXPECT_DOUBLE_EQ(NumberText::leadingNumber(u"1 e 2"), 100.0);
+    // A carriage return is not a skipped blank: the number ends there.
+    EXPECT_DOUBLE_EQ(NumberText::leadingNumber(u"5\r6"), 5.0);
+}
+
+TEST(LeadingNumber, GivesZeroWhenTheTextDoesNotBeginWithANumber) {
+    EXPECT_EQ(NumberText::leadingNumber(u"abc"), 0.0);
+    EXPECT_EQ(NumberText::leadingNumber(u""), 0.0);
+    EXPECT_EQ(NumberText::leadingNumber(u"   "), 0.0);
+    EXPECT_EQ(NumberText::leadingNumber(u"."), 0.0);
+    EXPECT_EQ(NumberText::leadingNumber(u"-"), 0.0);
+    EXPECT_EQ(NumberText::leadingNumber(u"+-5"), 0.0);
+    EXPECT_EQ(NumberText::leadingNumber(u"e5"), 0.0);
+}
+
+TEST(LeadingNumber, DropsAnExponentMarkWithoutDigits) {
+    EXPECT_DOUBLE_EQ(NumberText::leadingNumber(u"1e"), 1.0);
+    EXPECT_DOUBLE_EQ(NumberText::leadingNumber(u"2.5E+"), 2.5);
+    EXPECT_DOUBLE_EQ(NumberText::leadingNumber(u"7e-x"), 7.0);
+}
+
+TEST(LeadingNumber, TooLargeIsInfiniteAndTooSmallIsZero) {
+    EXPECT_EQ(NumberText::leadingNumber(u"1e400"), HUGE_VAL);
+    EXPECT_EQ(NumberText::leadingNumber(u"-1e400"), -HUGE_VAL);
+    EXPECT_EQ(NumberText::leadingNumber(u"1e-400"), 0.0);
+    EXPECT_EQ(NumberText::leadingNumber(u"-123e-400"), 0.0);
+    EXPECT_EQ(NumberText::leadingNumber(u"0.001e-330"), 0.0);
+    EXPECT_EQ(NumberText::leadingNumber(u"1e99999999999999999999"), HUGE_VAL);
+    EXPECT_EQ(NumberText::leadingNumber(u"5e-99999999999999999999"), 0.0);
+    const QString manyDigits = QStringLiteral("1") + QString(400, u'0');
+    EXPECT_EQ(NumberText::leadingNumber(manyDigits), HUGE_VAL);
+    const QString tinyFraction = QStringLiteral("0.") + QString(400, u'0') + QStringLiteral("1");
+    EXPECT_EQ(NumberText::leadingNumber(tinyFraction), 0.0);
+}
+
+TEST(LeadingNumberOfBox, TakesTheCommaAsDecimalOnlyInACommaLocale) {
+    EXPECT_DOUBLE_EQ(NumberText::leadingNumberOfBox(u"7,1", kGerman), 7.1);
+    EXPECT_DOUBLE_EQ(NumberText::leadingNumberOfBox(u"7,1", kUnitedStates), 7.0);
+    EXPECT_DOUBLE_EQ(NumberText::leadingNumberOfBox(u"7.1", kGerman), 7.1);
+    EXPECT_DOUBLE_EQ(NumberText::leadingNumberOfBox(u"7.1,2", kGerman), 7.1);
+}
+
+TEST(ParseLocaleNumber, ReadsTheLocaleSeparators) {
+    EXPECT_DOUBLE_EQ(*NumberText::parseLocaleNumber(u"0,66", kGerman), 0.66);
+    EXPECT_DOUBLE_EQ(*NumberText::parseLocaleNumber(u"1.234,5", kGerman), 1234.5);
+    EXPECT_DOUBLE_EQ(*NumberText::parseLocaleNumber(u"0.66", kUnitedStates), 0.66);
+    EXPECT_DOUBLE_EQ(*NumberText::parseLocaleNumber(u"1,234.5", kUnitedStates), 1234.5);
+    EXPECT_DOUBLE_EQ(*NumberText::parseLocaleNumber(u"  66 ", kUnitedStates), 66.0);
+    EXPECT_DOUBLE_EQ(*NumberText::parseLocaleNumber(u"-2,5", kGerman), -2.5);
+    EXPECT_DOUBLE_EQ(*NumberText::parseLocaleNumber(u"1E3", kUnitedStates), 1000.0);
+}
+
+TEST(ParseLocaleNumber, AcceptsAPointDecimalInACommaLocale) {
+    EXPECT_DOUBLE_EQ(*NumberText::parseLocaleNumber(u"0.66", kGerman), 0.66);
+    EXPECT_DOUBLE_EQ(*NumberText::parseLocaleNumber(u"1.8", kGerman), 1.8);
+}
+
+TEST(ParseLocaleNumber, FailsClearlyOnTextThatIsNotANumber) {
+    for (const QLocale& locale : {kGerman, kUnitedStates}) {
+        EXPECT_FALSE(NumberText::parseLocaleNumber(u"", locale));
+        EXPECT_FALSE(NumberText::parseLocaleNumber(u"   ", locale));
+        EXPECT_FALSE(NumberText::parseLocaleNumber(u"abc", locale));
+        EXPECT_FALSE(NumberText::parseLocaleNumber(u"0,66x", locale));
+        EXPECT_FALSE(NumberText::parseLocaleNumber(u"1e999", locale));
+        EXPECT_FALSE(NumberText::parseLocaleNumber(u"nan", locale));
+        EXPECT_FALSE(NumberText::parseLocaleNumber(u"inf", locale));
+    }
 }
 
 }  // namespace

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+namespace ravemo {
+
+// The settings file's fixed name.
+inline constexpr char kSettingsFileName[] = "ravemo.ini";
+
+struct SettingsLocation {
+    QString path;     // the file to read; it may not exist (then every key takes its default)
+    QString problem;  // set when the user named a file that does not exist
+};
+
+// Where the settings file is: `overridePath` when the user named one (it must exist); else
+// "ravemo.ini" in `programFolder` when it is there; else "ravemo/ravemo.ini" in
+// `configFolder` (the user's configuration folder, e.g. ~/.config), whether it exists or not.
+SettingsLocation FindSettingsFile(const QString& programFolder, const QString& configFolder,
+                                  const QString& overridePath);
+
+}  // namespace ravemo
