@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTimer>
+
+#include "sweep/SweepEngine.h"
+#include "ui/UiTestSupport.h"
+#include "ui/chart/ChartWidget.h"
+
+namespace ravemo {
+namespace {
+
+Settings smallSweep() {
+    Settings s = test::testSettings();
+    s.Champ = 10;
+    s.FMax = 30e6F;
+    s.FMin = 1e6F;
+    return s;
+}
+
+TEST(MainWindowSweep, FullSweepTickWritesTheFullRangeAndReadouts) {
+    test::WindowFixture f(smallSweep());
+    MainWindow& w = *f.window;
+    w.findChild<QCheckBox*>("Check7")->click();
+    w.engine().tick();
+    EXPECT_EQ(w.findChild<QLineEdit*>("txtVal_1")->text(), "30");
+    EXPECT_EQ(w.findChild<QLineEdit*>("txtVal_0")->text(), "1");
+    EXPECT_NE(w.findChild<QLabel*>("Label8")->text(), "Label8");
+    EXPECT_NE(w.findChild<QLineEdit*>("Text4")->text(), "Text4");
+    EXPECT_NE(w.findChild<QLineEdit*>("Text5")->text(), "Text5");  // sweep time, from the redraw
+    EXPECT_GT(f.port.readCount(), 0U);
+}
+
+TEST(MainWindowSweep, HoldKeepsTheConvertersUnread) {
+    test::WindowFixture f(smallSweep());
+    f.window->findChild<QCheckBox*>("Check8")->click();
+    f.port.clear();
+    f.window->engine().tick();
+    EXPECT_GT(f.port.accesses().size(), 0U);
+    EXPECT_EQ(f.port.readCount(), 0U);
+}
+
+TEST(MainWindowSweep, SingleMarkerHidesMarkerTwoAtTheTickAndShowsItAgain) {
+    test::WindowFixture f(smallSweep());
+    MainWindow& w = *f.window;
+    auto* chart = w.findChild<ChartWidget*>("Picture1");
+    w.engine().tick();
+    for (const char* name : {"Text9", "anglemk2", "Text10", "Text11", "Text12", "Text13", "Text2",
+                             "Text16", "Label13", "Label14", "Command10"}) {
+        EXPECT_TRUE(w.findChild<QWidget*>(name)->isHidden()) << name;
+    }
+    EXPECT_FALSE(chart->line(2).visible);
+    EXPECT_FALSE(chart->tag(2).visible);
+    EXPECT_FALSE(w.findChild<QWidget*>("Text3")->isHidden());
+
+    w.findChild<QCheckBox*>("Check9")->click();
+    EXPECT_FALSE(chart->line(2).visible);  // nothing changes before the next tick
+    w.engine().tick();
+    EXPECT_FALSE(w.findChild<QWidget*>("Text9")->isHidden());
+    EXPECT_FALSE(w.findChild<QWidget*>("Command10")->isHidden());
+    EXPECT_TRUE(chart->line(2).visible);
+    EXPECT_TRUE(chart->tag(2).visible);
+}
+
+void release(ChartWidget* chart, Qt::MouseButton button, QPointF pixels) {
+    QMouseEvent event(QEvent::MouseButtonRelease, pixels, chart->mapToGlobal(pixels), button,
+                      Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(chart, &event);
+}
+
+TEST(MainWindowSweep, ChartReleasesPlaceTheMarkers) {
+    test::WindowFixture f;
+    auto* chart = f.window->findChild<ChartWidget*>("Picture1");
+    release(chart, Qt::LeftButton, {100, 20});  // 1500 twips at 96 dpi
+    EXPECT_DOUBLE_EQ(chart->line(1).x1, 1500);
+    EXPECT_DOUBLE_EQ(chart->line(1).x2, 1500);
+    release(chart, Qt::RightButton, {200, 20});
+    EXPECT_DOUBLE_EQ(chart->line(2).x1, 3000);
+    EXPECT_DOUBLE_EQ(chart->tag(2).left, 3000);
+    release(chart, Qt::MiddleButton, {300, 20});
+    EXPECT_DOUBLE_EQ(chart->line(1).x1, 1500);
+    EXPECT_DOUBLE_EQ(chart->line(2).x1, 3000);
+}
+
+TEST(MainWindowSweep, TimerTicksSweepTheInstrument) {
+    test::WindowFixture f(smallSweep());
+    f.port.clear();
+    QTimer::singleShot(300, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+    EXPECT_GT(f.port.readCount(), 0U);
+}
+
+TEST(MainWindowSweep, AfterCloseNoTickTouchesThePort) {
+    test::WindowFixture f(smallSweep());
+    f.window->show();
+    f.window->close();
+    EXPECT_FALSE(f.window->sweepTimer().isActive());
+    f.port.clear();
+    f.window->engine().tick();
+    EXPECT_TRUE(f.port.accesses().empty());
+}
+
+// A port that closes the window after a number of writes and counts what comes after.
+class ClosingPort final : public PortIo {
+  public:
+    void write(std::uint16_t, std::uint8_t) override { access(); }
+    std::uint8_t read(std::uint16_t) override {
+        access();
+        return 0;
+    }
+
+    MainWindow* window = nullptr;
+    int closeAfter = 0;
+    int accesses = 0;
+    int accessesAfterClose = 0;
+
+  private:
+    void access() {
+        ++accesses;
+        if (window && !window->isVisible()) ++accessesAfterClose;
+        if (accesses == closeAfter) {
+            QMetaObject::invokeMethod(window, &QWidget::close, Qt::QueuedConnection);
+        }
+    }
+};
+
+TEST(MainWindowSweep, ClosingInTheMiddleOfASweepStopsAtOnce) {
+    test::uiApplication();
+    Settings settings = test::testSettings();
+    settings.FMax = 30e6F;
+    settings.FMin = 1e6F;
+    ClosingPort port;
+    MainWindow window(settings, port, BackEndInfo{QStringLiteral("simulated test"), true});
+    window.show();
+    port.window = &window;
+    port.closeAfter = port.accesses + 5000;  // well inside the first of 6001 points' sweep
+    window.engine().tick();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_LT(port.accesses, 6001 * 136);  // the sweep did not run to its end
+    EXPECT_EQ(port.accessesAfterClose, 0);
+    EXPECT_EQ(window.findChild<QLineEdit*>("Text5")->text(), "Text5");  // no redraw
+}
+
+TEST(MainWindowSweep, ClosingEndsTheEventLoopEvenWhileSweeping) {
+    Settings s = test::testSettings();
+    s.FMax = 30e6F;
+    s.FMin = 1e6F;
+    test::WindowFixture f(s);
+    f.window->show();
+    QTimer::singleShot(120, f.window.get(), &QWidget::close);
+    QTimer::singleShot(10000, [] { QCoreApplication::exit(1); });  // safety net
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_FALSE(f.window->isVisible());
+    EXPECT_FALSE(f.window->engine().ticking());
+}
+
+}  // namespace
+}  // namespace ravemo

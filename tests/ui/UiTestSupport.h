@@ -1,0 +1,59 @@
+#pragma once
+
+#include <memory>
+
+#include <QApplication>
+#include <QLocale>
+
+#include "common/NumberText.h"
+#include "common/Settings.h"
+#include "instrument/RecordingPort.h"
+#include "ui/MainWindow.h"
+
+namespace ravemo::test {
+
+// The one QApplication of the widget tests, on the offscreen platform unless one is set. It is
+// never destroyed: at exit Qt's own globals may already be gone.
+inline QApplication& uiApplication() {
+    static int argc = 1;
+    static char name[] = "ravemo_tests_ui";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
+}
+
+// Settings as the settings file's defaults give them, with distinct curve colours.
+inline Settings testSettings() {
+    Settings s;
+    s.FMax = 10000.0F;
+    s.FMin = 10000.0F;
+    s.Champ = 6000;
+    s.Step = 1;
+    s.colorS1 = 65535.0F;     // yellow
+    s.colorS2 = 16711680.0F;  // blue
+    s.colorS3 = 32768.0F;     // green
+    s.colorS4 = 8388736.0F;   // purple
+    s.colorS5 = 33023.0F;     // orange
+    s.colorS6 = 255.0F;       // red
+    s.Address1 = 888;
+    s.Address2 = 956;
+    s.InputVelFactor = 0.66F;
+    return s;
+}
+
+// A window on a recording port, in a point-decimal locale.
+struct WindowFixture {
+    explicit WindowFixture(Settings initial = testSettings()) : settings(initial) {
+        uiApplication();
+        NumberText::setUserLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+        window = std::make_unique<MainWindow>(settings, port,
+                                              BackEndInfo{QStringLiteral("simulated test"), true});
+    }
+
+    Settings settings;
+    RecordingPort port;
+    std::unique_ptr<MainWindow> window;
+};
+
+}  // namespace ravemo::test
