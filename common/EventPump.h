@@ -9,14 +9,14 @@ namespace ravemo {
 // To add a pump: derive, implement yield(). Tests use a scripted pump that counts the yields
 // and runs an action at a chosen one; the program uses a throttled Qt pump.
 class EventPump {
-public:
+  public:
     virtual ~EventPump() = default;
     virtual void yield() = 0;
 };
 
 // A pump for headless runs where no window events exist.
 class NullEventPump final : public EventPump {
-public:
+  public:
     void yield() override {}
 };
 

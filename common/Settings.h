@@ -11,14 +11,14 @@ namespace ravemo {
 struct Settings {
     float FMax = 0.0F;
     float FMin = 0.0F;
-    std::int32_t Champ = 0;  // highest sample index; the arrays hold 0..Champ
-    std::int16_t Step = 0;   // stride between swept sample indices
-    float colorS1 = 0.0F;    // phase curve
-    float colorS2 = 0.0F;    // return-loss curve
-    float colorS3 = 0.0F;    // |Xs| curve
-    float colorS4 = 0.0F;    // Rs curve
-    float colorS5 = 0.0F;    // |Z| curve
-    float colorS6 = 0.0F;    // SWR curve
+    std::int32_t Champ = 0;     // highest sample index; the arrays hold 0..Champ
+    std::int16_t Step = 0;      // stride between swept sample indices
+    float colorS1 = 0.0F;       // phase curve
+    float colorS2 = 0.0F;       // return-loss curve
+    float colorS3 = 0.0F;       // |Xs| curve
+    float colorS4 = 0.0F;       // Rs curve
+    float colorS5 = 0.0F;       // |Z| curve
+    float colorS6 = 0.0F;       // SWR curve
     std::int16_t Address1 = 0;  // data register of the parallel port; status is Address1 + 1
     std::int16_t Address2 = 0;  // read and kept, used by nothing
     float InputVelFactor = 0.0F;

@@ -11,7 +11,7 @@ namespace ravemo {
 // let PortChoice create it. Keep failures out of these two calls: report them when the back end
 // is opened, where the user can still act on them.
 class PortIo {
-public:
+  public:
     virtual ~PortIo() = default;
     virtual void write(std::uint16_t address, std::uint8_t value) = 0;
     virtual std::uint8_t read(std::uint16_t address) = 0;

@@ -8,11 +8,11 @@
 namespace ravemo {
 
 // Data register bits of the parallel port as the instrument is wired.
-inline constexpr std::uint8_t kDdsDataBit = 1;      // synthesiser serial data
-inline constexpr std::uint8_t kDdsClockBit = 2;     // word clock, data taken on the rising edge
-inline constexpr std::uint8_t kDdsUpdateBit = 4;    // a high pulse makes the frame take effect
-inline constexpr std::uint8_t kAdcClockBit = 8;     // converter clock
-inline constexpr std::uint8_t kAdcSelectBit = 16;   // converter chip select, low = selected
+inline constexpr std::uint8_t kDdsDataBit = 1;     // synthesiser serial data
+inline constexpr std::uint8_t kDdsClockBit = 2;    // word clock, data taken on the rising edge
+inline constexpr std::uint8_t kDdsUpdateBit = 4;   // a high pulse makes the frame take effect
+inline constexpr std::uint8_t kAdcClockBit = 8;    // converter clock
+inline constexpr std::uint8_t kAdcSelectBit = 16;  // converter chip select, low = selected
 inline constexpr std::uint8_t kRestingValue = kAdcClockBit | kAdcSelectBit;  // 24
 // Status register bits.
 inline constexpr std::uint8_t kPhaseDataMask = 16;

@@ -11,7 +11,7 @@ namespace ravemo {
 // A port that records every access in order and answers status reads from a script (then a
 // fixed default). The tests' main tool for exact protocol sequences.
 class RecordingPort final : public PortIo {
-public:
+  public:
     enum class Kind : std::uint8_t { Write, Read };
     struct Access {
         Kind kind;
@@ -32,7 +32,7 @@ public:
     std::size_t readCount() const;
     void clear() { accesses_.clear(); }
 
-private:
+  private:
     std::vector<Access> accesses_;
     std::deque<std::uint8_t> scripted_;
     std::uint8_t defaultStatus_ = 0;

@@ -28,10 +28,10 @@ struct SampleValues {
     float rho;
     float gammaRe;
     float gammaIm;
-    float xs;   // |Xs| in ohms
-    float rs;   // Rs in ohms
+    float xs;  // |Xs| in ohms
+    float rs;  // Rs in ohms
     float swr;
-    float z;    // |Z| in ohms
+    float z;  // |Z| in ohms
 };
 SampleValues ConvertSample(float returnLossRaw, float phaseRaw);
 

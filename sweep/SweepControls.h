@@ -6,22 +6,31 @@ namespace ravemo {
 
 // The readout boxes and labels the marker readouts fill, by their window names.
 enum class Readout {
-    Anglemk1, Anglemk2,  // phase, degrees
-    Text4, Text10,       // return loss, dB
-    Label8, Label14,     // marker frequency, Hz (label captions)
-    Text6, Text11,       // |Xs|, ohms
-    Text7, Text12,       // Rs, ohms
-    Text3, Text9,        // SWR
-    Text8, Text13,       // |Z|, ohms
-    Text14, Text16,      // equivalent capacitance, pF
-    Text1, Text2,        // equivalent inductance, uH
+    Anglemk1,
+    Anglemk2,  // phase, degrees
+    Text4,
+    Text10,  // return loss, dB
+    Label8,
+    Label14,  // marker frequency, Hz (label captions)
+    Text6,
+    Text11,  // |Xs|, ohms
+    Text7,
+    Text12,  // Rs, ohms
+    Text3,
+    Text9,  // SWR
+    Text8,
+    Text13,  // |Z|, ohms
+    Text14,
+    Text16,  // equivalent capacitance, pF
+    Text1,
+    Text2,  // equivalent inductance, uH
 };
 
 // What the sweep tick reads and writes on the window. The main window implements it; tests use
 // plain members. Every value is read at the moment of use, never cached: other handlers run
 // inside the sweep's yields and may change any of them.
 class SweepControls {
-public:
+  public:
     virtual ~SweepControls() = default;
 
     virtual QString lowerLimitText() const = 0;  // txtVal(0), MHz
@@ -46,7 +55,7 @@ public:
 
 // What the sweep tick calls after the last point: the chart's two drawing procedures.
 class SweepRedraw {
-public:
+  public:
     virtual ~SweepRedraw() = default;
     virtual void redraw() = 0;
 };

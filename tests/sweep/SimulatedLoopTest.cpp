@@ -78,7 +78,8 @@ TEST_P(SimulatedLoop, ReadsBackTheModelsImpedanceWithinOneConverterStep) {
 
     EXPECT_NEAR(measured.z, std::abs(point.z), zTolerance) << c.modelText << " at " << c.hz;
     EXPECT_NEAR(measured.rs, point.z.real(), rsTolerance) << c.modelText << " at " << c.hz;
-    EXPECT_NEAR(measured.xs, std::fabs(point.z.imag()), xsTolerance) << c.modelText << " at " << c.hz;
+    EXPECT_NEAR(measured.xs, std::fabs(point.z.imag()), xsTolerance)
+        << c.modelText << " at " << c.hz;
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -9,7 +9,7 @@ namespace ravemo {
 // grid lines, marker lines and marker tags stay. Colours are colour numbers
 // red + 256 green + 65536 blue.
 class ChartCanvas {
-public:
+  public:
     virtual ~ChartCanvas() = default;
     virtual void wipe() = 0;
     virtual void drawSegment(float x1, float y1, float x2, float y2, std::uint32_t colour) = 0;

@@ -16,7 +16,7 @@ enum class CurveSwitch {
 
 // What the two drawing procedures read and write on the window, read at the moment of use.
 class CurveControls {
-public:
+  public:
     virtual ~CurveControls() = default;
     virtual int curveSwitchValue(CurveSwitch which) const = 0;  // on at value 1
     virtual QString offsetText() const = 0;                     // Text18, dB

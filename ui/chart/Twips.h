@@ -7,7 +7,7 @@ inline constexpr double kTwipsPerInch = 1440.0;
 
 // Converts between twips and device-independent pixels for a screen of the given logical DPI.
 class TwipsScale {
-public:
+  public:
     explicit TwipsScale(double logicalDpi = 96.0) : pixelsPerTwip_(logicalDpi / kTwipsPerInch) {}
     double toPixels(double twips) const { return twips * pixelsPerTwip_; }
     int toPixelsRounded(double twips) const {
@@ -16,7 +16,7 @@ public:
     }
     double toTwips(double pixels) const { return pixels / pixelsPerTwip_; }
 
-private:
+  private:
     double pixelsPerTwip_;
 };
 
