@@ -14,7 +14,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth x11-utils imagemagick fonts-dejavu-core desktop-file-utils
+  xvfb xauth x11-utils imagemagick fonts-dejavu-core fonts-liberation2 desktop-file-utils
 )
 
 install_missing_packages() {
