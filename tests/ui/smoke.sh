@@ -17,7 +17,11 @@ done
 
 rm -f "$shot"
 log=$(mktemp)
-trap 'rm -f "$log"' EXIT
+# A runtime folder of its own, so a copy of Ravemo the developer has open does not hold the
+# single-instance lock that this run takes.
+runtime=$(mktemp -d)
+trap 'rm -f "$log"; rm -rf "$runtime"' EXIT
+export XDG_RUNTIME_DIR="$runtime"
 
 # Inside the virtual display: start, wait, shoot, stop the program we started.
 xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
