@@ -60,6 +60,13 @@ case "${1:-}" in
     ;;
   *)
     configure_and_build "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    if [[ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}${QT_QPA_PLATFORM:-}" &&
+      " $* " != *" --help "* && " $* " != *" --version "* ]]; then
+      echo "ravemo.sh: built $build/ravemo, but there is no display to open its window on." >&2
+      echo "Start it from a desktop session, or under a virtual one: xvfb-run ./ravemo.sh" >&2
+      echo "The command-line tool needs no display: $build/ravemo-cli --help" >&2
+      exit 1
+    fi
     exec "$build/ravemo" "$@"
     ;;
 esac
