@@ -1,4 +1,5 @@
 #include <cmath>
+#include <limits>
 #include <memory>
 
 #include <QFile>
@@ -35,6 +36,7 @@ constexpr std::int64_t kLongRunYields = 2'000'000;
 // Yields per point: one before the point, one per tuning-word bit, one per converter bit.
 constexpr std::int64_t kYieldsPerPointWithRead = 1 + 31 + 10;
 constexpr std::int64_t kYieldsPerPointHeld = 1 + 31;
+constexpr double kHzPerMHz = 1e6;
 
 class DiscardRedraw final : public SweepRedraw {
   public:
@@ -62,6 +64,18 @@ int RunSweepCommand(const QStringList& words, const QString& settingsPath, CliCo
     }
     if (!from || !to) {
         return Fail(context, kExitBadInput, QStringLiteral("sweep needs --from MHZ and --to MHZ"));
+    }
+    // The live limits are single-precision hertz.
+    constexpr double kLargestLimitMHz = std::numeric_limits<float>::max() / kHzPerMHz;
+    if (std::fabs(*from) > kLargestLimitMHz || std::fabs(*to) > kLargestLimitMHz) {
+        return Fail(context, kExitBadInput,
+                    QStringLiteral("--from and --to take frequencies in MHz of at most %1")
+                        .arg(QString::number(kLargestLimitMHz, 'G', 2)));
+    }
+    // Equal limits make the frequency step zero, and a tick with a zero step sweeps nothing.
+    if (static_cast<float>(*from * kHzPerMHz) == static_cast<float>(*to * kHzPerMHz)) {
+        return Fail(context, kExitBadInput,
+                    QStringLiteral("--from and --to must differ: equal limits sweep nothing"));
     }
     const double sweepCount = sweeps.value_or(1.0);
     if (sweepCount < 1.0 || sweepCount > 1'000'000.0 || sweepCount != std::floor(sweepCount)) {
@@ -116,13 +130,21 @@ int RunSweepCommand(const QStringList& words, const QString& settingsPath, CliCo
     controls.lowerText = NumberText::generalFormat(*from, context.locale);
     controls.upperText = NumberText::generalFormat(*to, context.locale);
     controls.hold = args.has(QStringLiteral("hold")) ? 1 : 0;
-    settings.FMin = static_cast<float>(*from * 1e6);
-    settings.FMax = static_cast<float>(*to * 1e6);
+    settings.FMin = static_cast<float>(*from * kHzPerMHz);
+    settings.FMax = static_cast<float>(*to * kHzPerMHz);
     DiscardRedraw redraw;
     SweepEngine engine(settings, data, controls, link, redraw, context.locale);
     for (int k = 0; k < static_cast<int>(sweepCount); ++k) engine.tick();
     if (showProgress) progressPump.finish();
-    if (tracing) traceFile.close();
+    if (tracing) {
+        traceFile.close();
+        // Lines are buffered: a full disk shows only when they are flushed.
+        if (traceFile.error() != QFileDevice::NoError) {
+            return Fail(context, kExitFailure,
+                        QStringLiteral("cannot write the trace %1: %2")
+                            .arg(traceFile.fileName(), traceFile.errorString()));
+        }
+    }
 
     if (format) {
         const VecLimits limits{

@@ -35,11 +35,13 @@ TEST(CliCommands, BadArgumentsGiveStatusTwoAndOneLine) {
 TEST(CliCommands, SettingsPrintsEveryKeyInOrder) {
     CliRun cli(
         "[parameters]\nFMax=30000001\nChamp=100\nStep=2\nInputVelFactor=0.5\n"
-        "[GRAF_PROP]\ncolorS2=255\n[PORTSETTING]\nAddress1=888\n");
+        "[GRAF_PROP]\ncolorS2=255\ncolorS6=16777215\n[PORTSETTING]\nAddress1=888\n");
     ASSERT_EQ(cli.run({"settings"}), 0) << cli.err().toStdString();
+    // Whole numbers print in full: the single-precision value, not seven digits of it.
     EXPECT_EQ(cli.out(),
-              "FMax=3E+07\nFMin=10000\nChamp=100\nStep=2\ncolorS1=0\ncolorS2=255\ncolorS3=0\n"
-              "colorS4=0\ncolorS5=0\ncolorS6=0\nAddress1=888\nAddress2=0\nInputVelFactor=0.5\n");
+              "FMax=30000000\nFMin=10000\nChamp=100\nStep=2\ncolorS1=0\ncolorS2=255\n"
+              "colorS3=0\ncolorS4=0\ncolorS5=0\ncolorS6=16777215\nAddress1=888\nAddress2=0\n"
+              "InputVelFactor=0.5\n");
 }
 
 TEST(CliCommands, SettingsFollowTheLocaleAndTheOverride) {

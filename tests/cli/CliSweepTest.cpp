@@ -121,6 +121,23 @@ TEST(CliSweep, UnknownOutputExtensionIsRefusedBeforeSweeping) {
     EXPECT_FALSE(QFile::exists(cli.path("t.txt")));
 }
 
+TEST(CliSweep, LimitsThatSweepNothingOrDoNotFitAreRefused) {
+    CliRun cli(kSmallSweepSettings);
+    // Equal limits give a zero frequency step, and the tick then sweeps no point.
+    EXPECT_EQ(cli.run({"sweep", "--from", "5", "--to", "5", "--output", cli.path("z.vec")}), 2);
+    EXPECT_TRUE(cli.err().contains("must differ"));
+    EXPECT_EQ(cli.run({"sweep", "--from", "1", "--to", "1e300", "--output", cli.path("z.vec")}), 2);
+    EXPECT_TRUE(cli.err().contains("at most"));
+    EXPECT_FALSE(QFile::exists(cli.path("z.vec")));
+}
+
+TEST(CliSweep, ATraceThatCannotBeWrittenFails) {
+    CliRun cli(kSmallSweepSettings);
+    EXPECT_EQ(cli.run({"sweep", "--from", "1", "--to", "30", "--trace", "/dev/full"}), 1);
+    EXPECT_TRUE(cli.err().contains("cannot write the trace"));
+    EXPECT_TRUE(cli.out().isEmpty());
+}
+
 TEST(CliConvert, RefusesAFileWhoseSizeFitsNoPointCount) {
     CliRun cli(kSmallSweepSettings);
     QFile bad(cli.path("bad.vec"));
