@@ -17,6 +17,10 @@ QLocale& processLocale() {
 constexpr int kSmallestPlainExponent = -4;
 // Stands in for an exponent too long to read: far beyond any double either way.
 constexpr long long kHugeExponent = 1'000'000'000LL;
+// Significant digits of a double's decimal form (the general format's precision).
+constexpr int kDoubleDigits = 15;
+// Decimals of the "##0.##" pattern.
+constexpr int kPatternDecimals = 2;
 
 bool isSkippedBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\n'; }
 
@@ -126,8 +130,9 @@ bool isHugeRatherThanTiny(const std::string& number) {
     return exponent + power > 0;
 }
 
-// Scans the leading number with the given decimal separators; blanks are skipped anywhere.
-double scanLeadingNumber(QStringView text, bool commaIsDecimal) {
+// Scans the leading number with the point and `otherDecimal` as decimal separators; blanks are
+// skipped anywhere.
+double scanLeadingNumber(QStringView text, QChar otherDecimal) {
     std::string number;
     bool seenDigit = false;
     bool seenPoint = false;
@@ -148,7 +153,7 @@ double scanLeadingNumber(QStringView text, bool commaIsDecimal) {
             number.push_back(static_cast<char>(u));
         } else if ((u == u'+' || u == u'-') && inExponent && number.size() == exponentStart) {
             number.push_back(static_cast<char>(u));
-        } else if ((u == u'.' || (commaIsDecimal && u == u',')) && !seenPoint && !inExponent) {
+        } else if ((u == u'.' || c == otherDecimal) && !seenPoint && !inExponent) {
             number.push_back('.');
             seenPoint = true;
         } else if ((u == u'e' || u == u'E' || u == u'd' || u == u'D') && seenDigit && !inExponent) {
@@ -173,6 +178,70 @@ double scanLeadingNumber(QStringView text, bool commaIsDecimal) {
     return result.ec == std::errc() ? value : 0.0;
 }
 
+// |value| (not negative) rounded to `decimals` places, as digits with a point when decimals > 0.
+// The rounding works on the value's 15 significant digits, so a decimal tie that the double holds
+// a hair below or above (0.175 is 0.17499999999999999) rounds as the tie it stands for, and a tie
+// rounds away from zero as the classic display patterns do (0.175 shows 0.18, 0.525 shows 0.53).
+std::string roundedFixed(double magnitude, int decimals) {
+    std::string whole = "0";  // magnitude x 10^decimals, rounded
+    if (magnitude > 0.0) {
+        const Scientific sci = toScientific(magnitude, kDoubleDigits);
+        const long long kept = static_cast<long long>(sci.exponent) + 1 + decimals;
+        const auto digitCount = static_cast<long long>(sci.digits.size());
+        if (kept >= 0) {
+            whole = sci.digits.substr(0, static_cast<std::size_t>(std::min(kept, digitCount)));
+            if (kept > digitCount) whole.append(static_cast<std::size_t>(kept - digitCount), '0');
+            if (whole.empty()) whole = "0";
+            const std::string dropped =
+                kept < digitCount ? sci.digits.substr(static_cast<std::size_t>(kept)) : "";
+            const bool up = !dropped.empty() && dropped[0] >= '5';
+            if (up) {
+                auto digit = whole.rbegin();
+                while (digit != whole.rend() && *digit == '9') *digit++ = '0';
+                if (digit == whole.rend()) {
+                    whole = '1' + whole;
+                } else {
+                    ++*digit;
+                }
+            }
+        }
+    }
+    if (decimals > 0) {
+        const auto places = static_cast<std::size_t>(decimals);
+        // Built by concatenation: GCC 12 warns falsely (-Wrestrict) on std::string::insert here.
+        if (whole.size() <= places) whole = std::string(places + 1 - whole.size(), '0') + whole;
+        const std::size_t integerDigits = whole.size() - places;
+        whole = whole.substr(0, integerDigits) + '.' + whole.substr(integerDigits);
+    }
+    return whole;
+}
+
+// Digits in groups of three with the locale's group separator.
+QString groupedByThousands(const std::string& digits, const QLocale& locale) {
+    QString grouped;
+    const int count = static_cast<int>(digits.size());
+    for (int i = 0; i < count; ++i) {
+        if (i > 0 && (count - i) % 3 == 0) grouped += locale.groupSeparator();
+        grouped += QChar(digits[static_cast<std::size_t>(i)]);
+    }
+    return grouped;
+}
+
+// The locale's own grouping of a whole number, with the digits 0-9 whatever the locale's own.
+QString localeGrouping(double whole, const QLocale& locale) {
+    QString text;
+    for (const char32_t c : locale.toString(static_cast<qlonglong>(whole)).toUcs4()) {
+        const int digit = QChar::digitValue(c);
+        text += digit >= 0 ? QString(QChar(u'0' + digit)) : QString::fromUcs4(&c, 1);
+    }
+    return text;
+}
+
+bool readsBackAs(const QString& text, double value, const QLocale& locale) {
+    const std::optional<double> back = parseLocaleNumber(text, locale);
+    return back && *back == value;
+}
+
 QString withLocalePoint(std::string text, const QLocale& locale) {
     QString result = QString::fromLatin1(text);
     result.replace(u'.', locale.decimalPoint());
@@ -185,10 +254,11 @@ QLocale userLocale() { return processLocale(); }
 
 void setUserLocale(const QLocale& locale) { processLocale() = locale; }
 
-double leadingNumber(QStringView text) { return scanLeadingNumber(text, false); }
+double leadingNumber(QStringView text) { return scanLeadingNumber(text, u'.'); }
 
 double leadingNumberOfBox(QStringView text, const QLocale& locale) {
-    return scanLeadingNumber(text, locale.decimalPoint() == QStringLiteral(","));
+    const QString point = locale.decimalPoint();
+    return scanLeadingNumber(text, point.size() == 1 ? point.front() : QChar(u'.'));
 }
 
 std::optional<double> parseLocaleNumber(QStringView text, const QLocale& locale) {
@@ -197,6 +267,22 @@ std::optional<double> parseLocaleNumber(QStringView text, const QLocale& locale)
     bool ok = false;
     double value = locale.toDouble(trimmed, &ok);
     if (!ok && locale.decimalPoint() == QStringLiteral(",")) {
+        QLocale c = QLocale::c();
+        c.setNumberOptions(QLocale::RejectGroupSeparator);
+        value = c.toDouble(trimmed, &ok);
+    }
+    if (!ok || !std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+std::optional<double> parseBoxNumber(QStringView text, const QLocale& locale) {
+    const QString trimmed = text.toString().trimmed();
+    if (trimmed.isEmpty()) return std::nullopt;
+    QLocale withoutGroups = locale;
+    withoutGroups.setNumberOptions(locale.numberOptions() | QLocale::RejectGroupSeparator);
+    bool ok = false;
+    double value = withoutGroups.toDouble(trimmed, &ok);
+    if (!ok && locale.decimalPoint() != QStringLiteral(".")) {
         QLocale c = QLocale::c();
         c.setNumberOptions(QLocale::RejectGroupSeparator);
         value = c.toDouble(trimmed, &ok);
@@ -219,36 +305,32 @@ QString exportForm(float value, const QLocale& locale) { return exportOf(value, 
 
 QString formatTwoDecimals(double value, const QLocale& locale) {
     if (!std::isfinite(value)) return notANumberMark();
-    char buffer[400];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
-    if (result.ec != std::errc()) return notANumberMark();
-    std::string text(buffer, result.ptr);
+    std::string text = roundedFixed(std::fabs(value), kPatternDecimals);
     while (text.back() == '0') text.pop_back();
     if (text.back() == '.') text.pop_back();
-    if (text == "-0") text = "0";
+    if (value < 0 && text != "0") text = '-' + text;
     return withLocalePoint(text, locale);
 }
 
 QString formatGrouped(double value, const QLocale& locale) {
     if (!std::isfinite(value)) return notANumberMark();
-    char buffer[400];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 0);
-    if (result.ec != std::errc()) return notANumberMark();
-    std::string digits(buffer, result.ptr);
-    QString sign;
-    if (digits.front() == '-') {
-        digits.erase(0, 1);
-        if (digits != "0") sign = QStringLiteral("-");
+    const std::string digits = roundedFixed(std::fabs(value), 0);
+    const bool negative = value < 0 && digits != "0";
+    const QString sign = negative ? QStringLiteral("-") : QString();
+    const QString grouped = sign + groupedByThousands(digits, locale);
+    // The caption is read back by the locale-aware reading. Locales that group otherwise (Indian
+    // two-digit groups, no separator in a four-digit number) get their own grouping, and a text
+    // that still would not read back shows no separators.
+    double shown = 0.0;
+    std::from_chars(digits.data(), digits.data() + digits.size(), shown);
+    if (negative) shown = -shown;
+    if (readsBackAs(grouped, shown, locale)) return grouped;
+    constexpr double kLargestWhole = 9e18;  // within qlonglong
+    if (std::fabs(shown) < kLargestWhole) {
+        const QString ownGrouping = localeGrouping(shown, locale);
+        if (readsBackAs(ownGrouping, shown, locale)) return ownGrouping;
     }
-    QString grouped;
-    const int count = static_cast<int>(digits.size());
-    for (int i = 0; i < count; ++i) {
-        if (i > 0 && (count - i) % 3 == 0) grouped += locale.groupSeparator();
-        grouped += QChar(digits[static_cast<std::size_t>(i)]);
-    }
-    return sign + grouped;
+    return sign + QString::fromLatin1(digits);
 }
 
 QString notANumberMark() { return QStringLiteral("\u2014"); }

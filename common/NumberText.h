@@ -30,8 +30,9 @@ void setUserLocale(const QLocale& locale);
 double leadingNumber(QStringView text);
 
 // Leading-number reading of a box the program itself may have filled in the locale's format:
-// in a locale whose decimal separator is a comma, the comma is taken as a decimal separator
-// too ("7,1" gives 7.1); elsewhere exactly leadingNumber ("7,1" gives 7).
+// in a locale whose decimal separator is not the point (a comma, an Arabic decimal mark), that
+// separator is taken as a decimal separator too ("7,1" gives 7.1); in a point locale exactly
+// leadingNumber ("7,1" gives 7).
 double leadingNumberOfBox(QStringView text, const QLocale& locale);
 
 // Locale-aware reading of a whole text. Leading and trailing blanks are allowed; empty text,
@@ -39,6 +40,13 @@ double leadingNumberOfBox(QStringView text, const QLocale& locale);
 // a plain point-decimal number ("1.8") is accepted too, so the program's own boxes read the
 // same everywhere.
 std::optional<double> parseLocaleNumber(QStringView text, const QLocale& locale);
+
+// Locale-aware reading of a box the sweep also reads by its leading number (the limit boxes):
+// as parseLocaleNumber, but group separators are refused and, where the locale's decimal
+// separator is not the point, a point is taken as a decimal separator too. So a box text means
+// the same number to the sweep and to the file commands: "1.800" is 1.8 in de_DE, never 1800,
+// and "1,800" is refused in en_US rather than read as 1800.
+std::optional<double> parseBoxNumber(QStringView text, const QLocale& locale);
 
 // General number-to-text conversion. Exponent form (1E+15, 1E-05) outside the plain range.
 QString generalFormat(double value, const QLocale& locale);
@@ -50,10 +58,13 @@ QString exportForm(double value, const QLocale& locale);
 QString exportForm(float value, const QLocale& locale);
 
 // "##0.##": at least one integer digit, at most two decimals, no trailing zeros, no group
-// separators. A value that is not finite shows as notANumberMark().
+// separators. A value that is not finite shows as notANumberMark(). Both patterns round the
+// value's 15 significant digits, ties away from zero as the classic display patterns do:
+// 0.175 (a double a hair below) shows 0.18, 0.125 shows 0.13, 2.5 shows 3.
 QString formatTwoDecimals(double value, const QLocale& locale);
 
-// "##,##0": rounded to a whole number with the locale's group separators.
+// "##,##0": rounded to a whole number with the locale's group separators, in a form that
+// parseLocaleNumber reads back (the locale's own grouping where groups of three would not be).
 QString formatGrouped(double value, const QLocale& locale);
 
 // What a readout shows where the arithmetic has no finite value (division by zero).

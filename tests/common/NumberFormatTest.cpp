@@ -90,9 +90,21 @@ TEST(FormatTwoDecimals, RoundsToTwoDecimalsWithoutTrailingZerosOrGroups) {
     EXPECT_EQ(NumberText::formatTwoDecimals(-12.345678, kUnitedStates), "-12.35");
     EXPECT_EQ(NumberText::formatTwoDecimals(1234567.891, kGerman), "1234567,89");
     EXPECT_EQ(NumberText::formatTwoDecimals(9.999, kUnitedStates), "10");
-    // An exact tie goes to the even digit.
-    EXPECT_EQ(NumberText::formatTwoDecimals(0.125, kUnitedStates), "0.12");
+    // An exact tie rounds away from zero, as the classic display patterns do.
+    EXPECT_EQ(NumberText::formatTwoDecimals(0.125, kUnitedStates), "0.13");
     EXPECT_EQ(NumberText::formatTwoDecimals(0.375, kUnitedStates), "0.38");
+}
+
+TEST(FormatTwoDecimals, DecimalTiesHeldAsDoublesRoundAsTies) {
+    // Odd phase readings x 0.175 end in a 5; the double lies a hair below or above the tie.
+    EXPECT_EQ(NumberText::formatTwoDecimals(1 * 0.175, kUnitedStates), "0.18");
+    EXPECT_EQ(NumberText::formatTwoDecimals(9 * 0.175, kUnitedStates), "1.58");
+    EXPECT_EQ(NumberText::formatTwoDecimals(3 * 0.175, kUnitedStates), "0.53");
+    EXPECT_EQ(NumberText::formatTwoDecimals(1023 * 0.175, kGerman), "179,03");
+    EXPECT_EQ(NumberText::formatTwoDecimals(-0.015, kUnitedStates), "-0.02");
+    EXPECT_EQ(NumberText::formatTwoDecimals(-0.005, kUnitedStates), "-0.01");
+    EXPECT_EQ(NumberText::formatTwoDecimals(-0.004, kUnitedStates), "0");
+    EXPECT_EQ(NumberText::formatTwoDecimals(999.995, kUnitedStates), "1000");
 }
 
 TEST(FormatTwoDecimals, ShowsTheMarkForValuesThatAreNotFinite) {
@@ -110,10 +122,24 @@ TEST(FormatGrouped, RoundsToAWholeNumberWithLocaleGroups) {
     EXPECT_EQ(NumberText::formatGrouped(-1234.0, kGerman), "-1.234");
     EXPECT_EQ(NumberText::formatGrouped(-0.4, kUnitedStates), "0");
     EXPECT_EQ(NumberText::formatGrouped(14200000.0, kUnitedStates), "14,200,000");
-    EXPECT_EQ(NumberText::formatGrouped(2.5, kUnitedStates), "2");
+    EXPECT_EQ(NumberText::formatGrouped(2.5, kUnitedStates), "3");
     EXPECT_EQ(NumberText::formatGrouped(3.5, kUnitedStates), "4");
     EXPECT_EQ(NumberText::formatGrouped(std::numeric_limits<double>::quiet_NaN(), kGerman),
               NumberText::notANumberMark());
+}
+
+TEST(FormatGrouped, ReadsBackInLocalesThatGroupOtherwise) {
+    const QLocale india(QLocale::English, QLocale::India);
+    for (const QLocale& locale :
+         {QLocale(QLocale::Spanish, QLocale::Spain), QLocale(QLocale::Polish, QLocale::Poland),
+          QLocale(QLocale::Portuguese, QLocale::Portugal), india}) {
+        for (const double hz : {1000.0, 7'050'000.0, 14'000'000.0, 1'234'567.0, -7'050'000.0}) {
+            const QString shown = NumberText::formatGrouped(hz, locale);
+            EXPECT_EQ(NumberText::parseLocaleNumber(shown, locale), hz)
+                << shown.toStdString() << " in " << locale.name().toStdString();
+        }
+    }
+    EXPECT_EQ(NumberText::formatGrouped(14'000'000.0, india), "1,40,00,000");
 }
 
 }  // namespace

@@ -65,6 +65,11 @@ TEST(LeadingNumberOfBox, TakesTheCommaAsDecimalOnlyInACommaLocale) {
     EXPECT_DOUBLE_EQ(NumberText::leadingNumberOfBox(u"7,1", kUnitedStates), 7.0);
     EXPECT_DOUBLE_EQ(NumberText::leadingNumberOfBox(u"7.1", kGerman), 7.1);
     EXPECT_DOUBLE_EQ(NumberText::leadingNumberOfBox(u"7.1,2", kGerman), 7.1);
+    // Any decimal separator the general format writes reads back, e.g. the Arabic one.
+    const QLocale egypt(QLocale::Arabic, QLocale::Egypt);
+    EXPECT_DOUBLE_EQ(NumberText::leadingNumberOfBox(NumberText::generalFormat(1.8, egypt), egypt),
+                     1.8);
+    EXPECT_DOUBLE_EQ(NumberText::leadingNumberOfBox(u"1.8", egypt), 1.8);
 }
 
 TEST(ParseLocaleNumber, ReadsTheLocaleSeparators) {
@@ -80,6 +85,23 @@ TEST(ParseLocaleNumber, ReadsTheLocaleSeparators) {
 TEST(ParseLocaleNumber, AcceptsAPointDecimalInACommaLocale) {
     EXPECT_DOUBLE_EQ(*NumberText::parseLocaleNumber(u"0.66", kGerman), 0.66);
     EXPECT_DOUBLE_EQ(*NumberText::parseLocaleNumber(u"1.8", kGerman), 1.8);
+}
+
+TEST(ParseBoxNumber, MeansWhatTheSweepReadsInEveryLocale) {
+    // The sweep reads these boxes by their leading number; the file commands must agree.
+    for (const char16_t* text : {u"1.8", u"1.800", u"30", u" 7.1 "}) {
+        EXPECT_DOUBLE_EQ(*NumberText::parseBoxNumber(text, kGerman),
+                         NumberText::leadingNumberOfBox(text, kGerman))
+            << QString::fromUtf16(text).toStdString();
+        EXPECT_DOUBLE_EQ(*NumberText::parseBoxNumber(text, kUnitedStates),
+                         NumberText::leadingNumberOfBox(text, kUnitedStates));
+    }
+    EXPECT_DOUBLE_EQ(*NumberText::parseBoxNumber(u"1,8", kGerman), 1.8);
+    // A group separator would make the save store another number than the sweep uses.
+    EXPECT_FALSE(NumberText::parseBoxNumber(u"1,800", kUnitedStates));
+    EXPECT_FALSE(NumberText::parseBoxNumber(u"1.800,5", kGerman));
+    EXPECT_FALSE(NumberText::parseBoxNumber(u"", kGerman));
+    EXPECT_FALSE(NumberText::parseBoxNumber(u"abc", kUnitedStates));
 }
 
 TEST(ParseLocaleNumber, FailsClearlyOnTextThatIsNotANumber) {

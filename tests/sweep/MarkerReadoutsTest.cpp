@@ -114,6 +114,28 @@ TEST(MarkerReadouts, CommaLocaleShowsItsSeparatorsAndGivesTheSameNumbers) {
                               {Readout::Text2, "0,68"}});
 }
 
+TEST(MarkerReadouts, OddPhaseReadingShowsItsRoundedTie) {
+    FakeSweepControls controls;
+    // 1 x 0.175 = 0.175 degrees (held as 0.17499999...), 9 x 0.175 = 1.575.
+    ShowMarkerReadouts(controls, {171.0F, 1.0F, 14'000'000.0}, {171.0F, 9.0F, 14'000'000.0},
+                       kPointLocale);
+    EXPECT_EQ(controls.text(Readout::Anglemk1), "0.18");
+    EXPECT_EQ(controls.text(Readout::Anglemk2), "1.58");
+}
+
+TEST(MarkerReadouts, FrequencyCaptionReadsBackWhereTheLocaleGroupsOtherwise) {
+    for (const QLocale& locale :
+         {QLocale(QLocale::Spanish, QLocale::Spain), QLocale(QLocale::English, QLocale::India)}) {
+        FakeSweepControls controls;
+        ShowMarkerReadouts(controls, {171.0F, 514.0F, 14'000'000.0}, {700.0F, 300.0F, 7'050'000.0},
+                           locale);
+        const QString comma = locale.decimalPoint();
+        EXPECT_EQ(controls.text(Readout::Text14), QString("1144.26").replace(".", comma));
+        EXPECT_EQ(controls.text(Readout::Text16), QString("745.68").replace(".", comma));
+        EXPECT_EQ(controls.text(Readout::Text2), QString("0.68").replace(".", comma));
+    }
+}
+
 TEST(MarkerReadouts, TotalReflectionAtZeroPhaseShowsTheMarkNotGarbage) {
     FakeSweepControls controls;
     // 512 counts read 0.0032 dB, shown "0": rho = 1, phase 0, so D = 0.
