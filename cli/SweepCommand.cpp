@@ -149,9 +149,9 @@ int RunSweepCommand(const QStringList& words, const QString& settingsPath, CliCo
     if (format) {
         const VecLimits limits{
             static_cast<float>(
-                NumberText::parseLocaleNumber(controls.lowerText, context.locale).value_or(*from)),
+                NumberText::parseBoxNumber(controls.lowerText, context.locale).value_or(*from)),
             static_cast<float>(
-                NumberText::parseLocaleNumber(controls.upperText, context.locale).value_or(*to))};
+                NumberText::parseBoxNumber(controls.upperText, context.locale).value_or(*to))};
         const QByteArray bytes = EncodeOutput(*format, data, limits, settings.Step, context.locale);
         if (const std::optional<QString> problem = WriteFileAtomically(outputPath, bytes)) {
             return Fail(context, kExitFailure,

@@ -25,7 +25,7 @@ QString quotedName(const QString& fileName) {
 
 // A limit box as a single-precision number of MHz, if it holds one that fits.
 std::optional<float> limitOf(const QString& text, const QLocale& locale) {
-    const std::optional<double> value = NumberText::parseLocaleNumber(text, locale);
+    const std::optional<double> value = NumberText::parseBoxNumber(text, locale);
     if (!value || std::fabs(*value) > std::numeric_limits<float>::max()) return std::nullopt;
     return static_cast<float>(*value);
 }
