@@ -1,6 +1,8 @@
 #include "sweep/SweepEngine.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <stdexcept>
 
 #include "common/NumberText.h"
@@ -32,6 +34,17 @@ class TickGuard {
   private:
     bool& flag_;
 };
+
+// A limit in hertz as the single-precision live limit. A typed limit beyond single precision
+// ("1e40") becomes an infinite one, whose words no frame can carry, instead of an undefined
+// conversion.
+float singleHz(double hz) {
+    if (std::fabs(hz) > static_cast<double>(std::numeric_limits<float>::max())) {
+        return hz > 0 ? std::numeric_limits<float>::infinity()
+                      : -std::numeric_limits<float>::infinity();
+    }
+    return static_cast<float>(hz);
+}
 
 }  // namespace
 
@@ -86,10 +99,10 @@ void SweepEngine::readLimits() {
             NumberText::generalFormat(static_cast<double>(settings_.FMin) / kHzPerMHz, locale_));
     }
     // The boxes may hold the program's own locale text ("7,1" in a decimal-comma locale).
-    settings_.FMax = static_cast<float>(
-        NumberText::leadingNumberOfBox(controls_.upperLimitText(), locale_) * kHzPerMHz);
-    settings_.FMin = static_cast<float>(
-        NumberText::leadingNumberOfBox(controls_.lowerLimitText(), locale_) * kHzPerMHz);
+    settings_.FMax =
+        singleHz(NumberText::leadingNumberOfBox(controls_.upperLimitText(), locale_) * kHzPerMHz);
+    settings_.FMin =
+        singleHz(NumberText::leadingNumberOfBox(controls_.lowerLimitText(), locale_) * kHzPerMHz);
 }
 
 void SweepEngine::refreshMarkerReadouts() {

@@ -193,6 +193,19 @@ TEST(SweepTick, WordsAboveTwoToThe31AreStoredButNotSent) {
     EXPECT_EQ(rig.data.PhaseSamples[5], 0.0F);  // read, status 0
 }
 
+TEST(SweepTick, ALimitBeyondSinglePrecisionSendsNothingAndShowsDashes) {
+    SweepRig rig;
+    rig.settleLimits(1.0F, 50.0F);
+    rig.controls.upperLimit = "1e40";
+    rig.engine->tick();  // the step still comes from 1..50 MHz
+    rig.port.clear();
+    rig.engine->tick();  // now the step is infinite: no word can be framed
+    EXPECT_EQ(rig.updatePulses(), 0U);
+    EXPECT_EQ(rig.port.readCount(), 0U);
+    rig.engine->tick();
+    EXPECT_EQ(rig.controls.text(Readout::Label8), NumberText::notANumberMark());
+}
+
 TEST(SweepTick, MarkerReadoutsDescribeThePreviousSweep) {
     SweepRig rig;
     rig.settleLimits(1.0F, 50.0F);
