@@ -11,6 +11,7 @@
 #include "cli/ProgressPump.h"
 #include "cli/SweepOutput.h"
 #include "common/NumberText.h"
+#include "common/Units.h"
 #include "files/SafeFileIo.h"
 #include "instrument/Dds.h"
 #include "instrument/PortChoice.h"
@@ -36,7 +37,6 @@ constexpr std::int64_t kLongRunYields = 2'000'000;
 // Yields per point: one before the point, one per tuning-word bit, one per converter bit.
 constexpr std::int64_t kYieldsPerPointWithRead = 1 + 31 + 10;
 constexpr std::int64_t kYieldsPerPointHeld = 1 + 31;
-constexpr double kHzPerMHz = 1e6;
 
 class DiscardRedraw final : public SweepRedraw {
   public:

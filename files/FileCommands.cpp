@@ -7,6 +7,7 @@
 
 #include <QDir>
 
+#include "common/CheckBoxValue.h"
 #include "common/NumberText.h"
 #include "files/CsvExport.h"
 #include "files/SafeFileIo.h"
@@ -17,7 +18,6 @@ namespace ravemo {
 namespace {
 
 const QString kWarningTitle = QStringLiteral("Warning");
-constexpr int kHoldTicked = 1;
 
 QString quotedName(const QString& fileName) {
     return u'"' + QDir::toNativeSeparators(fileName) + u'"';
@@ -42,7 +42,7 @@ FileCommands::FileCommands(SweepData& data, const Settings& settings, FileDialog
       locale_(std::move(locale)) {}
 
 FileCommandOutcome FileCommands::open() {
-    controls_.setHoldValue(kHoldTicked);
+    controls_.setHoldValue(kTicked);
     dialog_.setFilter(QString::fromLatin1(kOpenFilter));
     dialog_.setFilterIndex(static_cast<int>(SaveFilterEntry::SweepFile));
     if (!dialog_.showOpen()) return FileCommandOutcome::Cancelled;
@@ -50,7 +50,7 @@ FileCommandOutcome FileCommands::open() {
 }
 
 FileCommandOutcome FileCommands::save() {
-    controls_.setHoldValue(kHoldTicked);
+    controls_.setHoldValue(kTicked);
     dialog_.setFilter(QString::fromLatin1(kSaveFilter));
     if (!dialog_.showSave()) return FileCommandOutcome::Cancelled;
     switch (dialog_.filterIndex()) {

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "common/Units.h"
 #include "files/NumberFields.h"
 #include "files/SweptPoints.h"
 #include "sweep/MeasurementRules.h"
@@ -11,7 +12,6 @@
 namespace ravemo {
 namespace {
 
-constexpr double kHzPerMHz = 1e6;
 constexpr int kFrequencyDigits = 9;
 constexpr int kValueDigits = 6;
 

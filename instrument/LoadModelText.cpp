@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
+#include "common/Units.h"
 #include "instrument/DipoleModel.h"
 #include "instrument/OpenModel.h"
 #include "instrument/ResistorModel.h"
@@ -13,7 +14,6 @@
 
 namespace ravemo {
 namespace {
-constexpr double kHzPerMHz = 1e6;
 constexpr double kLowestDipoleMHz = 0.01;
 constexpr double kHighestDipoleMHz = 1000.0;
 constexpr double kDummyLoadOhms = 50.0;  // "resistor" with no value

@@ -4,13 +4,12 @@
 #include <cmath>
 #include <limits>
 
+#include "common/CheckBoxValue.h"
 #include "common/NumberText.h"
 #include "sweep/MeasurementRules.h"
 
 namespace ravemo {
 namespace {
-
-constexpr int kSingleMarkerTicked = 1;
 
 // The boxes of one marker.
 struct MarkerBoxes {
@@ -124,7 +123,7 @@ void ShowMarkerReadouts(SweepControls& controls, const MarkerSample& mk1, const 
                             quotient(xs, hz * kTwoPi) * kMicrohenriesPerHenry);
     }
 
-    controls.setSecondMarkerVisible(controls.singleMarkerValue() != kSingleMarkerTicked);
+    controls.setSecondMarkerVisible(controls.singleMarkerValue() != kTicked);
 }
 
 }  // namespace ravemo

@@ -5,8 +5,10 @@
 #include <limits>
 #include <stdexcept>
 
+#include "common/CheckBoxValue.h"
 #include "common/NumberText.h"
 #include "common/SweepCancelled.h"
+#include "common/Units.h"
 #include "instrument/Adc.h"
 #include "instrument/Dds.h"
 #include "sweep/MarkerIndex.h"
@@ -15,9 +17,6 @@
 namespace ravemo {
 namespace {
 
-constexpr double kHzPerMHz = 1e6;
-constexpr int kFullSweepTicked = 1;
-constexpr int kHoldUnticked = 0;
 constexpr int kFirstMarker = 1;
 constexpr int kSecondMarker = 2;
 // All data lines low, written once at the start of every tick.
@@ -90,7 +89,7 @@ void SweepEngine::runTick() {
 }
 
 void SweepEngine::readLimits() {
-    if (controls_.fullSweepValue() == kFullSweepTicked) {
+    if (controls_.fullSweepValue() == kTicked) {
         settings_.FMax = settings_.FullFMax;
         settings_.FMin = settings_.FullFMin;
         controls_.setUpperLimitText(
@@ -135,7 +134,7 @@ void SweepEngine::sweepPoints() {
         if (!WordFitsFrame(word)) continue;
         DdsLoadWord(link_, word);
         // Hold is read afresh at every point: a click between points takes effect at once.
-        if (controls_.holdValue() == kHoldUnticked) {
+        if (controls_.holdValue() == kUnticked) {
             ReadAdcPair(link_, data_.PhaseSamples[i], data_.ReturnLossSamples[i]);
         }
     }

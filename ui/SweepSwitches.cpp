@@ -1,10 +1,8 @@
 #include "ui/SweepSwitches.h"
 
+#include "common/CheckBoxValue.h"
+
 namespace ravemo::SweepSwitches {
-namespace {
-constexpr int kUnticked = 0;
-constexpr int kTicked = 1;
-}  // namespace
 
 SwitchEnables afterFullSweepChange(int fullSweep, int hold, SwitchEnables current) {
     if (fullSweep == kTicked) current.limitBoxes = false;

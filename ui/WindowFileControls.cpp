@@ -1,12 +1,13 @@
 #include "ui/WindowFileControls.h"
 
+#include "common/CheckBoxValue.h"
+
 #include <QCheckBox>
 #include <QLineEdit>
 
 namespace ravemo {
 
 void WindowFileControls::setHoldValue(int value) {
-    constexpr int kTicked = 1;
     constexpr int kGreyed = 2;
     const Qt::CheckState state = value == kTicked   ? Qt::Checked
                                  : value == kGreyed ? Qt::PartiallyChecked

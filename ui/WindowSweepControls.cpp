@@ -5,14 +5,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "common/CheckBoxValue.h"
 #include "ui/chart/ChartWidget.h"
 
 namespace ravemo {
 namespace {
 
 constexpr int kGreyed = 2;
-constexpr int kTicked = 1;
-constexpr int kUnticked = 0;
 
 // The box that shows a readout, or nothing for the two frequency captions (labels).
 QLineEdit* readoutBox(const MainWindowControls& c, Readout readout) {

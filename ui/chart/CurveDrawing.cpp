@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cmath>
 
+#include "common/CheckBoxValue.h"
 #include "common/NumberText.h"
 #include "common/Rounding.h"
 #include "sweep/MeasurementRules.h"
@@ -77,7 +78,9 @@ std::int64_t CurveDrawing::stride() const {
     return std::max<std::int64_t>(settings_.Step, 1);
 }
 
-bool CurveDrawing::isOn(CurveSwitch which) const { return controls_.curveSwitchValue(which) == 1; }
+bool CurveDrawing::isOn(CurveSwitch which) const {
+    return controls_.curveSwitchValue(which) == kTicked;
+}
 
 double CurveDrawing::offsetDb(const QLocale& locale) const {
     return NumberText::leadingNumberOfBox(controls_.offsetText(), locale);
