@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "instrument/ConverterScale.h"
 #include "instrument/Dds.h"
 #include "instrument/PortLink.h"
 
@@ -12,10 +13,6 @@ namespace {
 constexpr std::uint64_t kTuningWordMask = (std::uint64_t{1} << 31) - 1;  // frame bits 0-30
 constexpr std::uint64_t kOutputOnFrameBit = std::uint64_t{1} << 32;
 constexpr int kTopFrameBit = kSynthesiserFrameBits - 1;
-// The bridge's scale: 0.0586 dB per return-loss step from -30 dB, 0.175 degree per phase step.
-constexpr double kBridgeDbPerStep = 0.0586;
-constexpr double kBridgeLowestDb = -30.0;
-constexpr double kBridgeDegreesPerStep = 0.175;
 constexpr double kDbPerDecade = 20.0;
 constexpr double kDegreesPerHalfTurn = 180.0;
 constexpr double kUniformScale = 0x1.0p-53;  // 53 random bits to [0, 1)
@@ -35,12 +32,12 @@ int clampReading(double steps) {
 double returnLossSteps(std::complex<double> gamma) {
     const double magnitude = std::abs(gamma);
     if (!(magnitude > 0.0)) return 0.0;  // a perfect match is below the bridge's floor
-    return (kDbPerDecade * std::log10(magnitude) - kBridgeLowestDb) / kBridgeDbPerStep;
+    return (kDbPerDecade * std::log10(magnitude) + kReturnLossZeroDb) / kDbPerReturnLossStep;
 }
 
 double phaseSteps(std::complex<double> gamma) {
     return std::fabs(std::arg(gamma)) * kDegreesPerHalfTurn / std::numbers::pi /
-           kBridgeDegreesPerStep;
+           kDegreesPerPhaseStep;
 }
 }  // namespace
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "instrument/ConverterScale.h"
+
 namespace ravemo {
 
-// The instrument's conversion constants, exactly as the instrument is calibrated.
-inline constexpr double kDbPerReturnLossStep = 0.0586;
-inline constexpr double kReturnLossZeroDb = 30.0;
-inline constexpr double kDegreesPerPhaseStep = 0.175;
+// The conversion constants of the readouts and curves, exactly as the instrument program uses
+// them (the converter scales are in instrument/ConverterScale.h).
 inline constexpr double kDbPerRatioDecade = 20.0;
 inline constexpr double kDegreesPerRadian = 57.324;  // not 57.2958: the instrument's value
 inline constexpr double kReferenceOhms = 50.0;
