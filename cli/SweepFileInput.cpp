@@ -1,13 +1,13 @@
 #include "cli/SweepFileInput.h"
 
-#include "files/SafeFileIo.h"
+#include "common/BoundedFileRead.h"
 
 namespace ravemo {
 
 std::optional<VecFileContents> ReadSweepFile(const QString& path, CliContext& context) {
-    const FileReadResult read = ReadWholeFile(path);
+    const BoundedFileRead read = ReadBoundedFile(path, kLargestVecFileBytes, kVecFileKind);
     if (!read.bytes) {
-        Fail(context, kExitBadInput, QStringLiteral("cannot read %1: %2").arg(path, read.error));
+        Fail(context, kExitBadInput, read.error);
         return std::nullopt;
     }
     const qint64 size = read.bytes->size();

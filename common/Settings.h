@@ -6,6 +6,11 @@
 
 namespace ravemo {
 
+// The largest highest-sample-index the program accepts. The three sample arrays take 16 bytes
+// per index (two single-precision readings and one double-precision tuning word), so this
+// bound keeps them at 160 MB and the sweep file at the same size.
+inline constexpr std::int32_t kChampMaximum = 10'000'000;
+
 // The process-wide record of the settings file. Field names are the file's keys. FMax and FMin
 // (hertz) double as the live sweep limits: every sweep tick rewrites them.
 struct Settings {

@@ -7,6 +7,7 @@
 
 #include <QDir>
 
+#include "common/BoundedFileRead.h"
 #include "common/CheckBoxValue.h"
 #include "common/NumberText.h"
 #include "files/CsvExport.h"
@@ -67,18 +68,18 @@ FileCommandOutcome FileCommands::save() {
 
 FileCommandOutcome FileCommands::LoadVecFile() {
     const QString fileName = dialog_.fileName();
-    const FileReadResult read = ReadWholeFile(fileName);
-    QString problem = read.error;
-    std::optional<VecFileContents> contents;
-    if (read.bytes) {
-        VecDecodeResult decoded = DecodeVecFile(*read.bytes, data_.champ());
-        problem = decoded.error;
-        contents = std::move(decoded.contents);
+    const BoundedFileRead read = ReadBoundedFile(fileName, kLargestVecFileBytes, kVecFileKind);
+    if (!read.bytes) {
+        reporter_.reportError(kWarningTitle,
+                              read.error + QStringLiteral("\nThe sweep on screen is unchanged."));
+        return FileCommandOutcome::Failed;
     }
+    VecDecodeResult decoded = DecodeVecFile(*read.bytes, data_.champ());
+    const std::optional<VecFileContents>& contents = decoded.contents;
     if (!contents) {
         reporter_.reportError(kWarningTitle, QStringLiteral("Could not open %1: %2\nThe sweep "
                                                             "on screen is unchanged.")
-                                                 .arg(quotedName(fileName), problem));
+                                                 .arg(quotedName(fileName), decoded.error));
         return FileCommandOutcome::Failed;
     }
     const SweepData& loaded = contents->data;

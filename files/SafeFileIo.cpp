@@ -1,7 +1,5 @@
 #include "files/SafeFileIo.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 
 namespace ravemo {
@@ -26,30 +24,6 @@ std::optional<QString> WriteFileAtomically(const QString& path, const QByteArray
     if (!file.flush() || file.error() != QFileDevice::NoError) return cancelled(file);
     if (!file.commit()) return file.errorString();
     return std::nullopt;
-}
-
-FileReadResult ReadWholeFile(const QString& path) {
-    FileReadResult result;
-    if (path.isEmpty()) {
-        result.error = QStringLiteral("No file name was given.");
-        return result;
-    }
-    if (QFileInfo(path).isDir()) {
-        result.error = QStringLiteral("It is a folder, not a file.");
-        return result;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error = file.errorString();
-        return result;
-    }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        result.error = file.errorString();
-        return result;
-    }
-    result.bytes = std::move(bytes);
-    return result;
 }
 
 }  // namespace ravemo

@@ -12,11 +12,4 @@ namespace ravemo {
 // the previous file. Nothing on success, else the reason.
 std::optional<QString> WriteFileAtomically(const QString& path, const QByteArray& bytes);
 
-// Reads a whole existing file (a missing file is never created).
-struct FileReadResult {
-    std::optional<QByteArray> bytes;
-    QString error;  // the reason, when bytes is empty
-};
-FileReadResult ReadWholeFile(const QString& path);
-
 }  // namespace ravemo

@@ -30,10 +30,6 @@ QString sizeMismatchMessage(qint64 actual, std::int32_t champ) {
 
 }  // namespace
 
-qint64 VecFileSize(std::int32_t champ) {
-    return kVecBytesPerPoint * (static_cast<qint64>(champ) + 1) + kVecLimitsBytes;
-}
-
 std::optional<std::int32_t> ChampOfVecFileSize(qint64 size) {
     if (size < kVecLimitsBytes) return std::nullopt;
     const qint64 arrayBytes = size - kVecLimitsBytes;

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include "common/Settings.h"
 #include "sweep/SweepData.h"
 
 namespace ravemo {
@@ -22,7 +23,15 @@ struct VecLimits {
 inline constexpr qint64 kVecBytesPerPoint = 16;  // two floats and a double
 inline constexpr qint64 kVecLimitsBytes = 8;     // two floats
 
-qint64 VecFileSize(std::int32_t champ);
+constexpr qint64 VecFileSize(std::int32_t champ) {
+    return kVecBytesPerPoint * (static_cast<qint64>(champ) + 1) + kVecLimitsBytes;
+}
+
+// No sweep file is larger than the one of the largest Champ the settings allow.
+inline constexpr qint64 kLargestVecFileBytes = VecFileSize(kChampMaximum);
+
+// How messages about reading a sweep file name it.
+inline const QString kVecFileKind = QStringLiteral("sweep file");
 
 // The Champ a file of `size` bytes was written with, if the size fits one (at least 1).
 std::optional<std::int32_t> ChampOfVecFileSize(qint64 size);

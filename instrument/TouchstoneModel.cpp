@@ -4,9 +4,10 @@
 #include <cmath>
 #include <numbers>
 
-#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
+
+#include "common/BoundedFileRead.h"
 
 namespace ravemo {
 namespace {
@@ -140,16 +141,10 @@ TouchstoneModel::Parsed TouchstoneModel::fromText(const QString& text, const QSt
 }
 
 TouchstoneModel::Parsed TouchstoneModel::fromFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {nullptr,
-                QStringLiteral("cannot open Touchstone file %1: %2").arg(path, file.errorString())};
-    }
-    if (file.size() > kMaxFileBytes) {
-        return {nullptr, QStringLiteral("Touchstone file %1 is larger than 64 MB").arg(path)};
-    }
-    const QByteArray bytes = file.readAll();
-    Parsed parsed = fromText(QString::fromUtf8(bytes), QFileInfo(path).fileName());
+    const BoundedFileRead read =
+        ReadBoundedFile(path, kMaxFileBytes, QStringLiteral("Touchstone file"));
+    if (!read.bytes) return {nullptr, read.error};
+    Parsed parsed = fromText(QString::fromUtf8(*read.bytes), QFileInfo(path).fileName());
     if (!parsed.error.isEmpty()) {
         parsed.error = QStringLiteral("Touchstone file %1, %2").arg(path, parsed.error);
     }

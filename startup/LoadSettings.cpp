@@ -5,9 +5,8 @@
 #include <optional>
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
+#include "common/BoundedFileRead.h"
 #include "common/NumberText.h"
 #include "startup/IniFile.h"
 #include "startup/ProfileInteger.h"
@@ -79,36 +78,22 @@ class SettingsReader {
     QString error_;
 };
 
-QString fileProblem(const QString& path, const QString& what) {
-    return QStringLiteral(
-               "The settings file %1 %2.\n\nCorrect or remove the file and start the "
-               "program again.")
-        .arg(QDir::toNativeSeparators(path), what);
-}
-
 }  // namespace
 
 SettingsLoad LoadSettings(const QString& path, const QLocale& locale) {
     SettingsLoad load;
     IniFile ini;
-    const QFileInfo info(path);
-    if (!path.isEmpty() && info.exists()) {
-        if (info.isDir()) {
-            load.error = fileProblem(path, QStringLiteral("is a folder, not a file"));
+    if (!path.isEmpty()) {
+        const BoundedFileRead read =
+            ReadBoundedFile(path, kLargestSettingsFileBytes, QStringLiteral("settings file"));
+        if (read.bytes) {
+            ini = IniFile::fromBytes(*read.bytes);
+        } else if (!read.missing) {
+            load.error = read.error + QStringLiteral(
+                                          "\n\nCorrect or remove the file and start the "
+                                          "program again.");
             return load;
         }
-        if (info.size() > kLargestSettingsFileBytes) {
-            load.error = fileProblem(path, QStringLiteral("is too large to be a settings file "
-                                                          "(more than 1 MB)"));
-            return load;
-        }
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            load.error =
-                fileProblem(path, QStringLiteral("cannot be read (%1)").arg(file.errorString()));
-            return load;
-        }
-        ini = IniFile::fromBytes(file.readAll());
     }
 
     SettingsReader reader(ini, path);

@@ -17,11 +17,6 @@ struct SettingsLoad {
     bool ok() const { return error.isEmpty(); }
 };
 
-// The largest highest-sample-index the program accepts. The three sample arrays take 16 bytes
-// per index (two single-precision readings and one double-precision tuning word), so this
-// bound keeps them at 160 MB and the sweep file at the same size.
-inline constexpr std::int32_t kChampMaximum = 10'000'000;
-
 // The velocity-factor text is read into a 51-character buffer: at most 50 characters count.
 inline constexpr int kVelocityFactorTextChars = 50;
 
@@ -33,7 +28,8 @@ inline constexpr int kVelocityFactorTextChars = 50;
 // -32768..32766 (the status register lies at Address1 + 1), Address2 outside the 16-bit range,
 // and an InputVelFactor (first 50 characters, read in `locale`; a point decimal is accepted in
 // a comma locale too) that is not a number, empty included. An existing file that cannot be
-// read is an error too, so settings are never silently replaced by defaults.
+// read (not a regular file, larger than 1 MiB, no permission) is an error too, so settings are
+// never silently replaced by defaults.
 SettingsLoad LoadSettings(const QString& path, const QLocale& locale);
 
 }  // namespace ravemo

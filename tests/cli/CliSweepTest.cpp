@@ -138,16 +138,27 @@ TEST(CliSweep, ATraceThatCannotBeWrittenFails) {
     EXPECT_TRUE(cli.out().isEmpty());
 }
 
-TEST(CliConvert, RefusesAFileWhoseSizeFitsNoPointCount) {
+TEST(CliConvert, RefusesWhatIsNoSweepFileAndWritesNothing) {
     CliRun cli(kSmallSweepSettings);
-    QFile bad(cli.path("bad.vec"));
-    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-    bad.write(QByteArray(16 * 41 + 9, '\0'));
-    bad.close();
-    EXPECT_EQ(cli.run({"convert", cli.path("bad.vec"), cli.path("out.csv")}), 2);
-    EXPECT_TRUE(cli.err().contains("665 bytes"));
-    EXPECT_FALSE(QFile::exists(cli.path("out.csv")));
-    EXPECT_EQ(cli.run({"convert", cli.path("missing.vec"), cli.path("out.csv")}), 2);
+    const auto fileOf = [&cli](const char* name, const QByteArray& bytes) {
+        QFile file(cli.path(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    };
+    const struct {
+        QString input;
+        const char* says;
+    } cases[] = {
+        {fileOf("bad.vec", QByteArray(16 * 41 + 9, '\0')), "665 bytes"},
+        {cli.path("missing.vec"), "does not exist"},
+        {"/dev/zero", "is a character device"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(cli.run({"convert", c.input, cli.path("out.s1p")}), 2) << c.says;
+        EXPECT_TRUE(cli.err().contains(c.says)) << cli.err().toStdString();
+        EXPECT_FALSE(QFile::exists(cli.path("out.s1p")));
+    }
     EXPECT_FALSE(QFile::exists(cli.path("missing.vec")));
 }
 

@@ -198,6 +198,9 @@ TEST_F(LoadSettingsTest, UnreadableFileIsAnErrorNotSilentDefaults) {
     const SettingsLoad huge = load(QByteArray(2 * 1024 * 1024, ' '));
     EXPECT_FALSE(huge.ok());
     EXPECT_TRUE(huge.error.contains("too large"));
+
+    const SettingsLoad device = LoadSettings("/dev/zero", kUnitedStates);
+    EXPECT_TRUE(device.error.contains("character device")) << device.error.toStdString();
 }
 
 TEST(LoadSettingsSample, TheShippedSampleFileLoads) {
