@@ -15,9 +15,10 @@ std::optional<VecFileContents> ReadSweepFile(const QString& path, CliContext& co
     if (!champ) {
         Fail(context, kExitBadInput,
              QStringLiteral("%1 is not a sweep file: its %2 bytes fit no point count (a sweep "
-                            "file holds 16 bytes per point and 8 more, at least 2 points)")
+                            "file holds 16 bytes per point and 8 more, 2 to %3 points)")
                  .arg(path)
-                 .arg(size));
+                 .arg(size)
+                 .arg(static_cast<qint64>(kChampMaximum) + 1));
         return std::nullopt;
     }
     VecDecodeResult decoded = DecodeVecFile(*read.bytes, *champ);

@@ -8,8 +8,8 @@
 namespace ravemo {
 
 // Reads a sweep file whose point count is taken from its size: (size - 8) / 16 - 1 must be a
-// whole number of at least 1. Folders, pipes, devices and oversized files are refused before
-// anything is read. On any failure prints one clear line and gives nothing.
+// whole number from 1 to kChampMaximum. Folders, pipes, devices and larger files are refused
+// before anything is read. On any failure prints one clear line and gives nothing.
 std::optional<VecFileContents> ReadSweepFile(const QString& path, CliContext& context);
 
 }  // namespace ravemo

@@ -1,5 +1,8 @@
 #include "files/VecFile.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QtEndian>
 
 namespace ravemo {
@@ -28,6 +31,32 @@ QString sizeMismatchMessage(qint64 actual, std::int32_t champ) {
     return text;
 }
 
+const QString kNotASweep = QStringLiteral(" The file is not a sweep, or it is damaged.");
+
+// Text for a stored value that is not finite: "nan", "inf" or "-inf".
+QString nonFiniteText(double value) {
+    if (std::isnan(value)) return QStringLiteral("nan");
+    return value < 0 ? QStringLiteral("-inf") : QStringLiteral("inf");
+}
+
+// The first converter reading that is not a finite number, as a message, or nothing.
+std::optional<QString> nonFiniteReading(const std::vector<float>& samples, const QString& what) {
+    const auto bad =
+        std::find_if(samples.begin(), samples.end(), [](float v) { return !std::isfinite(v); });
+    if (bad == samples.end()) return std::nullopt;
+    return QStringLiteral("The %1 reading at sample index %2 is not a number (%3).")
+               .arg(what)
+               .arg(bad - samples.begin())
+               .arg(nonFiniteText(*bad)) +
+           kNotASweep;
+}
+
+std::optional<QString> nonFiniteLimit(float value, const QString& which) {
+    if (std::isfinite(value)) return std::nullopt;
+    return QStringLiteral("The %1 limit is not a number (%2).").arg(which, nonFiniteText(value)) +
+           kNotASweep;
+}
+
 }  // namespace
 
 std::optional<std::int32_t> ChampOfVecFileSize(qint64 size) {
@@ -35,7 +64,7 @@ std::optional<std::int32_t> ChampOfVecFileSize(qint64 size) {
     const qint64 arrayBytes = size - kVecLimitsBytes;
     if (arrayBytes % kVecBytesPerPoint != 0) return std::nullopt;
     const qint64 champ = arrayBytes / kVecBytesPerPoint - 1;
-    if (champ < 1 || champ > INT32_MAX - 1) return std::nullopt;
+    if (champ < 1 || champ > kChampMaximum) return std::nullopt;
     return static_cast<std::int32_t>(champ);
 }
 
@@ -81,6 +110,16 @@ VecDecodeResult DecodeVecFile(const QByteArray& bytes, std::int32_t champ) {
     }
     contents.limits.minMHz = floatAt(raw);
     contents.limits.maxMHz = floatAt(raw + 4);
+    for (const std::optional<QString>& problem :
+         {nonFiniteReading(contents.data.ReturnLossSamples, QStringLiteral("return-loss")),
+          nonFiniteReading(contents.data.PhaseSamples, QStringLiteral("phase")),
+          nonFiniteLimit(contents.limits.minMHz, QStringLiteral("lower")),
+          nonFiniteLimit(contents.limits.maxMHz, QStringLiteral("upper"))}) {
+        if (problem) {
+            result.error = *problem;
+            return result;
+        }
+    }
     result.contents = std::move(contents);
     return result;
 }

@@ -33,7 +33,7 @@ inline constexpr qint64 kLargestVecFileBytes = VecFileSize(kChampMaximum);
 // How messages about reading a sweep file name it.
 inline const QString kVecFileKind = QStringLiteral("sweep file");
 
-// The Champ a file of `size` bytes was written with, if the size fits one (at least 1).
+// The Champ a file of `size` bytes was written with, if the size fits one (1 to kChampMaximum).
 std::optional<std::int32_t> ChampOfVecFileSize(qint64 size);
 
 QByteArray EncodeVecFile(const SweepData& data, VecLimits limits);
@@ -43,8 +43,11 @@ struct VecFileContents {
     VecLimits limits;
 };
 
-// Either the contents or, when the size does not match `champ`, a message that names the
-// expected and the actual size and the point count the file holds, where it fits one.
+// Either the contents or a message. A size that does not match `champ` is refused naming the
+// expected and the actual size and the point count the file holds, where it fits one; content
+// that cannot be a sweep is refused naming what and where: a limit or a converter reading that
+// is not a finite number. (Tuning words are not checked: a limit typed beyond the synthesiser
+// stores an infinite word, and such a point is simply not measured.)
 struct VecDecodeResult {
     std::optional<VecFileContents> contents;
     QString error;

@@ -66,7 +66,7 @@ struct FileCommandsBench {
 
 TEST(FileCommands, SaveThenOpenRestoresArraysBitForBitAndTheLimitBoxes) {
     FileCommandsBench bench(6000, kCommaLocale);
-    bench.data.ReturnLossSamples[7] = std::bit_cast<float>(0x7FC0BEEFU);
+    bench.data.ReturnLossSamples[7] = std::bit_cast<float>(0x00000001U);  // the least float
     bench.data.PhaseSamples[0] = -0.0F;
     bench.data.DdsWords[6000] = std::bit_cast<double>(0xFFF0000000000123ULL);
     const SweepData saved = bench.data;

@@ -33,11 +33,11 @@ TEST(VecFile, LayoutIsReturnLossThenPhaseThenWords) {
                          "0000003f000080bf"));  // 0.5, -1
 }
 
-TEST(VecFile, DecodeRestoresEveryBitIncludingNaNPayloadsAndNegativeZero) {
+TEST(VecFile, DecodeRestoresEveryBitIncludingWordNaNPayloadsAndNegativeZero) {
     SweepData data(3);
-    data.ReturnLossSamples = {std::bit_cast<float>(0x7FC12345U), -0.0F, 1023.0F,
-                              std::bit_cast<float>(0xFF800000U)};
-    data.PhaseSamples = {std::bit_cast<float>(0x7F812345U), 1e-45F, 514.0F, 0.0F};
+    data.ReturnLossSamples = {std::numeric_limits<float>::max(), -0.0F, 1023.0F,
+                              std::numeric_limits<float>::lowest()};
+    data.PhaseSamples = {std::bit_cast<float>(0x80000001U), 1e-45F, 514.0F, 0.0F};
     data.DdsWords = {std::bit_cast<double>(0x7FF8DEADBEEF0001ULL), -0.0, 334040000.5,
                      std::numeric_limits<double>::denorm_min()};
     const VecDecodeResult decoded = DecodeVecFile(EncodeVecFile(data, {-0.0F, 50.0F}), 3);
@@ -76,9 +76,38 @@ TEST(VecFile, ASizeThatFitsNoSweepIsRefusedWithoutAPointCount) {
     }
 }
 
-TEST(VecFile, ChampOfSizeNeedsAWholeCountOfAtLeastOne) {
+TEST(VecFile, ContentThatIsNoSweepIsRefusedNamingWhatAndWhere) {
+    struct Case {
+        void (*spoil)(SweepData&, VecLimits&);
+        const char* says;
+    };
+    const Case cases[] = {
+        {[](SweepData& d, VecLimits&) { d.ReturnLossSamples[2] = NAN; },
+         "return-loss reading at sample index 2 is not a number (nan)"},
+        {[](SweepData& d, VecLimits&) { d.PhaseSamples[0] = -INFINITY; },
+         "phase reading at sample index 0 is not a number (-inf)"},
+        {[](SweepData&, VecLimits& l) { l.minMHz = NAN; }, "lower limit is not a number"},
+        {[](SweepData&, VecLimits& l) { l.maxMHz = INFINITY; }, "upper limit is not a number"},
+    };
+    for (const Case& c : cases) {
+        SweepData data(3);
+        VecLimits limits{1.0F, 30.0F};
+        c.spoil(data, limits);
+        const VecDecodeResult decoded = DecodeVecFile(EncodeVecFile(data, limits), 3);
+        EXPECT_FALSE(decoded.contents) << c.says;
+        EXPECT_TRUE(decoded.error.contains(c.says)) << decoded.error.toStdString();
+    }
+    // Tuning words are not checked: a limit beyond single precision stores an infinite word.
+    SweepData unreachable(3);
+    unreachable.DdsWords[1] = INFINITY;
+    EXPECT_TRUE(DecodeVecFile(EncodeVecFile(unreachable, {}), 3).contents);
+}
+
+TEST(VecFile, ChampOfSizeNeedsAWholeCountFromOneToTheSettingsMaximum) {
     EXPECT_EQ(ChampOfVecFileSize(96024), 6000);
     EXPECT_EQ(ChampOfVecFileSize(40), 1);
+    EXPECT_EQ(ChampOfVecFileSize(kLargestVecFileBytes), kChampMaximum);
+    EXPECT_EQ(ChampOfVecFileSize(kLargestVecFileBytes + kVecBytesPerPoint), std::nullopt);
     EXPECT_EQ(ChampOfVecFileSize(24), std::nullopt);  // Champ 0
     EXPECT_EQ(ChampOfVecFileSize(8), std::nullopt);
     EXPECT_EQ(ChampOfVecFileSize(0), std::nullopt);
