@@ -1,17 +1,58 @@
 #include "startup/IniFile.h"
 
+#include <algorithm>
+#include <optional>
+
 #include <QStringDecoder>
 #include <QStringList>
 
 namespace ravemo {
 namespace {
 
+const QByteArray kUtf8ByteOrderMark("\xEF\xBB\xBF");
+const QByteArray kUtf16LeByteOrderMark("\xFF\xFE");
+const QByteArray kUtf16BeByteOrderMark("\xFE\xFF");
+// How far into the file the NUL bytes of UTF-16 without a byte-order mark are looked for.
+constexpr qsizetype kUtf16ProbeBytes = 256;
+
+// UTF-16 without a byte-order mark: a settings file is mostly ASCII, so in little-endian
+// every second byte (the odd ones) is NUL and the even ones are not; big-endian the reverse.
+std::optional<QStringDecoder::Encoding> bomlessUtf16(const QByteArray& bytes) {
+    const qsizetype probe = std::min(bytes.size(), kUtf16ProbeBytes) & ~qsizetype{1};
+    qsizetype evenNuls = 0;
+    qsizetype oddNuls = 0;
+    for (qsizetype i = 0; i < probe; ++i) {
+        if (bytes[i] == '\0') ++(i % 2 == 0 ? evenNuls : oddNuls);
+    }
+    const qsizetype pairs = probe / 2;
+    if (pairs == 0) return std::nullopt;
+    if (evenNuls == 0 && oddNuls * 2 >= pairs) return QStringDecoder::Utf16LE;
+    if (oddNuls == 0 && evenNuls * 2 >= pairs) return QStringDecoder::Utf16BE;
+    return std::nullopt;
+}
+
 QString decode(const QByteArray& bytes) {
+    if (bytes.startsWith(kUtf16LeByteOrderMark)) {
+        return QStringDecoder(QStringDecoder::Utf16LE).decode(bytes.mid(2));
+    }
+    if (bytes.startsWith(kUtf16BeByteOrderMark)) {
+        return QStringDecoder(QStringDecoder::Utf16BE).decode(bytes.mid(2));
+    }
+    if (const auto utf16 = bomlessUtf16(bytes)) return QStringDecoder(*utf16).decode(bytes);
+    // The UTF-8 mark goes first, so a marked file with one Latin-1 byte still reads as text.
+    const QByteArray body =
+        bytes.startsWith(kUtf8ByteOrderMark) ? bytes.mid(kUtf8ByteOrderMark.size()) : bytes;
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError()) return QString::fromLatin1(bytes);
-    if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
+    const QString text = utf8.decode(body);
+    if (utf8.hasError()) return QString::fromLatin1(body);
     return text;
+}
+
+// The lines of the text, whether they end in LF, CRLF or a lone CR (old Mac editors).
+QStringList linesOf(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    return text.split(u'\n');
 }
 
 QString withoutEnclosingQuotes(const QString& value) {
@@ -28,7 +69,7 @@ QString withoutEnclosingQuotes(const QString& value) {
 
 IniFile IniFile::fromBytes(const QByteArray& bytes) {
     IniFile file;
-    const QStringList lines = decode(bytes).split(u'\n');
+    const QStringList lines = linesOf(decode(bytes));
     QString section;
     bool inSection = false;
     for (const QString& rawLine : lines) {

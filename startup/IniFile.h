@@ -14,8 +14,10 @@ namespace ravemo {
 //    section are ignored;
 //  - the first occurrence of a key wins, also across repeated sections of the same name, as
 //    the Windows readers find the first one.
-// Text is taken as UTF-8 when it is valid UTF-8 (a byte-order mark is dropped), else as
-// Latin-1, so files written by old Windows editors read too.
+// Text is UTF-16 (little- or big-endian, with or without a byte-order mark, as Windows
+// Notepad may save), else UTF-8 when it is valid UTF-8, else Latin-1, so files written by old
+// Windows editors read too; a UTF-8 byte-order mark is dropped first. Lines may end in LF,
+// CRLF or a lone CR.
 class IniFile {
   public:
     // Parses the file's bytes.

@@ -29,7 +29,7 @@ inline constexpr int kVelocityFactorTextChars = 50;
 // and an InputVelFactor (first 50 characters, read in `locale`; a point decimal is accepted in
 // a comma locale too) that is not a number, empty included. An existing file that cannot be
 // read (not a regular file, larger than 1 MiB, no permission) is an error too, so settings are
-// never silently replaced by defaults.
+// never silently replaced by defaults. The text may be UTF-8, Latin-1 or UTF-16 (see IniFile).
 SettingsLoad LoadSettings(const QString& path, const QLocale& locale);
 
 }  // namespace ravemo

@@ -203,6 +203,18 @@ TEST_F(LoadSettingsTest, UnreadableFileIsAnErrorNotSilentDefaults) {
     EXPECT_TRUE(device.error.contains("character device")) << device.error.toStdString();
 }
 
+TEST(LoadSettingsEncodings, EveryEncodingAndLineEndIsRead) {
+    // Each file holds Champ=0 under [PARAMETERS]: only a file whose section was seen is refused.
+    for (const char* name :
+         {"settings-utf8-bom-latin1.ini", "settings-utf16le-bom.ini", "settings-utf16be-bom.ini",
+          "settings-utf16le.ini", "settings-utf16be.ini", "settings-cr-only.ini"}) {
+        const SettingsLoad result =
+            LoadSettings(QStringLiteral(RAVEMO_SOURCE_DIR "/tests/data/") + name, kUnitedStates);
+        EXPECT_FALSE(result.ok()) << name;
+        EXPECT_TRUE(result.error.contains("\"0\" for Champ")) << name;
+    }
+}
+
 TEST(LoadSettingsSample, TheShippedSampleFileLoads) {
     const QString sample = QStringLiteral(RAVEMO_SOURCE_DIR "/packaging/ravemo.ini");
     ASSERT_TRUE(QFileInfo::exists(sample)) << sample.toStdString();
