@@ -130,24 +130,34 @@ bool isHugeRatherThanTiny(const std::string& number) {
     return exponent + power > 0;
 }
 
+// What the leading-number scan found: the value, whether there was a digit at all, and where
+// the number ends in the text (just past its last character that counts).
+struct LeadingScan {
+    double value = 0.0;
+    bool hasDigits = false;
+    qsizetype end = 0;
+};
+
 // Scans the leading number with the point and `otherDecimal` as decimal separators; blanks are
-// skipped anywhere.
-double scanLeadingNumber(QStringView text, QChar otherDecimal) {
+// skipped anywhere when `skipBlanks`, else they end the number.
+LeadingScan scanLeadingNumber(QStringView text, QChar otherDecimal, bool skipBlanks) {
     std::string number;
-    bool seenDigit = false;
+    LeadingScan scan;
     bool seenPoint = false;
     bool inExponent = false;
     bool exponentDigits = false;
     std::size_t exponentStart = 0;
-    for (const QChar c : text) {
-        if (isSkippedBlank(c)) continue;
+    qsizetype exponentMark = 0;  // where the exponent letter stands in the text
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (skipBlanks && isSkippedBlank(c)) continue;
         const char16_t u = c.unicode();
         if (u >= u'0' && u <= u'9') {
             number.push_back(static_cast<char>(u));
             if (inExponent) {
                 exponentDigits = true;
             } else {
-                seenDigit = true;
+                scan.hasDigits = true;
             }
         } else if ((u == u'+' || u == u'-') && number.empty()) {
             number.push_back(static_cast<char>(u));
@@ -156,26 +166,43 @@ double scanLeadingNumber(QStringView text, QChar otherDecimal) {
         } else if ((u == u'.' || c == otherDecimal) && !seenPoint && !inExponent) {
             number.push_back('.');
             seenPoint = true;
-        } else if ((u == u'e' || u == u'E' || u == u'd' || u == u'D') && seenDigit && !inExponent) {
+        } else if ((u == u'e' || u == u'E' || u == u'd' || u == u'D') && scan.hasDigits &&
+                   !inExponent) {
             number.push_back('e');
             inExponent = true;
             exponentStart = number.size();
+            exponentMark = i;
         } else {
             break;
         }
+        scan.end = i + 1;
     }
-    if (!seenDigit) return 0.0;
-    if (inExponent && !exponentDigits) number.resize(exponentStart - 1);
+    if (!scan.hasDigits) return scan;
+    if (inExponent && !exponentDigits) {
+        number.resize(exponentStart - 1);
+        scan.end = exponentMark;
+    }
     if (!number.empty() && number.front() == '+') number.erase(0, 1);
-    double value = 0.0;
-    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+    const auto result = std::from_chars(number.data(), number.data() + number.size(), scan.value);
     if (result.ec == std::errc::result_out_of_range) {
         // Out of range either way: too large gives an infinity, too small a (signed) zero.
         const bool negative = number.front() == '-';
-        if (isHugeRatherThanTiny(number)) return negative ? -HUGE_VAL : HUGE_VAL;
-        return negative ? -0.0 : 0.0;
+        if (isHugeRatherThanTiny(number)) {
+            scan.value = negative ? -HUGE_VAL : HUGE_VAL;
+        } else {
+            scan.value = negative ? -0.0 : 0.0;
+        }
+    } else if (result.ec != std::errc()) {
+        scan.value = 0.0;
     }
-    return result.ec == std::errc() ? value : 0.0;
+    return scan;
+}
+
+// The one-character decimal mark a box may hold besides the point (the point where the
+// locale's mark is longer).
+QChar boxDecimalMark(const QLocale& locale) {
+    const QString point = locale.decimalPoint();
+    return point.size() == 1 ? point.front() : QChar(u'.');
 }
 
 // |value| (not negative) rounded to `decimals` places, as digits with a point when decimals > 0.
@@ -254,11 +281,10 @@ QLocale userLocale() { return processLocale(); }
 
 void setUserLocale(const QLocale& locale) { processLocale() = locale; }
 
-double leadingNumber(QStringView text) { return scanLeadingNumber(text, u'.'); }
+double leadingNumber(QStringView text) { return scanLeadingNumber(text, u'.', true).value; }
 
 double leadingNumberOfBox(QStringView text, const QLocale& locale) {
-    const QString point = locale.decimalPoint();
-    return scanLeadingNumber(text, point.size() == 1 ? point.front() : QChar(u'.'));
+    return scanLeadingNumber(text, boxDecimalMark(locale), true).value;
 }
 
 std::optional<double> parseLocaleNumber(QStringView text, const QLocale& locale) {
@@ -266,7 +292,7 @@ std::optional<double> parseLocaleNumber(QStringView text, const QLocale& locale)
     if (trimmed.isEmpty()) return std::nullopt;
     bool ok = false;
     double value = locale.toDouble(trimmed, &ok);
-    if (!ok && locale.decimalPoint() == QStringLiteral(",")) {
+    if (!ok && locale.decimalPoint() != QStringLiteral(".")) {
         QLocale c = QLocale::c();
         c.setNumberOptions(QLocale::RejectGroupSeparator);
         value = c.toDouble(trimmed, &ok);
@@ -276,19 +302,14 @@ std::optional<double> parseLocaleNumber(QStringView text, const QLocale& locale)
 }
 
 std::optional<double> parseBoxNumber(QStringView text, const QLocale& locale) {
-    const QString trimmed = text.toString().trimmed();
-    if (trimmed.isEmpty()) return std::nullopt;
-    QLocale withoutGroups = locale;
-    withoutGroups.setNumberOptions(locale.numberOptions() | QLocale::RejectGroupSeparator);
-    bool ok = false;
-    double value = withoutGroups.toDouble(trimmed, &ok);
-    if (!ok && locale.decimalPoint() != QStringLiteral(".")) {
-        QLocale c = QLocale::c();
-        c.setNumberOptions(QLocale::RejectGroupSeparator);
-        value = c.toDouble(trimmed, &ok);
+    const QStringView trimmed = text.trimmed();
+    // The very scan the sweep reads the box with, but without skipping blanks: the text counts
+    // only when that one number is all of it, so the two readings cannot differ.
+    const LeadingScan scan = scanLeadingNumber(trimmed, boxDecimalMark(locale), false);
+    if (!scan.hasDigits || scan.end != trimmed.size() || !std::isfinite(scan.value)) {
+        return std::nullopt;
     }
-    if (!ok || !std::isfinite(value)) return std::nullopt;
-    return value;
+    return scan.value;
 }
 
 QString generalFormat(double value, const QLocale& locale) {

@@ -36,16 +36,17 @@ double leadingNumber(QStringView text);
 double leadingNumberOfBox(QStringView text, const QLocale& locale);
 
 // Locale-aware reading of a whole text. Leading and trailing blanks are allowed; empty text,
-// text that is not a number and numbers out of range give nothing. In a decimal-comma locale
-// a plain point-decimal number ("1.8") is accepted too, so the program's own boxes read the
-// same everywhere.
+// text that is not a number and numbers out of range give nothing. In every locale whose
+// decimal separator is not the point (a comma, the Arabic decimal mark) a plain point-decimal
+// number ("1.8") is accepted too, so the program's own boxes read the same everywhere.
 std::optional<double> parseLocaleNumber(QStringView text, const QLocale& locale);
 
-// Locale-aware reading of a box the sweep also reads by its leading number (the limit boxes):
-// as parseLocaleNumber, but group separators are refused and, where the locale's decimal
-// separator is not the point, a point is taken as a decimal separator too. So a box text means
-// the same number to the sweep and to the file commands: "1.800" is 1.8 in de_DE, never 1800,
-// and "1,800" is refused in en_US rather than read as 1800.
+// Reading of a box the sweep also reads by its leading number (the limit boxes), and of the
+// velocity factor: the text, without the blanks around it, must be exactly one number as
+// leadingNumberOfBox scans it (ASCII digits, a sign, the point or the locale's one-character
+// decimal mark, an exponent), and gives the same value. Anything else is no number: group
+// separators ("1.800" is 1.8 in de_DE, never 1800; "1,800" is refused in en_US), blanks inside,
+// a U+2212 minus, digits of other scripts, trailing text, values beyond a double.
 std::optional<double> parseBoxNumber(QStringView text, const QLocale& locale);
 
 // General number-to-text conversion. Exponent form (1E+15, 1E-05) outside the plain range.

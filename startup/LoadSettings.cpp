@@ -29,7 +29,9 @@ const QString kPortSetting = QStringLiteral("PORTSETTING");
 constexpr std::int64_t kFrequencyDefaultHz = 10000;
 constexpr std::int64_t kChampDefault = 6000;
 constexpr std::int64_t kStepDefault = 1;
-const QString kVelocityFactorDefault = QStringLiteral("0.66");
+// A number, never text: read in the user's locale "0.66" would fail where the decimal mark
+// is not the point.
+constexpr float kVelocityFactorDefault = 0.66F;
 
 // Reads the keys in order; the first refused value stops the load with its message.
 class SettingsReader {
@@ -57,6 +59,10 @@ class SettingsReader {
                                       std::int64_t fallback) {
         return integer(section, key, fallback, kInt32Min, kInt32Max,
                        QStringLiteral("a whole number from -2147483648 to 2147483647"));
+    }
+
+    bool has(const QString& section, const QString& key) const {
+        return ini_.contains(section, key);
     }
 
     QString text(const QString& section, const QString& key, const QString& fallback) const {
@@ -139,17 +145,21 @@ SettingsLoad LoadSettings(const QString& path, const QLocale& locale) {
                            QStringLiteral("a whole number from -32768 to 32767"))) {
         s.Address2 = static_cast<std::int16_t>(*v);
     }
-    if (reader.error().isEmpty()) {
-        const QString key = QStringLiteral("InputVelFactor");
+    const QString velocityKey = QStringLiteral("InputVelFactor");
+    if (reader.error().isEmpty() && !reader.has(kParameters, velocityKey)) {
+        s.InputVelFactor = kVelocityFactorDefault;
+    } else if (reader.error().isEmpty()) {
+        // Group separators are refused: "0.660" is 0.66 in de_DE too, never 660.
         const QString text =
-            reader.text(kParameters, key, kVelocityFactorDefault).left(kVelocityFactorTextChars);
-        const std::optional<double> value = NumberText::parseLocaleNumber(text, locale);
+            reader.text(kParameters, velocityKey, QString()).left(kVelocityFactorTextChars);
+        const std::optional<double> value = NumberText::parseBoxNumber(text, locale);
         if (value && std::fabs(*value) <= std::numeric_limits<float>::max()) {
             s.InputVelFactor = static_cast<float>(*value);
         } else {
-            reader.refuse(kParameters, key, text,
-                          QStringLiteral("a number, such as 0.66 or 66 (the cable velocity "
-                                         "factor; the decimal separator is '%1' or '.')")
+            reader.refuse(kParameters, velocityKey, text,
+                          QStringLiteral("a number without group separators, such as 0.66 or "
+                                         "66 (the cable velocity factor; the decimal separator "
+                                         "is '%1' or '.')")
                               .arg(locale.decimalPoint()));
         }
     }

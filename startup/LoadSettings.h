@@ -26,10 +26,11 @@ inline constexpr int kVelocityFactorTextChars = 50;
 // that reader gives. Values the program cannot run with are rejected with a message: a value
 // beyond 32 bits, Champ outside 1..kChampMaximum, Step outside 1..32767, Address1 outside
 // -32768..32766 (the status register lies at Address1 + 1), Address2 outside the 16-bit range,
-// and an InputVelFactor (first 50 characters, read in `locale`; a point decimal is accepted in
-// a comma locale too) that is not a number, empty included. An existing file that cannot be
-// read (not a regular file, larger than 1 MiB, no permission) is an error too, so settings are
-// never silently replaced by defaults. The text may be UTF-8, Latin-1 or UTF-16 (see IniFile).
+// and an InputVelFactor (first 50 characters, read in `locale` without group separators; a
+// point decimal is accepted in every locale) that is not a number, empty included; a missing
+// InputVelFactor is the number 0.66. An existing name that cannot be read (not a regular file,
+// larger than 1 MiB, no permission) is an error too, so settings are never silently replaced
+// by defaults. The text may be UTF-8, Latin-1 or UTF-16 (see IniFile).
 SettingsLoad LoadSettings(const QString& path, const QLocale& locale);
 
 }  // namespace ravemo

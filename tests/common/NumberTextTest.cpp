@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 
 #include "common/NumberText.h"
 
@@ -9,6 +10,8 @@ namespace {
 
 const QLocale kGerman(QLocale::German, QLocale::Germany);
 const QLocale kUnitedStates(QLocale::English, QLocale::UnitedStates);
+const QLocale kEgypt(QLocale::Arabic, QLocale::Egypt);
+const QLocale kIran(QLocale::Persian, QLocale::Iran);
 
 TEST(LeadingNumber, ReadsThePointDecimalPrefixWhateverFollows) {
     EXPECT_DOUBLE_EQ(NumberText::leadingNumber(u"1.8"), 1.8);
@@ -66,10 +69,9 @@ TEST(LeadingNumberOfBox, TakesTheCommaAsDecimalOnlyInACommaLocale) {
     EXPECT_DOUBLE_EQ(NumberText::leadingNumberOfBox(u"7.1", kGerman), 7.1);
     EXPECT_DOUBLE_EQ(NumberText::leadingNumberOfBox(u"7.1,2", kGerman), 7.1);
     // Any decimal separator the general format writes reads back, e.g. the Arabic one.
-    const QLocale egypt(QLocale::Arabic, QLocale::Egypt);
-    EXPECT_DOUBLE_EQ(NumberText::leadingNumberOfBox(NumberText::generalFormat(1.8, egypt), egypt),
+    EXPECT_DOUBLE_EQ(NumberText::leadingNumberOfBox(NumberText::generalFormat(1.8, kEgypt), kEgypt),
                      1.8);
-    EXPECT_DOUBLE_EQ(NumberText::leadingNumberOfBox(u"1.8", egypt), 1.8);
+    EXPECT_DOUBLE_EQ(NumberText::leadingNumberOfBox(u"1.8", kEgypt), 1.8);
 }
 
 TEST(ParseLocaleNumber, ReadsTheLocaleSeparators) {
@@ -82,26 +84,55 @@ TEST(ParseLocaleNumber, ReadsTheLocaleSeparators) {
     EXPECT_DOUBLE_EQ(*NumberText::parseLocaleNumber(u"1E3", kUnitedStates), 1000.0);
 }
 
-TEST(ParseLocaleNumber, AcceptsAPointDecimalInACommaLocale) {
-    EXPECT_DOUBLE_EQ(*NumberText::parseLocaleNumber(u"0.66", kGerman), 0.66);
-    EXPECT_DOUBLE_EQ(*NumberText::parseLocaleNumber(u"1.8", kGerman), 1.8);
+TEST(ParseLocaleNumber, AcceptsAPointDecimalWhereverTheSeparatorIsNoPoint) {
+    for (const QLocale& locale : {kGerman, kEgypt, kIran}) {
+        EXPECT_EQ(NumberText::parseLocaleNumber(u"0.66", locale), 0.66)
+            << locale.name().toStdString();
+        EXPECT_EQ(NumberText::parseLocaleNumber(u"1.8", locale), 1.8);
+    }
 }
 
-TEST(ParseBoxNumber, MeansWhatTheSweepReadsInEveryLocale) {
-    // The sweep reads these boxes by their leading number; the file commands must agree.
-    for (const char16_t* text : {u"1.8", u"1.800", u"30", u" 7.1 "}) {
-        EXPECT_DOUBLE_EQ(*NumberText::parseBoxNumber(text, kGerman),
-                         NumberText::leadingNumberOfBox(text, kGerman))
-            << QString::fromUtf16(text).toStdString();
-        EXPECT_DOUBLE_EQ(*NumberText::parseBoxNumber(text, kUnitedStates),
-                         NumberText::leadingNumberOfBox(text, kUnitedStates));
+TEST(ParseBoxNumber, AcceptsOnlyWhatTheSweepReadsAsOneWholeNumber) {
+    const QString arabicMark = QString(QChar(0x066B));  // the Arabic decimal separator
+    const QString minusSign = QString(QChar(0x2212));
+    const QString arabicIndicDigits = QString(QChar(0x0661)) + arabicMark + QChar(0x0668);
+    struct Case {
+        QString text;
+        QLocale locale;
+        std::optional<double> saved;  // what the save stores; nothing: refused
+    };
+    const Case cases[] = {
+        {"1.8", kUnitedStates, 1.8},
+        {"1.8", kGerman, 1.8},
+        {"1.8", kEgypt, 1.8},
+        {"1.8", kIran, 1.8},
+        {"1,8", kGerman, 1.8},
+        {"1,8", kUnitedStates, {}},
+        {"1.800", kGerman, 1.8},
+        {"1,800", kUnitedStates, {}},
+        {"1.800,5", kGerman, {}},
+        {" -2.5e1 ", kUnitedStates, -25.0},
+        {"1" + arabicMark + "8", kEgypt, 1.8},
+        {"1" + arabicMark + "8", kIran, 1.8},
+        {"1" + arabicMark + "8", kUnitedStates, {}},
+        {minusSign + "5", kUnitedStates, {}},
+        {arabicIndicDigits, kEgypt, {}},
+        {"7.1abc", kUnitedStates, {}},
+        {"1 8", kUnitedStates, {}},
+        {"1e", kUnitedStates, {}},
+        {"-", kUnitedStates, {}},
+        {"", kGerman, {}},
+        {"1e999", kUnitedStates, {}},
+    };
+    for (const Case& c : cases) {
+        const std::optional<double> saved = NumberText::parseBoxNumber(c.text, c.locale);
+        const std::string label = c.text.toStdString() + " in " + c.locale.name().toStdString();
+        EXPECT_EQ(saved, c.saved) << label;
+        // Whatever the save accepts, the sweep reads as the same number.
+        if (saved) {
+            EXPECT_EQ(*saved, NumberText::leadingNumberOfBox(c.text, c.locale)) << label;
+        }
     }
-    EXPECT_DOUBLE_EQ(*NumberText::parseBoxNumber(u"1,8", kGerman), 1.8);
-    // A group separator would make the save store another number than the sweep uses.
-    EXPECT_FALSE(NumberText::parseBoxNumber(u"1,800", kUnitedStates));
-    EXPECT_FALSE(NumberText::parseBoxNumber(u"1.800,5", kGerman));
-    EXPECT_FALSE(NumberText::parseBoxNumber(u"", kGerman));
-    EXPECT_FALSE(NumberText::parseBoxNumber(u"abc", kUnitedStates));
 }
 
 TEST(ParseLocaleNumber, FailsClearlyOnTextThatIsNotANumber) {

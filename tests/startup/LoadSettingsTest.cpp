@@ -12,6 +12,10 @@ namespace {
 
 const QLocale kGerman(QLocale::German, QLocale::Germany);
 const QLocale kUnitedStates(QLocale::English, QLocale::UnitedStates);
+// Decimal separator neither point nor comma.
+const QLocale kEgypt(QLocale::Arabic, QLocale::Egypt);
+const QLocale kSaudiArabia(QLocale::Arabic, QLocale::SaudiArabia);
+const QLocale kIran(QLocale::Persian, QLocale::Iran);
 
 class LoadSettingsTest : public ::testing::Test {
   protected:
@@ -45,7 +49,7 @@ void expectDefaults(const Settings& s) {
 }
 
 TEST_F(LoadSettingsTest, MissingFileGivesEveryDefaultInAnyLocale) {
-    for (const QLocale& locale : {kGerman, kUnitedStates}) {
+    for (const QLocale& locale : {kGerman, kUnitedStates, kEgypt, kSaudiArabia, kIran}) {
         const SettingsLoad result = LoadSettings(folder_.filePath("absent.ini"), locale);
         ASSERT_TRUE(result.ok()) << result.error.toStdString();
         expectDefaults(result.settings);
@@ -163,12 +167,16 @@ TEST_F(LoadSettingsTest, VelocityFactorReadsInTheUserLocale) {
     EXPECT_EQ(load("[PARAMETERS]\nInputVelFactor=0.8\n", kUnitedStates).settings.InputVelFactor,
               0.8F);
     EXPECT_EQ(load("[PARAMETERS]\nInputVelFactor=66\n", kGerman).settings.InputVelFactor, 66.0F);
+    // A point is a decimal point, never a group separator.
+    EXPECT_EQ(load("[PARAMETERS]\nInputVelFactor=0.660\n", kGerman).settings.InputVelFactor, 0.66F);
+    EXPECT_EQ(load("[PARAMETERS]\nInputVelFactor=0.8\n", kEgypt).settings.InputVelFactor, 0.8F);
 }
 
 TEST_F(LoadSettingsTest, VelocityFactorThatIsNotANumberIsRefused) {
-    for (const char* text : {"", "\"\"", "abc", "0.66x", "1e300"}) {
+    for (const char* text : {"", "\"\"", "abc", "0.66x", "1e300", "1,000", "1.000,5"}) {
+        const QLocale& locale = QByteArray(text).contains(',') ? kUnitedStates : kGerman;
         const SettingsLoad result =
-            load(QByteArray("[PARAMETERS]\nInputVelFactor=") + text + "\n", kGerman);
+            load(QByteArray("[PARAMETERS]\nInputVelFactor=") + text + "\n", locale);
         EXPECT_FALSE(result.ok()) << text;
         EXPECT_TRUE(result.error.contains("InputVelFactor")) << text;
         EXPECT_TRUE(result.error.contains("0.66")) << text;
