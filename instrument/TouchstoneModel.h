@@ -8,10 +8,11 @@
 
 namespace ravemo {
 
-// A one-port Touchstone (version 1, .s1p) measurement replayed as a load: the reflection is
-// interpolated linearly (real and imaginary parts) between the file's frequencies and held at
+// A one-port Touchstone (.s1p, version 1 or 2.0) measurement replayed as a load: the reflection
+// is interpolated linearly (real and imaginary parts) between the file's frequencies and held at
 // the first or last point outside them; the impedance comes from it with the file's reference
-// resistance. Formats MA, DB and RI, units HZ, KHZ, MHZ and GHZ, S parameters only.
+// resistance. Formats MA, DB and RI, units HZ, KHZ, MHZ and GHZ, S parameters only (see
+// ParseTouchstone). A file is read only when it is a regular file of at most 64 MiB.
 class TouchstoneModel final : public LoadModel {
   public:
     struct Point {

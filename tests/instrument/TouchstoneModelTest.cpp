@@ -1,3 +1,5 @@
+#include <string>
+
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -58,17 +60,61 @@ TEST(TouchstoneModel, ImpedanceUsesTheFilesReference) {
     EXPECT_NEAR(model->impedance(1e6).real(), 75.0, 1e-9);
 }
 
-TEST(TouchstoneModel, ErrorsNameTheLineAndWhatIsAllowed) {
-    EXPECT_TRUE(ErrorOf("# MHZ Z RI\n1 0 0\n").contains("only S"));
-    EXPECT_TRUE(ErrorOf("# MHZ S XY\n").contains("line 1: unknown option 'XY'"));
-    EXPECT_TRUE(ErrorOf("# MHZ S RI R\n1 0 0\n").contains("reference resistance"));
-    EXPECT_TRUE(ErrorOf("# MHZ S RI R -5\n1 0 0\n").contains("reference resistance"));
-    EXPECT_TRUE(ErrorOf("# MHZ S RI\n1 0 0 0 0 0 0 0 0\n").contains("line 2: expected 3 numbers"));
-    EXPECT_TRUE(ErrorOf("# MHZ S RI\n1 0 zero\n").contains("'zero' is not a number"));
-    EXPECT_TRUE(ErrorOf("# MHZ S RI\n2 0 0\n1 0 0\n").contains("line 3: frequencies must"));
-    EXPECT_TRUE(ErrorOf("# MHZ S RI\n1 0 0\n1 0 0\n").contains("strictly increasing"));
-    EXPECT_TRUE(ErrorOf("! nothing\n# MHZ S RI\n").contains("no data points"));
-    EXPECT_TRUE(ErrorOf("").contains("no data points"));
+TEST(TouchstoneModel, ErrorsNameTheLineAndTheRealProblem) {
+    const char* const kVersionTwo = "[Version] 2.0\n[Number of Ports] 1\n";
+    const struct {
+        std::string text;
+        const char* says;
+    } cases[] = {
+        {"# MHZ Z RI\n1 0 0\n", "only S"},
+        {"# MHZ S XY\n", "line 1: unknown option 'XY'"},
+        {"# MHZ S RI R\n1 0 0\n", "line 1: R must be followed by a reference resistance"},
+        {"# MHZ S RI R -5\n1 0 0\n", "reference resistance above 0"},
+        {"# MHZ S RI\n1 0 0 0 0 0 0 0 0\n", "line 2: expected 3 numbers"},
+        {"# MHZ S RI\n1 0 zero\n", "line 2: 'zero' is not a number"},
+        {"# MHZ S RI\n2 0 0\n1 0 0\n", "line 3: frequencies must"},
+        {"# MHZ S RI\n1 0 0\n1 0 0\n", "strictly increasing"},
+        {"! nothing\n# MHZ S RI\n", "no data points"},
+        {"", "no data points"},
+        {"# MHZ S MA\n1 0.5 0\n2 -0.5 0\n", "line 3: the magnitude -0.5 is negative"},
+        {"# MHZ S DB\n1 7000 0\n", "line 2: 7000 dB gives no finite magnitude"},
+        {"# GHz S RI\n1e300 0 0\n", "line 2: the frequency 1e300 GHz is beyond any"},
+        {"# MHZ S RI\n1 0 0\n# GHZ S RI\n", "line 3: an option line ('#') after the data"},
+        {"[Version] 3.0\n", "line 1: Touchstone version '3.0' is not supported"},
+        {"[Number of Ports] 1\n", "line 1: [Number of Ports] is a Touchstone 2.0 keyword"},
+        {"[Version] 2.0\n[Number of Ports] 2\n", "line 2: the file has 2 ports; only one-port"},
+        {std::string(kVersionTwo) + "[Two-Port Data Order] 12_21\n",
+         "line 3: [Two-Port Data Order] belongs to files of more than one port"},
+        {std::string(kVersionTwo) + "[begin information]\n",
+         "line 3: keyword [begin information] is not supported"},
+        {"[Version] 2.0\n[Network Data]\n", "line 2: [Network Data] before [Number of Ports] 1"},
+        {std::string(kVersionTwo) + "1 0 0\n", "line 3: a data line before [Network Data]"},
+        {std::string(kVersionTwo) + "[Reference] 50 75\n", "line 3: [Reference] needs one"},
+        {std::string(kVersionTwo) + "[Number of Frequencies] 2\n[Network Data]\n1 0 0\n[End]\n",
+         "line 3: [Number of Frequencies] is 2, but the file holds 1 data lines"},
+        {std::string(kVersionTwo) + "[Number of Frequencies] 1\n[Network Data]\n1 0 0\n2 0 0\n",
+         "line 6: more data lines than the 1 of [Number of Frequencies]"},
+    };
+    for (const auto& c : cases) {
+        const QString error = ErrorOf(c.text.c_str());
+        EXPECT_TRUE(error.contains(c.says)) << c.text << " -> " << error.toStdString();
+    }
+}
+
+TEST(TouchstoneModel, ReadsVersionTwoAndCarriageReturnOnlyFiles) {
+    const QString data = QStringLiteral(RAVEMO_SOURCE_DIR "/tests/data/");
+    TouchstoneModel::Parsed v2 = TouchstoneModel::fromFile(data + "touchstone-v2-one-port.s1p");
+    ASSERT_NE(v2.model, nullptr) << v2.error.toStdString();
+    ASSERT_EQ(v2.model->points().size(), 3U);
+    EXPECT_EQ(v2.model->referenceOhms(), 75.0);  // [Reference] wins over the option line's R
+    ExpectGamma(*v2.model, 1e6, {0.5, 0.25});
+    ExpectGamma(*v2.model, 3e6, {0.1, 0.0});
+
+    TouchstoneModel::Parsed cr = TouchstoneModel::fromFile(data + "touchstone-cr-only.s1p");
+    ASSERT_NE(cr.model, nullptr) << cr.error.toStdString();
+    ASSERT_EQ(cr.model->points().size(), 2U);
+    ExpectGamma(*cr.model, 1e6, {0.0, 0.5});
+    ExpectGamma(*cr.model, 2e6, {0.25, 0.0});
 }
 
 TEST(TouchstoneModel, FromFile) {
