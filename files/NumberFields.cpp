@@ -14,4 +14,11 @@ std::string MachineNumber(double value, int significant) {
     return std::string(buffer, result.ptr);
 }
 
+std::string ExactMachineNumber(double value) {
+    if (!std::isfinite(value)) return MachineNumber(value, 1);
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
 }  // namespace ravemo

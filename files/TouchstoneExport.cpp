@@ -12,7 +12,6 @@
 namespace ravemo {
 namespace {
 
-constexpr int kFrequencyDigits = 9;
 constexpr int kValueDigits = 6;
 
 const char* const kOptionLine = "# MHZ S MA R 50\n";
@@ -43,20 +42,20 @@ QByteArray EncodeTouchstone(const SweepData& data, std::int32_t step) {
                           PhaseDegrees(data.PhaseSamples[at])});
     }
     // Readers want strictly ascending frequencies: a sweep from a higher to a lower limit is
-    // turned round, and a repeated frequency keeps its first point.
+    // turned round, and a repeated frequency keeps its first point. Frequencies print in full
+    // (a narrow sweep has steps below a millionth of a MHz), and repeats are found on the
+    // printed text, so the rows rise strictly in what a reader sees.
     std::stable_sort(points.begin(), points.end(),
                      [](const auto& a, const auto& b) { return a.frequencyMHz < b.frequencyMHz; });
-    points.erase(
-        std::unique(points.begin(), points.end(),
-                    [](const auto& a, const auto& b) { return a.frequencyMHz == b.frequencyMHz; }),
-        points.end());
-
     std::string text = kOptionLine;
     text += programComment();
+    std::string previousFrequency;
     for (const auto& point : points) {
-        text += MachineNumber(point.frequencyMHz, kFrequencyDigits) + ' ' +
-                MachineNumber(point.magnitude, kValueDigits) + ' ' +
+        std::string frequency = ExactMachineNumber(point.frequencyMHz);
+        if (frequency == previousFrequency) continue;
+        text += frequency + ' ' + MachineNumber(point.magnitude, kValueDigits) + ' ' +
                 MachineNumber(point.angleDegrees, kValueDigits) + '\n';
+        previousFrequency = std::move(frequency);
     }
     return QByteArray::fromStdString(text);
 }

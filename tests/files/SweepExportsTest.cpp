@@ -6,6 +6,8 @@
 #include "files/SweptPoints.h"
 #include "files/TableExport.h"
 #include "files/TouchstoneExport.h"
+#include "instrument/Dds.h"
+#include "instrument/TouchstoneModel.h"
 
 namespace ravemo {
 namespace {
@@ -46,6 +48,35 @@ TEST(TouchstoneExport, OnePortMagnitudeAngleInAscendingFrequency) {
     // 14 MHz: r 171 -> -19.9794 dB -> 10^(-19.9794/20); p 514 -> 89.95 degrees.
     EXPECT_EQ(data, (QList<QByteArray>{"7.05 0.28119 52.5", "14 0.100237 89.95"}));
     EXPECT_TRUE(text.endsWith('\n'));
+}
+
+TEST(TouchstoneExport, ANarrowSweepKeepsEveryFrequencyDistinctAndReadsBack) {
+    // 14 to 14.0003 MHz over Champ 6000: steps of 0.05 Hz, as the sweep computes the words.
+    constexpr std::int32_t kChamp = 6000;
+    constexpr double kLowHz = 14e6;
+    constexpr double kStepHz = 300.0 / kChamp;
+    SweepData data(kChamp);
+    for (std::int32_t i = 0; i <= kChamp; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        data.DdsWords[at] = TuningWord(i * kStepHz + kLowHz);
+        data.ReturnLossSamples[at] = 600.0F;
+        data.PhaseSamples[at] = 300.0F;
+    }
+    data.DdsWords[1] = data.DdsWords[0];  // a repeated frequency is written once
+    const QByteArray text = EncodeTouchstone(data, 1);
+    double previous = -1.0;
+    int rows = 0;
+    for (const QByteArray& line : text.split('\n')) {
+        if (line.isEmpty() || line.startsWith('!') || line.startsWith('#')) continue;
+        const double printed = line.split(' ').front().toDouble();
+        EXPECT_GT(printed, previous) << line.toStdString();
+        previous = printed;
+        ++rows;
+    }
+    EXPECT_EQ(rows, kChamp);
+    const TouchstoneModel::Parsed back = TouchstoneModel::fromText(QString::fromLatin1(text), "n");
+    ASSERT_NE(back.model, nullptr) << back.error.toStdString();
+    EXPECT_EQ(back.model->points().size(), static_cast<std::size_t>(kChamp));
 }
 
 TEST(TableExport, HeaderAndOneLinePerSweptPointInIndexOrder) {
