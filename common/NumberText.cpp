@@ -343,7 +343,10 @@ QString formatGrouped(double value, const QLocale& locale) {
     // two-digit groups, no separator in a four-digit number) get their own grouping, and a text
     // that still would not read back shows no separators.
     double shown = 0.0;
-    std::from_chars(digits.data(), digits.data() + digits.size(), shown);
+    const auto parsed = std::from_chars(digits.data(), digits.data() + digits.size(), shown);
+    // Next to the largest double the rounded digits (179769313486232 and 294 zeros for
+    // 1.7976931348623157e308) lie beyond every double: no text of them would read back.
+    if (parsed.ec != std::errc() || !std::isfinite(shown)) return notANumberMark();
     if (negative) shown = -shown;
     if (readsBackAs(grouped, shown, locale)) return grouped;
     constexpr double kLargestWhole = 9e18;  // within qlonglong

@@ -66,6 +66,8 @@ QString formatTwoDecimals(double value, const QLocale& locale);
 
 // "##,##0": rounded to a whole number with the locale's group separators, in a form that
 // parseLocaleNumber reads back (the locale's own grouping where groups of three would not be).
+// A value whose rounded digits lie beyond every double (next to the largest double) shows as
+// notANumberMark(), never as another number.
 QString formatGrouped(double value, const QLocale& locale);
 
 // What a readout shows where the arithmetic has no finite value (division by zero).

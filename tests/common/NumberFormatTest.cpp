@@ -128,6 +128,27 @@ TEST(FormatGrouped, RoundsToAWholeNumberWithLocaleGroups) {
               NumberText::notANumberMark());
 }
 
+TEST(FormatGrouped, ValuesNearTheDoubleLimitsShowTheirDigitsOrTheMark) {
+    QString googolCubed = QStringLiteral("1");
+    for (int group = 0; group < 100; ++group) googolCubed += QStringLiteral(",000");
+    const struct {
+        double value;
+        QString shown;
+    } cases[] = {
+        // Rounded to 15 digits these lie beyond every double: no number of them reads back.
+        {std::numeric_limits<double>::max(), NumberText::notANumberMark()},
+        {-std::numeric_limits<double>::max(), NumberText::notANumberMark()},
+        {1e300, googolCubed},
+        {9.99e15, "9,990,000,000,000,000"},
+        {1e16, "10,000,000,000,000,000"},
+        {9223372036854775808.0, "9,223,372,036,854,780,000"},  // 2^63 to 15 digits
+        {-9223372036854775808.0, "-9,223,372,036,854,780,000"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(NumberText::formatGrouped(c.value, kUnitedStates), c.shown) << c.value;
+    }
+}
+
 TEST(FormatGrouped, ReadsBackInLocalesThatGroupOtherwise) {
     const QLocale india(QLocale::English, QLocale::India);
     for (const QLocale& locale :
