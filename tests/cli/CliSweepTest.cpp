@@ -151,7 +151,8 @@ TEST(CliConvert, RefusesWhatIsNoSweepFileAndWritesNothing) {
         const char* says;
     } cases[] = {
         {fileOf("bad.vec", QByteArray(16 * 41 + 9, '\0')), "665 bytes"},
-        {fileOf("nan.vec", QByteArray(16 * 41 + 8, '\xFF')), "is not a number (nan)"},
+        {RAVEMO_SOURCE_DIR "/tests/data/sweep-nan-reading.vec",
+         "return-loss reading at sample index 0 is not a number (nan)"},
         {cli.path("missing.vec"), "does not exist"},
         {"/dev/zero", "is a character device"},
     };
