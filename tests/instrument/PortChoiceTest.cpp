@@ -50,6 +50,9 @@ TEST(OpenPort, BadChoicesFallBackToTheSimulatorWithTheProblem) {
     ExpectSimulatorStandingIn(badModel);
     EXPECT_TRUE(badModel.problem.contains("unknown load 'banana'"));
     EXPECT_FALSE(badModel.realPortRequested);
+    for (const char* choice : {"sim:banana", "serial", "direct:now", "sim:rlc:l=1e400"}) {
+        EXPECT_EQ(OpenPort(choice, 888).problemKind, PortProblem::BadChoice) << choice;
+    }
 
     const OpenedPort unknown = OpenPort("serial", 888);
     ExpectSimulatorStandingIn(unknown);
@@ -66,6 +69,9 @@ TEST(OpenPort, RealPortFailuresFallBackAndSaySo) {
     EXPECT_TRUE(missing.realPortRequested);
     EXPECT_TRUE(missing.problem.contains("modprobe ppdev")) << missing.problem.toStdString();
 
+    EXPECT_EQ(missing.problemKind, PortProblem::Unavailable);
+    EXPECT_EQ(OpenPort("sim", 888).problemKind, PortProblem::None);
+
     const OpenedPort noAddress = OpenPort("ppdev", 0);
     ExpectSimulatorStandingIn(noAddress);
     EXPECT_TRUE(noAddress.problem.contains("Address1 is 0"));
@@ -73,6 +79,29 @@ TEST(OpenPort, RealPortFailuresFallBackAndSaySo) {
 #ifndef _WIN32
     EXPECT_TRUE(OpenPort("inpout", 888).problem.contains("only on Windows"));
 #endif
+}
+
+TEST(OpenPortOrSimulator, AStandInKeepsTheReasonAndADeclineOpensNothing) {
+    QStringList asked;
+    const auto answer = [&asked](bool yes) {
+        return [&asked, yes](const QString& problem) {
+            asked << problem;
+            return yes;
+        };
+    };
+    const OpenedPort standIn =
+        OpenPortOrSimulator("ppdev:/nonexistent/parport9", 888, answer(true));
+    ExpectSimulatorStandingIn(standIn);
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_EQ(standIn.problem, asked.front());
+    EXPECT_TRUE(standIn.problem.contains("/nonexistent/parport9"));
+    EXPECT_EQ(standIn.problemKind, PortProblem::Unavailable);
+
+    EXPECT_EQ(OpenPortOrSimulator("serial", 888, answer(false)).port, nullptr);
+    const OpenedPort asAsked = OpenPortOrSimulator("sim:short", 888, answer(false));
+    ASSERT_NE(asAsked.port, nullptr);
+    EXPECT_TRUE(asAsked.problem.isEmpty());
+    EXPECT_EQ(asked.size(), 2);  // no question when the choice opened
 }
 
 TEST(OpenPort, AutomaticChoiceWithoutAParallelPortFallsBack) {
