@@ -14,6 +14,7 @@
 
 #include "FileTestDoubles.h"
 #include "files/CsvExport.h"
+#include "files/VecFile.h"
 
 namespace ravemo {
 namespace {
@@ -89,36 +90,46 @@ TEST(FileCommands, SaveThenOpenRestoresArraysBitForBitAndTheLimitBoxes) {
     EXPECT_TRUE(bench.reporter.messages.empty());
 }
 
-TEST(FileCommands, FiltersAndFilterIndexCarryFromOneCommandToTheNext) {
+TEST(FileCommands, TypedExtensionOrChosenEntryDecidesAndTheNextDialogStartsThere) {
     FileCommandsBench bench;
-    bench.answer(true, bench.path("a.vec"), 1);  // save: sweep file
-    bench.answer(true, bench.path("b.txt"));     // save: keeps the offered CSV entry
-    bench.answer(true, bench.path("c.vec"));     // save: offered the sweep-file entry again
-    bench.answer(true, bench.path("a.vec"));     // open
-    bench.answer(true, bench.path("d.s1p"), 3);  // save: Touchstone
-    bench.answer(true, bench.path("e.tsv"), 4);  // save: table
-    bench.commands.save();
-    bench.commands.save();
-    bench.commands.save();
+    struct Step {
+        int chosen;        // entry picked in the dialog; 0: the one it started on
+        const char* name;  // as typed
+        const char* starts;
+        int startedOn;  // the entry the dialog came up with
+    };
+    const Step steps[] = {
+        {1, "a.vec", "", 1},
+        {0, "b.CSV", "SAMPLE N\xB0;", 1},  // the extension wins over the entry
+        {0, "c.txt", "SAMPLE N\xB0;", 2},  // any other extension: the entry decides
+        {2, "d.s1p", "# MHZ S MA R 50\n", 2},
+        {0, "e.Tsv", "index\tfrequency_hz", 3},
+        {1, "f.s1p.dat", "", 4},
+        {0, "g", "", 1},
+    };
+    for (const Step& step : steps) {
+        bench.answer(true, bench.path(step.name), step.chosen);
+        EXPECT_EQ(bench.commands.save(), FileCommandOutcome::Done) << step.name;
+        EXPECT_EQ(bench.dialog.shown.back().filterIndex, step.startedOn) << step.name;
+        EXPECT_EQ(bench.dialog.shown.back().filter, QString::fromLatin1(kSaveFilter));
+        const QByteArray written = readFile(bench.path(step.name));
+        if (*step.starts == '\0') {
+            EXPECT_EQ(written.size(), 16 * 5 + 8) << step.name;  // the sweep file
+        } else {
+            EXPECT_TRUE(written.startsWith(step.starts)) << step.name;
+        }
+    }
+    // The open offers its own filter on entry 1, and the next save starts on the sweep file.
+    bench.answer(true, bench.path("a.vec"), 0);
+    bench.answer(true, bench.path("h.csv"), 0);
+    bench.dialog.index = 4;
     bench.commands.open();
     bench.commands.save();
-    bench.commands.save();
-    const auto& shown = bench.dialog.shown;
-    ASSERT_EQ(shown.size(), 6U);
-    const QString saveFilter = QString::fromLatin1(kSaveFilter);
-    EXPECT_EQ(shown[0].filter, saveFilter);
-    EXPECT_EQ(shown[1].filterIndex, 2);
-    EXPECT_EQ(shown[2].filterIndex, 1);
-    EXPECT_EQ(shown[3].filter, "Ravemo_Files (*.vec)|*.vec|");
-    EXPECT_EQ(shown[3].filterIndex, 1);
-    EXPECT_FALSE(shown[3].forSaving);
-    EXPECT_EQ(shown[4].filterIndex, 1);  // the open set it back to the sweep file
-    EXPECT_EQ(bench.dialog.index, 1);    // after the table export
-    // Entry 1 writes the binary file, entry 2 the text export, whatever the name says.
-    EXPECT_EQ(QFileInfo(bench.path("a.vec")).size(), 16 * 5 + 8);
-    EXPECT_TRUE(readFile(bench.path("b.txt")).startsWith("SAMPLE N\xB0;"));
-    EXPECT_TRUE(readFile(bench.path("d.s1p")).startsWith("# MHZ S MA R 50\n"));
-    EXPECT_TRUE(readFile(bench.path("e.tsv")).startsWith("index\tfrequency_hz"));
+    EXPECT_EQ(bench.dialog.shown[7].filter, "Ravemo_Files (*.vec)|*.vec|");
+    EXPECT_FALSE(bench.dialog.shown[7].forSaving);
+    EXPECT_EQ(bench.dialog.shown[7].filterIndex, 1);
+    EXPECT_EQ(bench.dialog.shown[8].filterIndex, 1);
+    EXPECT_EQ(bench.dialog.index, 2);
     EXPECT_TRUE(bench.reporter.messages.empty());
 }
 
@@ -132,35 +143,83 @@ TEST(FileCommands, CsvExportWritesEveryIndexWhateverTheStep) {
     EXPECT_EQ(bench.commands.limits().maxMHz, 50.0F);
 }
 
-TEST(FileCommands, HoldIsTickedFirstEvenWhenTheDialogIsCancelled) {
+TEST(FileCommands, HoldIsTickedFirstAndPutBackUnlessTheCommandIsDone) {
+    enum class Act {
+        SaveCancelled,
+        OpenCancelled,
+        OpenMissing,
+        SaveBadLimit,
+        SaveNoFolder,
+        Saved,
+        Opened
+    };
+    struct Case {
+        Act act;
+        int holdBefore;
+        FileCommandOutcome outcome;
+        int holdAfter;
+    };
+    const Case cases[] = {
+        {Act::SaveCancelled, 0, FileCommandOutcome::Cancelled, 0},
+        {Act::SaveCancelled, 2, FileCommandOutcome::Cancelled, 2},
+        {Act::OpenCancelled, 0, FileCommandOutcome::Cancelled, 0},
+        {Act::OpenCancelled, 1, FileCommandOutcome::Cancelled, 1},
+        {Act::OpenMissing, 0, FileCommandOutcome::Failed, 0},
+        {Act::SaveBadLimit, 0, FileCommandOutcome::Failed, 0},
+        {Act::SaveNoFolder, 0, FileCommandOutcome::Failed, 0},
+        {Act::Saved, 0, FileCommandOutcome::Done, 1},
+        {Act::Opened, 0, FileCommandOutcome::Done, 1},
+    };
+    for (const Case& c : cases) {
+        FileCommandsBench bench;
+        const auto at = static_cast<int>(c.act);
+        writeFile(bench.path("old.vec"), EncodeVecFile(SweepData(4), {1.0F, 2.0F}));
+        bench.controls.hold = c.holdBefore;
+        const bool opening =
+            c.act == Act::OpenCancelled || c.act == Act::OpenMissing || c.act == Act::Opened;
+        if (c.act == Act::SaveBadLimit) bench.controls.lower = QStringLiteral("one");
+        const char* name = c.act == Act::OpenMissing    ? "none.vec"
+                           : c.act == Act::SaveNoFolder ? "missing/x.vec"
+                           : c.act == Act::Saved        ? "new.vec"
+                                                        : "old.vec";
+        const bool cancelled = c.act == Act::SaveCancelled || c.act == Act::OpenCancelled;
+        bench.answer(!cancelled, bench.path(name), 1);
+        const SweepData before = bench.data;
+        EXPECT_EQ(opening ? bench.commands.open() : bench.commands.save(), c.outcome) << at;
+        ASSERT_FALSE(bench.controls.holdSets.empty()) << at;
+        EXPECT_EQ(bench.controls.holdSets.front(), 1) << at;  // ticked before the dialog
+        EXPECT_EQ(bench.controls.hold, c.holdAfter) << at;
+        if (c.outcome != FileCommandOutcome::Done) {
+            EXPECT_EQ(bench.data.ReturnLossSamples, before.ReturnLossSamples) << at;
+            EXPECT_EQ(readFile(bench.path("old.vec")).size(), 16 * 5 + 8) << at;
+        }
+    }
+}
+
+TEST(FileCommands, ASuccessfulOpenUnticksFullSweepSoTheFilesLimitsStand) {
     FileCommandsBench bench;
-    bench.answer(true, bench.path("a.vec"), 1);
-    bench.answer(false);  // save cancelled after a file was chosen before
-    bench.answer(false);  // open cancelled
-    bench.commands.save();
-    const QByteArray before = readFile(bench.path("a.vec"));
-    bench.data.ReturnLossSamples[1] = 5.0F;
-    EXPECT_EQ(bench.commands.save(), FileCommandOutcome::Cancelled);
-    EXPECT_EQ(bench.dialog.index, 2);  // a cancelled save leaves the index
+    writeFile(bench.path("a.vec"), EncodeVecFile(bench.data, {3.5F, 20.0F}));
+    bench.controls.fullSweep = 1;
+    bench.answer(false);
+    bench.answer(true, bench.path("a.vec"));
     EXPECT_EQ(bench.commands.open(), FileCommandOutcome::Cancelled);
-    EXPECT_EQ(bench.controls.holdSets, (std::vector<int>{1, 1, 1}));
-    EXPECT_EQ(readFile(bench.path("a.vec")), before);  // the earlier file is not rewritten
-    EXPECT_EQ(bench.data.ReturnLossSamples[1], 5.0F);  // nor read back
-    EXPECT_TRUE(bench.reporter.messages.empty());
+    EXPECT_EQ(bench.controls.fullSweep, 1);
+    EXPECT_EQ(bench.commands.open(), FileCommandOutcome::Done);
+    EXPECT_EQ(bench.controls.fullSweep, 0);
+    EXPECT_EQ(bench.controls.lower, "3.5");
+    EXPECT_EQ(bench.controls.hold, 1);
 }
 
 TEST(FileCommands, ALimitBoxThatIsNoNumberRefusesTheSave) {
     for (const int entry : {1, 2}) {
         FileCommandsBench bench;
         bench.controls.upper = QStringLiteral("fifty");
-        bench.answer(true, bench.path("a.vec"), entry);
+        bench.answer(true, bench.path("a"), entry);
         EXPECT_EQ(bench.commands.save(), FileCommandOutcome::Failed);
-        EXPECT_FALSE(QFileInfo::exists(bench.path("a.vec")));
-        EXPECT_EQ(bench.dialog.index, entry);  // unchanged
+        EXPECT_FALSE(QFileInfo::exists(bench.path("a")));
         ASSERT_EQ(bench.reporter.messages.size(), 1U);
         EXPECT_EQ(bench.reporter.messages[0].title, "Warning");
         EXPECT_TRUE(bench.reporter.messages[0].text.contains("\"fifty\" is not a number"));
-        EXPECT_EQ(bench.controls.hold, 1);
     }
 }
 
