@@ -138,7 +138,7 @@ TEST(ImpedanceCurves, UnreachableSamplesAreNotStrokedAndTheNextStrokeIsLevel) {
     bench.controls.setAll(0);
     bench.controls.switches[CurveSwitch::Xs] = 1;
     bench.data.ReturnLossSamples.assign(7, 256.0F);
-    bench.data.PhaseSamples = {0, 0, 0, 0, 514, 514, 514};
+    bench.data.PhaseSamples = {0, 0, 0, 0, 514, 300, 514};
     bench.data.DdsWords[3] = TuningWord(95e6);  // beyond the synthesiser's range
     bench.drawing->DrawImpedanceCurves();
 
@@ -148,7 +148,8 @@ TEST(ImpedanceCurves, UnreachableSamplesAreNotStrokedAndTheNextStrokeIsLevel) {
     // Level at sample 4's own height (17.25 ohm), not a rise from sample 2's (0 ohm).
     EXPECT_EQ(xs[3].y1, xs[3].y2);
     EXPECT_NEAR(xs[3].y2, kH * 17.25 / 300, 0.5);
-    EXPECT_EQ(xs[4].y1, xs[3].y2);
+    EXPECT_EQ(xs[4].y1, xs[3].y2);  // and joined again from there on
+    EXPECT_NE(xs[4].y2, xs[4].y1);
     const float kept = bench.drawing->LastXsY();
 
     bench.data.DdsWords.assign(7, TuningWord(-1e6));  // nothing reachable: nothing drawn or kept

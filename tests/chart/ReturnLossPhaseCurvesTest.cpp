@@ -238,6 +238,13 @@ TEST(ReturnLossPhaseCurves, UnreachableSamplesBreakBothCurvesAndGiveNoHeight) {
     ASSERT_EQ(phase.size(), 5U);
     EXPECT_EQ(phase[0].x1, 0.0F);
     EXPECT_EQ(phase[0].x2, x);
+
+    // A redraw that ends on a measured point leaves the start stroke to the next one.
+    for (std::size_t i : {9, 10}) bench.data.DdsWords[i] = TuningWord(1e6);
+    bench.drawing->DrawReturnLossAndPhase();
+    bench.canvas.calls.clear();
+    bench.drawing->DrawReturnLossAndPhase();
+    EXPECT_EQ(bench.canvas.segments(kPhaseColour).front().x1, 1.0F);
 }
 
 TEST(ReturnLossPhaseCurves, ChampBeyondSixteenBitsIsDrawnToTheRightEdge) {

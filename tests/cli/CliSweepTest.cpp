@@ -115,6 +115,12 @@ TEST(CliSweep, TouchstoneRowsFollowTheRawReadings) {
     }
 }
 
+TEST(CliSweep, TheWholeReachableRangeIsMeasured) {
+    CliRun cli(kSmallSweepSettings);
+    ASSERT_EQ(cli.run({"sweep", "--from", "0", "--to", "90.0035"}), 0) << cli.err().toStdString();
+    EXPECT_TRUE(cli.out().startsWith("swept 41 points (41 measured) from 0 to 90.0035 MHz"));
+}
+
 TEST(CliSweep, ATraceThatCannotBeWrittenFails) {
     CliRun cli(kSmallSweepSettings);
     EXPECT_EQ(cli.run({"sweep", "--from", "1", "--to", "30", "--trace", "/dev/full"}), 1);

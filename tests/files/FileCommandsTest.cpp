@@ -144,54 +144,41 @@ TEST(FileCommands, CsvExportWritesEveryIndexWhateverTheStep) {
 }
 
 TEST(FileCommands, HoldIsTickedFirstAndPutBackUnlessTheCommandIsDone) {
-    enum class Act {
-        SaveCancelled,
-        OpenCancelled,
-        OpenMissing,
-        SaveBadLimit,
-        SaveNoFolder,
-        Saved,
-        Opened
-    };
+    using Outcome = FileCommandOutcome;
     struct Case {
-        Act act;
+        bool opening;
+        bool accept;
+        const char* name;
+        const char* lowerLimit;
         int holdBefore;
-        FileCommandOutcome outcome;
+        Outcome outcome;
         int holdAfter;
     };
     const Case cases[] = {
-        {Act::SaveCancelled, 0, FileCommandOutcome::Cancelled, 0},
-        {Act::SaveCancelled, 2, FileCommandOutcome::Cancelled, 2},
-        {Act::OpenCancelled, 0, FileCommandOutcome::Cancelled, 0},
-        {Act::OpenCancelled, 1, FileCommandOutcome::Cancelled, 1},
-        {Act::OpenMissing, 0, FileCommandOutcome::Failed, 0},
-        {Act::SaveBadLimit, 0, FileCommandOutcome::Failed, 0},
-        {Act::SaveNoFolder, 0, FileCommandOutcome::Failed, 0},
-        {Act::Saved, 0, FileCommandOutcome::Done, 1},
-        {Act::Opened, 0, FileCommandOutcome::Done, 1},
+        {false, false, "old.vec", "1", 0, Outcome::Cancelled, 0},
+        {false, false, "old.vec", "1", 2, Outcome::Cancelled, 2},
+        {true, false, "old.vec", "1", 0, Outcome::Cancelled, 0},
+        {true, false, "old.vec", "1", 1, Outcome::Cancelled, 1},
+        {true, true, "none.vec", "1", 0, Outcome::Failed, 0},
+        {false, true, "old.vec", "one", 0, Outcome::Failed, 0},
+        {false, true, "missing/x.vec", "1", 0, Outcome::Failed, 0},
+        {false, true, "new.vec", "1", 0, Outcome::Done, 1},
+        {true, true, "old.vec", "1", 0, Outcome::Done, 1},
     };
     for (const Case& c : cases) {
         FileCommandsBench bench;
-        const auto at = static_cast<int>(c.act);
         writeFile(bench.path("old.vec"), EncodeVecFile(SweepData(4), {1.0F, 2.0F}));
         bench.controls.hold = c.holdBefore;
-        const bool opening =
-            c.act == Act::OpenCancelled || c.act == Act::OpenMissing || c.act == Act::Opened;
-        if (c.act == Act::SaveBadLimit) bench.controls.lower = QStringLiteral("one");
-        const char* name = c.act == Act::OpenMissing    ? "none.vec"
-                           : c.act == Act::SaveNoFolder ? "missing/x.vec"
-                           : c.act == Act::Saved        ? "new.vec"
-                                                        : "old.vec";
-        const bool cancelled = c.act == Act::SaveCancelled || c.act == Act::OpenCancelled;
-        bench.answer(!cancelled, bench.path(name), 1);
+        bench.controls.lower = QString::fromLatin1(c.lowerLimit);
+        bench.answer(c.accept, bench.path(c.name), 1);
         const SweepData before = bench.data;
-        EXPECT_EQ(opening ? bench.commands.open() : bench.commands.save(), c.outcome) << at;
-        ASSERT_FALSE(bench.controls.holdSets.empty()) << at;
-        EXPECT_EQ(bench.controls.holdSets.front(), 1) << at;  // ticked before the dialog
-        EXPECT_EQ(bench.controls.hold, c.holdAfter) << at;
-        if (c.outcome != FileCommandOutcome::Done) {
-            EXPECT_EQ(bench.data.ReturnLossSamples, before.ReturnLossSamples) << at;
-            EXPECT_EQ(readFile(bench.path("old.vec")).size(), 16 * 5 + 8) << at;
+        EXPECT_EQ(c.opening ? bench.commands.open() : bench.commands.save(), c.outcome) << c.name;
+        ASSERT_FALSE(bench.controls.holdSets.empty());
+        EXPECT_EQ(bench.controls.holdSets.front(), 1) << c.name;  // ticked before the dialog
+        EXPECT_EQ(bench.controls.hold, c.holdAfter) << c.name << " " << c.holdBefore;
+        if (c.outcome != Outcome::Done) {
+            EXPECT_EQ(bench.data.ReturnLossSamples, before.ReturnLossSamples) << c.name;
+            EXPECT_EQ(readFile(bench.path("old.vec")).size(), 16 * 5 + 8) << c.name;
         }
     }
 }

@@ -45,40 +45,36 @@ TEST(OpenPort, NoiseIsNamedInTheDescription) {
     EXPECT_EQ(opened.description, "simulated instrument (open circuit) with noise");
 }
 
-TEST(OpenPort, BadChoicesFallBackToTheSimulatorWithTheProblem) {
-    const OpenedPort badModel = OpenPort("sim:banana", 888);
-    ExpectSimulatorStandingIn(badModel);
-    EXPECT_TRUE(badModel.problem.contains("unknown load 'banana'"));
-    EXPECT_FALSE(badModel.realPortRequested);
-    for (const char* choice : {"sim:banana", "serial", "direct:now", "sim:rlc:l=1e400"}) {
-        EXPECT_EQ(OpenPort(choice, 888).problemKind, PortProblem::BadChoice) << choice;
-    }
-
-    const OpenedPort unknown = OpenPort("serial", 888);
-    ExpectSimulatorStandingIn(unknown);
-    EXPECT_TRUE(unknown.problem.contains("unknown port choice 'serial'"));
-    EXPECT_TRUE(unknown.problem.contains("sim:MODEL"));
-    EXPECT_TRUE(unknown.problem.contains("ppdev:/dev/parportN"));
-    EXPECT_TRUE(unknown.problem.contains("direct"));
-    EXPECT_TRUE(OpenPort("direct:now", 888).problem.contains("unknown port choice"));
-}
-
-TEST(OpenPort, RealPortFailuresFallBackAndSaySo) {
-    const OpenedPort missing = OpenPort("ppdev:/nonexistent/parport9", 888);
-    ExpectSimulatorStandingIn(missing);
-    EXPECT_TRUE(missing.realPortRequested);
-    EXPECT_TRUE(missing.problem.contains("modprobe ppdev")) << missing.problem.toStdString();
-
-    EXPECT_EQ(missing.problemKind, PortProblem::Unavailable);
-    EXPECT_EQ(OpenPort("sim", 888).problemKind, PortProblem::None);
-
-    const OpenedPort noAddress = OpenPort("ppdev", 0);
-    ExpectSimulatorStandingIn(noAddress);
-    EXPECT_TRUE(noAddress.problem.contains("Address1 is 0"));
-    EXPECT_TRUE(OpenPort("direct", 0).problem.contains("Address1 is 0"));
+TEST(OpenPort, FailuresFallBackToTheSimulatorAndSayWhatKindAndWhy) {
+    struct Case {
+        const char* choice;
+        std::int16_t address1;
+        PortProblem kind;
+        const char* problem;
+    };
+    const Case cases[] = {
+        {"sim:banana", 888, PortProblem::BadChoice, "unknown load 'banana'"},
+        {"sim:rlc:l=1e400", 888, PortProblem::BadChoice, "is out of range"},
+        {"serial", 888, PortProblem::BadChoice,
+         "unknown port choice 'serial'; allowed: sim, "
+         "sim:MODEL (e.g. sim:rlc:r=50,l=1.2u,c=100p), "
+         "ppdev, ppdev:/dev/parportN, direct"},
+        {"direct:now", 888, PortProblem::BadChoice, "unknown port choice"},
+        {"ppdev:/nonexistent/parport9", 888, PortProblem::Unavailable, "modprobe ppdev"},
+        {"ppdev", 0, PortProblem::Unavailable, "Address1 is 0"},
+        {"direct", 0, PortProblem::Unavailable, "Address1 is 0"},
 #ifndef _WIN32
-    EXPECT_TRUE(OpenPort("inpout", 888).problem.contains("only on Windows"));
+        {"inpout", 888, PortProblem::Unavailable, "only on Windows"},
 #endif
+    };
+    for (const Case& c : cases) {
+        const OpenedPort opened = OpenPort(c.choice, c.address1);
+        ExpectSimulatorStandingIn(opened);
+        EXPECT_EQ(opened.problemKind, c.kind) << c.choice;
+        EXPECT_EQ(opened.realPortRequested, c.kind == PortProblem::Unavailable) << c.choice;
+        EXPECT_TRUE(opened.problem.contains(c.problem)) << opened.problem.toStdString();
+    }
+    EXPECT_EQ(OpenPort("sim", 888).problemKind, PortProblem::None);
 }
 
 TEST(OpenPortOrSimulator, AStandInKeepsTheReasonAndADeclineOpensNothing) {

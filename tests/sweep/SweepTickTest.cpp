@@ -212,6 +212,12 @@ TEST(SweepTick, LimitsBeyondReachSayWhichAndMarkersThereShowNoReading) {
         EXPECT_EQ(rig.controls.text(Readout::Label8), "100,000,000");
     }
     EXPECT_EQ(rig.controls.text(Readout::Text10), "-30");  // 88 MHz was measured: status 0
+    // Under new limits the caption moves to 80 MHz, but index 10 of the sweep just made (the
+    // readouts' source) was not measured.
+    rig.controls.lowerLimit = "60";
+    rig.engine->tick();
+    EXPECT_EQ(rig.controls.text(Readout::Label8), "80,000,000");
+    EXPECT_EQ(rig.controls.text(Readout::Text4), NumberText::notANumberMark());
     EXPECT_EQ(rig.controls.rangeNotice,
               "The synthesiser reaches 0 to 90.0035 MHz: the upper limit is above 90.0035 MHz. "
               "Points out of its reach are not measured.");
