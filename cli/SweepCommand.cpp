@@ -99,8 +99,9 @@ int RunSweepCommand(const QStringList& words, const QString& settingsPath, CliCo
         // Unread zeros would pass for a near-perfect match in every row of an export.
         if (hold && *format != OutputFormat::SweepFile) {
             return Fail(context, kExitBadInput,
-                        QStringLiteral("--hold takes no readings, so %1 would show none: write a "
-                                       ".vec file or leave out --hold")
+                        QStringLiteral("--hold takes no readings: every row of %1 would look like "
+                                       "a near-perfect match; write a .vec file or leave out "
+                                       "--hold")
                             .arg(outputPath));
         }
     }
