@@ -4,6 +4,8 @@
 
 #include <QLocale>
 
+#include "common/OutOfRangeNumber.h"
+
 namespace ravemo {
 
 CliArguments::CliArguments(const QStringList& words, const QStringList& valueOptions,
@@ -47,7 +49,9 @@ std::optional<double> CliArguments::number(const QString& name) {
     bool ok = false;
     const double parsed = c.toDouble(value(name).trimmed(), &ok);
     if (!ok || !std::isfinite(parsed)) {
-        if (error_.isEmpty()) {
+        if (error_.isEmpty() && IsOutOfRangeNumber(value(name))) {
+            error_ = QStringLiteral("--%1 %2 is out of range").arg(name, value(name).trimmed());
+        } else if (error_.isEmpty()) {
             error_ = QStringLiteral(
                          "--%1 takes a number with a point as decimal separator, not "
                          "\"%2\"")

@@ -22,7 +22,9 @@ const char kUsage[] =
     "  --version        the version\n"
     "\n"
     "Numbers given as options take a point as decimal separator; numbers printed follow\n"
-    "the user's locale. Exit status: 0 success, 1 the work failed, 2 bad arguments or input.\n";
+    "the user's locale. Exit status: 0 success, 1 the work failed (a port, a file, a sweep\n"
+    "that measured no point), 2 bad arguments or input (an unknown --port or load model\n"
+    "included).\n";
 
 }  // namespace
 
@@ -39,16 +41,18 @@ int RunCli(const QStringList& arguments, CliContext& context) {
             context.out << QStringLiteral("ravemo-cli ") << VersionLine().section(u' ', 1) << '\n';
             return kExitSuccess;
         }
-        if (word == QStringLiteral("--settings")) {
-            if (i + 1 >= arguments.size()) {
+        if (word == QStringLiteral("--settings") ||
+            word.startsWith(QStringLiteral("--settings="))) {
+            const bool inlineValue = word.startsWith(QStringLiteral("--settings="));
+            if (!inlineValue && i + 1 >= arguments.size()) {
                 return Fail(context, kExitBadInput,
                             QStringLiteral("option --settings needs a file"));
             }
-            settingsPath = arguments[++i];
-            continue;
-        }
-        if (word.startsWith(QStringLiteral("--settings="))) {
-            settingsPath = word.mid(11);
+            settingsPath = inlineValue ? word.mid(11) : arguments[++i];
+            // An empty name would silently mean the usual places; the window refuses it too.
+            if (settingsPath.isEmpty()) {
+                return Fail(context, kExitBadInput, QStringLiteral("--settings needs a file name"));
+            }
             continue;
         }
         break;

@@ -22,6 +22,7 @@ class PlainSweepControls final : public SweepControls {
     int singleMarker = 1;
     bool secondMarkerVisible = false;
     QMap<Readout, QString> readouts;
+    QString rangeNotice;
 
     QString lowerLimitText() const override { return lowerText; }
     QString upperLimitText() const override { return upperText; }
@@ -36,6 +37,7 @@ class PlainSweepControls final : public SweepControls {
     void setReadoutText(Readout readout, const QString& text) override {
         readouts.insert(readout, text);
     }
+    void setRangeNotice(const QString& text) override { rangeNotice = text; }
     int singleMarkerValue() const override { return singleMarker; }
     void setSecondMarkerVisible(bool visible) override { secondMarkerVisible = visible; }
 };

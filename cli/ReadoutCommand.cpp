@@ -5,6 +5,7 @@
 #include "cli/CliCommands.h"
 #include "cli/PlainSweepControls.h"
 #include "cli/SweepFileInput.h"
+#include "common/Units.h"
 #include "files/SweptPoints.h"
 #include "sweep/MarkerReadouts.h"
 
@@ -15,8 +16,19 @@ const char kReadoutUsage[] =
     "Usage: ravemo-cli readout --rl R --phase P --freq HZ [--offset DB]\n"
     "       ravemo-cli readout IN.vec --at MHZ [--offset DB]\n"
     "Prints the marker readouts exactly as the window's marker 1 boxes show them, for raw\n"
-    "converter readings R and P (0..1023) at HZ, or for the sample of a sweep file nearest\n"
-    "MHZ: frequency, swr, phase, return_loss, xs, rs, z, l (uH), c (pF), one name=value each.\n";
+    "converter readings R and P (0..1023) at HZ (0 or more), or for the sample of a sweep\n"
+    "file nearest MHZ: frequency, swr, phase, return_loss, xs, rs, z, l (uH), c (pF), one\n"
+    "name=value each.\n";
+
+// The converters give 10-bit readings.
+constexpr double kHighestReading = 1023.0;
+// --at is in MHz and becomes hertz: anything larger would not.
+constexpr double kHighestAtMHz = std::numeric_limits<double>::max() / kHzPerMHz;
+
+// True when an option was given outside 0..highest.
+bool Outside(const std::optional<double>& value, double highest) {
+    return value && !(*value >= 0.0 && *value <= highest);
+}
 
 // The sample of a sweep file whose tuning word lies nearest `hz`.
 std::optional<MarkerSample> NearestSample(const SweepData& data, double hz) {
@@ -66,6 +78,16 @@ int RunReadoutCommand(const QStringList& words, CliContext& context) {
     const std::optional<double> freq = args.number(QStringLiteral("freq"));
     const std::optional<double> at = args.number(QStringLiteral("at"));
     if (!args.error().isEmpty()) return Fail(context, kExitBadInput, args.error());
+    if (Outside(rl, kHighestReading) || Outside(phase, kHighestReading)) {
+        return Fail(context, kExitBadInput,
+                    QStringLiteral("--%1 takes a raw converter reading from 0 to 1023")
+                        .arg(Outside(rl, kHighestReading) ? "rl" : "phase"));
+    }
+    if (Outside(freq, std::numeric_limits<double>::max()) || Outside(at, kHighestAtMHz)) {
+        return Fail(context, kExitBadInput,
+                    QStringLiteral("--%1 takes a frequency of 0 or more")
+                        .arg(Outside(freq, std::numeric_limits<double>::max()) ? "freq" : "at"));
+    }
     const QString offsetText =
         offset ? args.value(QStringLiteral("offset")).trimmed() : QStringLiteral("0");
 
@@ -86,7 +108,7 @@ int RunReadoutCommand(const QStringList& words, CliContext& context) {
     const std::optional<VecFileContents> contents =
         ReadSweepFile(args.positional().front(), context);
     if (!contents) return kExitBadInput;
-    const std::optional<MarkerSample> sample = NearestSample(contents->data, *at * 1e6);
+    const std::optional<MarkerSample> sample = NearestSample(contents->data, *at * kHzPerMHz);
     if (!sample) {
         return Fail(context, kExitBadInput,
                     QStringLiteral("%1 holds no swept point (no tuning word above 0)")

@@ -1,6 +1,6 @@
 #include <cmath>
-#include <limits>
 #include <memory>
+#include <utility>
 
 #include <QFile>
 
@@ -16,6 +16,7 @@
 #include "instrument/Dds.h"
 #include "instrument/PortChoice.h"
 #include "instrument/TracingPort.h"
+#include "sweep/ReachableRange.h"
 #include "sweep/SweepEngine.h"
 
 namespace ravemo {
@@ -26,9 +27,13 @@ const char kSweepUsage[] =
     "                  [--sweeps K] [--hold] [--output FILE] [--trace FILE]\n"
     "Sweeps from MHZ to MHZ with the settings' Champ and Step, K times (default 1), through\n"
     "the same sweep engine as the window, and writes FILE by its extension: .vec (sweep\n"
-    "file), .csv (text export), .s1p (Touchstone), .tsv (table).\n"
+    "file), .csv (text export), .s1p (Touchstone), .tsv (table). Both limits must lie\n"
+    "within the synthesiser's range, 0 to 90.0035 MHz. Reports how many points were\n"
+    "measured; a sweep without --hold that measured none ends with status 1 and writes\n"
+    "nothing.\n"
     "  --port CHOICE  sim[:MODEL] (default: sim), ppdev[:/dev/parportN], direct\n"
-    "  --hold         load the synthesiser but take no readings (as the window's Hold)\n"
+    "  --hold         load the synthesiser but take no readings (as the window's Hold);\n"
+    "                 only a .vec output can hold such a sweep\n"
     "  --trace FILE   every port access in order: 'W <address> <value>' or\n"
     "                 'R <address> <value>', decimal\n";
 
@@ -65,12 +70,15 @@ int RunSweepCommand(const QStringList& words, const QString& settingsPath, CliCo
     if (!from || !to) {
         return Fail(context, kExitBadInput, QStringLiteral("sweep needs --from MHZ and --to MHZ"));
     }
-    // The live limits are single-precision hertz.
-    constexpr double kLargestLimitMHz = std::numeric_limits<float>::max() / kHzPerMHz;
-    if (std::fabs(*from) > kLargestLimitMHz || std::fabs(*to) > kLargestLimitMHz) {
-        return Fail(context, kExitBadInput,
-                    QStringLiteral("--from and --to take frequencies in MHz of at most %1")
-                        .arg(QString::number(kLargestLimitMHz, 'G', 2)));
+    // Points beyond the synthesiser's range are skipped and would hold no reading.
+    for (const auto& [name, mhz] : {std::pair{"from", *from}, std::pair{"to", *to}}) {
+        if (!FrequencyIsReachable(mhz * kHzPerMHz)) {
+            return Fail(context, kExitBadInput,
+                        QStringLiteral("--%1 %2 is beyond the synthesiser's range: give a "
+                                       "frequency from 0 to %3 MHz")
+                            .arg(QLatin1String(name), args.value(QLatin1String(name)).trimmed(),
+                                 QString::number(kReachableTopMHz)));
+        }
     }
     // Equal limits make the frequency step zero, and a tick with a zero step sweeps nothing.
     if (static_cast<float>(*from * kHzPerMHz) == static_cast<float>(*to * kHzPerMHz)) {
@@ -83,10 +91,19 @@ int RunSweepCommand(const QStringList& words, const QString& settingsPath, CliCo
                     QStringLiteral("--sweeps takes a whole number from 1 to 1000000"));
     }
     const QString outputPath = args.value(QStringLiteral("output"));
+    const bool hold = args.has(QStringLiteral("hold"));
     std::optional<OutputFormat> format;
     if (!outputPath.isEmpty()) {
         format = OutputFormatOf(outputPath);
         if (!format) return Fail(context, kExitBadInput, UnknownOutputMessage(outputPath));
+        // Unread zeros would pass for a near-perfect match in every row of an export.
+        if (hold && *format != OutputFormat::SweepFile) {
+            return Fail(context, kExitBadInput,
+                        QStringLiteral("--hold takes no readings: every row of %1 would look like "
+                                       "a near-perfect match; write a .vec file or leave out "
+                                       "--hold")
+                            .arg(outputPath));
+        }
     }
 
     std::optional<Settings> loaded = LoadCliSettings(settingsPath, context);
@@ -96,7 +113,10 @@ int RunSweepCommand(const QStringList& words, const QString& settingsPath, CliCo
     const QString choice = args.has(QStringLiteral("port")) ? args.value(QStringLiteral("port"))
                                                             : QStringLiteral("sim");
     OpenedPort opened = OpenPort(choice, settings.Address1);
-    if (!opened.problem.isEmpty()) return Fail(context, kExitFailure, opened.problem);
+    if (!opened.problem.isEmpty()) {
+        const bool badChoice = opened.problemKind == PortProblem::BadChoice;
+        return Fail(context, badChoice ? kExitBadInput : kExitFailure, opened.problem);
+    }
 
     QFile traceFile(args.value(QStringLiteral("trace")));
     std::unique_ptr<TracingPort> tracing;
@@ -113,8 +133,7 @@ int RunSweepCommand(const QStringList& words, const QString& settingsPath, CliCo
     const std::int64_t points = settings.Champ / settings.Step + 1;
     const std::int64_t yields =
         static_cast<std::int64_t>(sweepCount) *
-        (1 + points * (args.has(QStringLiteral("hold")) ? kYieldsPerPointHeld
-                                                        : kYieldsPerPointWithRead));
+        (1 + points * (hold ? kYieldsPerPointHeld : kYieldsPerPointWithRead));
     NullEventPump quietPump;
     ProgressPump progressPump(context.err, yields);
     const bool showProgress = context.progressOnTerminal && yields > kLongRunYields;
@@ -129,7 +148,7 @@ int RunSweepCommand(const QStringList& words, const QString& settingsPath, CliCo
     PlainSweepControls controls;
     controls.lowerText = NumberText::generalFormat(*from, context.locale);
     controls.upperText = NumberText::generalFormat(*to, context.locale);
-    controls.hold = args.has(QStringLiteral("hold")) ? 1 : 0;
+    controls.hold = hold ? 1 : 0;
     settings.FMin = static_cast<float>(*from * kHzPerMHz);
     settings.FMax = static_cast<float>(*to * kHzPerMHz);
     DiscardRedraw redraw;
@@ -146,6 +165,14 @@ int RunSweepCommand(const QStringList& words, const QString& settingsPath, CliCo
         }
     }
 
+    // With every limit within reach each point is measured; the count says so, not the request.
+    const std::int64_t measured = hold ? 0 : ReachablePointCount(data, settings.Step);
+    if (!hold && measured == 0) {
+        return Fail(context, kExitFailure,
+                    QStringLiteral("no point was measured (the synthesiser reaches 0 to %1 MHz); "
+                                   "nothing was written")
+                        .arg(QString::number(kReachableTopMHz)));
+    }
     if (format) {
         const VecLimits limits{
             static_cast<float>(
@@ -158,9 +185,12 @@ int RunSweepCommand(const QStringList& words, const QString& settingsPath, CliCo
                         QStringLiteral("cannot write %1: %2").arg(outputPath, *problem));
         }
     }
-    context.out << "swept " << points << " points from " << controls.lowerText << " to "
-                << controls.upperText << " MHz " << static_cast<int>(sweepCount)
-                << (sweepCount == 1.0 ? " time" : " times") << " on the " << opened.description;
+    context.out << "swept " << points << " points ("
+                << (hold ? QStringLiteral("none measured: held")
+                         : QStringLiteral("%1 measured").arg(measured))
+                << ") from " << controls.lowerText << " to " << controls.upperText << " MHz "
+                << static_cast<int>(sweepCount) << (sweepCount == 1.0 ? " time" : " times")
+                << " on the " << opened.description;
     if (!outputPath.isEmpty()) context.out << "; wrote " << outputPath;
     context.out << '\n';
     return kExitSuccess;

@@ -11,9 +11,12 @@ class FileCommandControls {
   public:
     virtual ~FileCommandControls() = default;
 
-    // Sets Check8 ("Hold") to `value` through the window, so that its click handling runs
-    // and locks the limit boxes and Full Sweep.
+    // Check8 ("Hold"). Setting it goes through the window, so that its click handling runs and
+    // locks (or frees) the limit boxes and Full Sweep.
+    virtual int holdValue() const = 0;
     virtual void setHoldValue(int value) = 0;
+    // Sets Check7 ("Full Sweep") through the window, so that its click handling runs.
+    virtual void setFullSweepValue(int value) = 0;
 
     virtual QString lowerLimitText() const = 0;  // txtVal(0), MHz
     virtual QString upperLimitText() const = 0;  // txtVal(1), MHz

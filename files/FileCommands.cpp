@@ -6,11 +6,13 @@
 #include <optional>
 
 #include <QDir>
+#include <QFileInfo>
 
 #include "common/BoundedFileRead.h"
 #include "common/CheckBoxValue.h"
 #include "common/NumberText.h"
 #include "files/CsvExport.h"
+#include "files/FileFilter.h"
 #include "files/SafeFileIo.h"
 #include "files/TableExport.h"
 #include "files/TouchstoneExport.h"
@@ -31,6 +33,28 @@ std::optional<float> limitOf(const QString& text, const QLocale& locale) {
     return static_cast<float>(*value);
 }
 
+// The entry that decides what a save writes: the one whose extension the name ends in (any
+// case), else the one chosen in the dialog; an index no entry has means the text export.
+SaveFilterEntry saveEntryFor(const QString& fileName, int filterIndex, const QString& filter) {
+    const QString typed = QFileInfo(fileName).suffix();
+    const QStringList suffixes = SuffixesOfFilterList(filter);
+    for (qsizetype i = 0; i < suffixes.size(); ++i) {
+        if (!typed.isEmpty() && typed.compare(suffixes[i], Qt::CaseInsensitive) == 0) {
+            return static_cast<SaveFilterEntry>(i + 1);
+        }
+    }
+    switch (filterIndex) {
+        case static_cast<int>(SaveFilterEntry::SweepFile):
+            return SaveFilterEntry::SweepFile;
+        case static_cast<int>(SaveFilterEntry::Touchstone):
+            return SaveFilterEntry::Touchstone;
+        case static_cast<int>(SaveFilterEntry::Table):
+            return SaveFilterEntry::Table;
+        default:
+            return SaveFilterEntry::CsvExport;
+    }
+}
+
 }  // namespace
 
 FileCommands::FileCommands(SweepData& data, const Settings& settings, FileDialog& dialog,
@@ -43,27 +67,38 @@ FileCommands::FileCommands(SweepData& data, const Settings& settings, FileDialog
       locale_(std::move(locale)) {}
 
 FileCommandOutcome FileCommands::open() {
+    const int holdBefore = controls_.holdValue();
     controls_.setHoldValue(kTicked);
     dialog_.setFilter(QString::fromLatin1(kOpenFilter));
     dialog_.setFilterIndex(static_cast<int>(SaveFilterEntry::SweepFile));
-    if (!dialog_.showOpen()) return FileCommandOutcome::Cancelled;
-    return LoadVecFile();
+    if (!dialog_.showOpen()) return settle(FileCommandOutcome::Cancelled, holdBefore);
+    return settle(LoadVecFile(), holdBefore);
 }
 
 FileCommandOutcome FileCommands::save() {
+    const int holdBefore = controls_.holdValue();
     controls_.setHoldValue(kTicked);
-    dialog_.setFilter(QString::fromLatin1(kSaveFilter));
-    if (!dialog_.showSave()) return FileCommandOutcome::Cancelled;
-    switch (dialog_.filterIndex()) {
-        case static_cast<int>(SaveFilterEntry::SweepFile):
-            return SaveVecFile();
-        case static_cast<int>(SaveFilterEntry::Touchstone):
-            return ExportTouchstone();
-        case static_cast<int>(SaveFilterEntry::Table):
-            return ExportTable();
-        default:  // the CSV entry, and any other index as always
-            return ExportCsv();
+    const QString filter = QString::fromLatin1(kSaveFilter);
+    dialog_.setFilter(filter);
+    if (!dialog_.showSave()) return settle(FileCommandOutcome::Cancelled, holdBefore);
+    const SaveFilterEntry entry = saveEntryFor(dialog_.fileName(), dialog_.filterIndex(), filter);
+    dialog_.setFilterIndex(static_cast<int>(entry));  // where the next save dialog starts
+    switch (entry) {
+        case SaveFilterEntry::SweepFile:
+            return settle(SaveVecFile(), holdBefore);
+        case SaveFilterEntry::Touchstone:
+            return settle(ExportTouchstone(), holdBefore);
+        case SaveFilterEntry::Table:
+            return settle(ExportTable(), holdBefore);
+        case SaveFilterEntry::CsvExport:
+            break;
     }
+    return settle(ExportCsv(), holdBefore);
+}
+
+FileCommandOutcome FileCommands::settle(FileCommandOutcome outcome, int holdBefore) {
+    if (outcome != FileCommandOutcome::Done) controls_.setHoldValue(holdBefore);
+    return outcome;
 }
 
 FileCommandOutcome FileCommands::LoadVecFile() {
@@ -88,6 +123,8 @@ FileCommandOutcome FileCommands::LoadVecFile() {
     std::copy(loaded.PhaseSamples.begin(), loaded.PhaseSamples.end(), data_.PhaseSamples.begin());
     std::copy(loaded.DdsWords.begin(), loaded.DdsWords.end(), data_.DdsWords.begin());
     limits_ = contents->limits;
+    // The file's limits must stand: under Full Sweep the next tick would overwrite them.
+    controls_.setFullSweepValue(kUnticked);
     controls_.setLowerLimitText(NumberText::generalFormat(limits_.minMHz, locale_));
     controls_.setUpperLimitText(NumberText::generalFormat(limits_.maxMHz, locale_));
     return FileCommandOutcome::Done;
@@ -95,23 +132,19 @@ FileCommandOutcome FileCommands::LoadVecFile() {
 
 FileCommandOutcome FileCommands::SaveVecFile() {
     if (!readLimitBoxes()) return FileCommandOutcome::Failed;
-    dialog_.setFilterIndex(static_cast<int>(SaveFilterEntry::CsvExport));
     return writeFile(EncodeVecFile(data_, limits_));
 }
 
 FileCommandOutcome FileCommands::ExportCsv() {
     if (!readLimitBoxes()) return FileCommandOutcome::Failed;
-    dialog_.setFilterIndex(static_cast<int>(SaveFilterEntry::SweepFile));
     return writeFile(EncodeCsvExport(data_, limits_, locale_));
 }
 
 FileCommandOutcome FileCommands::ExportTouchstone() {
-    dialog_.setFilterIndex(static_cast<int>(SaveFilterEntry::SweepFile));
     return writeFile(EncodeTouchstone(data_, settings_.Step));
 }
 
 FileCommandOutcome FileCommands::ExportTable() {
-    dialog_.setFilterIndex(static_cast<int>(SaveFilterEntry::SweepFile));
     return writeFile(EncodeSweepTable(data_, settings_.Step));
 }
 

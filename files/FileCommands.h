@@ -28,6 +28,14 @@ enum class FileCommandOutcome { Cancelled, Done, Failed };
 // dialog. Nothing is read or written after a cancel. A save writes through a temporary file
 // and replaces the old file only when complete; an open reads the whole file and checks its
 // size before the arrays or the limit boxes change. Every failure is reported by name.
+//
+// A cancelled or failed command changes nothing: Hold goes back to the value it had. After a
+// successful one Hold stays ticked. A successful open also unticks Full Sweep, so that the
+// file's limits stand in the boxes, the readouts and a later save.
+//
+// The save dialog's entry decides what is written, unless the name ends in the extension of
+// one of the entries (.vec .csv .s1p .tsv, any case): that entry then decides. The next save
+// dialog starts on the entry used; the open sets the index back to the sweep file.
 class FileCommands {
   public:
     FileCommands(SweepData& data, const Settings& settings, FileDialog& dialog,
@@ -48,6 +56,8 @@ class FileCommands {
 
     bool readLimitBoxes();
     FileCommandOutcome writeFile(const QByteArray& bytes);
+    // Puts Hold back to `holdBefore` unless the command was done.
+    FileCommandOutcome settle(FileCommandOutcome outcome, int holdBefore);
 
     SweepData& data_;
     const Settings& settings_;

@@ -19,4 +19,17 @@ QStringList NameFiltersOfFilterList(const QString& filterList) {
     return nameFilters;
 }
 
+QStringList SuffixesOfFilterList(const QString& filterList) {
+    const QStringList parts = filterList.split(u'|');
+    QStringList suffixes;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString pattern = parts[i + 1].split(u';').front().trimmed();
+        const QString suffix =
+            pattern.startsWith(QStringLiteral("*.")) ? pattern.mid(2) : QString();
+        const bool single = !suffix.isEmpty() && !suffix.contains(u'*') && !suffix.contains(u'?');
+        suffixes.append(single ? suffix : QString());
+    }
+    return suffixes;
+}
+
 }  // namespace ravemo

@@ -10,4 +10,9 @@ namespace ravemo {
 // pattern in parentheses ("CSV files(*.csv)").
 QStringList NameFiltersOfFilterList(const QString& filterList);
 
+// The file-name extension each entry stands for, one per entry in the same order: "vec" for
+// the pattern "*.vec" (the first pattern of the entry counts), empty where the pattern names
+// no single extension ("*.*", "*").
+QStringList SuffixesOfFilterList(const QString& filterList);
+
 }  // namespace ravemo

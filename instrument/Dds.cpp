@@ -15,6 +15,8 @@ bool WordFitsFrame(double word) {
     return std::nearbyint(word) < kMaxWordMagnitude;
 }
 
+bool WordIsReachable(double word) { return word >= 0.0 && WordFitsFrame(word); }
+
 void DdsSendZero(const PortLink& link) {
     link.writeData(kRestingValue);
     link.writeData(kRestingValue | kDdsClockBit);

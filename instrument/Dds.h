@@ -16,6 +16,11 @@ inline double TuningWord(double frequencyHz) { return frequencyHz * kWordUnitsPe
 // a signed 32-bit integer. A word that rounds up to 2^31 is skipped like a larger one.
 bool WordFitsFrame(double word);
 
+// True when the synthesiser can make the word's frequency: 0 <= word and WordFitsFrame(word),
+// that is 0 to 90,003,505 Hz. A negative word that fits is still sent (as its two's complement)
+// but gives some other frequency, so a reading taken there measures nothing at that frequency.
+bool WordIsReachable(double word);
+
 // The three serial primitives. Each begins with the resting value 24.
 void DdsSendZero(const PortLink& link);  // 24, 26
 void DdsSendOne(const PortLink& link);   // 24, 25, 27

@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
+#include "common/OutOfRangeNumber.h"
 #include "common/Units.h"
 #include "instrument/DipoleModel.h"
 #include "instrument/OpenModel.h"
@@ -36,7 +37,13 @@ ParsedLoadModel parseDipole(const QString& argument) {
 }
 
 ParsedLoadModel parseResistor(const QString& argument) {
-    const std::optional<double> ohms = ParseEngineeringNumber(argument);
+    const EngineeringNumber read = ReadEngineeringNumber(argument);
+    if (read.outOfRange) {
+        return failure(QStringLiteral("resistor value '%1' is out of range (e.g. resistor:75 or "
+                                      "r:1k)")
+                           .arg(argument));
+    }
+    const std::optional<double> ohms = read.value;
     if (!ohms || *ohms < 0.0) {
         return failure(QStringLiteral("resistor value '%1' is not a resistance of 0 ohms or more "
                                       "(e.g. resistor:75 or r:1k)")
@@ -54,13 +61,17 @@ ParsedLoadModel parseRlc(const QString& argument) {
     for (const QString& part : argument.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         const qsizetype equals = part.indexOf(QLatin1Char('='));
         const QString key = part.left(equals).trimmed().toLower();
+        const EngineeringNumber read = equals < 0
+                                           ? EngineeringNumber{}
+                                           : ReadEngineeringNumber(part.mid(equals + 1).trimmed());
         // Missing or unreadable values read as -1, which every key refuses. (A plain double:
         // GCC's flow analysis gives false "maybe uninitialized" warnings on an optional here.)
-        const double value =
-            equals < 0 ? -1.0
-                       : ParseEngineeringNumber(part.mid(equals + 1).trimmed()).value_or(-1.0);
+        const double value = read.value.value_or(-1.0);
         if (key != QLatin1String("r") && key != QLatin1String("l") && key != QLatin1String("c")) {
             return failure(QStringLiteral("rlc part '%1' is not r=, l= or c=").arg(part));
+        }
+        if (read.outOfRange) {
+            return failure(QStringLiteral("rlc part '%1' is out of range (e.g. l=1.2u)").arg(part));
         }
         if (value < 0.0 || (key == QLatin1String("c") && value == 0.0)) {
             return failure(QStringLiteral("rlc part '%1' needs a value %2 (e.g. l=1.2u)")
@@ -99,7 +110,7 @@ ParsedLoadModel noArgument(const QString& name, const QString& argument,
 }
 }  // namespace
 
-std::optional<double> ParseEngineeringNumber(const QString& text) {
+EngineeringNumber ReadEngineeringNumber(const QString& text) {
     QString digits = text.trimmed();
     double scale = 1.0;
     if (digits.endsWith(QLatin1String("meg"), Qt::CaseInsensitive)) {
@@ -135,8 +146,10 @@ std::optional<double> ParseEngineeringNumber(const QString& text) {
     }
     bool ok = false;
     const double value = digits.toDouble(&ok);  // C locale: the point is the decimal separator
-    if (!ok || !std::isfinite(value * scale)) return std::nullopt;
-    return value * scale;
+    if (!ok) return {std::nullopt, IsOutOfRangeNumber(digits)};
+    if (!std::isfinite(value)) return {};  // "inf", "nan": no number to simulate with
+    if (!std::isfinite(value * scale)) return {std::nullopt, true};
+    return {value * scale, false};
 }
 
 ParsedLoadModel ParseLoadModel(const QString& text) {

@@ -25,8 +25,12 @@ struct ParsedLoadModel {
 // their case ("m" milli, "M" mega). An empty text gives the default dipole.
 ParsedLoadModel ParseLoadModel(const QString& text);
 
-// Reads a number with an optional engineering suffix (p n u m k M, and "meg" for mega), e.g.
-// "1.2u" = 1.2e-6, "100p" = 1e-10, "4k7" is not accepted. Nothing when the text is not one.
-std::optional<double> ParseEngineeringNumber(const QString& text);
+// A number with an optional engineering suffix (p n u m k M, and "meg" for mega), e.g.
+// "1.2u" = 1.2e-6, "100p" = 1e-10; "4k7" is not accepted.
+struct EngineeringNumber {
+    std::optional<double> value;  // the finite number, when the text is one
+    bool outOfRange = false;      // the text is a number, but beyond a double ("1e400", "1e308M")
+};
+EngineeringNumber ReadEngineeringNumber(const QString& text);
 
 }  // namespace ravemo

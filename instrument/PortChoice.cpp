@@ -25,17 +25,23 @@ OpenedPort simulator(std::unique_ptr<LoadModel> model, std::uint16_t dataAddress
     return opened;
 }
 
-// The default simulator standing in for a port that could not be opened.
-OpenedPort fallback(const QString& problem, std::uint16_t dataAddress, bool realPortRequested,
+// The default simulator standing in for a port that could not be opened, or for a choice that
+// names no back end.
+OpenedPort fallback(const QString& problem, PortProblem kind, std::uint16_t dataAddress,
                     SimulatedNoise noise) {
     OpenedPort opened = simulator(std::make_unique<DipoleModel>(), dataAddress, noise);
     opened.problem = problem;
-    opened.realPortRequested = realPortRequested;
+    opened.problemKind = kind;
+    opened.realPortRequested = kind == PortProblem::Unavailable;
     return opened;
 }
 
+OpenedPort unavailable(const QString& problem, std::uint16_t dataAddress, SimulatedNoise noise) {
+    return fallback(problem, PortProblem::Unavailable, dataAddress, noise);
+}
+
 OpenedPort hardware(PortOpening opening, std::uint16_t dataAddress, SimulatedNoise noise) {
-    if (!opening.port) return fallback(opening.problem, dataAddress, true, noise);
+    if (!opening.port) return unavailable(opening.problem, dataAddress, noise);
     OpenedPort opened;
     opened.port = std::move(opening.port);
     opened.description = opening.description;
@@ -77,7 +83,9 @@ OpenedPort OpenPort(const QString& choice, std::int16_t address1, SimulatedNoise
     }
     if (name == QLatin1String("sim")) {
         ParsedLoadModel parsed = ParseLoadModel(argument);
-        if (!parsed.model) return fallback(parsed.error, dataAddress, false, noise);
+        if (!parsed.model) {
+            return fallback(parsed.error, PortProblem::BadChoice, dataAddress, noise);
+        }
         return simulator(std::move(parsed.model), dataAddress, noise);
     }
     if (name == QLatin1String("ppdev")) {
@@ -85,30 +93,44 @@ OpenedPort OpenPort(const QString& choice, std::int16_t address1, SimulatedNoise
             return hardware(PpdevPort::open(argument, dataAddress), dataAddress, noise);
         }
         if (dataAddress == 0) {
-            return fallback(noAddressProblem(QStringLiteral("ppdev")), 0, true, noise);
+            return unavailable(noAddressProblem(QStringLiteral("ppdev")), 0, noise);
         }
         return hardware(PpdevPort::openAtAddress(dataAddress), dataAddress, noise);
     }
     if (name == QLatin1String("direct") && argument.isEmpty()) {
         if (dataAddress == 0) {
-            return fallback(noAddressProblem(QStringLiteral("direct I/O")), 0, true, noise);
+            return unavailable(noAddressProblem(QStringLiteral("direct I/O")), 0, noise);
         }
         return hardware(DirectIoPort::open(dataAddress), dataAddress, noise);
     }
     if (name == QLatin1String("inpout") && argument.isEmpty()) {
 #ifdef _WIN32
         if (dataAddress == 0) {
-            return fallback(noAddressProblem(QStringLiteral("inpout")), 0, true, noise);
+            return unavailable(noAddressProblem(QStringLiteral("inpout")), 0, noise);
         }
         return hardware(InpoutPort::open(dataAddress), dataAddress, noise);
 #else
-        return fallback(QStringLiteral("inpout exists only on Windows; on Linux use ppdev"),
-                        dataAddress, true, noise);
+        return unavailable(QStringLiteral("inpout exists only on Windows; on Linux use ppdev"),
+                           dataAddress, noise);
 #endif
     }
     return fallback(
         QStringLiteral("unknown port choice '%1'; %2").arg(trimmed, QLatin1String(kAllowedChoices)),
-        dataAddress, false, noise);
+        PortProblem::BadChoice, dataAddress, noise);
+}
+
+OpenedPort OpenPortOrSimulator(
+    const QString& choice, std::int16_t address1,
+    const std::function<bool(const QString& problem)>& continueOnSimulator) {
+    OpenedPort opened = OpenPort(choice, address1);
+    if (opened.problem.isEmpty()) return opened;
+    if (!continueOnSimulator(opened.problem)) return {};
+    if (opened.simulated && opened.port) return opened;
+    OpenedPort standIn = OpenPort(QStringLiteral("sim"), address1);
+    standIn.problem = opened.problem;
+    standIn.problemKind = opened.problemKind;
+    standIn.realPortRequested = opened.realPortRequested;
+    return standIn;
 }
 
 }  // namespace ravemo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include <QString>
@@ -9,6 +10,13 @@
 #include "instrument/SimulatedInstrument.h"
 
 namespace ravemo {
+
+// What kind of problem stopped the back end asked for.
+enum class PortProblem {
+    None,
+    BadChoice,    // the choice itself is wrong: an unknown back end, a bad load model text
+    Unavailable,  // a real port was asked for and could not be opened or used
+};
 
 // The back end that drives the instrument for this run, with what the window caption and status
 // line show about it. Simulated data must never pass for measured data: the description of the
@@ -21,6 +29,7 @@ struct OpenedPort {
     // port then is the simulator, or, for an unknown choice, nothing was opened but the
     // simulator stands in so the program still runs).
     QString problem;
+    PortProblem problemKind = PortProblem::None;
     // True when the user asked for real hardware (a ppdev/direct choice, or the automatic choice
     // with a non-zero Address1), so a fallback to the simulator deserves a visible warning.
     bool realPortRequested = false;
@@ -38,5 +47,12 @@ struct OpenedPort {
 OpenedPort OpenPort(const QString& choice, std::int16_t address1);
 // The same, with measurement noise on the simulated instrument (also when it stands in).
 OpenedPort OpenPort(const QString& choice, std::int16_t address1, SimulatedNoise noise);
+
+// Opens `choice` as OpenPort does; when that fails, asks `continueOnSimulator` (given the
+// problem) whether the simulator may stand in. Yes gives the simulator with `problem` and its
+// kind kept, so the window can keep the reason in sight; no gives a null port.
+OpenedPort OpenPortOrSimulator(
+    const QString& choice, std::int16_t address1,
+    const std::function<bool(const QString& problem)>& continueOnSimulator);
 
 }  // namespace ravemo

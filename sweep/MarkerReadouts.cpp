@@ -6,6 +6,7 @@
 
 #include "common/CheckBoxValue.h"
 #include "common/NumberText.h"
+#include "common/SinglePrecision.h"
 #include "sweep/MeasurementRules.h"
 
 namespace ravemo {
@@ -61,9 +62,10 @@ class ReadoutWriter {
     const QLocale& locale_;
 };
 
-// 1 / 10^(dB / 20), stored in single precision like the instrument program's.
+// 1 / 10^(dB / 20), stored in single precision like the instrument program's (an offset of
+// hundreds of dB gives a magnitude beyond single precision: infinite, not undefined).
 float reflectionMagnitude(double returnLossDb) {
-    return static_cast<float>(quotient(1.0, std::pow(10.0, returnLossDb / kDbPerRatioDecade)));
+    return ToSingle(quotient(1.0, std::pow(10.0, returnLossDb / kDbPerRatioDecade)));
 }
 
 }  // namespace
@@ -73,14 +75,18 @@ void ShowMarkerReadouts(SweepControls& controls, const MarkerSample& mk1, const 
     ReadoutWriter out(controls, locale);
     const std::array<const MarkerSample*, 2> samples{&mk1, &mk2};
 
+    // An unmeasured sample enters as no number: every value computed from it shows the mark.
+    const auto reading = [&samples](std::size_t k, double value) {
+        return samples[k]->measured ? value : kNotANumber;
+    };
     for (std::size_t k = 0; k < 2; ++k) {
-        out.showTwoDecimals(kMarkers[k].phase, PhaseDegrees(samples[k]->phaseRaw));
+        out.showTwoDecimals(kMarkers[k].phase, reading(k, PhaseDegrees(samples[k]->phaseRaw)));
     }
     // The offset is read again for each marker, as the instrument program does.
     for (std::size_t k = 0; k < 2; ++k) {
         const double offset = out.offsetDb();
         out.showTwoDecimals(kMarkers[k].returnLoss,
-                            ReturnLossDb(samples[k]->returnLossRaw) - offset);
+                            reading(k, ReturnLossDb(samples[k]->returnLossRaw)) - offset);
     }
     for (std::size_t k = 0; k < 2; ++k) {
         out.showGrouped(kMarkers[k].frequency, samples[k]->frequencyHz);

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 
+#include "common/SinglePrecision.h"
+
 namespace ravemo {
 
 SeriesImpedance SeriesFromReflection(double gammaRe, double gammaIm) {
@@ -16,24 +18,26 @@ SeriesImpedance SeriesFromReflection(double gammaRe, double gammaIm) {
             std::fabs(2.0 * gammaIm / d * kReferenceOhms)};
 }
 
+// Readings from a file may be any float: every single-precision store goes through ToSingle,
+// so a value beyond single precision becomes infinite instead of an undefined conversion.
 SampleValues ConvertSample(float returnLossRaw, float phaseRaw) {
     const double db = ReturnLossDb(static_cast<double>(returnLossRaw));
-    const auto p = static_cast<float>(std::pow(10.0, db / kDbPerRatioDecade));
-    const auto rho = static_cast<float>(1.0 / static_cast<double>(p));
+    const float p = ToSingle(std::pow(10.0, db / kDbPerRatioDecade));
+    const float rho = ToSingle(1.0 / static_cast<double>(p));
     const double phi = static_cast<double>(phaseRaw) * kDegreesPerPhaseStep / kDegreesPerRadian;
     const auto cosPhi = static_cast<float>(std::cos(phi));
     const auto sinPhi = static_cast<float>(std::sin(phi));
-    const auto gammaRe = static_cast<float>(static_cast<double>(rho) * cosPhi);
-    const auto gammaIm = static_cast<float>(static_cast<double>(sinPhi) * rho);
+    const float gammaRe = ToSingle(static_cast<double>(rho) * cosPhi);
+    const float gammaIm = ToSingle(static_cast<double>(sinPhi) * rho);
     const double gr = gammaRe;
     const double gi = gammaIm;
     const double d = gi * gi + (1.0 - gr) * (1.0 - gr);
-    const auto xs = static_cast<float>(std::fabs(2.0 * gi / d * kReferenceOhms));
-    const auto rs = static_cast<float>(std::fabs((1.0 - gr * gr - gi * gi) / d * kReferenceOhms));
-    const auto swr = static_cast<float>(
-        std::fabs((static_cast<double>(rho) + 1.0) / (1.0 - static_cast<double>(rho))));
-    const auto z =
-        static_cast<float>(std::sqrt(static_cast<double>(xs) * xs + static_cast<double>(rs) * rs));
+    const float xs = ToSingle(std::fabs(2.0 * gi / d * kReferenceOhms));
+    const float rs = ToSingle(std::fabs((1.0 - gr * gr - gi * gi) / d * kReferenceOhms));
+    const float swr =
+        ToSingle(std::fabs((static_cast<double>(rho) + 1.0) / (1.0 - static_cast<double>(rho))));
+    const float z =
+        ToSingle(std::sqrt(static_cast<double>(xs) * xs + static_cast<double>(rs) * rs));
     return {rho, gammaRe, gammaIm, xs, rs, swr, z};
 }
 

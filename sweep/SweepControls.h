@@ -48,6 +48,10 @@ class SweepControls {
     virtual QString readoutText(Readout readout) const = 0;
     virtual void setReadoutText(Readout readout, const QString& text) = 0;
 
+    // What the status strip says about the limits the tick just read: RangeNotice
+    // (sweep/ReachableRange.h), empty while the synthesiser reaches both.
+    virtual void setRangeNotice(const QString& text) = 0;
+
     virtual int singleMarkerValue() const = 0;  // Check9
     // Shows or hides MK2's readouts, frequency caption and label, colour button, line and tag.
     virtual void setSecondMarkerVisible(bool visible) = 0;

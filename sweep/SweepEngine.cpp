@@ -2,17 +2,18 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <stdexcept>
 
 #include "common/CheckBoxValue.h"
 #include "common/NumberText.h"
+#include "common/SinglePrecision.h"
 #include "common/SweepCancelled.h"
 #include "common/Units.h"
 #include "instrument/Adc.h"
 #include "instrument/Dds.h"
 #include "sweep/MarkerIndex.h"
 #include "sweep/MarkerReadouts.h"
+#include "sweep/ReachableRange.h"
 
 namespace ravemo {
 namespace {
@@ -33,17 +34,6 @@ class TickGuard {
   private:
     bool& flag_;
 };
-
-// A limit in hertz as the single-precision live limit. A typed limit beyond single precision
-// ("1e40") becomes an infinite one, whose words no frame can carry, instead of an undefined
-// conversion.
-float singleHz(double hz) {
-    if (std::fabs(hz) > static_cast<double>(std::numeric_limits<float>::max())) {
-        return hz > 0 ? std::numeric_limits<float>::infinity()
-                      : -std::numeric_limits<float>::infinity();
-    }
-    return static_cast<float>(hz);
-}
 
 }  // namespace
 
@@ -97,11 +87,14 @@ void SweepEngine::readLimits() {
         controls_.setLowerLimitText(
             NumberText::generalFormat(static_cast<double>(settings_.FMin) / kHzPerMHz, locale_));
     }
-    // The boxes may hold the program's own locale text ("7,1" in a decimal-comma locale).
+    // The boxes may hold the program's own locale text ("7,1" in a decimal-comma locale). A
+    // limit beyond single precision ("1e40") becomes infinite: no frame carries its words.
     settings_.FMax =
-        singleHz(NumberText::leadingNumberOfBox(controls_.upperLimitText(), locale_) * kHzPerMHz);
+        ToSingle(NumberText::leadingNumberOfBox(controls_.upperLimitText(), locale_) * kHzPerMHz);
     settings_.FMin =
-        singleHz(NumberText::leadingNumberOfBox(controls_.lowerLimitText(), locale_) * kHzPerMHz);
+        ToSingle(NumberText::leadingNumberOfBox(controls_.lowerLimitText(), locale_) * kHzPerMHz);
+    controls_.setRangeNotice(RangeNotice(static_cast<double>(settings_.FMin),
+                                         static_cast<double>(settings_.FMax), locale_));
 }
 
 void SweepEngine::refreshMarkerReadouts() {
@@ -111,11 +104,14 @@ void SweepEngine::refreshMarkerReadouts() {
         MarkerIndex(controls_.markerLineX(kFirstMarker), controls_.chartWidth(), champ, step);
     mk2Index_ =
         MarkerIndex(controls_.markerLineX(kSecondMarker), controls_.chartWidth(), champ, step);
+    // A reading is a measurement only where its word was reachable, and it cannot be one of a
+    // frequency the synthesiser does not make (the caption's, under limits just typed).
     const auto sampleAt = [this](std::int32_t index) {
         const auto i = static_cast<std::size_t>(index);
-        return MarkerSample{
-            data_.ReturnLossSamples[i], data_.PhaseSamples[i],
-            static_cast<double>(index) * freqStep_ + static_cast<double>(settings_.FMin)};
+        const double hz =
+            static_cast<double>(index) * freqStep_ + static_cast<double>(settings_.FMin);
+        return MarkerSample{data_.ReturnLossSamples[i], data_.PhaseSamples[i], hz,
+                            WordIsReachable(data_.DdsWords[i]) && FrequencyIsReachable(hz)};
     };
     ShowMarkerReadouts(controls_, sampleAt(mk1Index_), sampleAt(mk2Index_), locale_);
 }

@@ -1,5 +1,6 @@
 #include "ui/MainWindow.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include <QCheckBox>
@@ -66,11 +67,15 @@ QString MainWindow::captionFor(const BackEndInfo& backEnd) {
     return program + QStringLiteral(" - ") + backEnd.description;
 }
 
-QString MainWindow::statusTextFor(const BackEndInfo& backEnd) {
-    if (backEnd.simulated) {
-        return QStringLiteral("SIMULATED instrument, not a measurement: ") + backEnd.description;
+QString MainWindow::statusTextFor(const BackEndInfo& backEnd, const QString& rangeNotice) {
+    QString text = backEnd.simulated ? QStringLiteral("SIMULATED instrument, not a measurement: ")
+                                     : QStringLiteral("Instrument: ");
+    text += backEnd.description;
+    if (!backEnd.portProblem.isEmpty()) {
+        text += QStringLiteral("\nThe port could not be used: ") + backEnd.portProblem;
     }
-    return QStringLiteral("Instrument: ") + backEnd.description;
+    if (!rangeNotice.isEmpty()) text += u'\n' + rangeNotice;
+    return text;
 }
 
 MainWindow::MainWindow(Settings& settings, PortIo& port, BackEndInfo backEnd, QWidget* parent)
@@ -104,25 +109,21 @@ void MainWindow::buildWindow() {
     applyTabOrder(c_);
 
     // Which back end runs, always in sight: simulated data must never pass for measured data.
-    statusLine_ = new QLabel(statusTextFor(backEnd_), this);
+    statusLine_ = new QLabel(this);
     statusLine_->setObjectName(QStringLiteral("StatusLine"));
     statusLine_->setFrameShape(QFrame::StyledPanel);
     statusLine_->setFrameShadow(QFrame::Sunken);
     statusLine_->setContentsMargins(4, 0, 4, 0);
-    if (backEnd_.simulated) {
-        statusLine_->setAutoFillBackground(true);
-        QPalette palette = statusLine_->palette();
-        palette.setColor(QPalette::Window, QColor(0xFF, 0xE0, 0x80));
-        palette.setColor(QPalette::WindowText, QColor(0x60, 0x30, 0x00));
-        statusLine_->setPalette(palette);
-    }
+    statusLine_->setWordWrap(true);
 
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));
 
     resize(scale_.toPixelsRounded(kClientWidthTwips),
            scale_.toPixelsRounded(kStatusLineTopTwips + kStatusLineHeightTwips));
-    placeStatusLine();
+    const int oneLine = scale_.toPixelsRounded(kStatusLineHeightTwips);
+    statusLine_->setGeometry(0, height() - oneLine, width(), oneLine);
+    refreshStatusLine();
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     f1->setContext(Qt::WindowShortcut);
@@ -206,7 +207,8 @@ void MainWindow::createSweep() {
     xScale_ = ChartGeometry::xScale(c_.Picture1->widthTwips(), settings_.Champ);
 
     pump_ = std::make_unique<QtEventPump>();
-    sweepControls_ = std::make_unique<WindowSweepControls>(c_);
+    sweepControls_ = std::make_unique<WindowSweepControls>(
+        c_, [this](const QString& notice) { showRangeNotice(notice); });
     curveControls_ = std::make_unique<WindowCurveControls>(c_);
     fileControls_ = std::make_unique<WindowFileControls>(c_);
     colourTargets_ = std::make_unique<WindowColourTargets>(c_);
@@ -284,9 +286,40 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     placeStatusLine();
 }
 
+void MainWindow::showRangeNotice(const QString& notice) {
+    if (notice == rangeNotice_) return;
+    rangeNotice_ = notice;
+    refreshStatusLine();
+}
+
+// Text and colours of the status line. A change in its height moves the window's bottom edge
+// by as much, so the controls above keep their place and every line stays in sight.
+void MainWindow::refreshStatusLine() {
+    statusLine_->setText(statusTextFor(backEnd_, rangeNotice_));
+    const bool warning = backEnd_.simulated || !rangeNotice_.isEmpty();
+    statusLine_->setAutoFillBackground(warning);
+    if (warning) {
+        QPalette palette = statusLine_->palette();
+        palette.setColor(QPalette::Window, QColor(0xFF, 0xE0, 0x80));
+        palette.setColor(QPalette::WindowText, QColor(0x60, 0x30, 0x00));
+        statusLine_->setPalette(palette);
+    } else {
+        statusLine_->setPalette(QPalette());  // the window's own colours again
+    }
+    const int growth = statusLineHeight() - statusLine_->height();
+    if (growth != 0) resize(width(), height() + growth);
+    placeStatusLine();
+}
+
+// One line at least, more where the text needs them.
+int MainWindow::statusLineHeight() const {
+    return std::max(scale_.toPixelsRounded(kStatusLineHeightTwips),
+                    statusLine_->heightForWidth(width()));
+}
+
 // The controls keep their places; the status line stays along the bottom edge.
 void MainWindow::placeStatusLine() {
-    const int strip = scale_.toPixelsRounded(kStatusLineHeightTwips);
+    const int strip = statusLineHeight();
     statusLine_->setGeometry(0, height() - strip, width(), strip);
 }
 

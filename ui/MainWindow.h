@@ -35,6 +35,9 @@ class WindowSweepControls;
 struct BackEndInfo {
     QString description;  // e.g. "simulated instrument: dipole resonant near 14.2 MHz"
     bool simulated = true;
+    // Why the port asked for could not be used, when the simulator stands in for it; empty
+    // otherwise. The status line keeps it in sight for the whole run.
+    QString portProblem;
 };
 
 // chart1, the program's only working window. Its load handler runs when the window is built,
@@ -52,7 +55,8 @@ class MainWindow : public QWidget {
     static constexpr double kClientWidthTwips = 11775.0;
     static constexpr double kClientHeightTwips = 9210.0;
     // The status line runs below the designed client area (and below the help hint, which
-    // reaches 30 twips past it).
+    // reaches 30 twips past it). It is one line high, and grows (with the window) by the lines
+    // a port problem or a range notice needs.
     static constexpr double kStatusLineTopTwips = 9255.0;
     static constexpr double kStatusLineHeightTwips = 300.0;
 
@@ -61,8 +65,9 @@ class MainWindow : public QWidget {
 
     // The caption for a back end: the program, its version and, when simulated, a plain warning.
     static QString captionFor(const BackEndInfo& backEnd);
-    // The status line's text for a back end.
-    static QString statusTextFor(const BackEndInfo& backEnd);
+    // The status line's text for a back end, with the sweep's range notice (empty: none). Each
+    // part starts a line: the back end, why the port was not used, the notice.
+    static QString statusTextFor(const BackEndInfo& backEnd, const QString& rangeNotice = {});
 
     const MainWindowControls& controls() const { return c_; }
     SweepData& sweepData() { return *data_; }
@@ -82,6 +87,9 @@ class MainWindow : public QWidget {
 
   private:
     void buildWindow();
+    void showRangeNotice(const QString& notice);
+    void refreshStatusLine();
+    int statusLineHeight() const;
     void placeStatusLine();
     void load();
     void placeChartScales();
@@ -97,6 +105,7 @@ class MainWindow : public QWidget {
     TwipsScale scale_;
     MainWindowControls c_;
     QLabel* statusLine_ = nullptr;
+    QString rangeNotice_;
     QTimer* timer1_ = nullptr;
     HelpWindow* help_ = nullptr;
     QString applicationDir_;

@@ -11,6 +11,7 @@ QtFileDialog::QtFileDialog(QWidget* parent) : parent_(parent) {}
 
 void QtFileDialog::setFilter(const QString& filter) {
     nameFilters_ = NameFiltersOfFilterList(filter);
+    suffixes_ = SuffixesOfFilterList(filter);
 }
 
 void QtFileDialog::setFilterIndex(int oneBasedIndex) { filterIndex_ = oneBasedIndex; }
@@ -30,6 +31,14 @@ bool QtFileDialog::show(bool forSaving) {
     dialog.setNameFilters(nameFilters_);
     if (filterIndex_ >= 1 && filterIndex_ <= nameFilters_.size()) {
         dialog.selectNameFilter(nameFilters_[filterIndex_ - 1]);
+    }
+    if (forSaving) {
+        const auto followFilter = [this, &dialog](const QString& nameFilter) {
+            const qsizetype entry = nameFilters_.indexOf(nameFilter);
+            dialog.setDefaultSuffix(entry >= 0 ? suffixes_.value(entry) : QString());
+        };
+        followFilter(dialog.selectedNameFilter());
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, followFilter);
     }
     if (!fileName_.isEmpty()) dialog.selectFile(fileName_);
     if (dialog.exec() != QDialog::Accepted) return false;

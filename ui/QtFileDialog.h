@@ -13,6 +13,10 @@ namespace ravemo {
 // filters; the entry of the 1-based filter index is selected before showing and the chosen
 // entry's index is read back after a save. The file name keeps its last accepted value; a
 // cancel returns false and changes neither the name nor the index.
+//
+// The save dialog gives a name typed without extension the extension of the selected entry,
+// following the selection as the user changes it; the dialog's own question before
+// overwriting a file then asks about the name that will be written.
 class QtFileDialog : public FileDialog {
   public:
     explicit QtFileDialog(QWidget* parent);
@@ -30,6 +34,7 @@ class QtFileDialog : public FileDialog {
 
     QWidget* parent_;
     QStringList nameFilters_;
+    QStringList suffixes_;
     int filterIndex_ = 1;
     QString fileName_;
 };

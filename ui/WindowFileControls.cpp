@@ -1,18 +1,28 @@
 #include "ui/WindowFileControls.h"
 
 #include "common/CheckBoxValue.h"
+#include "ui/WindowSweepControls.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 
 namespace ravemo {
 
-void WindowFileControls::setHoldValue(int value) {
+namespace {
+
+Qt::CheckState checkState(int value) {
     constexpr int kGreyed = 2;
-    const Qt::CheckState state = value == kTicked   ? Qt::Checked
-                                 : value == kGreyed ? Qt::PartiallyChecked
-                                                    : Qt::Unchecked;
-    c_.Check8->setCheckState(state);
+    return value == kTicked ? Qt::Checked : value == kGreyed ? Qt::PartiallyChecked : Qt::Unchecked;
+}
+
+}  // namespace
+
+int WindowFileControls::holdValue() const { return checkValue(c_.Check8); }
+
+void WindowFileControls::setHoldValue(int value) { c_.Check8->setCheckState(checkState(value)); }
+
+void WindowFileControls::setFullSweepValue(int value) {
+    c_.Check7->setCheckState(checkState(value));
 }
 
 QString WindowFileControls::lowerLimitText() const { return c_.txtVal[0]->text(); }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "sweep/SweepControls.h"
 #include "ui/MainWindowControls.h"
 
@@ -14,7 +16,10 @@ int checkValue(const QCheckBox* box);
 // that ran inside a yield is seen at once.
 class WindowSweepControls final : public SweepControls {
   public:
-    explicit WindowSweepControls(const MainWindowControls& controls) : c_(controls) {}
+    // `showRangeNotice` puts the range notice into the window's status line.
+    WindowSweepControls(const MainWindowControls& controls,
+                        std::function<void(const QString&)> showRangeNotice)
+        : c_(controls), showRangeNotice_(std::move(showRangeNotice)) {}
 
     QString lowerLimitText() const override;
     QString upperLimitText() const override;
@@ -27,11 +32,13 @@ class WindowSweepControls final : public SweepControls {
     double chartWidth() const override;
     QString readoutText(Readout readout) const override;
     void setReadoutText(Readout readout, const QString& text) override;
+    void setRangeNotice(const QString& text) override { showRangeNotice_(text); }
     int singleMarkerValue() const override;
     void setSecondMarkerVisible(bool visible) override;
 
   private:
     const MainWindowControls& c_;
+    std::function<void(const QString&)> showRangeNotice_;
 };
 
 }  // namespace ravemo

@@ -66,24 +66,20 @@ void checkScreen(QWidget* parent) {
 }
 
 // Opens the back end the user asked for; when it fails, offers the simulated instrument.
-// Nothing (a null port) when the user declines.
+// Nothing (a null port) when the user declines. The reason stays with the result, for the
+// window's status line.
 OpenedPort openInstrument(const QString& choice, std::int16_t address1, QWidget* parent) {
-    OpenedPort opened = OpenPort(choice, address1);
-    if (opened.problem.isEmpty()) return opened;
-    printLine(stderr, QStringLiteral("ravemo: ") + opened.problem);
-    QApplication::beep();
-    const auto answer = QMessageBox::question(
-        parent, QStringLiteral("Ravemo instrument"),
-        QStringLiteral("The instrument cannot be driven as asked (%1): %2.\n\nContinue with "
-                       "the simulated instrument?")
-            .arg(choice.isEmpty() ? QStringLiteral("automatic choice") : choice, opened.problem),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    if (answer != QMessageBox::Yes) return {};
-    if (opened.simulated && opened.port) {
-        opened.problem.clear();
-        return opened;
-    }
-    return OpenPort(QStringLiteral("sim"), address1);
+    return OpenPortOrSimulator(choice, address1, [&](const QString& problem) {
+        printLine(stderr, QStringLiteral("ravemo: ") + problem);
+        QApplication::beep();
+        const auto answer = QMessageBox::question(
+            parent, QStringLiteral("Ravemo instrument"),
+            QStringLiteral("The instrument cannot be driven as asked (%1): %2.\n\nContinue with "
+                           "the simulated instrument?")
+                .arg(choice.isEmpty() ? QStringLiteral("automatic choice") : choice, problem),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+        return answer == QMessageBox::Yes;
+    });
 }
 
 int run(int argc, char* argv[]) {
@@ -154,8 +150,9 @@ int run(int argc, char* argv[]) {
 
     std::unique_ptr<MainWindow> window;
     try {
-        window = std::make_unique<MainWindow>(settings, *opened.port,
-                                              BackEndInfo{opened.description, opened.simulated});
+        window = std::make_unique<MainWindow>(
+            settings, *opened.port,
+            BackEndInfo{opened.description, opened.simulated, opened.problem});
     } catch (const std::exception& error) {
         const QString text =
             QStringLiteral("The main window could not be opened: %1").arg(error.what());

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "CurveTestBench.h"
+#include "instrument/Dds.h"
 #include "sweep/MeasurementRules.h"
 
 namespace ravemo::test {
@@ -130,6 +131,32 @@ TEST(ImpedanceCurves, NonFiniteReadingsAreSkippedAndHugeHeightsClamped) {
     ASSERT_NE(open, swr.end());
     EXPECT_EQ(open->y2, -CurveDrawing::kDrawLimitTwips);
     EXPECT_NEAR(bench.canvas.segments(kSwrColour).back().y2, 3251.3, 0.1);
+}
+
+TEST(ImpedanceCurves, UnreachableSamplesAreNotStrokedAndTheNextStrokeIsLevel) {
+    CurveTestBench bench(6, 1);
+    bench.controls.setAll(0);
+    bench.controls.switches[CurveSwitch::Xs] = 1;
+    bench.data.ReturnLossSamples.assign(7, 256.0F);
+    bench.data.PhaseSamples = {0, 0, 0, 0, 514, 300, 514};
+    bench.data.DdsWords[3] = TuningWord(95e6);  // beyond the synthesiser's range
+    bench.drawing->DrawImpedanceCurves();
+
+    const auto xs = bench.canvas.segments(kXsColour);
+    ASSERT_EQ(xs.size(), 6U);  // samples 0, 1, 2, 4, 5, 6
+    EXPECT_EQ(xs[3].x1, 4.0F * bench.xScale);
+    // Level at sample 4's own height (17.25 ohm), not a rise from sample 2's (0 ohm).
+    EXPECT_EQ(xs[3].y1, xs[3].y2);
+    EXPECT_NEAR(xs[3].y2, kH * 17.25 / 300, 0.5);
+    EXPECT_EQ(xs[4].y1, xs[3].y2);  // and joined again from there on
+    EXPECT_NE(xs[4].y2, xs[4].y1);
+    const float kept = bench.drawing->LastXsY();
+
+    bench.data.DdsWords.assign(7, TuningWord(-1e6));  // nothing reachable: nothing drawn or kept
+    bench.canvas.calls.clear();
+    bench.drawing->DrawImpedanceCurves();
+    EXPECT_EQ(bench.canvas.calls.size(), 0U);
+    EXPECT_EQ(bench.drawing->LastXsY(), kept);
 }
 
 TEST(ImpedanceCurves, ChampBeyondSixteenBitsIsDrawnToTheRightEdge) {

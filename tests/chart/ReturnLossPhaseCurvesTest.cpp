@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "CurveTestBench.h"
+#include "instrument/Dds.h"
 
 namespace ravemo::test {
 namespace {
@@ -201,6 +202,49 @@ TEST(ReturnLossPhaseCurves, NonFiniteReadingsNeitherReachTheCanvasNorPoisonThePe
     bench.canvas.calls.clear();
     bench.drawing->DrawReturnLossAndPhase();
     EXPECT_EQ(bench.canvas.segments(kPhaseColour)[0].y1, 0.0F);
+}
+
+TEST(ReturnLossPhaseCurves, UnreachableSamplesBreakBothCurvesAndGiveNoHeight) {
+    CurveTestBench bench(10, 1);
+    bench.controls.switches[CurveSwitch::Phase] = 1;
+    for (std::size_t i = 0; i <= 10; ++i) {
+        bench.data.PhaseSamples[i] = 100.0F * static_cast<float>(i);
+        bench.data.ReturnLossSamples[i] = 10.0F * static_cast<float>(i);
+        bench.data.DdsWords[i] = TuningWord(1e6 * static_cast<double>(i));
+    }
+    // 3 and 4 above the synthesiser's range, 9 and 10 below 0 Hz: none of them was measured.
+    for (std::size_t i : {3, 4}) bench.data.DdsWords[i] = TuningWord(95e6);
+    for (std::size_t i : {9, 10}) bench.data.DdsWords[i] = TuningWord(-1e6);
+    bench.drawing->DrawReturnLossAndPhase();
+
+    const float x = bench.xScale;
+    for (const std::uint32_t colour : {kPhaseColour, kLossColour}) {
+        const auto curve = bench.canvas.segments(colour);
+        // The pen's start stroke to 0, then 0-1, 1-2; a new stretch from 5: 5-6, 6-7, 7-8.
+        ASSERT_EQ(curve.size(), 6U) << colour;
+        EXPECT_EQ(curve[2].x2, 2.0F * x) << colour;
+        EXPECT_EQ(curve[3].x1, 5.0F * x) << colour;
+        EXPECT_EQ(curve[3].x2, 6.0F * x) << colour;
+        EXPECT_EQ(curve[5].x2, 8.0F * x) << colour;
+    }
+    EXPECT_EQ(bench.canvas.segments(kPhaseColour)[3].y1, static_cast<float>(kH * 500 / 1024));
+    EXPECT_FLOAT_EQ(bench.drawing->LastPhaseY(), static_cast<float>(kH * 800 / 1024));
+    EXPECT_FLOAT_EQ(bench.drawing->LastLossY(), static_cast<float>(kH - kH * 80 / 512));
+
+    // The previous redraw ended in a gap: no stroke from its last height to the left edge.
+    bench.canvas.calls.clear();
+    bench.drawing->DrawReturnLossAndPhase();
+    const auto phase = bench.canvas.segments(kPhaseColour);
+    ASSERT_EQ(phase.size(), 5U);
+    EXPECT_EQ(phase[0].x1, 0.0F);
+    EXPECT_EQ(phase[0].x2, x);
+
+    // A redraw that ends on a measured point leaves the start stroke to the next one.
+    for (std::size_t i : {9, 10}) bench.data.DdsWords[i] = TuningWord(1e6);
+    bench.drawing->DrawReturnLossAndPhase();
+    bench.canvas.calls.clear();
+    bench.drawing->DrawReturnLossAndPhase();
+    EXPECT_EQ(bench.canvas.segments(kPhaseColour).front().x1, 1.0F);
 }
 
 TEST(ReturnLossPhaseCurves, ChampBeyondSixteenBitsIsDrawnToTheRightEdge) {

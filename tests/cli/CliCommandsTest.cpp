@@ -17,19 +17,64 @@ TEST(CliCommands, HelpAndVersionSucceedOnEveryLevel) {
     }
 }
 
-TEST(CliCommands, BadArgumentsGiveStatusTwoAndOneLine) {
-    CliRun cli("");
+TEST(CliCommands, BadArgumentsGiveStatusTwoOneLineAndNoFile) {
+    CliRun cli(kSmallSweepSettings);
     EXPECT_EQ(cli.run({}), 2);
-    EXPECT_EQ(cli.run({"frobnicate"}), 2);
-    EXPECT_TRUE(cli.err().contains("unknown command \"frobnicate\""));
-    EXPECT_EQ(cli.run({"sweep", "--from", "1"}), 2);
-    EXPECT_EQ(cli.err().count('\n'), 1);
-    EXPECT_EQ(cli.run({"sweep", "--from", "1,5", "--to", "3"}), 2);
-    EXPECT_TRUE(cli.err().contains("point as decimal separator"));
-    EXPECT_EQ(cli.run({"sweep", "--from", "1", "--to", "3", "--bogus"}), 2);
-    EXPECT_EQ(cli.run({"sweep", "--from", "1", "--to", "3", "--sweeps", "0"}), 2);
-    EXPECT_EQ(cli.run({"readout", "--rl", "100"}), 2);
-    EXPECT_EQ(cli.run({"--settings"}), 2);
+    EXPECT_TRUE(cli.err().contains("no command given"));
+    struct Case {
+        QStringList arguments;  // "@name" stands for a file in the test's folder
+        const char* message;
+    };
+    const Case cases[] = {
+        {{"frobnicate"}, "unknown command \"frobnicate\""},
+        {{"--settings"}, "option --settings needs a file"},
+        {{"--settings=", "settings"}, "--settings needs a file name"},
+        {{"--settings", "", "settings"}, "--settings needs a file name"},
+        {{"sweep", "--from", "1"}, "sweep needs --from MHZ and --to MHZ"},
+        {{"sweep", "--from", "1,5", "--to", "3"}, "point as decimal separator"},
+        {{"sweep", "--from", "1e400", "--to", "3"}, "--from 1e400 is out of range"},
+        {{"sweep", "--from", "1", "--to", "3", "--bogus"}, "unknown option --bogus"},
+        {{"sweep", "--from", "1", "--to", "3", "--sweeps", "0"}, "--sweeps takes a whole number"},
+        {{"sweep", "--from", "5", "--to", "5", "--output", "@z.vec"}, "must differ"},
+        {{"sweep", "--from", "1", "--to", "110", "--output", "@z.vec"},
+         "--to 110 is beyond the synthesiser's range: give a frequency from 0 to 90.0035 MHz"},
+        {{"sweep", "--from", "-0.5", "--to", "30"}, "--from -0.5 is beyond"},
+        {{"sweep", "--from", "1", "--to", "1e300"}, "--to 1e300 is beyond"},
+        {{"sweep", "--from", "1", "--to", "3", "--trace", "@t.txt", "--output", "@x.doc"},
+         "must be .vec"},
+        {{"sweep", "--from", "1", "--to", "3", "--hold", "--output", "@h.s1p"},
+         "--hold takes no readings"},
+        {{"sweep", "--from", "1", "--to", "3", "--hold", "--output", "@h.TSV"}, "write a .vec"},
+        {{"sweep", "--from", "1", "--to", "3", "--hold", "--output", "@h.csv"}, "write a .vec"},
+        {{"sweep", "--from", "1", "--to", "3", "--port", "serial"}, "unknown port choice 'serial'"},
+        {{"sweep", "--from", "1", "--to", "3", "--port", "sim:rlc:l=1e400"},
+         "rlc part 'l=1e400' is out of range"},
+        {{"readout", "--rl", "100"}, "readout needs --rl R --phase P --freq HZ"},
+        {{"readout", "--rl", "1024", "--phase", "0", "--freq", "1"},
+         "--rl takes a raw converter reading from 0 to 1023"},
+        {{"readout", "--rl", "0", "--phase", "-1", "--freq", "1"}, "--phase takes a raw"},
+        {{"readout", "--rl", "0", "--phase", "0", "--freq", "-1"},
+         "--freq takes a frequency of 0 or more"},
+        {{"readout", "--rl", "0", "--phase", "0", "--freq", "1e999"},
+         "--freq 1e999 is out of range"},
+        {{"readout", "--rl", "0", "--phase", "0", "--freq", "nan"}, "--freq takes a number"},
+        {{"readout", "@x.vec", "--at", "-2"}, "--at takes a frequency of 0 or more"},
+    };
+    for (const Case& c : cases) {
+        QStringList arguments;
+        for (const QString& word : c.arguments) {
+            arguments << (word.startsWith('@') ? cli.path(word.mid(1)) : word);
+        }
+        const std::string label = arguments.join(' ').toStdString();
+        EXPECT_EQ(cli.run(arguments), 2) << label;
+        EXPECT_TRUE(cli.err().contains(QString::fromUtf8(c.message)))
+            << label << ": " << cli.err().toStdString();
+        EXPECT_EQ(cli.err().count('\n'), 1) << label;
+        EXPECT_TRUE(cli.out().isEmpty()) << label;
+        EXPECT_EQ(QDir(cli.path("")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                  QStringList{"ravemo.ini"})
+            << label;
+    }
 }
 
 TEST(CliCommands, SettingsPrintsEveryKeyInOrder) {
@@ -89,6 +134,7 @@ TEST(CliCommands, ReadoutInACommaLocale) {
 
 TEST(CliCommands, ReadoutAtZeroHertzShowsTheNoNumberMark) {
     CliRun cli("");
+    ASSERT_EQ(cli.run({"readout", "--rl", "1023", "--phase", "1023", "--freq", "0"}), 0);
     ASSERT_EQ(cli.run({"readout", "--rl", "200", "--phase", "300", "--freq", "0"}), 0);
     EXPECT_TRUE(cli.out().contains(QStringLiteral("c=\u2014\n")));
     EXPECT_FALSE(cli.out().contains("inf"));

@@ -14,6 +14,7 @@
 
 #include "FileTestDoubles.h"
 #include "files/CsvExport.h"
+#include "files/VecFile.h"
 
 namespace ravemo {
 namespace {
@@ -89,36 +90,46 @@ TEST(FileCommands, SaveThenOpenRestoresArraysBitForBitAndTheLimitBoxes) {
     EXPECT_TRUE(bench.reporter.messages.empty());
 }
 
-TEST(FileCommands, FiltersAndFilterIndexCarryFromOneCommandToTheNext) {
+TEST(FileCommands, TypedExtensionOrChosenEntryDecidesAndTheNextDialogStartsThere) {
     FileCommandsBench bench;
-    bench.answer(true, bench.path("a.vec"), 1);  // save: sweep file
-    bench.answer(true, bench.path("b.txt"));     // save: keeps the offered CSV entry
-    bench.answer(true, bench.path("c.vec"));     // save: offered the sweep-file entry again
-    bench.answer(true, bench.path("a.vec"));     // open
-    bench.answer(true, bench.path("d.s1p"), 3);  // save: Touchstone
-    bench.answer(true, bench.path("e.tsv"), 4);  // save: table
-    bench.commands.save();
-    bench.commands.save();
-    bench.commands.save();
+    struct Step {
+        int chosen;        // entry picked in the dialog; 0: the one it started on
+        const char* name;  // as typed
+        const char* starts;
+        int startedOn;  // the entry the dialog came up with
+    };
+    const Step steps[] = {
+        {1, "a.vec", "", 1},
+        {0, "b.CSV", "SAMPLE N\xB0;", 1},  // the extension wins over the entry
+        {0, "c.txt", "SAMPLE N\xB0;", 2},  // any other extension: the entry decides
+        {2, "d.s1p", "# MHZ S MA R 50\n", 2},
+        {0, "e.Tsv", "index\tfrequency_hz", 3},
+        {1, "f.s1p.dat", "", 4},
+        {0, "g", "", 1},
+    };
+    for (const Step& step : steps) {
+        bench.answer(true, bench.path(step.name), step.chosen);
+        EXPECT_EQ(bench.commands.save(), FileCommandOutcome::Done) << step.name;
+        EXPECT_EQ(bench.dialog.shown.back().filterIndex, step.startedOn) << step.name;
+        EXPECT_EQ(bench.dialog.shown.back().filter, QString::fromLatin1(kSaveFilter));
+        const QByteArray written = readFile(bench.path(step.name));
+        if (*step.starts == '\0') {
+            EXPECT_EQ(written.size(), 16 * 5 + 8) << step.name;  // the sweep file
+        } else {
+            EXPECT_TRUE(written.startsWith(step.starts)) << step.name;
+        }
+    }
+    // The open offers its own filter on entry 1, and the next save starts on the sweep file.
+    bench.answer(true, bench.path("a.vec"), 0);
+    bench.answer(true, bench.path("h.csv"), 0);
+    bench.dialog.index = 4;
     bench.commands.open();
     bench.commands.save();
-    bench.commands.save();
-    const auto& shown = bench.dialog.shown;
-    ASSERT_EQ(shown.size(), 6U);
-    const QString saveFilter = QString::fromLatin1(kSaveFilter);
-    EXPECT_EQ(shown[0].filter, saveFilter);
-    EXPECT_EQ(shown[1].filterIndex, 2);
-    EXPECT_EQ(shown[2].filterIndex, 1);
-    EXPECT_EQ(shown[3].filter, "Ravemo_Files (*.vec)|*.vec|");
-    EXPECT_EQ(shown[3].filterIndex, 1);
-    EXPECT_FALSE(shown[3].forSaving);
-    EXPECT_EQ(shown[4].filterIndex, 1);  // the open set it back to the sweep file
-    EXPECT_EQ(bench.dialog.index, 1);    // after the table export
-    // Entry 1 writes the binary file, entry 2 the text export, whatever the name says.
-    EXPECT_EQ(QFileInfo(bench.path("a.vec")).size(), 16 * 5 + 8);
-    EXPECT_TRUE(readFile(bench.path("b.txt")).startsWith("SAMPLE N\xB0;"));
-    EXPECT_TRUE(readFile(bench.path("d.s1p")).startsWith("# MHZ S MA R 50\n"));
-    EXPECT_TRUE(readFile(bench.path("e.tsv")).startsWith("index\tfrequency_hz"));
+    EXPECT_EQ(bench.dialog.shown[7].filter, "Ravemo_Files (*.vec)|*.vec|");
+    EXPECT_FALSE(bench.dialog.shown[7].forSaving);
+    EXPECT_EQ(bench.dialog.shown[7].filterIndex, 1);
+    EXPECT_EQ(bench.dialog.shown[8].filterIndex, 1);
+    EXPECT_EQ(bench.dialog.index, 2);
     EXPECT_TRUE(bench.reporter.messages.empty());
 }
 
@@ -132,35 +143,70 @@ TEST(FileCommands, CsvExportWritesEveryIndexWhateverTheStep) {
     EXPECT_EQ(bench.commands.limits().maxMHz, 50.0F);
 }
 
-TEST(FileCommands, HoldIsTickedFirstEvenWhenTheDialogIsCancelled) {
+TEST(FileCommands, HoldIsTickedFirstAndPutBackUnlessTheCommandIsDone) {
+    using Outcome = FileCommandOutcome;
+    struct Case {
+        bool opening;
+        bool accept;
+        const char* name;
+        const char* lowerLimit;
+        int holdBefore;
+        Outcome outcome;
+        int holdAfter;
+    };
+    const Case cases[] = {
+        {false, false, "old.vec", "1", 0, Outcome::Cancelled, 0},
+        {false, false, "old.vec", "1", 2, Outcome::Cancelled, 2},
+        {true, false, "old.vec", "1", 0, Outcome::Cancelled, 0},
+        {true, false, "old.vec", "1", 1, Outcome::Cancelled, 1},
+        {true, true, "none.vec", "1", 0, Outcome::Failed, 0},
+        {false, true, "old.vec", "one", 0, Outcome::Failed, 0},
+        {false, true, "missing/x.vec", "1", 0, Outcome::Failed, 0},
+        {false, true, "new.vec", "1", 0, Outcome::Done, 1},
+        {true, true, "old.vec", "1", 0, Outcome::Done, 1},
+    };
+    for (const Case& c : cases) {
+        FileCommandsBench bench;
+        writeFile(bench.path("old.vec"), EncodeVecFile(SweepData(4), {1.0F, 2.0F}));
+        bench.controls.hold = c.holdBefore;
+        bench.controls.lower = QString::fromLatin1(c.lowerLimit);
+        bench.answer(c.accept, bench.path(c.name), 1);
+        const SweepData before = bench.data;
+        EXPECT_EQ(c.opening ? bench.commands.open() : bench.commands.save(), c.outcome) << c.name;
+        ASSERT_FALSE(bench.controls.holdSets.empty());
+        EXPECT_EQ(bench.controls.holdSets.front(), 1) << c.name;  // ticked before the dialog
+        EXPECT_EQ(bench.controls.hold, c.holdAfter) << c.name << " " << c.holdBefore;
+        if (c.outcome != Outcome::Done) {
+            EXPECT_EQ(bench.data.ReturnLossSamples, before.ReturnLossSamples) << c.name;
+            EXPECT_EQ(readFile(bench.path("old.vec")).size(), 16 * 5 + 8) << c.name;
+        }
+    }
+}
+
+TEST(FileCommands, ASuccessfulOpenUnticksFullSweepSoTheFilesLimitsStand) {
     FileCommandsBench bench;
-    bench.answer(true, bench.path("a.vec"), 1);
-    bench.answer(false);  // save cancelled after a file was chosen before
-    bench.answer(false);  // open cancelled
-    bench.commands.save();
-    const QByteArray before = readFile(bench.path("a.vec"));
-    bench.data.ReturnLossSamples[1] = 5.0F;
-    EXPECT_EQ(bench.commands.save(), FileCommandOutcome::Cancelled);
-    EXPECT_EQ(bench.dialog.index, 2);  // a cancelled save leaves the index
+    writeFile(bench.path("a.vec"), EncodeVecFile(bench.data, {3.5F, 20.0F}));
+    bench.controls.fullSweep = 1;
+    bench.answer(false);
+    bench.answer(true, bench.path("a.vec"));
     EXPECT_EQ(bench.commands.open(), FileCommandOutcome::Cancelled);
-    EXPECT_EQ(bench.controls.holdSets, (std::vector<int>{1, 1, 1}));
-    EXPECT_EQ(readFile(bench.path("a.vec")), before);  // the earlier file is not rewritten
-    EXPECT_EQ(bench.data.ReturnLossSamples[1], 5.0F);  // nor read back
-    EXPECT_TRUE(bench.reporter.messages.empty());
+    EXPECT_EQ(bench.controls.fullSweep, 1);
+    EXPECT_EQ(bench.commands.open(), FileCommandOutcome::Done);
+    EXPECT_EQ(bench.controls.fullSweep, 0);
+    EXPECT_EQ(bench.controls.lower, "3.5");
+    EXPECT_EQ(bench.controls.hold, 1);
 }
 
 TEST(FileCommands, ALimitBoxThatIsNoNumberRefusesTheSave) {
     for (const int entry : {1, 2}) {
         FileCommandsBench bench;
         bench.controls.upper = QStringLiteral("fifty");
-        bench.answer(true, bench.path("a.vec"), entry);
+        bench.answer(true, bench.path("a"), entry);
         EXPECT_EQ(bench.commands.save(), FileCommandOutcome::Failed);
-        EXPECT_FALSE(QFileInfo::exists(bench.path("a.vec")));
-        EXPECT_EQ(bench.dialog.index, entry);  // unchanged
+        EXPECT_FALSE(QFileInfo::exists(bench.path("a")));
         ASSERT_EQ(bench.reporter.messages.size(), 1U);
         EXPECT_EQ(bench.reporter.messages[0].title, "Warning");
         EXPECT_TRUE(bench.reporter.messages[0].text.contains("\"fifty\" is not a number"));
-        EXPECT_EQ(bench.controls.hold, 1);
     }
 }
 

@@ -16,5 +16,12 @@ TEST(FileFilter, EachEntryBecomesOneNameFilterInOrder) {
     EXPECT_TRUE(NameFiltersOfFilterList("").isEmpty());
 }
 
+TEST(FileFilter, EachEntryNamesTheExtensionOfItsFirstPattern) {
+    EXPECT_EQ(SuffixesOfFilterList(QString::fromLatin1(kSaveFilter)),
+              (QStringList{"vec", "csv", "s1p", "tsv"}));
+    EXPECT_EQ(SuffixesOfFilterList("Text|*.txt;*.log|All|*.*|Any|*|"),
+              (QStringList{"txt", "", ""}));
+}
+
 }  // namespace
 }  // namespace ravemo

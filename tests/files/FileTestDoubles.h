@@ -56,13 +56,16 @@ class FakeFileControls : public FileCommandControls {
   public:
     int hold = 0;
     std::vector<int> holdSets;
+    int fullSweep = 0;
     QString lower = QStringLiteral("1");
     QString upper = QStringLiteral("50");
 
+    int holdValue() const override { return hold; }
     void setHoldValue(int value) override {
         hold = value;
         holdSets.push_back(value);
     }
+    void setFullSweepValue(int value) override { fullSweep = value; }
     QString lowerLimitText() const override { return lower; }
     QString upperLimitText() const override { return upper; }
     void setLowerLimitText(const QString& text) override { lower = text; }

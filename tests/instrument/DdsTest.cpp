@@ -120,23 +120,35 @@ TEST(DdsPrimitives, EachBeginsAtTheRestingValue) {
               (std::vector<std::uint8_t>{24, 26, 24, 25, 27, 24, 28, 24}));
 }
 
-TEST(WordFitsFrame, TheBoundaryAt2To31) {
-    EXPECT_TRUE(WordFitsFrame(0.0));
-    EXPECT_TRUE(WordFitsFrame(2147483647.0));
-    EXPECT_TRUE(WordFitsFrame(2147483647.4));
-    EXPECT_FALSE(WordFitsFrame(2147483647.5));  // rounds (to even) to 2^31
-    EXPECT_FALSE(WordFitsFrame(2147483648.0));
-    EXPECT_TRUE(WordFitsFrame(-2147483648.0));
-    EXPECT_FALSE(WordFitsFrame(-2147483649.0));
-    EXPECT_FALSE(WordFitsFrame(std::numeric_limits<double>::quiet_NaN()));
-    EXPECT_FALSE(WordFitsFrame(std::numeric_limits<double>::infinity()));
-}
-
-TEST(WordFitsFrame, FrequenciesAround90Megahertz) {
-    EXPECT_TRUE(WordFitsFrame(TuningWord(90003505.75)));
-    EXPECT_FALSE(WordFitsFrame(TuningWord(90003505.77)));  // |w| < 2^31 but rounds to 2^31
-    EXPECT_FALSE(WordFitsFrame(TuningWord(90003505.79)));
-    EXPECT_FALSE(WordFitsFrame(TuningWord(100e6)));
+TEST(WordFitsFrame, FramesAndReachAroundTheBoundaries) {
+    constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
+    constexpr double kInf = std::numeric_limits<double>::infinity();
+    struct Case {
+        double word;
+        bool fits;       // can be sent as a frame
+        bool reachable;  // and the synthesiser makes that frequency
+    };
+    const Case cases[] = {
+        {0.0, true, true},
+        {-0.0, true, true},
+        {2147483647.0, true, true},
+        {2147483647.4, true, true},
+        {2147483647.5, false, false},  // rounds (to even) to 2^31
+        {2147483648.0, false, false},
+        {-0.4, true, false},  // sent as a frame of 0, but a negative frequency was asked for
+        {-2147483648.0, true, false},
+        {-2147483649.0, false, false},
+        {kNan, false, false},
+        {kInf, false, false},
+        {TuningWord(90003505.75), true, true},
+        {TuningWord(90003505.77), false, false},  // |w| < 2^31 but rounds to 2^31
+        {TuningWord(100e6), false, false},
+        {TuningWord(-1.0), true, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(WordFitsFrame(c.word), c.fits) << c.word;
+        EXPECT_EQ(WordIsReachable(c.word), c.reachable) << c.word;
+    }
 }
 
 }  // namespace

@@ -60,31 +60,57 @@ TEST(ParseLoadModel, ErrorsSayWhatWasWrongAndWhatIsAllowed) {
     EXPECT_TRUE(unknown.contains("unknown load 'antenna'"));
     EXPECT_TRUE(unknown.contains("allowed loads: dipole"));
     EXPECT_TRUE(unknown.contains("rlc:r=<ohms>"));
-    EXPECT_TRUE(ErrorOf("dipole:abc").contains("'abc' is not a frequency in MHz"));
-    EXPECT_TRUE(ErrorOf("dipole:0").contains("from 0.01 to 1000"));
-    EXPECT_TRUE(ErrorOf("resistor:-5").contains("resistor value '-5'"));
-    EXPECT_TRUE(ErrorOf("r:").contains("resistor value ''"));
-    EXPECT_TRUE(ErrorOf("rlc:x=5").contains("rlc part 'x=5' is not r=, l= or c="));
-    EXPECT_TRUE(ErrorOf("rlc:l=big").contains("rlc part 'l=big' needs a value"));
-    EXPECT_TRUE(ErrorOf("rlc:c=0").contains("needs a value above 0"));
-    EXPECT_TRUE(ErrorOf("rlc:").contains("at least one of"));
-    EXPECT_TRUE(ErrorOf("open:5").contains("'open' takes no value"));
+    const std::pair<const char*, const char*> cases[] = {
+        {"dipole:abc", "'abc' is not a frequency in MHz"},
+        {"dipole:0", "from 0.01 to 1000"},
+        {"resistor:-5", "resistor value '-5' is not a resistance"},
+        {"resistor:1e400", "resistor value '1e400' is out of range"},
+        {"r:", "resistor value ''"},
+        {"rlc:x=5", "rlc part 'x=5' is not r=, l= or c="},
+        {"rlc:l=big", "rlc part 'l=big' needs a value"},
+        {"rlc:l=1e400", "rlc part 'l=1e400' is out of range"},
+        {"rlc:c=1e308M", "rlc part 'c=1e308M' is out of range"},
+        {"rlc:c=0", "needs a value above 0"},
+        {"rlc:", "at least one of"},
+        {"open:5", "'open' takes no value"},
+    };
+    for (const auto& [text, message] : cases) {
+        EXPECT_TRUE(ErrorOf(text).contains(message)) << text << ": " << ErrorOf(text).toStdString();
+    }
 }
 
-TEST(ParseEngineeringNumber, Suffixes) {
-    EXPECT_DOUBLE_EQ(*ParseEngineeringNumber("100p"), 100e-12);
-    EXPECT_DOUBLE_EQ(*ParseEngineeringNumber("4.7n"), 4.7e-9);
-    EXPECT_DOUBLE_EQ(*ParseEngineeringNumber("1.2u"), 1.2e-6);
-    EXPECT_DOUBLE_EQ(*ParseEngineeringNumber("3m"), 3e-3);  // milli
-    EXPECT_DOUBLE_EQ(*ParseEngineeringNumber("3M"), 3e6);   // mega
-    EXPECT_DOUBLE_EQ(*ParseEngineeringNumber("2meg"), 2e6);
-    EXPECT_DOUBLE_EQ(*ParseEngineeringNumber("2.2k"), 2200.0);
-    EXPECT_DOUBLE_EQ(*ParseEngineeringNumber("1e-6"), 1e-6);
-    EXPECT_FALSE(ParseEngineeringNumber("").has_value());
-    EXPECT_FALSE(ParseEngineeringNumber("u").has_value());
-    EXPECT_FALSE(ParseEngineeringNumber("4k7").has_value());
-    EXPECT_FALSE(ParseEngineeringNumber("1,5").has_value());
-    EXPECT_FALSE(ParseEngineeringNumber("1e400").has_value());
+TEST(ReadEngineeringNumber, SuffixesAndNumbersOutOfRange) {
+    struct Case {
+        const char* text;
+        std::optional<double> value;
+        bool outOfRange;
+    };
+    const Case cases[] = {
+        {"100p", 100e-12, false},
+        {"4.7n", 4.7e-9, false},
+        {"1.2u", 1.2e-6, false},
+        {"3m", 3e-3, false},
+        {"3M", 3e6, false},
+        {"2meg", 2e6, false},
+        {"2.2k", 2200.0, false},
+        {"1e-6", 1e-6, false},
+        {"", std::nullopt, false},
+        {"u", std::nullopt, false},
+        {"4k7", std::nullopt, false},
+        {"1,5", std::nullopt, false},
+        {"inf", std::nullopt, false},
+        {"1e400", std::nullopt, true},
+        {"-1e400u", std::nullopt, true},
+        {"1e308k", std::nullopt, true},
+    };
+    for (const Case& c : cases) {
+        const EngineeringNumber read = ReadEngineeringNumber(QString::fromLatin1(c.text));
+        EXPECT_EQ(read.outOfRange, c.outOfRange) << c.text;
+        ASSERT_EQ(read.value.has_value(), c.value.has_value()) << c.text;
+        if (c.value) {
+            EXPECT_DOUBLE_EQ(*read.value, *c.value) << c.text;
+        }
+    }
 }
 
 }  // namespace

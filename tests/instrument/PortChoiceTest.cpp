@@ -45,34 +45,59 @@ TEST(OpenPort, NoiseIsNamedInTheDescription) {
     EXPECT_EQ(opened.description, "simulated instrument (open circuit) with noise");
 }
 
-TEST(OpenPort, BadChoicesFallBackToTheSimulatorWithTheProblem) {
-    const OpenedPort badModel = OpenPort("sim:banana", 888);
-    ExpectSimulatorStandingIn(badModel);
-    EXPECT_TRUE(badModel.problem.contains("unknown load 'banana'"));
-    EXPECT_FALSE(badModel.realPortRequested);
-
-    const OpenedPort unknown = OpenPort("serial", 888);
-    ExpectSimulatorStandingIn(unknown);
-    EXPECT_TRUE(unknown.problem.contains("unknown port choice 'serial'"));
-    EXPECT_TRUE(unknown.problem.contains("sim:MODEL"));
-    EXPECT_TRUE(unknown.problem.contains("ppdev:/dev/parportN"));
-    EXPECT_TRUE(unknown.problem.contains("direct"));
-    EXPECT_TRUE(OpenPort("direct:now", 888).problem.contains("unknown port choice"));
+TEST(OpenPort, FailuresFallBackToTheSimulatorAndSayWhatKindAndWhy) {
+    struct Case {
+        const char* choice;
+        std::int16_t address1;
+        PortProblem kind;
+        const char* problem;
+    };
+    const Case cases[] = {
+        {"sim:banana", 888, PortProblem::BadChoice, "unknown load 'banana'"},
+        {"sim:rlc:l=1e400", 888, PortProblem::BadChoice, "is out of range"},
+        {"serial", 888, PortProblem::BadChoice,
+         "unknown port choice 'serial'; allowed: sim, "
+         "sim:MODEL (e.g. sim:rlc:r=50,l=1.2u,c=100p), "
+         "ppdev, ppdev:/dev/parportN, direct"},
+        {"direct:now", 888, PortProblem::BadChoice, "unknown port choice"},
+        {"ppdev:/nonexistent/parport9", 888, PortProblem::Unavailable, "modprobe ppdev"},
+        {"ppdev", 0, PortProblem::Unavailable, "Address1 is 0"},
+        {"direct", 0, PortProblem::Unavailable, "Address1 is 0"},
+#ifndef _WIN32
+        {"inpout", 888, PortProblem::Unavailable, "only on Windows"},
+#endif
+    };
+    for (const Case& c : cases) {
+        const OpenedPort opened = OpenPort(c.choice, c.address1);
+        ExpectSimulatorStandingIn(opened);
+        EXPECT_EQ(opened.problemKind, c.kind) << c.choice;
+        EXPECT_EQ(opened.realPortRequested, c.kind == PortProblem::Unavailable) << c.choice;
+        EXPECT_TRUE(opened.problem.contains(c.problem)) << opened.problem.toStdString();
+    }
+    EXPECT_EQ(OpenPort("sim", 888).problemKind, PortProblem::None);
 }
 
-TEST(OpenPort, RealPortFailuresFallBackAndSaySo) {
-    const OpenedPort missing = OpenPort("ppdev:/nonexistent/parport9", 888);
-    ExpectSimulatorStandingIn(missing);
-    EXPECT_TRUE(missing.realPortRequested);
-    EXPECT_TRUE(missing.problem.contains("modprobe ppdev")) << missing.problem.toStdString();
+TEST(OpenPortOrSimulator, AStandInKeepsTheReasonAndADeclineOpensNothing) {
+    QStringList asked;
+    const auto answer = [&asked](bool yes) {
+        return [&asked, yes](const QString& problem) {
+            asked << problem;
+            return yes;
+        };
+    };
+    const OpenedPort standIn =
+        OpenPortOrSimulator("ppdev:/nonexistent/parport9", 888, answer(true));
+    ExpectSimulatorStandingIn(standIn);
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_EQ(standIn.problem, asked.front());
+    EXPECT_TRUE(standIn.problem.contains("/nonexistent/parport9"));
+    EXPECT_EQ(standIn.problemKind, PortProblem::Unavailable);
 
-    const OpenedPort noAddress = OpenPort("ppdev", 0);
-    ExpectSimulatorStandingIn(noAddress);
-    EXPECT_TRUE(noAddress.problem.contains("Address1 is 0"));
-    EXPECT_TRUE(OpenPort("direct", 0).problem.contains("Address1 is 0"));
-#ifndef _WIN32
-    EXPECT_TRUE(OpenPort("inpout", 888).problem.contains("only on Windows"));
-#endif
+    EXPECT_EQ(OpenPortOrSimulator("serial", 888, answer(false)).port, nullptr);
+    const OpenedPort asAsked = OpenPortOrSimulator("sim:short", 888, answer(false));
+    ASSERT_NE(asAsked.port, nullptr);
+    EXPECT_TRUE(asAsked.problem.isEmpty());
+    EXPECT_EQ(asked.size(), 2);  // no question when the choice opened
 }
 
 TEST(OpenPort, AutomaticChoiceWithoutAParallelPortFallsBack) {

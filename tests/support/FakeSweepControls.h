@@ -28,6 +28,7 @@ class FakeSweepControls final : public SweepControls {
     int secondMarkerVisibilityCalls = 0;
     int upperLimitWrites = 0;
     int lowerLimitWrites = 0;
+    QString rangeNotice;
 
     QString lowerLimitText() const override { return lowerLimit; }
     QString upperLimitText() const override { return upperLimit; }
@@ -49,6 +50,7 @@ class FakeSweepControls final : public SweepControls {
         return it == readouts.end() ? QString() : it->second;
     }
     void setReadoutText(Readout readout, const QString& text) override { readouts[readout] = text; }
+    void setRangeNotice(const QString& text) override { rangeNotice = text; }
     int singleMarkerValue() const override { return singleMarker; }
     void setSecondMarkerVisible(bool visible) override {
         secondMarkerVisible = visible;

@@ -193,6 +193,40 @@ TEST(SweepTick, WordsAboveTwoToThe31AreStoredButNotSent) {
     EXPECT_EQ(rig.data.PhaseSamples[5], 0.0F);  // read, status 0
 }
 
+TEST(SweepTick, LimitsBeyondReachSayWhichAndMarkersThereShowNoReading) {
+    SweepRig rig;  // index i at 80 + 2i MHz
+    rig.settleLimits(80.0F, 100.0F);
+    rig.controls.lowerLimit = "80";
+    rig.controls.upperLimit = "100";
+    rig.controls.line1X = 8835.0F;                      // index 10, 100 MHz
+    rig.controls.line2X = 3534.0F;                      // index 4, 88 MHz
+    rig.fillSamples(300.0F, 200.0F, TuningWord(14e6));  // readings of an older 14 MHz sweep
+    const Readout mk1Boxes[] = {Readout::Anglemk1, Readout::Text4, Readout::Text6,  Readout::Text7,
+                                Readout::Text3,    Readout::Text8, Readout::Text14, Readout::Text1};
+    for (int tick = 1; tick <= 2; ++tick) {
+        rig.engine->tick();
+        for (const Readout box : mk1Boxes) {
+            EXPECT_EQ(rig.controls.text(box), NumberText::notANumberMark())
+                << "tick " << tick << ", readout " << static_cast<int>(box);
+        }
+        EXPECT_EQ(rig.controls.text(Readout::Label8), "100,000,000");
+    }
+    EXPECT_EQ(rig.controls.text(Readout::Text10), "-30");  // 88 MHz was measured: status 0
+    // Under new limits the caption moves to 80 MHz, but index 10 of the sweep just made (the
+    // readouts' source) was not measured.
+    rig.controls.lowerLimit = "60";
+    rig.engine->tick();
+    EXPECT_EQ(rig.controls.text(Readout::Label8), "80,000,000");
+    EXPECT_EQ(rig.controls.text(Readout::Text4), NumberText::notANumberMark());
+    EXPECT_EQ(rig.controls.rangeNotice,
+              "The synthesiser reaches 0 to 90.0035 MHz: the upper limit is above 90.0035 MHz. "
+              "Points out of its reach are not measured.");
+
+    rig.controls.upperLimit = "90";
+    rig.engine->tick();
+    EXPECT_TRUE(rig.controls.rangeNotice.isEmpty());
+}
+
 TEST(SweepTick, ALimitBeyondSinglePrecisionSendsNothingAndShowsDashes) {
     SweepRig rig;
     rig.settleLimits(1.0F, 50.0F);

@@ -173,10 +173,17 @@ TEST(MainWindowStart, CaptionAndStatusLineNameTheBackEnd) {
     EXPECT_EQ(f.window->windowTitle(), "Ravemo 1.06 - HF antenna analyser - SIMULATED instrument");
     EXPECT_TRUE(f.window->statusLine().text().contains("SIMULATED"));
     EXPECT_TRUE(f.window->statusLine().text().contains("simulated test"));
-    const BackEndInfo real{QStringLiteral("parallel port /dev/parport0 at 0x378"), false};
+    const BackEndInfo real{QStringLiteral("parallel port /dev/parport0 at 0x378"), false, {}};
     EXPECT_EQ(MainWindow::captionFor(real),
               "Ravemo 1.06 - HF antenna analyser - parallel port /dev/parport0 at 0x378");
     EXPECT_FALSE(MainWindow::statusTextFor(real).contains("SIMULATED"));
+    // The simulator standing in for a port keeps the reason in sight, each part on its line.
+    const BackEndInfo standIn{QStringLiteral("simulated instrument (dipole)"), true,
+                              QStringLiteral("cannot open /dev/parport0: Permission denied")};
+    EXPECT_EQ(MainWindow::statusTextFor(standIn, QStringLiteral("The synthesiser reaches ...")),
+              "SIMULATED instrument, not a measurement: simulated instrument (dipole)\n"
+              "The port could not be used: cannot open /dev/parport0: Permission denied\n"
+              "The synthesiser reaches ...");
 }
 
 TEST(MainWindowStart, StatusLineStaysAlongTheBottomBelowTheMarkers) {

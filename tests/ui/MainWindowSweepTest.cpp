@@ -64,6 +64,25 @@ TEST(MainWindowSweep, SingleMarkerHidesMarkerTwoAtTheTickAndShowsItAgain) {
     EXPECT_TRUE(chart->tag(2).visible);
 }
 
+TEST(MainWindowSweep, LimitsBeyondReachAreNamedInTheStatusLineUntilMended) {
+    test::WindowFixture f(smallSweep());
+    MainWindow& w = *f.window;
+    const int height = w.height();
+    const QString backEnd = w.statusLine().text();
+    w.findChild<QLineEdit*>("txtVal_1")->setText("110");
+    w.engine().tick();
+    EXPECT_TRUE(w.statusLine().text().startsWith(backEnd +
+                                                 "\nThe synthesiser reaches 0 to "
+                                                 "90.0035 MHz: the upper limit is above"));
+    // The window grows by the notice's line; the strip stays along its bottom edge.
+    EXPECT_GT(w.height(), height);
+    EXPECT_EQ(w.statusLine().geometry().bottom(), w.height() - 1);
+    w.findChild<QLineEdit*>("txtVal_1")->setText("30");
+    w.engine().tick();
+    EXPECT_EQ(w.statusLine().text(), backEnd);
+    EXPECT_EQ(w.height(), height);
+}
+
 void release(ChartWidget* chart, Qt::MouseButton button, QPointF pixels) {
     QMouseEvent event(QEvent::MouseButtonRelease, pixels, chart->mapToGlobal(pixels), button,
                       Qt::NoButton, Qt::NoModifier);
@@ -132,7 +151,7 @@ TEST(MainWindowSweep, ClosingInTheMiddleOfASweepStopsAtOnce) {
     settings.FMax = 30e6F;
     settings.FMin = 1e6F;
     ClosingPort port;
-    MainWindow window(settings, port, BackEndInfo{QStringLiteral("simulated test"), true});
+    MainWindow window(settings, port, BackEndInfo{QStringLiteral("simulated test"), true, {}});
     window.show();
     port.window = &window;
     port.closeAfter = port.accesses + 5000;  // well inside the first of 6001 points' sweep

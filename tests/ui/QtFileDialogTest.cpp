@@ -60,6 +60,26 @@ TEST(QtFileDialog, SelectsTheIndexedEntryAndReadsBackTheChosenOne) {
     EXPECT_EQ(dialog.fileName(), target);
 }
 
+TEST(QtFileDialog, ABareNameGetsTheExtensionOfTheEntryChosen) {
+    ensureApplication();
+    QTemporaryDir folder;
+    QtFileDialog dialog(nullptr);
+    dialog.setFilter(QString::fromLatin1(kSaveFilter));
+    dialog.setFilterIndex(1);
+    QString suffixAtStart;
+    whenDialogShows([&](QFileDialog& shown) {
+        suffixAtStart = shown.defaultSuffix();
+        shown.selectNameFilter("Table (*.tsv)");
+        Q_EMIT shown.filterSelected("Table (*.tsv)");  // as the dialog tells of a user's pick
+        shown.selectFile(QDir(folder.path()).filePath("sweep"));
+        static_cast<QDialog&>(shown).accept();  // public in QDialog
+    });
+    ASSERT_TRUE(dialog.showSave());
+    EXPECT_EQ(suffixAtStart, "vec");
+    EXPECT_EQ(dialog.fileName(), QDir(folder.path()).filePath("sweep.tsv"));
+    EXPECT_EQ(dialog.filterIndex(), 4);
+}
+
 TEST(QtFileDialog, ACancelKeepsNameAndIndexAndReportsFalse) {
     ensureApplication();
     QTemporaryDir folder;

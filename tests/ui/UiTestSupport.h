@@ -47,8 +47,8 @@ struct WindowFixture {
     explicit WindowFixture(Settings initial = testSettings()) : settings(initial) {
         uiApplication();
         NumberText::setUserLocale(QLocale(QLocale::English, QLocale::UnitedStates));
-        window = std::make_unique<MainWindow>(settings, port,
-                                              BackEndInfo{QStringLiteral("simulated test"), true});
+        window = std::make_unique<MainWindow>(
+            settings, port, BackEndInfo{QStringLiteral("simulated test"), true, {}});
     }
 
     Settings settings;

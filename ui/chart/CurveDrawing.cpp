@@ -7,6 +7,8 @@
 #include "common/CheckBoxValue.h"
 #include "common/NumberText.h"
 #include "common/Rounding.h"
+#include "common/SinglePrecision.h"
+#include "instrument/Dds.h"
 #include "sweep/MeasurementRules.h"
 
 namespace ravemo {
@@ -29,7 +31,7 @@ float clampToDrawLimit(float value) {
 }
 
 float phaseY(double h, float raw) {
-    return static_cast<float>(h * static_cast<double>(raw) / kPhaseFullScaleCounts);
+    return ToSingle(h * static_cast<double>(raw) / kPhaseFullScaleCounts);
 }
 
 double lossYWithoutOffset(double h, float raw) {
@@ -37,11 +39,11 @@ double lossYWithoutOffset(double h, float raw) {
 }
 
 float impedanceY(double h, float ohms) {
-    return static_cast<float>(h * static_cast<double>(ohms) / kImpedanceFullScaleOhms);
+    return ToSingle(h * static_cast<double>(ohms) / kImpedanceFullScaleOhms);
 }
 
 float swrY(double h, float swr) {
-    return static_cast<float>(h - h * static_cast<double>(swr) / kSwrFullScale);
+    return ToSingle(h - h * static_cast<double>(swr) / kSwrFullScale);
 }
 
 }  // namespace
@@ -91,17 +93,22 @@ void CurveDrawing::drawClamped(float x1, float y1, float x2, float y2, float col
                         clampToDrawLimit(y2), colourNumber(colourSetting));
 }
 
-void CurveDrawing::drawTo(Pen& pen, float x, float y, float colourSetting) {
-    if (!isFinite(x) || !isFinite(y)) return;
-    drawClamped(pen.x, pen.y, x, y, colourSetting);
-    pen = {x, y};
+bool CurveDrawing::isReachable(std::size_t index) const {
+    return WordIsReachable(data_.DdsWords[index]);
 }
 
-void CurveDrawing::drawStroke(float x, float y, float& lastY, float colourSetting) {
+void CurveDrawing::drawTo(Pen& pen, float x, float y, float colourSetting) {
+    if (!isFinite(x) || !isFinite(y)) return;
+    if (!pen.afterGap) drawClamped(pen.x, pen.y, x, y, colourSetting);
+    pen = {x, y, false};
+}
+
+void CurveDrawing::drawStroke(float x, float y, KeptHeight& last, float colourSetting) {
     if (!isFinite(y)) return;
     const float xEnd = x + xScale_;
-    if (isFinite(x) && isFinite(xEnd)) drawClamped(x, lastY, xEnd, y, colourSetting);
-    lastY = y;
+    const float yStart = last.afterGap ? y : last.y;
+    if (isFinite(x) && isFinite(xEnd)) drawClamped(x, yStart, xEnd, y, colourSetting);
+    last = {y, false};
 }
 
 void CurveDrawing::DrawReturnLossAndPhase() {
@@ -112,13 +119,18 @@ void CurveDrawing::DrawReturnLossAndPhase() {
     canvas_.wipe();
 
     const QLocale locale = locale_.value_or(NumberText::userLocale());
-    Pen phasePen{kPenStartXTwips, lastPhaseY_};
-    Pen lossPen{kPenStartXTwips, lastLossY_};
+    Pen phasePen{kPenStartXTwips, lastPhase_.y, lastPhase_.afterGap};
+    Pen lossPen{kPenStartXTwips, lastLoss_.y, lastLoss_.afterGap};
     const std::int64_t last = lastIndex();
     const std::int64_t step = stride();
     for (std::int64_t i = 0; i <= last; i += step) {
         pump_.yield();
         const auto index = static_cast<std::size_t>(i);
+        if (!isReachable(index)) {
+            phasePen.afterGap = lossPen.afterGap = true;
+            lastPhase_.afterGap = lastLoss_.afterGap = true;
+            continue;
+        }
         const double h = canvas_.heightTwips();
         const float phaseRaw = data_.PhaseSamples[index];
         const float lossRaw = data_.ReturnLossSamples[index];
@@ -127,14 +139,14 @@ void CurveDrawing::DrawReturnLossAndPhase() {
             drawTo(phasePen, x, phaseY(h, phaseRaw), settings_.colorS1);
         }
         if (isOn(CurveSwitch::ReturnLoss)) {
-            const auto y = static_cast<float>(lossYWithoutOffset(h, lossRaw) +
-                                              offsetDb(locale) * kTwipsPerOffsetDb);
+            const float y =
+                ToSingle(lossYWithoutOffset(h, lossRaw) + offsetDb(locale) * kTwipsPerOffsetDb);
             drawTo(lossPen, x, y, settings_.colorS2);
         }
         const float keptPhaseY = phaseY(h, phaseRaw);
-        const auto keptLossY = static_cast<float>(lossYWithoutOffset(h, lossRaw));
-        if (isFinite(keptPhaseY)) lastPhaseY_ = keptPhaseY;
-        if (isFinite(keptLossY)) lastLossY_ = keptLossY;
+        const float keptLossY = ToSingle(lossYWithoutOffset(h, lossRaw));
+        if (isFinite(keptPhaseY)) lastPhase_ = {keptPhaseY, false};
+        if (isFinite(keptLossY)) lastLoss_ = {keptLossY, false};
     }
 }
 
@@ -143,14 +155,18 @@ void CurveDrawing::DrawImpedanceCurves() {
     const std::int64_t step = stride();
     for (std::int64_t i = 0; i <= last; i += step) {
         const auto index = static_cast<std::size_t>(i);
+        if (!isReachable(index)) {
+            for (KeptHeight* kept : {&lastZ_, &lastXs_, &lastRs_, &lastSwr_}) kept->afterGap = true;
+            continue;
+        }
         const SampleValues v =
             ConvertSample(data_.ReturnLossSamples[index], data_.PhaseSamples[index]);
         const double h = canvas_.heightTwips();
         const float x = static_cast<float>(i) * xScale_;
-        if (isOn(CurveSwitch::Z)) drawStroke(x, impedanceY(h, v.z), lastZY_, settings_.colorS5);
-        if (isOn(CurveSwitch::Xs)) drawStroke(x, impedanceY(h, v.xs), lastXsY_, settings_.colorS3);
-        if (isOn(CurveSwitch::Rs)) drawStroke(x, impedanceY(h, v.rs), lastRsY_, settings_.colorS4);
-        if (isOn(CurveSwitch::Swr)) drawStroke(x, swrY(h, v.swr), lastSwrY_, settings_.colorS6);
+        if (isOn(CurveSwitch::Z)) drawStroke(x, impedanceY(h, v.z), lastZ_, settings_.colorS5);
+        if (isOn(CurveSwitch::Xs)) drawStroke(x, impedanceY(h, v.xs), lastXs_, settings_.colorS3);
+        if (isOn(CurveSwitch::Rs)) drawStroke(x, impedanceY(h, v.rs), lastRs_, settings_.colorS4);
+        if (isOn(CurveSwitch::Swr)) drawStroke(x, swrY(h, v.swr), lastSwr_, settings_.colorS6);
     }
 }
 

@@ -26,6 +26,13 @@ namespace ravemo {
 // and neither the pen nor the kept height takes it: both keep their last finite value. Finite
 // coordinates far off the chart are clamped to kDrawLimitTwips before they reach the canvas, so
 // no canvas ever rasterises a line kilometres long; the kept values stay unclamped.
+//
+// A sample whose tuning word the synthesiser cannot reach (WordIsReachable, instrument/Dds.h)
+// holds no measurement of its frequency: it is not drawn and no kept height is taken from it.
+// A gap follows: no line joins a height from before it. The phase and return-loss curves start
+// a new stretch at the next reachable sample they draw; an impedance curve's first stroke after
+// a gap is level, at its own sample's height. A gap at the end of one redraw counts for the start
+// of the next. Sweeps within the synthesiser's range are drawn exactly as without this rule.
 class CurveDrawing final : public SweepRedraw {
   public:
     using TickCounter = std::function<std::uint32_t()>;
@@ -57,17 +64,25 @@ class CurveDrawing final : public SweepRedraw {
 
     std::uint32_t SweepStartTick() const { return sweepStartTick_; }
     std::uint32_t SweepEndTick() const { return sweepEndTick_; }
-    float LastPhaseY() const { return lastPhaseY_; }
-    float LastLossY() const { return lastLossY_; }
-    float LastZY() const { return lastZY_; }
-    float LastXsY() const { return lastXsY_; }
-    float LastRsY() const { return lastRsY_; }
-    float LastSwrY() const { return lastSwrY_; }
+    float LastPhaseY() const { return lastPhase_.y; }
+    float LastLossY() const { return lastLoss_.y; }
+    float LastZY() const { return lastZ_.y; }
+    float LastXsY() const { return lastXs_.y; }
+    float LastRsY() const { return lastRs_.y; }
+    float LastSwrY() const { return lastSwr_.y; }
 
   private:
+    // Where a curve's next segment starts; `afterGap` when an unreachable sample came since, so
+    // the next point starts a new stretch instead.
     struct Pen {
         float x;
         float y;
+        bool afterGap;
+    };
+    // A curve's last height, kept from one sample (and one redraw) to the next.
+    struct KeptHeight {
+        float y = 0.0F;
+        bool afterGap = false;  // an unreachable sample came after the sample y belongs to
     };
 
     // Highest index drawn and the stride, limited to what the arrays hold and to a stride of
@@ -77,10 +92,12 @@ class CurveDrawing final : public SweepRedraw {
     bool isOn(CurveSwitch which) const;
     double offsetDb(const QLocale& locale) const;
     void drawClamped(float x1, float y1, float x2, float y2, float colourSetting);
-    // Draws from the pen to (x, y) and moves the pen there, unless a coordinate is not finite.
+    bool isReachable(std::size_t index) const;
+    // Draws from the pen to (x, y) and moves the pen there, unless a coordinate is not finite;
+    // after a gap only moves it.
     void drawTo(Pen& pen, float x, float y, float colourSetting);
     // One-sample-wide stroke of an impedance curve; the kept height follows if finite.
-    void drawStroke(float x, float y, float& lastY, float colourSetting);
+    void drawStroke(float x, float y, KeptHeight& last, float colourSetting);
 
     ChartCanvas& canvas_;
     CurveControls& controls_;
@@ -93,12 +110,12 @@ class CurveDrawing final : public SweepRedraw {
 
     std::uint32_t sweepStartTick_ = 0;
     std::uint32_t sweepEndTick_ = 0;
-    float lastPhaseY_ = 0.0F;
-    float lastLossY_ = 0.0F;
-    float lastZY_ = 0.0F;
-    float lastXsY_ = 0.0F;
-    float lastRsY_ = 0.0F;
-    float lastSwrY_ = 0.0F;
+    KeptHeight lastPhase_;
+    KeptHeight lastLoss_;
+    KeptHeight lastZ_;
+    KeptHeight lastXs_;
+    KeptHeight lastRs_;
+    KeptHeight lastSwr_;
 };
 
 }  // namespace ravemo
