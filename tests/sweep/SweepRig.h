@@ -7,8 +7,8 @@
 #include <QLocale>
 
 #include "common/Settings.h"
-#include "instrument/RecordingPort.h"
 #include "support/FakeSweepControls.h"
+#include "support/RecordingPort.h"
 #include "support/ScriptedPump.h"
 #include "sweep/SweepData.h"
 #include "sweep/SweepEngine.h"

@@ -13,6 +13,7 @@ namespace {
 
 using test::kDataAddress;
 using test::kYieldsPerPoint;
+using test::RecordingPort;
 using test::SweepRig;
 using Access = RecordingPort::Access;
 using Kind = RecordingPort::Kind;

@@ -16,6 +16,8 @@
 namespace ravemo {
 namespace {
 
+using test::RecordingPort;
+
 using test::WindowFixture;
 
 template <typename W = QWidget>

@@ -7,7 +7,7 @@
 
 #include "common/NumberText.h"
 #include "common/Settings.h"
-#include "instrument/RecordingPort.h"
+#include "support/RecordingPort.h"
 #include "ui/MainWindow.h"
 
 namespace ravemo::test {
