@@ -18,6 +18,7 @@
 #include <QToolButton>
 
 #include "common/NumberText.h"
+#include "common/ProgramVersion.h"
 #include "common/QtEventPump.h"
 #include "common/Rounding.h"
 #include "files/ColourCommands.h"
@@ -62,7 +63,7 @@ std::uint16_t dataRegister(const Settings& settings) {
 }  // namespace
 
 QString MainWindow::captionFor(const BackEndInfo& backEnd) {
-    const QString program = QStringLiteral("Ravemo 1.06 - HF antenna analyser");
+    const QString program = QStringLiteral("Ravemo %1 - HF antenna analyser").arg(CaptionVersion());
     if (backEnd.simulated) return program + QStringLiteral(" - SIMULATED instrument");
     return program + QStringLiteral(" - ") + backEnd.description;
 }

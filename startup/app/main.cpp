@@ -13,9 +13,9 @@
 #include <QThread>
 
 #include "common/NumberText.h"
+#include "common/ProgramVersion.h"
 #include "instrument/PortChoice.h"
 #include "startup/LoadSettings.h"
-#include "startup/ProgramVersion.h"
 #include "startup/ScreenCheck.h"
 #include "startup/SettingsLocation.h"
 #include "startup/SingleInstance.h"
@@ -101,7 +101,7 @@ int run(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ravemo"));
-    QApplication::setApplicationVersion(ProgramVersionNumber());
+    QApplication::setApplicationVersion(QLatin1String(kProgramVersion));
     QApplication::setWindowIcon(ProgramIcon());
 
     SingleInstance instance(SingleInstance::defaultLockFolder());

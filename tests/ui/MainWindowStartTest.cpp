@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "common/ProgramVersion.h"
 #include "ui/MainWindow.h"
 #include "ui/UiTestSupport.h"
 #include "ui/chart/ChartWidget.h"
@@ -172,12 +173,12 @@ TEST(MainWindowStart, TabOrderOfTheDesign) {
 
 TEST(MainWindowStart, CaptionAndStatusLineNameTheBackEnd) {
     WindowFixture f;
-    EXPECT_EQ(f.window->windowTitle(), "Ravemo 1.06 - HF antenna analyser - SIMULATED instrument");
+    const QString program = "Ravemo " + CaptionVersion() + " - HF antenna analyser";
+    EXPECT_EQ(f.window->windowTitle(), program + " - SIMULATED instrument");
     EXPECT_TRUE(f.window->statusLine().text().contains("SIMULATED"));
     EXPECT_TRUE(f.window->statusLine().text().contains("simulated test"));
     const BackEndInfo real{QStringLiteral("parallel port /dev/parport0 at 0x378"), false, {}};
-    EXPECT_EQ(MainWindow::captionFor(real),
-              "Ravemo 1.06 - HF antenna analyser - parallel port /dev/parport0 at 0x378");
+    EXPECT_EQ(MainWindow::captionFor(real), program + " - parallel port /dev/parport0 at 0x378");
     EXPECT_FALSE(MainWindow::statusTextFor(real).contains("SIMULATED"));
     // The simulator standing in for a port keeps the reason in sight, each part on its line.
     const BackEndInfo standIn{QStringLiteral("simulated instrument (dipole)"), true,
