@@ -19,12 +19,4 @@ inline std::optional<std::int32_t> roundToInt32(double value) {
     return static_cast<std::int32_t>(rounded);
 }
 
-// A colour number (red + 256 green + 65536 blue, held as a float) rounded for use.
-inline std::uint32_t colourNumber(float value) {
-    const double rounded = std::nearbyint(static_cast<double>(value));
-    if (!(rounded >= 0.0)) return 0;
-    if (rounded > 16777215.0) return 16777215U;
-    return static_cast<std::uint32_t>(rounded);
-}
-
 }  // namespace ravemo

@@ -1,6 +1,6 @@
 #include "files/ColourCommands.h"
 
-#include "common/Rounding.h"
+#include "common/ColourNumber.h"
 
 namespace ravemo {
 namespace {

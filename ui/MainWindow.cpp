@@ -17,10 +17,10 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "common/ColourNumber.h"
 #include "common/NumberText.h"
 #include "common/ProgramVersion.h"
 #include "common/QtEventPump.h"
-#include "common/Rounding.h"
 #include "files/ColourCommands.h"
 #include "files/FileCommands.h"
 #include "instrument/Dds.h"

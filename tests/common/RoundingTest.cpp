@@ -27,15 +27,5 @@ TEST(Rounding, Int32RefusesWhatDoesNotFit) {
     EXPECT_EQ(roundToInt32(6000.5), 6000);
 }
 
-TEST(Rounding, ColourNumbersStayInTheColourRange) {
-    EXPECT_EQ(colourNumber(16777215.0F), 16777215U);
-    EXPECT_EQ(colourNumber(255.0F), 255U);
-    EXPECT_EQ(colourNumber(1.5F), 2U);
-    EXPECT_EQ(colourNumber(0.5F), 0U);
-    EXPECT_EQ(colourNumber(-1.0F), 0U);
-    EXPECT_EQ(colourNumber(1e9F), 16777215U);
-    EXPECT_EQ(colourNumber(std::numeric_limits<float>::quiet_NaN()), 0U);
-}
-
 }  // namespace
 }  // namespace ravemo

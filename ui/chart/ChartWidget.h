@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 
+#include "common/ColourNumber.h"
 #include "ui/chart/ChartCanvas.h"
 #include "ui/chart/ChartItems.h"
 #include "ui/chart/Twips.h"
@@ -73,8 +74,11 @@ class ChartWidget : public QWidget, public ChartCanvas {
     std::array<ChartTag, 2> tags_;
 };
 
-// Colour number (red + 256 green + 65536 blue) to a QColor and back.
-QColor colourFromNumber(std::uint32_t number);
-std::uint32_t numberFromColour(const QColor& colour);
+// A colour number (common/ColourNumber.h) as Qt paints it.
+inline QRgb rgbFromNumber(std::uint32_t number) {
+    const ColourComponents c = componentsOf(number);
+    return qRgb(c.red, c.green, c.blue);
+}
+inline QColor colourFromNumber(std::uint32_t number) { return QColor(rgbFromNumber(number)); }
 
 }  // namespace ravemo

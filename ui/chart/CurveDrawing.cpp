@@ -5,8 +5,8 @@
 #include <cmath>
 
 #include "common/CheckBoxValue.h"
+#include "common/ColourNumber.h"
 #include "common/NumberText.h"
-#include "common/Rounding.h"
 #include "common/SinglePrecision.h"
 #include "instrument/Dds.h"
 #include "sweep/MeasurementRules.h"
