@@ -3,6 +3,7 @@
 #include <QMap>
 #include <QString>
 
+#include "sweep/ChartDesign.h"
 #include "sweep/SweepControls.h"
 
 namespace ravemo {
@@ -16,9 +17,9 @@ class PlainSweepControls final : public SweepControls {
     int fullSweep = 0;
     int hold = 0;
     QString offset = QStringLiteral("0");
-    float marker1X = 2160.0F;
-    float marker2X = 3960.0F;
-    double width = 8835.0;
+    float marker1X = static_cast<float>(kMarker1StartTwips);
+    float marker2X = static_cast<float>(kMarker2StartTwips);
+    double width = kChartWidthTwips;
     int singleMarker = 1;
     bool secondMarkerVisible = false;
     QMap<Readout, QString> readouts;

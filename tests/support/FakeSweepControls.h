@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include "sweep/ChartDesign.h"
 #include "sweep/SweepControls.h"
 
 namespace ravemo::test {
@@ -19,9 +20,9 @@ class FakeSweepControls final : public SweepControls {
     int fullSweep = 0;
     int hold = 0;
     QString offset = QStringLiteral("0");
-    float line1X = 2160.0F;
-    float line2X = 3960.0F;
-    double width = 8835.0;
+    float line1X = static_cast<float>(kMarker1StartTwips);
+    float line2X = static_cast<float>(kMarker2StartTwips);
+    double width = kChartWidthTwips;
     int singleMarker = 1;
     std::map<Readout, QString> readouts;
     bool secondMarkerVisible = true;

@@ -32,8 +32,8 @@ QCursor crosshairCursor() {
 }  // namespace
 
 ChartWidget::ChartWidget(TwipsScale scale, QWidget* parent) : QWidget(parent), scale_(scale) {
-    setFixedSize(scale_.toPixelsRounded(kDesignWidthTwips),
-                 scale_.toPixelsRounded(kDesignHeightTwips));
+    setFixedSize(scale_.toPixelsRounded(kChartWidthTwips),
+                 scale_.toPixelsRounded(kChartHeightTwips));
     allocateBuffer(devicePixelRatioF());
     buffer_.fill(kBackgroundRgb);
     setCursor(crosshairCursor());
