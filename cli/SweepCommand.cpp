@@ -39,9 +39,6 @@ const char kSweepUsage[] =
 
 // Sweeps above this many converter bits per run show a progress bar on a terminal.
 constexpr std::int64_t kLongRunYields = 2'000'000;
-// Yields per point: one before the point, one per tuning-word bit, one per converter bit.
-constexpr std::int64_t kYieldsPerPointWithRead = 1 + 31 + 10;
-constexpr std::int64_t kYieldsPerPointHeld = 1 + 31;
 
 class DiscardRedraw final : public SweepRedraw {
   public:
@@ -133,7 +130,7 @@ int RunSweepCommand(const QStringList& words, const QString& settingsPath, CliCo
     const std::int64_t points = settings.Champ / settings.Step + 1;
     const std::int64_t yields =
         static_cast<std::int64_t>(sweepCount) *
-        (1 + points * (hold ? kYieldsPerPointHeld : kYieldsPerPointWithRead));
+        (kYieldsAtTickStart + points * (hold ? kYieldsPerPointHeld : kYieldsPerPointWithRead));
     NullEventPump quietPump;
     ProgressPump progressPump(context.err, yields);
     const bool showProgress = context.progressOnTerminal && yields > kLongRunYields;

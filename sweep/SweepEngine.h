@@ -5,11 +5,19 @@
 #include <QLocale>
 
 #include "common/Settings.h"
+#include "instrument/Adc.h"
+#include "instrument/Dds.h"
 #include "instrument/PortLink.h"
 #include "sweep/SweepControls.h"
 #include "sweep/SweepData.h"
 
 namespace ravemo {
+
+// The yields of a tick: one at its start, and per swept point one before the point, one per
+// word bit of the frame and, unless Hold skips the read, one per converter bit.
+inline constexpr int kYieldsAtTickStart = 1;
+inline constexpr int kYieldsPerPointHeld = 1 + kWordBitsSent;
+inline constexpr int kYieldsPerPointWithRead = kYieldsPerPointHeld + kConverterBits;
 
 // The sweep tick: the timer handler that reads the limits, refreshes the marker readouts from
 // the previous sweep, walks every Step-th sample index loading the synthesiser and reading the

@@ -17,8 +17,6 @@ namespace ravemo::test {
 
 inline constexpr std::uint16_t kDataAddress = 888;
 inline constexpr std::uint8_t kUpdatePulse = 28;
-// Yields of one swept point with a read: 1 + 31 (frame) + 10 (converters).
-inline constexpr int kYieldsPerPoint = 42;
 
 // An engine on a recording port, a scripted pump and plain controls, as the main window leaves
 // them after its load: settings limits 10000 Hz (the defaults), boxes "1" and "50".

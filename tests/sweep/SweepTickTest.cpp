@@ -12,7 +12,6 @@ namespace ravemo {
 namespace {
 
 using test::kDataAddress;
-using test::kYieldsPerPoint;
 using test::RecordingPort;
 using test::SweepRig;
 using Access = RecordingPort::Access;
@@ -29,7 +28,7 @@ TEST(SweepTick, SweepsEveryStepthIndexUpToChamp) {
         EXPECT_EQ(rig.data.DdsWords[i] != kUnsweptWord, i % 3 == 0) << "index " << i;
     }
     EXPECT_EQ(rig.updatePulses(), 4U);
-    EXPECT_EQ(rig.pump.count(), 1 + 4 * kYieldsPerPoint);
+    EXPECT_EQ(rig.pump.count(), 1 + 4 * kYieldsPerPointWithRead);
     EXPECT_EQ(rig.redraw.count, 1);
 }
 
