@@ -113,12 +113,7 @@ void WindowSweepControls::setSecondMarkerVisible(bool visible) {
                        static_cast<QWidget*>(c_.colourButton(10))}) {
         w->setVisible(visible);
     }
-    ChartWidget& chart = *c_.Picture1;
-    if (chart.line(2).visible != visible || chart.tag(2).visible != visible) {
-        chart.line(2).visible = visible;
-        chart.tag(2).visible = visible;
-        chart.update();
-    }
+    c_.Picture1->setMarkerVisible(2, visible);
 }
 
 }  // namespace ravemo

@@ -86,6 +86,8 @@ void ChartWidget::drawSegment(float x1, float y1, float x2, float y2, std::uint3
 }
 
 void ChartWidget::setMarkerVisible(int marker, bool visible) {
+    // Every tick sets it; repaint only for a change.
+    if (line(marker).visible == visible && tag(marker).visible == visible) return;
     line(marker).visible = visible;
     tag(marker).visible = visible;
     update();
