@@ -58,7 +58,7 @@ class IdleControls final : public SweepControls {
 
   private:
     static std::size_t index(Readout readout) { return static_cast<std::size_t>(readout); }
-    QString texts_[static_cast<std::size_t>(Readout::Text2) + 1];
+    QString texts_[kReadoutCount];
 };
 
 // processEvents needs an application object; the benchmark program has none of its own.

@@ -12,27 +12,27 @@ void WindowColourTargets::setLabelTextColour(ColourLabel label, std::uint32_t co
     const QColor qcolour = colourFromNumber(colour);
     QLabel* caption = nullptr;
     switch (label) {
-        case ColourLabel::Label34:
+        case ColourLabel::SwrCaption:
             caption = c_.Label34;
             break;
-        case ColourLabel::Label22:
+        case ColourLabel::PhaseCaption:
             caption = c_.Label22;
             break;
-        case ColourLabel::Label21:
+        case ColourLabel::ReturnLossCaption:
             caption = c_.Label21;
             break;
-        case ColourLabel::Label26:
+        case ColourLabel::ReactanceCaption:
             caption = c_.Label26;
             break;
-        case ColourLabel::Label27:
+        case ColourLabel::ResistanceCaption:
             caption = c_.Label27;
             break;
-        case ColourLabel::Label28:
+        case ColourLabel::ImpedanceCaption:
             caption = c_.Label28;
             break;
-        case ColourLabel::Label37:
-        case ColourLabel::Label38: {
-            const int marker = label == ColourLabel::Label37 ? 1 : 2;
+        case ColourLabel::Marker1Tag:
+        case ColourLabel::Marker2Tag: {
+            const int marker = label == ColourLabel::Marker1Tag ? 1 : 2;
             c_.Picture1->tag(marker).colour = qcolour;
             c_.Picture1->update();
             return;
@@ -48,7 +48,7 @@ void WindowColourTargets::setButtonBackground(ColourButton button, std::uint32_t
 }
 
 void WindowColourTargets::setMarkerLineColour(MarkerLine line, std::uint32_t colour) {
-    c_.Picture1->line(line == MarkerLine::Line1 ? 1 : 2).colour = colourFromNumber(colour);
+    c_.Picture1->line(line == MarkerLine::Marker1 ? 1 : 2).colour = colourFromNumber(colour);
     c_.Picture1->update();
 }
 

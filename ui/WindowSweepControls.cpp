@@ -16,47 +16,47 @@ constexpr int kGreyed = 2;
 // The box that shows a readout, or nothing for the two frequency captions (labels).
 QLineEdit* readoutBox(const MainWindowControls& c, Readout readout) {
     switch (readout) {
-        case Readout::Anglemk1:
+        case Readout::Mk1Phase:
             return c.anglemk1;
-        case Readout::Anglemk2:
+        case Readout::Mk2Phase:
             return c.anglemk2;
-        case Readout::Text4:
+        case Readout::Mk1ReturnLoss:
             return c.Text4;
-        case Readout::Text10:
+        case Readout::Mk2ReturnLoss:
             return c.Text10;
-        case Readout::Text6:
+        case Readout::Mk1Reactance:
             return c.Text6;
-        case Readout::Text11:
+        case Readout::Mk2Reactance:
             return c.Text11;
-        case Readout::Text7:
+        case Readout::Mk1Resistance:
             return c.Text7;
-        case Readout::Text12:
+        case Readout::Mk2Resistance:
             return c.Text12;
-        case Readout::Text3:
+        case Readout::Mk1Swr:
             return c.Text3;
-        case Readout::Text9:
+        case Readout::Mk2Swr:
             return c.Text9;
-        case Readout::Text8:
+        case Readout::Mk1Impedance:
             return c.Text8;
-        case Readout::Text13:
+        case Readout::Mk2Impedance:
             return c.Text13;
-        case Readout::Text14:
+        case Readout::Mk1Capacitance:
             return c.Text14;
-        case Readout::Text16:
+        case Readout::Mk2Capacitance:
             return c.Text16;
-        case Readout::Text1:
+        case Readout::Mk1Inductance:
             return c.Text1;
-        case Readout::Text2:
+        case Readout::Mk2Inductance:
             return c.Text2;
-        case Readout::Label8:
-        case Readout::Label14:
+        case Readout::Mk1Frequency:
+        case Readout::Mk2Frequency:
             return nullptr;
     }
     return nullptr;
 }
 
 QLabel* frequencyCaption(const MainWindowControls& c, Readout readout) {
-    return readout == Readout::Label8 ? c.Label8 : c.Label14;
+    return readout == Readout::Mk1Frequency ? c.Label8 : c.Label14;
 }
 
 }  // namespace
