@@ -12,13 +12,12 @@ struct CurveButtonRow {
 };
 
 constexpr CurveButtonRow kCurveButtons[] = {
-    {ColourButton::SwrCurve, &Settings::colorS6, ColourLabel::SwrCaption},      // SWR
-    {ColourButton::PhaseCurve, &Settings::colorS1, ColourLabel::PhaseCaption},  // phase
-    {ColourButton::ReturnLossCurve, &Settings::colorS2,
-     ColourLabel::ReturnLossCaption},  // return loss
-    {ColourButton::ReactanceCurve, &Settings::colorS3, ColourLabel::ReactanceCaption},    // |Xs|
-    {ColourButton::ResistanceCurve, &Settings::colorS4, ColourLabel::ResistanceCaption},  // Rs
-    {ColourButton::ImpedanceCurve, &Settings::colorS5, ColourLabel::ImpedanceCaption},    // |Z|
+    {ColourButton::SwrCurve, &Settings::colorS6, ColourLabel::SwrCaption},
+    {ColourButton::PhaseCurve, &Settings::colorS1, ColourLabel::PhaseCaption},
+    {ColourButton::ReturnLossCurve, &Settings::colorS2, ColourLabel::ReturnLossCaption},
+    {ColourButton::ReactanceCurve, &Settings::colorS3, ColourLabel::ReactanceCaption},
+    {ColourButton::ResistanceCurve, &Settings::colorS4, ColourLabel::ResistanceCaption},
+    {ColourButton::ImpedanceCurve, &Settings::colorS5, ColourLabel::ImpedanceCaption},
 };
 
 struct MarkerButtonRow {
