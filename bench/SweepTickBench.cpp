@@ -52,7 +52,6 @@ class IdleControls final : public SweepControls {
     void setReadoutText(Readout readout, const QString& text) override {
         texts_[index(readout)] = text;
     }
-    void setRangeNotice(const QString&) override {}
     int singleMarkerValue() const override { return 1; }
     void setSecondMarkerVisible(bool) override {}
 

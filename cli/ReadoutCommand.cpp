@@ -3,11 +3,11 @@
 
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
-#include "cli/PlainSweepControls.h"
 #include "cli/SweepFileInput.h"
 #include "common/Units.h"
 #include "files/SweptPoints.h"
 #include "sweep/MarkerReadouts.h"
+#include "sweep/PlainSweepControls.h"
 
 namespace ravemo {
 namespace {

@@ -7,7 +7,6 @@
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
 #include "cli/CliSettings.h"
-#include "cli/PlainSweepControls.h"
 #include "cli/ProgressPump.h"
 #include "cli/SweepOutput.h"
 #include "common/NumberText.h"
@@ -16,6 +15,7 @@
 #include "instrument/Dds.h"
 #include "instrument/PortChoice.h"
 #include "instrument/TracingPort.h"
+#include "sweep/PlainSweepControls.h"
 #include "sweep/ReachableRange.h"
 #include "sweep/SweepEngine.h"
 
@@ -143,8 +143,8 @@ int RunSweepCommand(const QStringList& words, const QString& settingsPath, CliCo
     // Both the live limits and the boxes hold the requested range, so that the first tick's
     // step already spans it.
     PlainSweepControls controls;
-    controls.lowerText = NumberText::generalFormat(*from, context.locale);
-    controls.upperText = NumberText::generalFormat(*to, context.locale);
+    controls.lowerLimit = NumberText::generalFormat(*from, context.locale);
+    controls.upperLimit = NumberText::generalFormat(*to, context.locale);
     controls.hold = hold ? 1 : 0;
     settings.FMin = static_cast<float>(*from * kHzPerMHz);
     settings.FMax = static_cast<float>(*to * kHzPerMHz);
@@ -173,9 +173,9 @@ int RunSweepCommand(const QStringList& words, const QString& settingsPath, CliCo
     if (format) {
         const VecLimits limits{
             static_cast<float>(
-                NumberText::parseBoxNumber(controls.lowerText, context.locale).value_or(*from)),
+                NumberText::parseBoxNumber(controls.lowerLimit, context.locale).value_or(*from)),
             static_cast<float>(
-                NumberText::parseBoxNumber(controls.upperText, context.locale).value_or(*to))};
+                NumberText::parseBoxNumber(controls.upperLimit, context.locale).value_or(*to))};
         const QByteArray bytes = EncodeOutput(*format, data, limits, settings.Step, context.locale);
         if (const std::optional<QString> problem = WriteFileAtomically(outputPath, bytes)) {
             return Fail(context, kExitFailure,
@@ -185,7 +185,7 @@ int RunSweepCommand(const QStringList& words, const QString& settingsPath, CliCo
     context.out << "swept " << points << " points ("
                 << (hold ? QStringLiteral("none measured: held")
                          : QStringLiteral("%1 measured").arg(measured))
-                << ") from " << controls.lowerText << " to " << controls.upperText << " MHz "
+                << ") from " << controls.lowerLimit << " to " << controls.upperLimit << " MHz "
                 << static_cast<int>(sweepCount) << (sweepCount == 1.0 ? " time" : " times")
                 << " on the " << opened.description;
     if (!outputPath.isEmpty()) context.out << "; wrote " << outputPath;

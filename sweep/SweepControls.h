@@ -27,6 +27,10 @@ enum class Readout {
 };
 inline constexpr int kReadoutCount = static_cast<int>(Readout::Mk2Inductance) + 1;
 
+// What the limit boxes txtVal(0) and txtVal(1) hold when the window opens, MHz.
+inline constexpr const char* kLowerLimitStartMHz = "1";
+inline constexpr const char* kUpperLimitStartMHz = "50";
+
 // What the sweep tick reads and writes on the window. The main window implements it; tests use
 // plain members. Every value is read at the moment of use, never cached: other handlers run
 // inside the sweep's yields and may change any of them.
@@ -48,10 +52,6 @@ class SweepControls {
 
     virtual QString readoutText(Readout readout) const = 0;
     virtual void setReadoutText(Readout readout, const QString& text) = 0;
-
-    // What the status strip says about the limits the tick just read: RangeNotice
-    // (sweep/ReachableRange.h), empty while the synthesiser reaches both.
-    virtual void setRangeNotice(const QString& text) = 0;
 
     virtual int singleMarkerValue() const = 0;  // Check9
     // Shows or hides MK2's readouts, frequency caption and label, colour button, line and tag.

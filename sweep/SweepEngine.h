@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include <QLocale>
 
@@ -43,6 +44,11 @@ class SweepEngine {
     // One sweep tick. Safe to call at any time; nested calls are refused.
     void tick();
 
+    // Told at every tick, once the limits are read, what the status strip should say about
+    // them: RangeNotice (sweep/ReachableRange.h), empty while the synthesiser reaches both.
+    using RangeNoticeListener = std::function<void(const QString& notice)>;
+    void onRangeNotice(RangeNoticeListener listener) { rangeNoticeListener_ = std::move(listener); }
+
     // Hz per sample index of the latest tick; 0 until the first tick.
     double FreqStep() const { return freqStep_; }
     // Sample indices of the two markers as the latest tick placed them; 0 until the first tick.
@@ -67,6 +73,7 @@ class SweepEngine {
     std::int32_t mk1Index_ = 0;
     std::int32_t mk2Index_ = 0;
     bool ticking_ = false;
+    RangeNoticeListener rangeNoticeListener_;
 };
 
 }  // namespace ravemo

@@ -46,8 +46,6 @@ namespace {
 
 constexpr double kDefaultLogicalDpi = 96.0;
 constexpr float kPercent = 100.0F;
-const char* const kLowerLimitStartMHz = "1";
-const char* const kUpperLimitStartMHz = "50";
 const char* const kOffsetStartDb = "0";
 
 double screenLogicalDpi() {
@@ -208,8 +206,7 @@ void MainWindow::createSweep() {
     xScale_ = ChartGeometry::xScale(c_.Picture1->widthTwips(), settings_.Champ);
 
     pump_ = std::make_unique<QtEventPump>();
-    sweepControls_ = std::make_unique<WindowSweepControls>(
-        c_, [this](const QString& notice) { showRangeNotice(notice); });
+    sweepControls_ = std::make_unique<WindowSweepControls>(c_);
     curveControls_ = std::make_unique<WindowCurveControls>(c_);
     fileControls_ = std::make_unique<WindowFileControls>(c_);
     colourTargets_ = std::make_unique<WindowColourTargets>(c_);
@@ -218,6 +215,7 @@ void MainWindow::createSweep() {
     engine_ = std::make_unique<SweepEngine>(settings_, *data_, *sweepControls_,
                                             PortLink{port_, dataRegister(settings_), *pump_},
                                             *drawing_, NumberText::userLocale());
+    engine_->onRangeNotice([this](const QString& notice) { showRangeNotice(notice); });
 
     fileDialog_ = std::make_unique<QtFileDialog>(this);
     reporter_ = std::make_unique<QtMessageReporter>(this);

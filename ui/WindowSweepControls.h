@@ -16,10 +16,7 @@ int checkValue(const QCheckBox* box);
 // that ran inside a yield is seen at once.
 class WindowSweepControls final : public SweepControls {
   public:
-    // `showRangeNotice` puts the range notice into the window's status line.
-    WindowSweepControls(const MainWindowControls& controls,
-                        std::function<void(const QString&)> showRangeNotice)
-        : c_(controls), showRangeNotice_(std::move(showRangeNotice)) {}
+    explicit WindowSweepControls(const MainWindowControls& controls) : c_(controls) {}
 
     QString lowerLimitText() const override;
     QString upperLimitText() const override;
@@ -32,13 +29,11 @@ class WindowSweepControls final : public SweepControls {
     double chartWidth() const override;
     QString readoutText(Readout readout) const override;
     void setReadoutText(Readout readout, const QString& text) override;
-    void setRangeNotice(const QString& text) override { showRangeNotice_(text); }
     int singleMarkerValue() const override;
     void setSecondMarkerVisible(bool visible) override;
 
   private:
     const MainWindowControls& c_;
-    std::function<void(const QString&)> showRangeNotice_;
 };
 
 }  // namespace ravemo

@@ -33,6 +33,7 @@ struct SweepRig {
         settings.FullFMin = 10000.0F;
         engine = std::make_unique<SweepEngine>(settings, data, controls,
                                                PortLink{port, kDataAddress, pump}, redraw, locale);
+        engine->onRangeNotice([this](const QString& notice) { rangeNotice = notice; });
     }
 
     // Makes the next tick sweep the box limits in MHz with the step they give.
@@ -59,6 +60,7 @@ struct SweepRig {
     ScriptedPump pump;
     CountingRedraw redraw;
     std::unique_ptr<SweepEngine> engine;
+    QString rangeNotice;  // as the latest tick told it
 };
 
 }  // namespace ravemo::test

@@ -8,12 +8,14 @@
 
 namespace ravemo {
 
-// The window's controls as plain values, for running the sweep engine and the marker readouts
-// without a window. Markers and chart stand where the window lays them out at start.
-class PlainSweepControls final : public SweepControls {
+// The window's sweep controls as plain values, for running the sweep engine and the marker
+// readouts without a window (ravemo-cli, the tests). They start as the window's stand after
+// its load: limits "1" and "50", offset "0", Single marker ticked, the markers and the chart
+// where the window lays them out.
+class PlainSweepControls : public SweepControls {
   public:
-    QString lowerText;
-    QString upperText;
+    QString lowerLimit = QString::fromLatin1(kLowerLimitStartMHz);
+    QString upperLimit = QString::fromLatin1(kUpperLimitStartMHz);
     int fullSweep = 0;
     int hold = 0;
     QString offset = QStringLiteral("0");
@@ -21,14 +23,13 @@ class PlainSweepControls final : public SweepControls {
     float marker2X = static_cast<float>(kMarker2StartTwips);
     double width = kChartWidthTwips;
     int singleMarker = 1;
-    bool secondMarkerVisible = false;
-    QMap<Readout, QString> readouts;
-    QString rangeNotice;
+    bool secondMarkerVisible = true;
+    QMap<Readout, QString> readouts;  // "" for a readout never written
 
-    QString lowerLimitText() const override { return lowerText; }
-    QString upperLimitText() const override { return upperText; }
-    void setLowerLimitText(const QString& text) override { lowerText = text; }
-    void setUpperLimitText(const QString& text) override { upperText = text; }
+    QString lowerLimitText() const override { return lowerLimit; }
+    QString upperLimitText() const override { return upperLimit; }
+    void setLowerLimitText(const QString& text) override { lowerLimit = text; }
+    void setUpperLimitText(const QString& text) override { upperLimit = text; }
     int fullSweepValue() const override { return fullSweep; }
     int holdValue() const override { return hold; }
     QString offsetText() const override { return offset; }
@@ -38,7 +39,6 @@ class PlainSweepControls final : public SweepControls {
     void setReadoutText(Readout readout, const QString& text) override {
         readouts.insert(readout, text);
     }
-    void setRangeNotice(const QString& text) override { rangeNotice = text; }
     int singleMarkerValue() const override { return singleMarker; }
     void setSecondMarkerVisible(bool visible) override { secondMarkerVisible = visible; }
 };
