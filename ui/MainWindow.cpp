@@ -77,11 +77,13 @@ QString MainWindow::statusTextFor(const BackEndInfo& backEnd, const QString& ran
     return text;
 }
 
-MainWindow::MainWindow(Settings& settings, PortIo& port, BackEndInfo backEnd, QWidget* parent)
+MainWindow::MainWindow(Settings& settings, PortIo& port, BackEndInfo backEnd, const QLocale& locale,
+                       QWidget* parent)
     : QWidget(parent),
       settings_(settings),
       port_(port),
       backEnd_(std::move(backEnd)),
+      locale_(locale),
       scale_(screenLogicalDpi()),
       applicationDir_(QCoreApplication::applicationDirPath()) {
     if (settings_.Champ < 1 || settings_.Step < 1) {
@@ -144,8 +146,7 @@ void MainWindow::load() {
 
     c_.txtVal[0]->setText(QString::fromLatin1(kLowerLimitStartMHz));
     c_.txtVal[1]->setText(QString::fromLatin1(kUpperLimitStartMHz));
-    c_.Text15->setText(
-        NumberText::generalFormat(settings_.InputVelFactor / kPercent, NumberText::userLocale()));
+    c_.Text15->setText(NumberText::generalFormat(settings_.InputVelFactor / kPercent, locale_));
     settings_.FullFMax = settings_.FMax;
     settings_.FullFMin = settings_.FMin;
 }
@@ -211,16 +212,16 @@ void MainWindow::createSweep() {
     fileControls_ = std::make_unique<WindowFileControls>(c_);
     colourTargets_ = std::make_unique<WindowColourTargets>(c_);
     drawing_ = std::make_unique<CurveDrawing>(*c_.Picture1, *curveControls_, *data_, settings_,
-                                              *pump_, xScale_);
+                                              *pump_, xScale_, locale_);
     engine_ = std::make_unique<SweepEngine>(settings_, *data_, *sweepControls_,
                                             PortLink{port_, dataRegister(settings_), *pump_},
-                                            *drawing_, NumberText::userLocale());
+                                            *drawing_, locale_);
     engine_->onRangeNotice([this](const QString& notice) { showRangeNotice(notice); });
 
     fileDialog_ = std::make_unique<QtFileDialog>(this);
     reporter_ = std::make_unique<QtMessageReporter>(this);
     fileCommands_ = std::make_unique<FileCommands>(*data_, settings_, *fileDialog_, *fileControls_,
-                                                   *reporter_, NumberText::userLocale());
+                                                   *reporter_, locale_);
     colourDialog_ = std::make_unique<QtColourDialog>(this);
     colourCommands_ = std::make_unique<ColourCommands>(settings_, *colourDialog_, *colourTargets_);
 }

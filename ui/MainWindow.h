@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 
+#include <QLocale>
 #include <QString>
 #include <QWidget>
 
@@ -60,7 +61,9 @@ class MainWindow : public QWidget {
     static constexpr double kStatusLineTopTwips = 9255.0;
     static constexpr double kStatusLineHeightTwips = 300.0;
 
-    MainWindow(Settings& settings, PortIo& port, BackEndInfo backEnd, QWidget* parent = nullptr);
+    // Numbers are shown and read in `locale`, the user's.
+    MainWindow(Settings& settings, PortIo& port, BackEndInfo backEnd, const QLocale& locale,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The caption for a back end: the program, its version and, when simulated, a plain warning.
@@ -102,6 +105,7 @@ class MainWindow : public QWidget {
     Settings& settings_;
     PortIo& port_;
     BackEndInfo backEnd_;
+    QLocale locale_;
     TwipsScale scale_;
     MainWindowControls c_;
     QLabel* statusLine_ = nullptr;

@@ -7,12 +7,12 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QThread>
 
-#include "common/NumberText.h"
 #include "common/ProgramVersion.h"
 #include "instrument/PortChoice.h"
 #include "startup/LoadSettings.h"
@@ -133,7 +133,7 @@ int run(int argc, char* argv[]) {
                          options.settingsPath);
     SettingsLoad load;
     load.error = location.problem;
-    if (load.ok()) load = LoadSettings(location.path, NumberText::userLocale());
+    if (load.ok()) load = LoadSettings(location.path, QLocale::system());
     if (!load.ok()) {
         printLine(stderr, QStringLiteral("ravemo: ") + load.error);
         QApplication::beep();
@@ -152,7 +152,7 @@ int run(int argc, char* argv[]) {
     try {
         window = std::make_unique<MainWindow>(
             settings, *opened.port,
-            BackEndInfo{opened.description, opened.simulated, opened.problem});
+            BackEndInfo{opened.description, opened.simulated, opened.problem}, QLocale::system());
     } catch (const std::exception& error) {
         const QString text =
             QStringLiteral("The main window could not be opened: %1").arg(error.what());

@@ -58,8 +58,7 @@ TEST(MainWindowFiles, OpenUnderFullSweepKeepsTheFilesLimitsThroughTicksAndTheNex
     testing::ScriptedFileDialog dialog;
     testing::RecordingReporter reporter;
     WindowFileControls controls(w.controls());
-    FileCommands commands(w.sweepData(), f.settings, dialog, controls, reporter,
-                          NumberText::userLocale());
+    FileCommands commands(w.sweepData(), f.settings, dialog, controls, reporter, test::kLocale);
     dialog.answers.push_back({true, opened, 0});
     ASSERT_EQ(commands.open(), FileCommandOutcome::Done);
     EXPECT_FALSE(w.findChild<QCheckBox*>("Check7")->isChecked());

@@ -151,7 +151,8 @@ TEST(MainWindowSweep, ClosingInTheMiddleOfASweepStopsAtOnce) {
     settings.FMax = 30e6F;
     settings.FMin = 1e6F;
     ClosingPort port;
-    MainWindow window(settings, port, BackEndInfo{QStringLiteral("simulated test"), true, {}});
+    MainWindow window(settings, port, BackEndInfo{QStringLiteral("simulated test"), true, {}},
+                      test::kLocale);
     window.show();
     port.window = &window;
     port.closeAfter = port.accesses + 5000;  // well inside the first of 6001 points' sweep

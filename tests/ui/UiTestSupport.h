@@ -42,13 +42,14 @@ inline Settings testSettings() {
     return s;
 }
 
+inline const QLocale kLocale(QLocale::English, QLocale::UnitedStates);
+
 // A window on a recording port, in a point-decimal locale.
 struct WindowFixture {
     explicit WindowFixture(Settings initial = testSettings()) : settings(initial) {
         uiApplication();
-        NumberText::setUserLocale(QLocale(QLocale::English, QLocale::UnitedStates));
         window = std::make_unique<MainWindow>(
-            settings, port, BackEndInfo{QStringLiteral("simulated test"), true, {}});
+            settings, port, BackEndInfo{QStringLiteral("simulated test"), true, {}}, kLocale);
     }
 
     Settings settings;
