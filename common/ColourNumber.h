@@ -25,13 +25,22 @@ struct ColourComponents {
     int blue;
 };
 
+// Where the components stand in a colour number: red in bits 0-7, green 8-15, blue 16-23.
+inline constexpr std::uint32_t kColourComponentMask = 0xFFU;
+inline constexpr int kGreenShiftBits = 8;
+inline constexpr int kBlueShiftBits = 16;
+
 inline constexpr ColourComponents componentsOf(std::uint32_t number) {
-    constexpr std::uint32_t kComponentMask = 0xFFU;
-    constexpr int kGreenShift = 8;
-    constexpr int kBlueShift = 16;
-    return {static_cast<int>(number & kComponentMask),
-            static_cast<int>((number >> kGreenShift) & kComponentMask),
-            static_cast<int>((number >> kBlueShift) & kComponentMask)};
+    return {static_cast<int>(number & kColourComponentMask),
+            static_cast<int>((number >> kGreenShiftBits) & kColourComponentMask),
+            static_cast<int>((number >> kBlueShiftBits) & kColourComponentMask)};
+}
+
+// The colour number of three components 0..255.
+inline constexpr std::uint32_t colourNumberOf(const ColourComponents& c) {
+    return static_cast<std::uint32_t>(c.red) |
+           (static_cast<std::uint32_t>(c.green) << kGreenShiftBits) |
+           (static_cast<std::uint32_t>(c.blue) << kBlueShiftBits);
 }
 
 }  // namespace ravemo

@@ -7,7 +7,7 @@
 namespace ravemo {
 namespace {
 
-TEST(ColourNumber, SettingsRoundIntoTheColourRangeAndSplitIntoComponents) {
+TEST(ColourNumber, SettingsRoundIntoTheColourRangeAndSplitIntoComponentsAndBack) {
     struct Case {
         float setting;
         std::uint32_t number;
@@ -31,6 +31,7 @@ TEST(ColourNumber, SettingsRoundIntoTheColourRangeAndSplitIntoComponents) {
         EXPECT_EQ(got.red, c.components.red) << c.setting;
         EXPECT_EQ(got.green, c.components.green) << c.setting;
         EXPECT_EQ(got.blue, c.components.blue) << c.setting;
+        EXPECT_EQ(colourNumberOf(got), number) << c.setting;
     }
 }
 

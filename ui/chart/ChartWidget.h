@@ -7,10 +7,10 @@
 #include <QString>
 #include <QWidget>
 
-#include "common/ColourNumber.h"
 #include "sweep/ChartDesign.h"
 #include "ui/chart/ChartCanvas.h"
 #include "ui/chart/ChartItems.h"
+#include "ui/chart/QtColour.h"
 #include "ui/chart/Twips.h"
 
 namespace ravemo {
@@ -72,12 +72,5 @@ class ChartWidget : public QWidget, public ChartCanvas {
     std::array<ChartLine, kLineCount> lines_;
     std::array<ChartTag, 2> tags_;
 };
-
-// A colour number (common/ColourNumber.h) as Qt paints it.
-inline QRgb rgbFromNumber(std::uint32_t number) {
-    const ColourComponents c = componentsOf(number);
-    return qRgb(c.red, c.green, c.blue);
-}
-inline QColor colourFromNumber(std::uint32_t number) { return QColor(rgbFromNumber(number)); }
 
 }  // namespace ravemo
