@@ -28,6 +28,8 @@ enum class ColourLabel {
     Marker1Tag,         // Label37, "MK1"
     Marker2Tag,         // Label38, "MK2"
 };
+// The curve captions come first, in the order of the curve buttons.
+inline constexpr int kCurveCaptionCount = static_cast<int>(ColourLabel::ImpedanceCaption) + 1;
 
 enum class MarkerLine { Marker1, Marker2 };  // Line1, Line2
 

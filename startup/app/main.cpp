@@ -150,9 +150,7 @@ int run(int argc, char* argv[]) {
 
     std::unique_ptr<MainWindow> window;
     try {
-        window = std::make_unique<MainWindow>(
-            settings, *opened.port,
-            BackEndInfo{opened.description, opened.simulated, opened.problem}, QLocale::system());
+        window = std::make_unique<MainWindow>(settings, std::move(opened), QLocale::system());
     } catch (const std::exception& error) {
         const QString text =
             QStringLiteral("The main window could not be opened: %1").arg(error.what());

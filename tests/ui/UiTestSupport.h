@@ -9,6 +9,7 @@
 #include "common/Settings.h"
 #include "support/RecordingPort.h"
 #include "ui/MainWindow.h"
+#include "ui/Measurement.h"
 
 namespace ravemo::test {
 
@@ -44,17 +45,28 @@ inline Settings testSettings() {
 
 inline const QLocale kLocale(QLocale::English, QLocale::UnitedStates);
 
+// A simulated back end on `port`, as the window and the measurement take it.
+inline OpenedPort simulatedBackEnd(std::unique_ptr<PortIo> port) {
+    OpenedPort backEnd;
+    backEnd.port = std::move(port);
+    backEnd.description = QStringLiteral("simulated test");
+    backEnd.simulated = true;
+    return backEnd;
+}
+
 // A window on a recording port, in a point-decimal locale.
 struct WindowFixture {
-    explicit WindowFixture(Settings initial = testSettings()) : settings(initial) {
+    explicit WindowFixture(const Settings& settings = testSettings()) {
         uiApplication();
-        window = std::make_unique<MainWindow>(
-            settings, port, BackEndInfo{QStringLiteral("simulated test"), true, {}}, kLocale);
+        auto recording = std::make_unique<RecordingPort>();
+        port = recording.get();
+        window =
+            std::make_unique<MainWindow>(settings, simulatedBackEnd(std::move(recording)), kLocale);
     }
 
-    Settings settings;
-    RecordingPort port;
+    RecordingPort* port = nullptr;  // owned by the window's measurement
     std::unique_ptr<MainWindow> window;
+    Measurement& measurement() { return window->measurement(); }
 };
 
 }  // namespace ravemo::test

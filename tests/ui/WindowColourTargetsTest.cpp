@@ -17,7 +17,9 @@ constexpr QColor kOrangeColour{0xFF, 0x80, 0x00};
 TEST(WindowColourTargets, RecolourCaptionsButtonsMarkersAndTags) {
     test::WindowFixture f;
     const MainWindowControls& c = f.window->controls();
-    WindowColourTargets targets(c);
+    WindowColourTargets targets({{c.Label34, c.Label22, c.Label21, c.Label26, c.Label27, c.Label28},
+                                 c.colourButtons,
+                                 c.Picture1});
 
     targets.setLabelTextColour(ColourLabel::ReturnLossCaption, kOrange);
     EXPECT_EQ(c.Label21->palette().color(QPalette::WindowText), kOrangeColour);
