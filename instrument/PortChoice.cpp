@@ -33,7 +33,6 @@ OpenedPort fallback(const QString& problem, PortProblem kind, std::uint16_t data
     OpenedPort opened = simulator(std::make_unique<DipoleModel>(), dataAddress, noise);
     opened.problem = problem;
     opened.problemKind = kind;
-    opened.realPortRequested = kind == PortProblem::Unavailable;
     return opened;
 }
 
@@ -47,7 +46,6 @@ OpenedPort hardware(PortOpening opening, std::uint16_t dataAddress, SimulatedNoi
     opened.port = std::move(opening.port);
     opened.description = opening.description;
     opened.simulated = false;
-    opened.realPortRequested = true;
     return opened;
 }
 
@@ -127,7 +125,6 @@ OpenedPort OpenPortOrSimulator(
     OpenedPort standIn = OpenPort(QStringLiteral("sim"), address1);
     standIn.problem = opened.problem;
     standIn.problemKind = opened.problemKind;
-    standIn.realPortRequested = opened.realPortRequested;
     return standIn;
 }
 
