@@ -11,7 +11,7 @@ inline constexpr std::uint32_t kLargestColourNumber = 0xFFFFFFU;
 
 // A colour setting (held in single precision) rounded for use, ties to even; a value outside
 // the colour range takes the nearest end, one that is not a number black.
-inline std::uint32_t colourNumber(float setting) {
+inline std::uint32_t ColourNumberOfSetting(float setting) {
     const double rounded = std::nearbyint(static_cast<double>(setting));
     if (!(rounded >= 0.0)) return 0;
     if (rounded > kLargestColourNumber) return kLargestColourNumber;
@@ -30,14 +30,14 @@ inline constexpr std::uint32_t kColourComponentMask = 0xFFU;
 inline constexpr int kGreenShiftBits = 8;
 inline constexpr int kBlueShiftBits = 16;
 
-inline constexpr ColourComponents componentsOf(std::uint32_t number) {
+inline constexpr ColourComponents ComponentsOf(std::uint32_t number) {
     return {static_cast<int>(number & kColourComponentMask),
             static_cast<int>((number >> kGreenShiftBits) & kColourComponentMask),
             static_cast<int>((number >> kBlueShiftBits) & kColourComponentMask)};
 }
 
 // The colour number of three components 0..255.
-inline constexpr std::uint32_t colourNumberOf(const ColourComponents& c) {
+inline constexpr std::uint32_t ColourNumberOf(const ColourComponents& c) {
     return static_cast<std::uint32_t>(c.red) |
            (static_cast<std::uint32_t>(c.green) << kGreenShiftBits) |
            (static_cast<std::uint32_t>(c.blue) << kBlueShiftBits);

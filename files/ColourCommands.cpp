@@ -42,7 +42,7 @@ void ColourCommands::click(ColourButton button) {
     for (const CurveButtonRow& row : kCurveButtons) {
         if (row.button != button) continue;
         settings_.*row.field = static_cast<float>(*picked);
-        targets_.setLabelTextColour(row.caption, colourNumber(settings_.*row.field));
+        targets_.setLabelTextColour(row.caption, ColourNumberOfSetting(settings_.*row.field));
         targets_.setButtonBackground(button, *picked);
         return;
     }

@@ -60,7 +60,7 @@ void buildChart(const ControlFactory& f, QWidget* window, MainWindowControls& c)
 
 }  // namespace
 
-void buildChartArea(const ControlFactory& f, QWidget* window, MainWindowControls& c) {
+void BuildChartArea(const ControlFactory& f, QWidget* window, MainWindowControls& c) {
     buildChart(f, window, c);
 
     c.label17 =

@@ -6,7 +6,7 @@
 
 namespace ravemo {
 
-int checkValue(const QCheckBox* box) {
+int CheckValue(const QCheckBox* box) {
     switch (box->checkState()) {
         case Qt::Checked:
             return kTicked;
@@ -18,7 +18,7 @@ int checkValue(const QCheckBox* box) {
     return kUnticked;
 }
 
-Qt::CheckState checkStateOf(int value) {
+Qt::CheckState CheckStateOf(int value) {
     switch (value) {
         case kTicked:
             return Qt::Checked;

@@ -98,7 +98,7 @@ void buildColumn(const ControlFactory& f, QWidget* frame, const CurveColumn& col
 
 }  // namespace
 
-void buildCurveFrame(const ControlFactory& f, QWidget* window, MainWindowControls& c) {
+void BuildCurveFrame(const ControlFactory& f, QWidget* window, MainWindowControls& c) {
     QGroupBox* frame = f.frame(window, "Frame3", QStringLiteral("LINE ENABLE AND COLORS"),
                                {4410, 4620, 6525, 2115});
     c.Frame3 = frame;

@@ -137,14 +137,14 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildWindow() {
     setObjectName(QStringLiteral("chart1"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/ravemo.png")));
-    setFont(windowFont(kSmallFontPt));
+    setFont(WindowFont(kSmallFontPt));
 
     const ControlFactory factory(scale_);
-    buildChartArea(factory, this, c_);
-    buildSweepLimitsFrame(factory, this, c_);
-    buildCurveFrame(factory, this, c_);
-    buildMarkerFrame(factory, this, c_);
-    applyTabOrder(c_);
+    BuildChartArea(factory, this, c_);
+    BuildSweepLimitsFrame(factory, this, c_);
+    BuildCurveFrame(factory, this, c_);
+    BuildMarkerFrame(factory, this, c_);
+    ApplyTabOrder(c_);
 
     // Which back end runs, always in sight: simulated data must never pass for measured data.
     statusLine_ = new QLabel(this);
@@ -240,13 +240,15 @@ void MainWindow::placeChartScales() {
 }
 
 void MainWindow::colourLegends(const Settings& settings) {
-    const auto colour = [](float setting) { return colourFromNumber(colourNumber(setting)); };
-    setTextColour(c_.Label22, colour(settings.colorS1));
-    setTextColour(c_.Label21, colour(settings.colorS2));
-    setTextColour(c_.Label26, colour(settings.colorS3));
-    setTextColour(c_.Label27, colour(settings.colorS4));
-    setTextColour(c_.Label28, colour(settings.colorS5));
-    setTextColour(c_.Label34, colour(settings.colorS6));
+    const auto colour = [](float setting) {
+        return ColourFromNumber(ColourNumberOfSetting(setting));
+    };
+    SetTextColour(c_.Label22, colour(settings.colorS1));
+    SetTextColour(c_.Label21, colour(settings.colorS2));
+    SetTextColour(c_.Label26, colour(settings.colorS3));
+    SetTextColour(c_.Label27, colour(settings.colorS4));
+    SetTextColour(c_.Label28, colour(settings.colorS5));
+    SetTextColour(c_.Label34, colour(settings.colorS6));
 }
 
 void MainWindow::connectHandlers() {
@@ -272,7 +274,7 @@ void MainWindow::connectHandlers() {
 // used after the change.
 void MainWindow::applySwitchRule(SwitchRule rule) {
     const SwitchEnables current{c_.txtVal[0]->isEnabled(), c_.Check7->isEnabled()};
-    const SwitchEnables next = rule(checkValue(c_.Check7), checkValue(c_.Check8), current);
+    const SwitchEnables next = rule(CheckValue(c_.Check7), CheckValue(c_.Check8), current);
     c_.txtVal[0]->setEnabled(next.limitBoxes);
     c_.txtVal[1]->setEnabled(next.limitBoxes);
     c_.Check7->setEnabled(next.fullSweepBox);

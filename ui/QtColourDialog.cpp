@@ -10,9 +10,9 @@ namespace ravemo {
 QtColourDialog::QtColourDialog(QWidget* parent) : parent_(parent) {}
 
 std::optional<std::uint32_t> QtColourDialog::pickColour() {
-    const QColor picked = QColorDialog::getColor(colourFromNumber(lastColour_), parent_);
+    const QColor picked = QColorDialog::getColor(ColourFromNumber(lastColour_), parent_);
     if (!picked.isValid()) return std::nullopt;
-    lastColour_ = numberFromColour(picked);
+    lastColour_ = NumberFromColour(picked);
     return lastColour_;
 }
 

@@ -9,21 +9,21 @@
 namespace ravemo {
 
 void WindowColourTargets::setLabelTextColour(ColourLabel label, std::uint32_t colour) {
-    const QColor qcolour = colourFromNumber(colour);
+    const QColor qcolour = ColourFromNumber(colour);
     if (label == ColourLabel::Marker1Tag || label == ColourLabel::Marker2Tag) {
         w_.chart->tag(label == ColourLabel::Marker1Tag ? 1 : 2).colour = qcolour;
         w_.chart->update();
         return;
     }
-    setTextColour(w_.curveCaptions.at(static_cast<std::size_t>(label)), qcolour);
+    SetTextColour(w_.curveCaptions.at(static_cast<std::size_t>(label)), qcolour);
 }
 
 void WindowColourTargets::setButtonBackground(ColourButton button, std::uint32_t colour) {
-    setButtonColour(w_.buttons.at(static_cast<std::size_t>(button)), colourFromNumber(colour));
+    SetButtonColour(w_.buttons.at(static_cast<std::size_t>(button)), ColourFromNumber(colour));
 }
 
 void WindowColourTargets::setMarkerLineColour(MarkerLine line, std::uint32_t colour) {
-    w_.chart->line(line == MarkerLine::Marker1 ? 1 : 2).colour = colourFromNumber(colour);
+    w_.chart->line(line == MarkerLine::Marker1 ? 1 : 2).colour = ColourFromNumber(colour);
     w_.chart->update();
 }
 

@@ -8,7 +8,7 @@
 namespace ravemo {
 
 int WindowCurveControls::curveSwitchValue(CurveSwitch which) const {
-    return checkValue(w_.switches.at(static_cast<std::size_t>(which)));
+    return CheckValue(w_.switches.at(static_cast<std::size_t>(which)));
 }
 
 QString WindowCurveControls::offsetText() const { return w_.offset->text(); }

@@ -7,10 +7,10 @@
 
 namespace ravemo {
 
-int WindowFileControls::holdValue() const { return checkValue(w_.hold); }
-void WindowFileControls::setHoldValue(int value) { w_.hold->setCheckState(checkStateOf(value)); }
+int WindowFileControls::holdValue() const { return CheckValue(w_.hold); }
+void WindowFileControls::setHoldValue(int value) { w_.hold->setCheckState(CheckStateOf(value)); }
 void WindowFileControls::setFullSweepValue(int value) {
-    w_.fullSweep->setCheckState(checkStateOf(value));
+    w_.fullSweep->setCheckState(CheckStateOf(value));
 }
 
 QString WindowFileControls::lowerLimitText() const { return w_.lowerLimit->text(); }

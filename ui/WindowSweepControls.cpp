@@ -21,8 +21,8 @@ QString WindowSweepControls::lowerLimitText() const { return w_.lowerLimit->text
 QString WindowSweepControls::upperLimitText() const { return w_.upperLimit->text(); }
 void WindowSweepControls::setLowerLimitText(const QString& text) { w_.lowerLimit->setText(text); }
 void WindowSweepControls::setUpperLimitText(const QString& text) { w_.upperLimit->setText(text); }
-int WindowSweepControls::fullSweepValue() const { return checkValue(w_.fullSweep); }
-int WindowSweepControls::holdValue() const { return checkValue(w_.hold); }
+int WindowSweepControls::fullSweepValue() const { return CheckValue(w_.fullSweep); }
+int WindowSweepControls::holdValue() const { return CheckValue(w_.hold); }
 QString WindowSweepControls::offsetText() const { return w_.offset->text(); }
 
 float WindowSweepControls::markerLineX(int marker) const {
@@ -46,7 +46,7 @@ void WindowSweepControls::setReadoutText(Readout readout, const QString& text) {
     frequencyCaption(readout)->setText(text);
 }
 
-int WindowSweepControls::singleMarkerValue() const { return checkValue(w_.singleMarker); }
+int WindowSweepControls::singleMarkerValue() const { return CheckValue(w_.singleMarker); }
 
 void WindowSweepControls::setSecondMarkerVisible(bool visible) {
     for (QWidget* widget : w_.secondMarkerWidgets) widget->setVisible(visible);

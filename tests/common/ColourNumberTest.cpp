@@ -25,13 +25,13 @@ TEST(ColourNumber, SettingsRoundIntoTheColourRangeAndSplitIntoComponentsAndBack)
         {std::numeric_limits<float>::quiet_NaN(), 0U, {0, 0, 0}},
     };
     for (const Case& c : cases) {
-        const std::uint32_t number = colourNumber(c.setting);
+        const std::uint32_t number = ColourNumberOfSetting(c.setting);
         EXPECT_EQ(number, c.number) << c.setting;
-        const ColourComponents got = componentsOf(number);
+        const ColourComponents got = ComponentsOf(number);
         EXPECT_EQ(got.red, c.components.red) << c.setting;
         EXPECT_EQ(got.green, c.components.green) << c.setting;
         EXPECT_EQ(got.blue, c.components.blue) << c.setting;
-        EXPECT_EQ(colourNumberOf(got), number) << c.setting;
+        EXPECT_EQ(ColourNumberOf(got), number) << c.setting;
     }
 }
 

@@ -81,7 +81,7 @@ void ChartWidget::drawSegment(float x1, float y1, float x2, float y2, std::uint3
     if (!std::isfinite(px1) || !std::isfinite(py1) || !std::isfinite(px2) || !std::isfinite(py2)) {
         return;
     }
-    DrawPixelLine(buffer_, px1, py1, px2, py2, rgbFromNumber(colour), penThickness_);
+    DrawPixelLine(buffer_, px1, py1, px2, py2, RgbFromNumber(colour), penThickness_);
     requestRepaint();
 }
 

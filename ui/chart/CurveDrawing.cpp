@@ -91,7 +91,7 @@ double CurveDrawing::offsetDb() const {
 
 void CurveDrawing::drawClamped(float x1, float y1, float x2, float y2, float colourSetting) {
     canvas_.drawSegment(clampToDrawLimit(x1), clampToDrawLimit(y1), clampToDrawLimit(x2),
-                        clampToDrawLimit(y2), colourNumber(colourSetting));
+                        clampToDrawLimit(y2), ColourNumberOfSetting(colourSetting));
 }
 
 bool CurveDrawing::isReachable(std::size_t index) const {

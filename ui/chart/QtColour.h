@@ -10,15 +10,15 @@
 namespace ravemo {
 
 // Colour numbers (common/ColourNumber.h) as Qt paints and picks colours.
-inline QRgb rgbFromNumber(std::uint32_t number) {
-    const ColourComponents c = componentsOf(number);
+inline QRgb RgbFromNumber(std::uint32_t number) {
+    const ColourComponents c = ComponentsOf(number);
     return qRgb(c.red, c.green, c.blue);
 }
 
-inline QColor colourFromNumber(std::uint32_t number) { return QColor(rgbFromNumber(number)); }
+inline QColor ColourFromNumber(std::uint32_t number) { return QColor(RgbFromNumber(number)); }
 
-inline std::uint32_t numberFromColour(const QColor& colour) {
-    return colourNumberOf({colour.red(), colour.green(), colour.blue()});
+inline std::uint32_t NumberFromColour(const QColor& colour) {
+    return ColourNumberOf({colour.red(), colour.green(), colour.blue()});
 }
 
 }  // namespace ravemo
