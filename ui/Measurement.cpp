@@ -41,10 +41,10 @@ Measurement::Measurement(Settings settings, OpenedPort backEnd, const Measuremen
       fileControls_(seams.fileControls),
       data_(settings_.Champ),
       xScale_(ChartGeometry::xScale(seams.chart.widthTwips(), settings_.Champ)),
+      link_{*port_, dataRegister(settings_), pump_},
       drawing_(seams.chart, seams.curveControls, data_, settings_, pump_, xScale_, locale_),
       redraw_(drawing_),
-      engine_(settings_, data_, seams.sweepControls,
-              PortLink{*port_, dataRegister(settings_), pump_}, redraw_, locale_),
+      engine_(settings_, data_, seams.sweepControls, link_, redraw_, locale_),
       fileCommands_(data_, settings_, seams.fileDialog, seams.fileControls, seams.reporter,
                     locale_),
       colourCommands_(settings_, seams.colourDialog, seams.colourTargets) {
@@ -54,7 +54,7 @@ Measurement::Measurement(Settings settings, OpenedPort backEnd, const Measuremen
     timer_.setInterval(kTimerIntervalMs);
     timer_.start();
 
-    DdsClear(PortLink{*port_, dataRegister(settings_), pump_});
+    DdsClear(link_);
 
     settings_.FullFMax = settings_.FMax;
     settings_.FullFMin = settings_.FMin;

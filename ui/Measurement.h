@@ -13,6 +13,7 @@
 #include "files/ColourCommands.h"
 #include "files/FileCommands.h"
 #include "instrument/PortChoice.h"
+#include "instrument/PortLink.h"
 #include "sweep/SweepControls.h"
 #include "sweep/SweepData.h"
 #include "sweep/SweepEngine.h"
@@ -43,9 +44,9 @@ struct BackEndInfo {
     QString portProblem;
 };
 
-// The running measurement: the settings of this run, the sample arrays, the port, the event
-// pump, the sweep engine, the curve drawing, the file and colour commands and the 50 ms sweep
-// timer. The window keeps its widgets and forwards its clicks here.
+// The running measurement: the settings of this run, the sample arrays, the port and its link,
+// the event pump, the sweep engine, the curve drawing, the file and colour commands and the 50 ms
+// sweep timer. The window keeps its widgets and forwards its clicks here.
 //
 // Construction runs the load handler's steps that touch no widget, in their order: the arrays
 // from Champ, XScale, the timer (started: its first tick comes from the event loop), the
@@ -134,6 +135,7 @@ class Measurement final : public QObject {
     SweepData data_;
     float xScale_;
     QtEventPump pump_;
+    PortLink link_;
     CurveDrawing drawing_;
     CountedRedraw redraw_;
     SweepEngine engine_;
