@@ -15,7 +15,7 @@ namespace ravemo {
 namespace {
 
 // A settings file is a few hundred bytes; anything this large was named by mistake.
-constexpr qint64 kLargestSettingsFileBytes = 1024 * 1024;
+constexpr qint64 kLargestSettingsFileBytes = qint64{1024} * 1024;
 
 constexpr std::int64_t kInt16Min = std::numeric_limits<std::int16_t>::min();
 constexpr std::int64_t kInt16Max = std::numeric_limits<std::int16_t>::max();
