@@ -20,7 +20,13 @@ inline QApplication& uiApplication() {
     static char name[] = "ravemo_tests_ui";
     static char* argv[] = {name, nullptr};
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication* app = new QApplication(argc, argv);
+    static QApplication* app = [] {
+        auto* made = new QApplication(argc, argv);
+        // The tests end their event loops themselves. A window closed inside one would otherwise
+        // leave Qt's deferred quit behind, which ends a later test's dialog at once.
+        QApplication::setQuitOnLastWindowClosed(false);
+        return made;
+    }();
     return *app;
 }
 
