@@ -5,8 +5,8 @@
 #include "cli/CliCommands.h"
 #include "cli/PlainSweepControls.h"
 #include "cli/SweepFileInput.h"
-#include "files/SweptPoints.h"
 #include "sweep/MarkerReadouts.h"
+#include "sweep/SweptPoints.h"
 
 namespace ravemo {
 namespace {

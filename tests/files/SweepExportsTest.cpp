@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 #include <QByteArrayList>
 
-#include "files/SweptPoints.h"
 #include "files/TableExport.h"
 #include "files/TouchstoneExport.h"
+#include "sweep/SweptPoints.h"
 
 namespace ravemo {
 namespace {
