@@ -48,6 +48,11 @@ Complex OpenCable(double hz) {
     return 50.0 / std::tanh(Complex(alpha, beta) * kCableMetres);
 }
 
+Complex NearMatchThroughCable(double hz) {
+    const Complex gamma = std::polar(0.02, -2.0 * kPi * hz / 2e6);
+    return 50.0 * (1.0 + gamma) / (1.0 - gamma);
+}
+
 struct Expected {
     double hz;
     ResonanceKind kind;
@@ -62,6 +67,7 @@ struct LoadCase {
     double lowMHz;
     double highMHz;
     std::vector<Expected> resonances;
+    double noiseSteps = 0.0;
 };
 
 std::vector<LoadCase> Loads() {
@@ -92,20 +98,35 @@ std::vector<LoadCase> Loads() {
          50,
          {{14.2e6, kSeries}, {28.4e6, kParallel}, {42.6e6, kSeries}}},
         {"flat 50 ohm", "r:50", [](double) { return Complex(50.0, 0.0); }, 1, 50, {}},
+        // A small mismatch seen through a cable: the tiny reflection turns round and round.
+        {"near match through a cable", nullptr, NearMatchThroughCable, 1, 50, {}},
+        // Converter noise of two steps: the phase of a match wanders, |Im G| is noisy.
+        {"noisy 52 ohm", "r:52", [](double) { return Complex(52.0, 0.0); }, 1, 50, {}, 2.0},
+        {"noisy dipole",
+         "dipole",
+         [dipole](double hz) { return dipole.impedance(hz); },
+         1,
+         50,
+         {{14.2e6, kSeries}, {28.4e6, kParallel}, {42.6e6, kSeries}},
+         2.0},
     };
 }
 
 void ExpectResonances(const std::vector<Resonance>& found, const LoadCase& c, const char* how) {
     ASSERT_EQ(found.size(), c.resonances.size()) << c.name << ", " << how;
+    // Noise blurs a zero where |Im G| rises slowly, and makes a high Rs unmeasurable.
+    const bool noisy = c.noiseSteps > 0.0;
     for (std::size_t i = 0; i < found.size(); ++i) {
-        EXPECT_NEAR(found[i].hz, c.resonances[i].hz, 1e-3 * c.resonances[i].hz)
+        EXPECT_NEAR(found[i].hz, c.resonances[i].hz, (noisy ? 1e-2 : 1e-3) * c.resonances[i].hz)
             << c.name << ", " << how << ", resonance " << i;
         EXPECT_EQ(found[i].kind, c.resonances[i].kind) << c.name << ", " << how << " " << i;
         // One return-loss step moves |G| by 0.7 %, which a high Rs magnifies.
         const Complex z = c.impedance(c.resonances[i].hz);
         const double g = std::abs((z - 50.0) / (z + 50.0));
-        EXPECT_NEAR(found[i].rs, z.real(), (0.05 + 0.01 * g / (1.0 - g)) * z.real() + 1.0)
-            << c.name << ", " << how << " " << i;
+        if (!noisy) {
+            EXPECT_NEAR(found[i].rs, z.real(), (0.05 + 0.01 * g / (1.0 - g)) * z.real() + 1.0)
+                << c.name << ", " << how << " " << i;
+        }
     }
 }
 
@@ -115,8 +136,8 @@ TEST(LoadAnalysis, ResonancesAndReactanceSignsOfKnownLoads) {
         const QString touchstone = folder.filePath(QString::fromUtf8(c.name) + ".s1p");
         test::WriteTouchstone(touchstone, c.impedance, c.lowMHz * 0.99e6, c.highMHz * 1.01e6, 4001);
         const QString model = c.modelText ? QString::fromUtf8(c.modelText) : "s1p:" + touchstone;
-        const AntennaSamples swept =
-            SamplesFromSweep(test::SweepSimulated(model, c.lowMHz, c.highMHz, kChamp), 1);
+        const AntennaSamples swept = SamplesFromSweep(
+            test::SweepSimulated(model, c.lowMHz, c.highMHz, kChamp, c.noiseSteps), 1);
         ASSERT_EQ(swept.samples.size(), static_cast<std::size_t>(kChamp) + 1) << c.name;
         ExpectResonances(FindResonances(swept), c, "swept");
 

@@ -23,12 +23,13 @@ inline constexpr std::uint16_t kSimulatedAddress = 888;
 
 // One sweep tick over a simulated load (a "--port sim:MODEL" text) from `lowMHz` to `highMHz`
 // with champ + 1 points: the sweep engine, the simulated synthesiser and the quantising
-// converters, as the program measures.
+// converters (with `noiseSteps` of Gaussian noise), as the program measures.
 inline SweepData SweepSimulated(const QString& modelText, double lowMHz, double highMHz,
-                                std::int32_t champ) {
+                                std::int32_t champ, double noiseSteps = 0.0) {
     ParsedLoadModel parsed = ParseLoadModel(modelText);
     if (!parsed.model) throw std::invalid_argument(parsed.error.toStdString());
-    SimulatedInstrument instrument(std::move(parsed.model), kSimulatedAddress);
+    SimulatedInstrument instrument(std::move(parsed.model), kSimulatedAddress,
+                                   SimulatedNoise{noiseSteps, 1});
     Settings settings;
     settings.Champ = champ;
     settings.Step = 1;
