@@ -1,13 +1,11 @@
 #include "analysis/AntennaAnalysis.h"
 
-#include "analysis/Resonances.h"
-
 namespace ravemo {
 
 AntennaAnalysis AnalyseAntenna(const AntennaSamples& set, const AnalysisOptions& options) {
     AntennaAnalysis analysis;
     analysis.dips = FindSwrDips(set.samples, options.swrLimit, options.maxDips);
-    analysis.resonances = FindResonances(set);
+    analysis.resonances = set.resonances;
     analysis.bands = ReportBands(set.samples, options.region);
     if (options.targetHz) analysis.trim = AdviseTrim(analysis.resonances, *options.targetHz);
     if (options.velocityFactor) {

@@ -3,6 +3,8 @@
 #include <complex>
 #include <vector>
 
+#include "analysis/Resonance.h"
+
 namespace ravemo {
 
 // How the signs of the reactances in a sample set are known: measured with the complex
@@ -22,10 +24,13 @@ struct AntennaSample {
     std::complex<double> gamma;
 };
 
-// Samples in ascending frequency, no frequency twice, every impedance finite.
+// Samples in ascending frequency, no frequency twice, every impedance finite, and the zeros of
+// their reactance (ascending): those the estimated signs follow, or where the measured sign
+// changes.
 struct AntennaSamples {
     std::vector<AntennaSample> samples;
     ReactanceSign sign = ReactanceSign::Estimated;
+    std::vector<Resonance> resonances;
 };
 
 }  // namespace ravemo

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "analysis/MeasuredZeros.h"
 #include "instrument/LoadModel.h"
 #include "sweep/MeasurementRules.h"
 
@@ -23,6 +24,7 @@ AntennaSamples SamplesFromReflections(const std::vector<TouchstoneModel::Point>&
         set.samples.push_back(
             {point.hz, swr, returnLoss, z.real(), z.imag(), std::abs(z), point.gamma});
     }
+    set.resonances = FindMeasuredZeros(set.samples);
     return set;
 }
 

@@ -20,7 +20,9 @@ bool Finite(const AntennaSample& s) {
 AntennaSamples SamplesFromSweep(const SweepData& data, std::int32_t step) {
     AntennaSamples set;
     set.sign = ReactanceSign::Estimated;
-    for (const std::int32_t i : SweptIndices(data, step)) {
+    const std::vector<std::int32_t> indices = SweptIndices(data, step);
+    set.samples.reserve(indices.size());
+    for (const std::int32_t i : indices) {
         const auto at = static_cast<std::size_t>(i);
         const float returnLoss = data.ReturnLossSamples[at];
         const float phase = data.PhaseSamples[at];
@@ -41,13 +43,19 @@ AntennaSamples SamplesFromSweep(const SweepData& data, std::int32_t step) {
         if (Finite(sample)) set.samples.push_back(sample);
     }
     auto& samples = set.samples;
-    std::stable_sort(samples.begin(), samples.end(),
-                     [](const AntennaSample& a, const AntennaSample& b) { return a.hz < b.hz; });
+    const auto byFrequency = [](const AntennaSample& a, const AntennaSample& b) {
+        return a.hz < b.hz;
+    };
+    // Most sweeps run upwards: sorting them would only cost a copy of every sample.
+    if (!std::is_sorted(samples.begin(), samples.end(), byFrequency)) {
+        std::stable_sort(samples.begin(), samples.end(), byFrequency);
+    }
     samples.erase(
         std::unique(samples.begin(), samples.end(),
                     [](const AntennaSample& a, const AntennaSample& b) { return a.hz == b.hz; }),
         samples.end());
-    AssignEstimatedSigns(samples, EstimateReactanceZeros(samples));
+    set.resonances = EstimateReactanceZeros(samples);
+    AssignEstimatedSigns(samples, set.resonances);
     return set;
 }
 

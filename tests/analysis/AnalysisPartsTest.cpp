@@ -7,9 +7,9 @@
 
 #include "analysis/BandReport.h"
 #include "analysis/CableLength.h"
+#include "analysis/MeasuredZeros.h"
 #include "analysis/ReactanceSigns.h"
 #include "analysis/ReactanceZeros.h"
-#include "analysis/Resonances.h"
 #include "analysis/SweepSamples.h"
 #include "analysis/SwrDips.h"
 #include "analysis/TrimAdvice.h"
@@ -131,14 +131,13 @@ TEST(TrimAndCable, FromTheResonances) {
     EXPECT_FALSE(IsVelocityFactor(1.01));
 }
 
-TEST(Resonances, AMeasuredSignChangesOnlyBeyondTheNoise) {
-    AntennaSamples set;
-    set.sign = ReactanceSign::Measured;
+TEST(MeasuredZeros, WhereTheSignChangesBeyondTheNoise) {
+    std::vector<AntennaSample> samples;
     // Noise of a nearly real load, then a change from - to + (through small values) and back.
     for (const double xs : {0.1, -0.1, 0.2, -20.0, -1.0, 0.5, -0.5, 5.0, 20.0, 4.0, -6.0}) {
-        set.samples.push_back(At(double(set.samples.size()), 1.0, xs));
+        samples.push_back(At(double(samples.size()), 1.0, xs));
     }
-    const std::vector<Resonance> zeros = FindResonances(set);
+    const std::vector<Resonance> zeros = FindMeasuredZeros(samples);
     ASSERT_EQ(zeros.size(), 2U);
     EXPECT_DOUBLE_EQ(zeros[0].hz, 6.0 + 0.5 / 5.5);
     EXPECT_EQ(zeros[0].kind, ResonanceKind::Series);

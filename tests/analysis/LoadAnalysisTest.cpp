@@ -10,7 +10,6 @@
 
 #include "SimulatedSweep.h"
 #include "analysis/ReflectionSamples.h"
-#include "analysis/Resonances.h"
 #include "analysis/SweepSamples.h"
 #include "analysis/SwrDips.h"
 #include "instrument/DipoleModel.h"
@@ -139,7 +138,7 @@ TEST(LoadAnalysis, ResonancesAndReactanceSignsOfKnownLoads) {
         const AntennaSamples swept = SamplesFromSweep(
             test::SweepSimulated(model, c.lowMHz, c.highMHz, kChamp, c.noiseSteps), 1);
         ASSERT_EQ(swept.samples.size(), static_cast<std::size_t>(kChamp) + 1) << c.name;
-        ExpectResonances(FindResonances(swept), c, "swept");
+        ExpectResonances(swept.resonances, c, "swept");
 
         // The sign is right where it matters: wherever |X| is at least 5 % of |Z|.
         int counted = 0;
@@ -157,7 +156,7 @@ TEST(LoadAnalysis, ResonancesAndReactanceSignsOfKnownLoads) {
         ASSERT_TRUE(file.model) << file.error.toStdString();
         const AntennaSamples measured = SamplesFromReflections(file.model->points(), 50.0);
         EXPECT_EQ(measured.sign, ReactanceSign::Measured);
-        ExpectResonances(FindResonances(measured), c, "measured");
+        ExpectResonances(measured.resonances, c, "measured");
     }
 }
 

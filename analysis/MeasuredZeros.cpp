@@ -1,9 +1,7 @@
-#include "analysis/Resonances.h"
+#include "analysis/MeasuredZeros.h"
 
 #include <cmath>
 #include <cstddef>
-
-#include "analysis/ReactanceZeros.h"
 
 namespace ravemo {
 namespace {
@@ -23,7 +21,9 @@ Resonance ZeroBetween(const AntennaSample& before, const AntennaSample& after, i
             newSign > 0 ? ResonanceKind::Series : ResonanceKind::Parallel};
 }
 
-std::vector<Resonance> MeasuredZeros(const std::vector<AntennaSample>& samples) {
+}  // namespace
+
+std::vector<Resonance> FindMeasuredZeros(const std::vector<AntennaSample>& samples) {
     std::vector<Resonance> zeros;
     int settledSign = 0;
     for (std::size_t i = 0; i < samples.size(); ++i) {
@@ -38,13 +38,6 @@ std::vector<Resonance> MeasuredZeros(const std::vector<AntennaSample>& samples) 
         settledSign = sign;
     }
     return zeros;
-}
-
-}  // namespace
-
-std::vector<Resonance> FindResonances(const AntennaSamples& set) {
-    return set.sign == ReactanceSign::Measured ? MeasuredZeros(set.samples)
-                                               : EstimateReactanceZeros(set.samples);
 }
 
 }  // namespace ravemo
