@@ -14,7 +14,7 @@ const char kAnalyseSettings[] =
     "[PARAMETERS]\nChamp=400\nStep=1\nInputVelFactor=66\n[PORTSETTING]\nAddress1=888\n";
 
 // A run with a swept dipole (d.vec), Touchstone files of a series RLC (rlc.s1p) and of a
-// capacitor (cap.s1p), and a file of neither kind.
+// capacitor (cap.s1p), a sweep file that was never swept (empty.vec) and a file of neither kind.
 class AnalyseRun : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -36,6 +36,9 @@ class AnalyseRun : public ::testing::Test {
         QFile odd(cli.path("odd.vec"));
         ASSERT_TRUE(odd.open(QIODevice::WriteOnly));
         odd.write("not a sweep");
+        QFile empty(cli.path("empty.vec"));
+        ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+        empty.write(QByteArray(16 * 401 + 8, '\0'));
     }
 
     QStringList with(const char* file, const QStringList& options) const {
@@ -62,6 +65,7 @@ TEST_F(AnalyseRun, StatusAndWhatItSays) {
         {with("d.vec", {"--cable", "--velocity-factor", "66"}), 2, "66 is outside 0 < VF <= 1"},
         {with("missing.vec", {}), 2, "missing.vec: no such file"},
         {with("odd.vec", {}), 2, "is not a sweep file"},
+        {with("empty.vec", {}), 2, "holds 0 measured point(s)"},
         {with("CliTestSupport.h", {}), 2, "reads a sweep file (.vec) or a one-port"},
         {with("d.vec", {"--target-mhz", "14"}), 0, "Trim for 14 MHz: the nearest series "},
         {with("d.vec", {}), 0, "X (est.) "},
