@@ -69,16 +69,38 @@ class ZeroFinder {
         return d == kDown ? i == 0 : i + 1 == w_.size();
     }
 
-    // Whether |Im G| reaches `target` beyond `from` before it falls below `bottom` (or to it,
-    // with `stopAtEqual`) or the sweep ends.
-    bool risesTo(std::size_t from, Direction d, double target, double bottom,
-                 bool stopAtEqual) const {
-        for (std::size_t i = from; !atEnd(i, d);) {
-            i = Next(i, d);
-            if (w_[i] >= target) return true;
-            if (w_[i] < bottom || (stopAtEqual && w_[i] == bottom)) return false;
+    // One step of a walk from a minimum at `bottom` towards `target`: true once it arrives,
+    // false (with `failed` set) when |Im G| first falls below the minimum, or to it when
+    // `stopAtEqual`, or the sweep ends.
+    bool stepToward(std::size_t& i, Direction d, double target, double bottom, bool stopAtEqual,
+                    bool& failed) const {
+        if (atEnd(i, d)) {
+            failed = true;
+            return false;
         }
+        i = Next(i, d);
+        if (w_[i] >= target) return true;
+        failed = w_[i] < bottom || (stopAtEqual && w_[i] == bottom);
         return false;
+    }
+
+    // Whether |Im G| rises to `target` on both sides of the run first..last. Both sides are
+    // walked in step, so a minimum that is only a ripple on a slope is given up as soon as its
+    // lower side shows. Of equal minima in one basin only the first counts: the downward walk
+    // stops at an equal value, the upward one only at a lower one.
+    bool risesOnBothSides(std::size_t first, std::size_t last, double target, double bottom) const {
+        std::size_t down = first;
+        std::size_t up = last;
+        bool downArrived = false;
+        bool upArrived = false;
+        bool failed = false;
+        while (!failed && !(downArrived && upArrived)) {
+            if (!downArrived) downArrived = stepToward(down, kDown, target, bottom, true, failed);
+            if (!upArrived && !failed) {
+                upArrived = stepToward(up, kUp, target, bottom, false, failed);
+            }
+        }
+        return !failed;
     }
 
     // The largest |X| / |Z| beyond `from` before |Im G| falls below `bottom` or the sweep ends.
@@ -130,10 +152,7 @@ class ZeroFinder {
     std::optional<Resonance> zeroAt(std::size_t first, std::size_t last) const {
         const double bottom = w_[first];
         const double target = std::max(bottom + kZeroRise, 2.0 * bottom);
-        // Of equal minima in one basin only the first counts: the downward walk stops at an
-        // equal value, the upward one only at a lower one.
-        if (!risesTo(first, kDown, target, bottom, true) ||
-            !risesTo(last, kUp, target, bottom, false) ||
+        if (!risesOnBothSides(first, last, target, bottom) ||
             largestReactanceShare(first, kDown, bottom) < kZeroReactanceShare ||
             largestReactanceShare(last, kUp, bottom) < kZeroReactanceShare) {
             return std::nullopt;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <utility>
 
 #include "analysis/ReactanceSigns.h"
 #include "analysis/ReactanceZeros.h"
@@ -22,12 +24,19 @@ AntennaSamples SamplesFromSweep(const SweepData& data, std::int32_t step) {
     set.sign = ReactanceSign::Estimated;
     const std::vector<std::int32_t> indices = SweptIndices(data, step);
     set.samples.reserve(indices.size());
+    // Neighbouring points of a dense sweep often read the same pair (the converters' steps are
+    // coarse beside it): each run of one pair is converted once.
+    std::optional<std::pair<float, float>> lastReadings;
+    SampleValues v{};
     for (const std::int32_t i : indices) {
         const auto at = static_cast<std::size_t>(i);
         const float returnLoss = data.ReturnLossSamples[at];
         const float phase = data.PhaseSamples[at];
         if (!std::isfinite(returnLoss) || !std::isfinite(phase)) continue;
-        const SampleValues v = ConvertSample(returnLoss, phase);
+        if (lastReadings != std::pair{returnLoss, phase}) {
+            v = ConvertSample(returnLoss, phase);
+            lastReadings = std::pair{returnLoss, phase};
+        }
         if (!(v.rho > 0.0F)) continue;
         // The rules work with rho = 1 / |G| over the chart's range and give the same values for
         // rho and 1 / rho; the reflection itself is the one at most 1 in magnitude.
