@@ -181,8 +181,7 @@ int RunAnalyseCommand(const QStringList& words, const QString& settingsPath, Cli
         return Fail(context, kExitBadInput,
                     QStringLiteral("%1 holds %2 measured point(s) with a finite impedance; the "
                                    "analysis needs at least 2")
-                        .arg(path)
-                        .arg(set.samples.size()));
+                        .arg(path, QString::number(set.samples.size())));
     }
 
     const AntennaAnalysis analysis = AnalyseAntenna(set, options);

@@ -144,8 +144,9 @@ class ReportText {
 
     void cable() {
         const auto& cable = in_.analysis.cable;
-        const QString head = QStringLiteral("Cable open at its far end, velocity factor %1: ")
-                                 .arg(number(*in_.options.velocityFactor));
+        const QString head =
+            QStringLiteral("Cable open at its far end, velocity factor %1: ")
+                .arg(NumberText::generalFormat(*in_.options.velocityFactor, locale_));
         lines_ << QString();
         if (cable && cable->length) {
             lines_ << head + QStringLiteral("quarter wave at %1, length %2 m")
