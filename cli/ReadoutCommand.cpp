@@ -6,8 +6,8 @@
 #include "cli/PlainSweepControls.h"
 #include "cli/SweepFileInput.h"
 #include "common/Units.h"
-#include "files/SweptPoints.h"
 #include "sweep/MarkerReadouts.h"
+#include "sweep/SweptPoints.h"
 
 namespace ravemo {
 namespace {

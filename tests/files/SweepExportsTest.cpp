@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 #include <QByteArrayList>
 
-#include "files/SweptPoints.h"
 #include "files/TableExport.h"
 #include "files/TouchstoneExport.h"
 #include "instrument/Dds.h"
 #include "instrument/TouchstoneModel.h"
+#include "sweep/SweptPoints.h"
 
 namespace ravemo {
 namespace {
