@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
+
+#include <QPaintEngine>
+#include <QPainter>
 
 namespace ravemo {
 namespace {
@@ -17,6 +21,15 @@ QPointF AtX(const QPointF& a, const QPointF& b, double x) {
 
 QPolygonF DecimateByColumn(const QPolygonF& points) {
     QPolygonF kept;
+    // A level run (a curve clipped at the top, a flat converter reading) needs its ends only.
+    const auto keep = [&kept](const QPointF& p) {
+        const qsizetype n = kept.size();
+        if (n >= 2 && kept[n - 1].y() == p.y() && kept[n - 2].y() == p.y()) {
+            kept[n - 1] = p;
+        } else {
+            kept << p;
+        }
+    };
     const qsizetype count = points.size();
     qsizetype i = 0;
     while (i < count) {
@@ -31,10 +44,10 @@ QPolygonF DecimateByColumn(const QPolygonF& points) {
         const qsizetype last = i - 1;
         const qsizetype earlier = std::min(lowest, highest);
         const qsizetype later = std::max(lowest, highest);
-        kept << points[first];
-        if (earlier > first) kept << points[earlier];
-        if (later > earlier) kept << points[later];
-        if (last > later) kept << points[last];
+        keep(points[first]);
+        if (earlier > first) keep(points[earlier]);
+        if (later > earlier) keep(points[later]);
+        if (last > later) keep(points[last]);
     }
     return kept;
 }
@@ -55,6 +68,27 @@ QPolygonF TrimToColumns(const QPolygonF& points, double leftX, double rightX) {
         trimmed << p;
     }
     return trimmed;
+}
+
+void StrokeCurve(QPainter& painter, const QPolygonF& polyline) {
+    const QPaintEngine* engine = painter.paintEngine();
+    if (engine == nullptr || engine->type() != QPaintEngine::Raster) {
+        QPen pen = painter.pen();
+        pen.setCapStyle(Qt::FlatCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+        painter.setPen(pen);
+        painter.drawPolyline(polyline);
+        return;
+    }
+    QPen pen = painter.pen();
+    pen.setCapStyle(Qt::SquareCap);  // the squares of two segments close the bend between them
+    painter.setPen(pen);
+    std::vector<QLineF> lines;
+    lines.reserve(static_cast<std::size_t>(polyline.size()));
+    for (qsizetype i = 1; i < polyline.size(); ++i)
+        lines.emplace_back(polyline[i - 1], polyline[i]);
+    if (lines.empty() && !polyline.isEmpty()) lines.emplace_back(polyline[0], polyline[0]);
+    painter.drawLines(lines.data(), static_cast<int>(lines.size()));
 }
 
 }  // namespace ravemo

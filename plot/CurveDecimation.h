@@ -2,6 +2,8 @@
 
 #include <QPolygonF>
 
+class QPainter;
+
 namespace ravemo {
 
 // A polyline through points in ascending x, reduced to at most four points per pixel column:
@@ -12,5 +14,11 @@ QPolygonF DecimateByColumn(const QPolygonF& points);
 // Cuts a polyline in ascending x to [leftX, rightX]: points beyond the ends go, and the
 // segments that cross an end are cut there (an interpolated point on the edge).
 QPolygonF TrimToColumns(const QPolygonF& points, double leftX, double rightX);
+
+// Strokes a polyline with the painter's pen. A raster device (an image, a widget) gets it as
+// separate lines, which Qt draws on a fast path: its antialiased stroke of one long polyline
+// with a pen wider than a pixel costs far more than linear time (7 ms for a 3000-point curve,
+// against under 1 ms as lines). A vector device (PDF, SVG) gets one polyline with round joins.
+void StrokeCurve(QPainter& painter, const QPolygonF& polyline);
 
 }  // namespace ravemo

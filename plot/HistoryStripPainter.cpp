@@ -105,7 +105,7 @@ void PaintHistoryStrip(QPainter& painter, const QRectF& target, std::span<const 
 
     p.setRenderHint(QPainter::Antialiasing, false);
     p.fillRect(target, style.background);
-    p.fillRect(plot, style.plotBackground);
+    if (style.plotBackground != style.background) p.fillRect(plot, style.plotBackground);
     p.setPen(QPen(style.frame, style.frameWidthPt * ppp));
     p.setBrush(Qt::NoBrush);
     p.drawRect(plot);

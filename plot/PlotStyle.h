@@ -38,8 +38,8 @@ struct PlotStyle {
     double referenceWidthPt = 1.3;
     double rightCurveWidthPt = 1.0;
     double gridWidthPt = 0.5;
-    double frameWidthPt = 0.8;
-    double guideWidthPt = 0.8;  // the SWR 1.5 and 2 lines, the crosshair
+    double frameWidthPt = 0.75;
+    double guideWidthPt = 0.75;  // the SWR 1.5 and 2 lines, the crosshair
     double tickLengthPt = 3.0;
     double paddingPt = 4.0;
     double markerPt = 4.5;  // half the size of a dip or crosshair marker

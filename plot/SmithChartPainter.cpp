@@ -4,6 +4,8 @@
 
 #include <QPainter>
 
+#include "plot/CurveDecimation.h"
+
 namespace ravemo {
 namespace {
 
@@ -13,7 +15,7 @@ constexpr double kLocusStepPixels = 0.5;
 QPen PenOf(const QColor& colour, double widthPt, double pixelsPerPoint,
            Qt::PenStyle line = Qt::SolidLine) {
     QPen pen(colour, widthPt * pixelsPerPoint, line);
-    pen.setJoinStyle(Qt::RoundJoin);
+    pen.setJoinStyle(Qt::BevelJoin);
     return pen;
 }
 
@@ -43,7 +45,7 @@ void DrawLocus(QPainter& p, const QPolygonF& locus, const QPen& pen) {
         return;
     }
     p.setPen(pen);
-    p.drawPolyline(locus);
+    StrokeCurve(p, locus);
 }
 
 void PaintGrid(QPainter& p, const SmithChartLayout& l, const PlotStyle& s) {
@@ -75,9 +77,11 @@ void PaintSmithChart(QPainter& painter, const SmithChartLayout& l, const SmithCh
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setRenderHint(QPainter::TextAntialiasing, true);
     p.fillRect(l.bounds, s.background);
-    p.setPen(Qt::NoPen);
-    p.setBrush(s.plotBackground);
-    p.drawEllipse(l.circle.centre, l.circle.radius, l.circle.radius);
+    if (s.plotBackground != s.background) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(s.plotBackground);
+        p.drawEllipse(l.circle.centre, l.circle.radius, l.circle.radius);
+    }
     PaintGrid(p, l, s);
 
     p.setBrush(Qt::NoBrush);

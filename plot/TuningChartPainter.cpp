@@ -12,7 +12,7 @@ QPen PenOf(const QColor& colour, double widthPt, double pixelsPerPoint,
            Qt::PenStyle line = Qt::SolidLine) {
     QPen pen(colour, widthPt * pixelsPerPoint, line);
     pen.setCapStyle(Qt::FlatCap);
-    pen.setJoinStyle(Qt::RoundJoin);
+    pen.setJoinStyle(Qt::BevelJoin);
     return pen;
 }
 
@@ -117,7 +117,7 @@ void PaintTuningChart(QPainter& painter, const TuningLayout& l, const TuningChar
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, true);
     p.fillRect(l.bounds, s.background);
-    p.fillRect(l.plot, s.plotBackground);
+    if (s.plotBackground != s.background) p.fillRect(l.plot, s.plotBackground);
     for (const BandMark& band : l.bands) p.fillRect(band.shade, s.bandFill);
     p.setFont(l.smallFont);
     p.setPen(s.bandText);
@@ -132,7 +132,7 @@ void PaintTuningChart(QPainter& painter, const TuningLayout& l, const TuningChar
     const auto swrY = [&l](const AntennaSample& x) { return l.yOfSwr(x.swr); };
     if (content.reference != nullptr) {
         p.setPen(PenOf(s.reference, s.referenceWidthPt, ppp));
-        p.drawPolyline(CurveInView(l, content.reference->samples, swrY));
+        StrokeCurve(p, CurveInView(l, content.reference->samples, swrY));
     }
     if (content.live != nullptr) {
         if (l.rightAxis != RightAxisQuantity::None) {
@@ -140,10 +140,10 @@ void PaintTuningChart(QPainter& painter, const TuningLayout& l, const TuningChar
                 return l.yOfRight(RightAxisValue(x, l.rightAxis));
             };
             p.setPen(PenOf(s.rightCurve, s.rightCurveWidthPt, ppp));
-            p.drawPolyline(CurveInView(l, content.live->samples, rightY));
+            StrokeCurve(p, CurveInView(l, content.live->samples, rightY));
         }
         p.setPen(PenOf(s.swrCurve, s.curveWidthPt, ppp));
-        p.drawPolyline(CurveInView(l, content.live->samples, swrY));
+        StrokeCurve(p, CurveInView(l, content.live->samples, swrY));
     }
     PaintDips(p, l, s);
 
