@@ -19,6 +19,7 @@ constexpr QRgb kBand = 0xFFC8FFC8;
 constexpr QRgb kPlot = 0xFFFFFFFF;
 constexpr double kScreenDpi = 96.0;
 constexpr double kDipHz = 14.2e6;
+constexpr double kPeakHz = 13.7e6;
 
 class TuningChartPictureTest : public ::testing::Test {
   protected:
@@ -28,10 +29,12 @@ class TuningChartPictureTest : public ::testing::Test {
         style.swrCurve = QColor::fromRgb(kCurve);
         style.bandFill = QColor::fromRgb(kBand);
         style.plotBackground = QColor::fromRgb(kPlot);
-        // SWR 2.5 everywhere but one sample at 14.2 MHz, far narrower than a pixel column.
+        // SWR 2.5 everywhere but a dip and a peak of one sample each, far narrower than a
+        // pixel column.
         set = test::SamplesOf(13e6, 15.5e6, 6001, [](double) { return 50.0 * 2.5; });
         for (AntennaSample& s : set.samples) {
             if (std::fabs(s.hz - kDipHz) < 1.0) s.swr = 1.2;
+            if (std::fabs(s.hz - kPeakHz) < 1.0) s.swr = 2.9;
         }
         content.live = &set;
         content.scale = SwrScaleChoice::UpTo3;
@@ -51,11 +54,13 @@ class TuningChartPictureTest : public ::testing::Test {
     TuningChartContent content;
 };
 
-TEST_F(TuningChartPictureTest, TheCurveKeepsADipNarrowerThanAPixelAndBandsShadeTheirRange) {
+TEST_F(TuningChartPictureTest, TheCurveKeepsPeaksNarrowerThanAPixelAndBandsShadeTheirRange) {
     QImage image = test::ImageAt(1200, 800, kScreenDpi);
     const TuningLayout l = paint(image);
     EXPECT_TRUE(
         test::ColumnHasColourNear(image, Column(l.xOfHz(kDipHz)), l.yOfSwr(1.2), kCurve, 1));
+    EXPECT_TRUE(
+        test::ColumnHasColourNear(image, Column(l.xOfHz(kPeakHz)), l.yOfSwr(2.9), kCurve, 1));
     EXPECT_TRUE(
         test::ColumnHasColourNear(image, Column(l.xOfHz(13.5e6)), l.yOfSwr(2.5), kCurve, 1));
 
@@ -107,6 +112,17 @@ TEST_F(TuningChartPictureTest, FrequencyLabelsReadInMHzWithTheDecimalsTheSpanNee
         std::vector<QString> labels;
         for (const AxisTick& t : l.frequencyTicks) labels.push_back(t.label);
         EXPECT_EQ(labels, c.labels);
+    }
+    // Labels too wide for the usual spacing are thinned out rather than drawn over each other.
+    const AntennaSamples narrow =
+        test::SamplesOf(14.0e6, 14.001e6, 1001, [](double) { return 75.0; });
+    content.live = &narrow;
+    style.labelPt = 24.0;
+    const TuningLayout large = LayoutTuningChart(image.rect(), image, content, style);
+    ASSERT_GE(large.frequencyTicks.size(), 2U);
+    for (std::size_t i = 1; i < large.frequencyTicks.size(); ++i) {
+        EXPECT_LT(large.frequencyTicks[i - 1].labelRect.right(),
+                  large.frequencyTicks[i].labelRect.left());
     }
 }
 
