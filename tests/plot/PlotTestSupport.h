@@ -36,7 +36,7 @@ inline AntennaSamples SamplesOf(double lowHz, double highHz, int count,
                                 const std::function<std::complex<double>(double)>& impedance) {
     AntennaSamples set;
     for (int i = 0; i < count; ++i) {
-        const double hz = lowHz + (highHz - lowHz) * i / (count - 1);
+        const double hz = count > 1 ? lowHz + (highHz - lowHz) * i / (count - 1) : lowHz;
         const std::complex<double> z = impedance(hz);
         const std::complex<double> gamma = (z - 50.0) / (z + 50.0);
         const double g = std::abs(gamma);

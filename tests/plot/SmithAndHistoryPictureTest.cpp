@@ -1,4 +1,4 @@
-// The Smith chart and the tuning history painted into images.
+// The Smith chart and the tuning history painted into images, and every painter at the edges.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,7 @@
 #include "PlotTestSupport.h"
 #include "plot/HistoryStripPainter.h"
 #include "plot/SmithChartPainter.h"
+#include "plot/TuningChartPainter.h"
 
 namespace ravemo {
 namespace {
@@ -99,6 +100,28 @@ TEST_F(SmithAndHistoryPictureTest, TheHistoryFollowsTheResonanceBeingTuned) {
     analysis.trim.reset();
     EXPECT_FALSE(HistoryPointOf(set, analysis).resonanceHz);
     EXPECT_EQ(HistoryPointOf(set, analysis).lowestSwr, 1.0);
+}
+
+// Nothing to show, a single sample, a target of a few pixels: every painter still paints.
+TEST_F(SmithAndHistoryPictureTest, EveryPainterCopesWithLittleDataAndTinyTargets) {
+    const AntennaSamples one = test::SamplesOf(7e6, 7e6, 1, [](double) { return 50.0; });
+    const HistoryPoint lonely{7e6, 1.0};
+    for (const AntennaSamples* live : {static_cast<const AntennaSamples*>(nullptr), &one}) {
+        for (const QSize size : {QSize(3, 2), QSize(300, 200)}) {
+            QImage image = test::ImageAt(size.width(), size.height(), 96.0);
+            QPainter painter(&image);
+            TuningChartContent chart;
+            chart.live = live;
+            chart.rightAxis = RightAxisQuantity::Reactance;
+            const TuningLayout l = LayoutTuningChart(image.rect(), image, chart, style);
+            PaintTuningChart(painter, l, chart, style);
+            EXPECT_GT(l.view.spanHz(), 0.0);
+            const SmithChartContent smith{live, nullptr, {}, 7e6, QLocale::c()};
+            PaintSmithChart(painter, LayoutSmithChart(image.rect(), image, smith, style), smith,
+                            style);
+            PaintHistoryStrip(painter, image.rect(), std::span(&lonely, 1), QLocale::c(), style);
+        }
+    }
 }
 
 }  // namespace
