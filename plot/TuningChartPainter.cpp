@@ -1,5 +1,7 @@
 #include "plot/TuningChartPainter.h"
 
+#include <vector>
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -29,25 +31,26 @@ QPolygonF CurveInView(const TuningLayout& l, const std::vector<AntennaSample>& s
 void PaintAxes(QPainter& p, const TuningLayout& l, const PlotStyle& s) {
     const double ppp = l.pixelsPerPoint;
     const double tick = s.tickLengthPt * ppp;
-    p.setPen(PenOf(s.grid, s.gridWidthPt, ppp));
+    // Each kind of line in one call: the engine sets up a pen once per call.
+    std::vector<QLineF> grid;
+    std::vector<QLineF> ticks;
     for (const AxisTick& t : l.frequencyTicks) {
-        p.drawLine(QPointF(t.pixel, l.plot.top()), QPointF(t.pixel, l.plot.bottom()));
+        grid.emplace_back(t.pixel, l.plot.top(), t.pixel, l.plot.bottom());
+        ticks.emplace_back(t.pixel, l.plot.bottom(), t.pixel, l.plot.bottom() + tick);
     }
     for (const AxisTick& t : l.swrTicks) {
-        p.drawLine(QPointF(l.plot.left(), t.pixel), QPointF(l.plot.right(), t.pixel));
+        grid.emplace_back(l.plot.left(), t.pixel, l.plot.right(), t.pixel);
+        ticks.emplace_back(l.plot.left() - tick, t.pixel, l.plot.left(), t.pixel);
     }
+    for (const AxisTick& t : l.rightTicks) {
+        ticks.emplace_back(l.plot.right(), t.pixel, l.plot.right() + tick, t.pixel);
+    }
+    p.setPen(PenOf(s.grid, s.gridWidthPt, ppp));
+    p.drawLines(grid.data(), static_cast<int>(grid.size()));
     p.setPen(PenOf(s.frame, s.frameWidthPt, ppp));
     p.setBrush(Qt::NoBrush);
     p.drawRect(l.plot);
-    for (const AxisTick& t : l.frequencyTicks) {
-        p.drawLine(QPointF(t.pixel, l.plot.bottom()), QPointF(t.pixel, l.plot.bottom() + tick));
-    }
-    for (const AxisTick& t : l.swrTicks) {
-        p.drawLine(QPointF(l.plot.left() - tick, t.pixel), QPointF(l.plot.left(), t.pixel));
-    }
-    for (const AxisTick& t : l.rightTicks) {
-        p.drawLine(QPointF(l.plot.right(), t.pixel), QPointF(l.plot.right() + tick, t.pixel));
-    }
+    p.drawLines(ticks.data(), static_cast<int>(ticks.size()));
 
     p.setFont(l.labelFont);
     p.setPen(s.text);
