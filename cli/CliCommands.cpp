@@ -14,6 +14,7 @@ const char kUsage[] =
     "  sweep      sweep a range and write the result (.vec, .csv, .s1p, .tsv)\n"
     "  convert    turn a sweep file into .csv, .s1p, .tsv (or .vec)\n"
     "  readout    the marker readouts for raw readings or a sample of a sweep file\n"
+    "  analyse    SWR dips, bandwidths, resonances, bands, trim and cable length of a sweep\n"
     "\n"
     "Options:\n"
     "  --settings FILE  the settings file (default: ravemo.ini beside the program, else\n"
@@ -69,9 +70,11 @@ int RunCli(const QStringList& arguments, CliContext& context) {
     if (command == QStringLiteral("convert"))
         return RunConvertCommand(words, settingsPath, context);
     if (command == QStringLiteral("readout")) return RunReadoutCommand(words, context);
+    if (command == QStringLiteral("analyse"))
+        return RunAnalyseCommand(words, settingsPath, context);
     return Fail(context, kExitBadInput,
                 QStringLiteral("unknown command \"%1\" (commands: settings, sweep, convert, "
-                               "readout; see --help)")
+                               "readout, analyse; see --help)")
                     .arg(command));
 }
 

@@ -15,5 +15,6 @@ int RunSettingsCommand(const QStringList& words, const QString& settingsPath, Cl
 int RunSweepCommand(const QStringList& words, const QString& settingsPath, CliContext& context);
 int RunConvertCommand(const QStringList& words, const QString& settingsPath, CliContext& context);
 int RunReadoutCommand(const QStringList& words, CliContext& context);
+int RunAnalyseCommand(const QStringList& words, const QString& settingsPath, CliContext& context);
 
 }  // namespace ravemo

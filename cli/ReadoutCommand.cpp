@@ -5,9 +5,9 @@
 #include "cli/CliCommands.h"
 #include "cli/SweepFileInput.h"
 #include "common/Units.h"
-#include "files/SweptPoints.h"
 #include "sweep/MarkerReadouts.h"
 #include "sweep/PlainSweepControls.h"
+#include "sweep/SweptPoints.h"
 
 namespace ravemo {
 namespace {

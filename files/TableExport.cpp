@@ -3,8 +3,8 @@
 #include <string>
 
 #include "files/NumberFields.h"
-#include "files/SweptPoints.h"
 #include "sweep/MeasurementRules.h"
+#include "sweep/SweptPoints.h"
 
 namespace ravemo {
 namespace {

@@ -7,8 +7,8 @@
 #include "common/ProgramVersion.h"
 #include "common/Units.h"
 #include "files/NumberFields.h"
-#include "files/SweptPoints.h"
 #include "sweep/MeasurementRules.h"
+#include "sweep/SweptPoints.h"
 
 namespace ravemo {
 namespace {

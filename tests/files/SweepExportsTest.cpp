@@ -4,11 +4,11 @@
 #include <QByteArrayList>
 
 #include "common/ProgramVersion.h"
-#include "files/SweptPoints.h"
 #include "files/TableExport.h"
 #include "files/TouchstoneExport.h"
 #include "instrument/Dds.h"
 #include "instrument/TouchstoneModel.h"
+#include "sweep/SweptPoints.h"
 
 namespace ravemo {
 namespace {

@@ -1,4 +1,4 @@
-#include "files/SweptPoints.h"
+#include "sweep/SweptPoints.h"
 
 #include <algorithm>
 #include <cmath>

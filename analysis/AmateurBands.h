@@ -1,0 +1,20 @@
+#pragma once
+
+#include <vector>
+
+namespace ravemo {
+
+inline constexpr int kDefaultIaruRegion = 1;
+inline constexpr int kIaruRegionCount = 3;
+
+struct AmateurBand {
+    const char* name;  // "160m" ... "6m"
+    double lowHz;
+    double highHz;
+};
+
+// The HF and 6 m amateur bands 160, 80, 60, 40, 30, 20, 17, 15, 12, 10 and 6 m with their
+// edges in IARU region 1, 2 or 3, ascending. Empty for any other region.
+std::vector<AmateurBand> AmateurBandsOf(int region);
+
+}  // namespace ravemo

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <complex>
+#include <vector>
+
+#include "analysis/Resonance.h"
+
+namespace ravemo {
+
+// How the signs of the reactances in a sample set are known: measured with the complex
+// reflection (a Touchstone file), or estimated, because the instrument measures |phase| only.
+enum class ReactanceSign { Estimated, Measured };
+
+// One sample as the antenna analysis sees it.
+struct AntennaSample {
+    double hz = 0.0;
+    double swr = 0.0;           // +infinity at total reflection
+    double returnLossDb = 0.0;  // positive for a loss; +infinity for a perfect match
+    double rs = 0.0;            // series resistance, ohms
+    double xs = 0.0;            // series reactance, ohms, signed
+    double z = 0.0;             // |Z|, ohms
+    // The reflection coefficient as far as it is known: from a sweep its magnitude and |phase|
+    // (imaginary part >= 0), from a Touchstone file the complex value itself.
+    std::complex<double> gamma;
+};
+
+// Samples in ascending frequency, no frequency twice, every impedance finite, and the zeros of
+// their reactance (ascending): those the estimated signs follow, or where the measured sign
+// changes.
+struct AntennaSamples {
+    std::vector<AntennaSample> samples;
+    ReactanceSign sign = ReactanceSign::Estimated;
+    std::vector<Resonance> resonances;
+};
+
+}  // namespace ravemo

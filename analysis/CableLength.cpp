@@ -1,0 +1,29 @@
+#include "analysis/CableLength.h"
+
+#include <algorithm>
+
+namespace ravemo {
+namespace {
+constexpr double kPercent = 100.0;
+constexpr double kWavelengthsPerQuarter = 4.0;
+}  // namespace
+
+double VelocityFactorOfSetting(double value) { return value > 1.0 ? value / kPercent : value; }
+
+bool IsVelocityFactor(double value) { return value > 0.0 && value <= 1.0; }
+
+CableEstimate EstimateOpenCable(const std::vector<Resonance>& resonances, double velocityFactor) {
+    const auto series = std::find_if(resonances.begin(), resonances.end(), [](const Resonance& r) {
+        return r.kind == ResonanceKind::Series;
+    });
+    if (series == resonances.end()) return {std::nullopt, CableProblem::NoSeriesResonance};
+    if (series != resonances.begin()) {
+        return {std::nullopt, CableProblem::SweepStartsAboveQuarterWave};
+    }
+    return {CableLength{velocityFactor, series->hz,
+                        velocityFactor * kSpeedOfLightMetresPerSecond /
+                            (kWavelengthsPerQuarter * series->hz)},
+            CableProblem::None};
+}
+
+}  // namespace ravemo

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "analysis/Resonance.h"
+
+namespace ravemo {
+
+inline constexpr double kSpeedOfLightMetresPerSecond = 299'792'458.0;
+
+// The velocity factor a settings value InputVelFactor stands for. The settings file writes it
+// as a percentage (66) while the program's own default is the factor (0.66): a value above 1
+// is read as a percentage, anything else as the factor itself.
+double VelocityFactorOfSetting(double value);
+
+// True for a usable velocity factor: 0 < VF <= 1.
+bool IsVelocityFactor(double value);
+
+struct CableLength {
+    double velocityFactor = 0.0;
+    double quarterWaveHz = 0.0;
+    double lengthM = 0.0;  // VF x c / (4 f)
+};
+
+// Why no length could be given.
+enum class CableProblem {
+    None,
+    NoSeriesResonance,
+    // A parallel resonance lies below the first series one: the sweep starts above the
+    // quarter-wave frequency, and the first series resonance is a higher one.
+    SweepStartsAboveQuarterWave,
+};
+
+struct CableEstimate {
+    std::optional<CableLength> length;
+    CableProblem problem = CableProblem::None;
+};
+
+// The length of a cable open at its far end, from its first series resonance (its quarter
+// wave) among `resonances` (ascending).
+CableEstimate EstimateOpenCable(const std::vector<Resonance>& resonances, double velocityFactor);
+
+}  // namespace ravemo

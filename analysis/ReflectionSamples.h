@@ -1,0 +1,17 @@
+#pragma once
+
+#include <vector>
+
+#include "analysis/AntennaSample.h"
+#include "instrument/TouchstoneModel.h"
+
+namespace ravemo {
+
+// The samples of a one-port Touchstone file's points (ascending frequencies) against its
+// reference resistance: Z from the complex reflection (ImpedanceOf), so X carries its measured
+// sign; SWR = (1 + |G|) / (1 - |G|), infinite where |G| >= 1; return loss -20 log10 |G|. A
+// point whose impedance is not finite (G = 1) is left out. The zeros: FindMeasuredZeros.
+AntennaSamples SamplesFromReflections(const std::vector<TouchstoneModel::Point>& points,
+                                      double referenceOhms);
+
+}  // namespace ravemo

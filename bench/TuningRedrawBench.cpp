@@ -1,0 +1,88 @@
+// One redraw of the tuning window for a fresh sweep: the antenna analysis of a default-sized
+// sweep (6001 points) of the simulated dipole from 1 to 50 MHz, then the tuning chart (SWR and
+// X (est.), bands, dips) and the Smith chart painted side by side into a 1200x800 image.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include "analysis/AntennaAnalysis.h"
+#include "analysis/SweepSamples.h"
+#include "instrument/Dds.h"
+#include "instrument/DipoleModel.h"
+#include "instrument/SimulatedInstrument.h"
+#include "plot/SmithChartPainter.h"
+#include "plot/TuningChartPainter.h"
+#include "sweep/SweepData.h"
+
+namespace ravemo {
+namespace {
+
+constexpr std::int32_t kDefaultChamp = 6000;
+constexpr double kLowHz = 1e6;
+constexpr double kHighHz = 50e6;
+constexpr int kImageWidth = 1200;
+constexpr int kImageHeight = 800;
+constexpr double kChartShare = 0.64;  // of the width; the Smith chart has the rest
+
+SweepData DipoleSweep() {
+    const DipoleModel dipole;
+    SweepData data(kDefaultChamp);
+    for (std::int32_t i = 0; i <= kDefaultChamp; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        const double hz = kLowHz + (kHighHz - kLowHz) * i / kDefaultChamp;
+        const ConverterReadings readings =
+            ReadingsOfReflection(ReflectionOf(dipole.impedance(hz), kBridgeReferenceOhms));
+        data.DdsWords[at] = TuningWord(hz);
+        data.ReturnLossSamples[at] = static_cast<float>(readings.returnLoss);
+        data.PhaseSamples[at] = static_cast<float>(readings.phase);
+    }
+    return data;
+}
+
+// Fonts need a GUI application. Made when the benchmark runs, after the widget benchmarks'
+// static QApplication (a QGuiApplication itself) if there is one.
+void EnsureGuiApplication() {
+    if (QCoreApplication::instance() != nullptr) return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "ravemo-bench";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication application(argc, argv);
+}
+
+void BM_TuningRedraw(benchmark::State& state) {
+    EnsureGuiApplication();
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
+        state.SkipWithError("the painters need a QGuiApplication");
+        return;
+    }
+    const SweepData data = DipoleSweep();
+    const AnalysisOptions options;
+    const PlotStyle style;
+    QImage image(kImageWidth, kImageHeight, QImage::Format_ARGB32_Premultiplied);
+    const QRectF chartRect(0.0, 0.0, kImageWidth * kChartShare, kImageHeight);
+    const QRectF smithRect(chartRect.right(), 0.0, kImageWidth - chartRect.width(), kImageHeight);
+    for (auto _ : state) {
+        const AntennaSamples set = SamplesFromSweep(data, 1);
+        const AntennaAnalysis analysis = AnalyseAntenna(set, options);
+        TuningChartContent chart;
+        chart.live = &set;
+        chart.dips = analysis.dips;
+        chart.rightAxis = RightAxisQuantity::Reactance;
+        const SmithChartContent smith{&set, nullptr, analysis.dips, {}, QLocale::c()};
+        QPainter painter(&image);
+        PaintTuningChart(painter, LayoutTuningChart(chartRect, image, chart, style), chart, style);
+        PaintSmithChart(painter, LayoutSmithChart(smithRect, image, smith, style), smith, style);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_TuningRedraw)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace ravemo

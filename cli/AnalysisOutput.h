@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QLocale>
+#include <QString>
+
+#include "analysis/AntennaAnalysis.h"
+#include "analysis/AntennaSample.h"
+
+namespace ravemo {
+
+// What `ravemo-cli analyse` prints about one file.
+struct AnalysisOutputInput {
+    QString source;  // the file as named on the command line
+    const AntennaSamples& set;
+    const AntennaAnalysis& analysis;
+    const AnalysisOptions& options;
+    bool withSamples = false;  // list every sample too
+};
+
+// One JSON object, numbers in SI units with a point decimal, null where a value is absent or
+// not finite (an infinite SWR). "trim" only with a target, "cable" only when asked for,
+// "samples" only with withSamples.
+QByteArray AnalysisJson(const AnalysisOutputInput& input);
+
+// The readable report in `locale`; signed reactances are labelled "X (est.)" when estimated.
+QString AnalysisReport(const AnalysisOutputInput& input, const QLocale& locale);
+
+}  // namespace ravemo

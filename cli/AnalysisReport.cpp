@@ -1,0 +1,189 @@
+#include <cmath>
+
+#include <QStringList>
+
+#include "cli/AnalysisOutput.h"
+#include "common/NumberText.h"
+#include "common/Units.h"
+
+namespace ravemo {
+namespace {
+
+constexpr double kHzPerKHz = 1e3;
+constexpr double kShownHzStep = 100.0;  // frequencies show to 100 Hz, four decimals of a MHz
+constexpr double kPercent = 100.0;
+
+class ReportText {
+  public:
+    ReportText(const AnalysisOutputInput& input, const QLocale& locale)
+        : in_(input),
+          locale_(locale),
+          reactanceLabel_(input.set.sign == ReactanceSign::Estimated ? QStringLiteral("X (est.)")
+                                                                     : QStringLiteral("X")) {}
+
+    QString text() {
+        header();
+        dips();
+        resonances();
+        bands();
+        if (in_.options.targetHz) trim();
+        if (in_.options.velocityFactor) cable();
+        if (in_.withSamples) samples();
+        return lines_.join(u'\n') + u'\n';
+    }
+
+  private:
+    QString mhz(double hz) const {
+        return NumberText::generalFormat(
+                   std::nearbyint(hz / kShownHzStep) * kShownHzStep / kHzPerMHz, locale_) +
+               QStringLiteral(" MHz");
+    }
+    QString number(double value) const { return NumberText::formatTwoDecimals(value, locale_); }
+    QString ohms(double value) const { return number(value) + QStringLiteral(" ohm"); }
+    QString percent(double fraction) const {
+        return number(fraction * kPercent) + QStringLiteral(" %");
+    }
+
+    void header() {
+        const auto& samples = in_.set.samples;
+        lines_ << QStringLiteral("Antenna analysis of %1").arg(in_.source);
+        lines_ << QStringLiteral("  %1 points from %2 to %3; %4")
+                      .arg(samples.size())
+                      .arg(mhz(samples.front().hz), mhz(samples.back().hz),
+                           in_.set.sign == ReactanceSign::Estimated
+                               ? QStringLiteral("the sign of the reactance is estimated from "
+                                                "|phase|, shown as X (est.)")
+                               : QStringLiteral("the sign of the reactance is measured"));
+    }
+
+    QString edges(const char* name, double level, const SwrDip& dip,
+                  const std::optional<SwrEdges>& e) const {
+        const QString head = QStringLiteral("      SWR %1").arg(QLatin1String(name));
+        if (!(dip.bottom.swr < level)) return head + QStringLiteral(": not reached");
+        if (!e) return head + QStringLiteral(": an edge lies outside the sweep");
+        return head + QStringLiteral(" from %1 to %2, bandwidth %3 kHz")
+                          .arg(mhz(e->lowHz), mhz(e->highHz), number(e->bandwidthHz / kHzPerKHz));
+    }
+
+    void dips() {
+        const auto& dips = in_.analysis.dips;
+        lines_ << QString()
+               << QStringLiteral("SWR dips below %1%2")
+                      .arg(number(in_.options.swrLimit),
+                           dips.empty() ? QStringLiteral(": none") : QStringLiteral(":"));
+        int rank = 0;
+        for (const SwrDip& dip : dips) {
+            const AntennaSample& s = dip.bottom;
+            lines_ << QStringLiteral("  %1. %2: SWR %3, return loss %4 dB, Rs %5, %6 %7, |Z| %8")
+                          .arg(++rank)
+                          .arg(mhz(s.hz), number(s.swr), number(s.returnLossDb), ohms(s.rs),
+                               reactanceLabel_, ohms(s.xs), ohms(s.z));
+            lines_ << edges("2:1", kSwrTwoToOne, dip, dip.swr2)
+                   << edges("1.5:1", kSwrOneAndHalf, dip, dip.swr15);
+            lines_
+                << (dip.q
+                        ? QStringLiteral("      Q %1 (from the 2:1 bandwidth)").arg(number(*dip.q))
+                        : QStringLiteral("      Q: no 2:1 bandwidth"));
+        }
+    }
+
+    void resonances() {
+        const auto& resonances = in_.analysis.resonances;
+        lines_ << QString()
+               << (resonances.empty() ? QStringLiteral("Resonances (zeros of X): none")
+                                      : QStringLiteral("Resonances (zeros of X):"));
+        for (const Resonance& r : resonances) {
+            lines_ << QStringLiteral("  %1: %2, Rs %3")
+                          .arg(mhz(r.hz),
+                               r.kind == ResonanceKind::Series ? QStringLiteral("series")
+                                                               : QStringLiteral("parallel"),
+                               ohms(r.rs));
+        }
+    }
+
+    void bands() {
+        const auto& bands = in_.analysis.bands;
+        lines_ << QString()
+               << QStringLiteral("Amateur bands in the sweep (IARU region %1)%2")
+                      .arg(in_.options.region)
+                      .arg(bands.empty() ? QStringLiteral(": none") : QStringLiteral(":"));
+        for (const BandCoverage& b : bands) {
+            QString line =
+                QStringLiteral("  %1 (%2 to %3): ")
+                    .arg(QLatin1String(b.band.name), mhz(b.band.lowHz), mhz(b.band.highHz));
+            if (b.minSwr && b.minSwrHz && b.below2Fraction) {
+                line += QStringLiteral("lowest SWR %1 at %2, %3 of its samples under SWR 2, ")
+                            .arg(number(*b.minSwr), mhz(*b.minSwrHz), percent(*b.below2Fraction));
+            } else {
+                line += QStringLiteral("no sample in the band, ");
+            }
+            lines_ << line + QStringLiteral("%1 of the band swept").arg(percent(b.coveredFraction));
+        }
+    }
+
+    void trim() {
+        const double targetHz = *in_.options.targetHz;
+        const auto& trim = in_.analysis.trim;
+        lines_ << QString();
+        if (!trim) {
+            lines_ << QStringLiteral("Trim for %1: no series resonance in the sweep, no advice")
+                          .arg(mhz(targetHz));
+            return;
+        }
+        const double change = trim->lengthChangePercent;
+        const QString amount = number(std::fabs(change));
+        QString advice = QStringLiteral("no change needed");
+        if (amount != number(0.0)) {
+            advice = QStringLiteral("make the element %1 % %2")
+                         .arg(amount,
+                              change < 0.0 ? QStringLiteral("shorter") : QStringLiteral("longer"));
+        }
+        lines_ << QStringLiteral("Trim for %1: the nearest series resonance is at %2: %3")
+                      .arg(mhz(targetHz), mhz(trim->resonanceHz), advice);
+    }
+
+    void cable() {
+        const auto& cable = in_.analysis.cable;
+        const QString head =
+            QStringLiteral("Cable open at its far end, velocity factor %1: ")
+                .arg(NumberText::generalFormat(*in_.options.velocityFactor, locale_));
+        lines_ << QString();
+        if (cable && cable->length) {
+            lines_ << head + QStringLiteral("quarter wave at %1, length %2 m")
+                                 .arg(mhz(cable->length->quarterWaveHz),
+                                      number(cable->length->lengthM));
+        } else if (cable && cable->problem == CableProblem::SweepStartsAboveQuarterWave) {
+            lines_ << head + QStringLiteral(
+                                 "a parallel resonance lies below the first series "
+                                 "one, so the sweep starts above the quarter-wave "
+                                 "frequency; sweep from a lower frequency");
+        } else {
+            lines_ << head + QStringLiteral(
+                                 "no series resonance in the sweep; sweep from a lower "
+                                 "frequency or a wider range");
+        }
+    }
+
+    void samples() {
+        lines_ << QString()
+               << QStringLiteral("MHz\tSWR\tRs (ohm)\t%1 (ohm)\t|Z| (ohm)").arg(reactanceLabel_);
+        for (const AntennaSample& s : in_.set.samples) {
+            lines_ << QStringLiteral("%1\t%2\t%3\t%4\t%5")
+                          .arg(NumberText::generalFormat(s.hz / kHzPerMHz, locale_), number(s.swr),
+                               number(s.rs), number(s.xs), number(s.z));
+        }
+    }
+
+    const AnalysisOutputInput& in_;
+    const QLocale& locale_;
+    QString reactanceLabel_;
+    QStringList lines_;
+};
+
+}  // namespace
+
+QString AnalysisReport(const AnalysisOutputInput& input, const QLocale& locale) {
+    return ReportText(input, locale).text();
+}
+
+}  // namespace ravemo

@@ -1,0 +1,160 @@
+#include "plot/HistoryStripPainter.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include "plot/FrequencyLabels.h"
+#include "plot/NiceTicks.h"
+#include "plot/ValueRange.h"
+
+namespace ravemo {
+namespace {
+
+// The scales never magnify less than this: one converter step must not fill the strip.
+constexpr double kSmallestResonanceSpanHz = 10'000.0;
+constexpr double kSmallestSwrSpan = 0.5;
+constexpr int kScaleIntervals = 2;
+constexpr int kSwrDecimals = 2;
+constexpr int kFewestResonanceDecimals = 3;
+constexpr int kMostResonanceDecimals = 6;
+
+using Value = std::optional<double> HistoryPoint::*;
+
+// The range of one series' finite values, or none without any.
+std::optional<ValueRange> RangeOf(std::span<const HistoryPoint> points, Value member,
+                                  double smallestSpan, double floor) {
+    std::optional<double> low;
+    std::optional<double> high;
+    for (const HistoryPoint& p : points) {
+        const std::optional<double>& v = p.*member;
+        if (!v || !std::isfinite(*v)) continue;
+        low = low ? std::min(*low, *v) : *v;
+        high = high ? std::max(*high, *v) : *v;
+    }
+    if (!low) return std::nullopt;
+    return RoundRangeAround(*low, *high, smallestSpan, floor, kScaleIntervals);
+}
+
+// One series as runs of points without gaps, in pixels; a value above the range (an infinite
+// SWR) sits on the top edge.
+void PaintSeries(QPainter& p, const QRectF& plot, std::span<const HistoryPoint> points,
+                 Value member, const ValueRange& range, double dotRadius) {
+    const double step = plot.width() / static_cast<double>(kHistoryLength - 1);
+    const auto count = static_cast<double>(points.size());
+    QPolygonF run;
+    const auto flush = [&]() {
+        if (run.size() == 1) {
+            p.drawEllipse(run.front(), dotRadius, dotRadius);
+        } else {
+            p.drawPolyline(run);
+        }
+        run.clear();
+    };
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const std::optional<double>& v = points[i].*member;
+        if (!v || std::isnan(*v)) {
+            if (!run.isEmpty()) flush();
+            continue;
+        }
+        const double fraction = std::clamp((*v - range.low) / (range.high - range.low), 0.0, 1.0);
+        const double x = plot.right() - (count - 1.0 - static_cast<double>(i)) * step;
+        run << QPointF(x, plot.bottom() - fraction * plot.height());
+    }
+    if (!run.isEmpty()) flush();
+}
+
+}  // namespace
+
+void PaintHistoryStrip(QPainter& painter, const QRectF& target, std::span<const HistoryPoint> all,
+                       const QLocale& locale, const PlotStyle& style) {
+    const std::span<const HistoryPoint> points = all.last(std::min(all.size(), kHistoryLength));
+    QPainter& p = painter;
+    p.save();
+    const double ppp = PixelsPerPoint(*p.device());
+    const QFont labelFont = style.font(style.labelPt);
+    const QFont smallFont = style.font(style.smallLabelPt);
+    const QFontMetricsF metrics(labelFont, p.device());
+    const QFontMetricsF small(smallFont, p.device());
+    const double pad = style.paddingPt * ppp;
+
+    const std::optional<ValueRange> hzRange =
+        RangeOf(points, &HistoryPoint::resonanceHz, kSmallestResonanceSpanHz, 0.0);
+    const std::optional<ValueRange> swrRange =
+        RangeOf(points, &HistoryPoint::lowestSwr, kSmallestSwrSpan, 1.0);
+    const int scaleDecimals =
+        hzRange ? MHzDecimalsForStep((hzRange->high - hzRange->low) / kScaleIntervals) : 0;
+    const int latestDecimals =
+        std::clamp(scaleDecimals + 1, kFewestResonanceDecimals, kMostResonanceDecimals);
+
+    const QString hzTop = hzRange ? MHzText(hzRange->high, scaleDecimals, locale) : QString();
+    const QString hzBottom = hzRange ? MHzText(hzRange->low, scaleDecimals, locale) : QString();
+    const QString swrTop = swrRange ? FixedText(swrRange->high, 1, locale) : QString();
+    const QString swrBottom = swrRange ? FixedText(swrRange->low, 1, locale) : QString();
+    const double leftWidth =
+        std::max(small.horizontalAdvance(hzTop), small.horizontalAdvance(hzBottom));
+    const double rightWidth =
+        std::max(small.horizontalAdvance(swrTop), small.horizontalAdvance(swrBottom));
+    const double header = metrics.height() + pad / 2.0;
+    const QRectF plot(
+        QPointF(target.left() + pad + leftWidth + pad / 2.0, target.top() + header),
+        QPointF(target.right() - pad - rightWidth - pad / 2.0, target.bottom() - pad / 2.0));
+
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.fillRect(target, style.background);
+    if (style.plotBackground != style.background) p.fillRect(plot, style.plotBackground);
+    p.setPen(QPen(style.frame, style.frameWidthPt * ppp));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(plot);
+
+    const std::optional<HistoryPoint> latest =
+        points.empty() ? std::nullopt : std::optional<HistoryPoint>(points.back());
+    const QString resonanceText =
+        latest && latest->resonanceHz
+            ? QStringLiteral("Resonance %1 MHz")
+                  .arg(MHzText(*latest->resonanceHz, latestDecimals, locale))
+            : QStringLiteral("Resonance: none");
+    const QString swrText = latest && latest->lowestSwr && std::isfinite(*latest->lowestSwr)
+                                ? QStringLiteral("Lowest SWR %1")
+                                      .arg(FixedText(*latest->lowestSwr, kSwrDecimals, locale))
+                                : QStringLiteral("Lowest SWR: none");
+    const QRectF headerRect(plot.left(), target.top(), plot.width(), header);
+    p.setFont(labelFont);
+    p.setPen(style.historyResonance);
+    p.drawText(headerRect, Qt::AlignLeft | Qt::AlignVCenter, resonanceText);
+    p.setPen(style.historySwr);
+    p.drawText(headerRect, Qt::AlignRight | Qt::AlignVCenter, swrText);
+
+    p.setFont(smallFont);
+    const double lineHeight = small.height();
+    const QRectF leftTop(target.left() + pad, plot.top(), leftWidth, lineHeight);
+    const QRectF leftBottom(target.left() + pad, plot.bottom() - lineHeight, leftWidth, lineHeight);
+    const QRectF rightTop(plot.right() + pad / 2.0, plot.top(), rightWidth, lineHeight);
+    const QRectF rightBottom(plot.right() + pad / 2.0, plot.bottom() - lineHeight, rightWidth,
+                             lineHeight);
+    p.setPen(style.historyResonance);
+    p.drawText(leftTop, Qt::AlignRight | Qt::AlignTop, hzTop);
+    p.drawText(leftBottom, Qt::AlignRight | Qt::AlignBottom, hzBottom);
+    p.setPen(style.historySwr);
+    p.drawText(rightTop, Qt::AlignLeft | Qt::AlignTop, swrTop);
+    p.drawText(rightBottom, Qt::AlignLeft | Qt::AlignBottom, swrBottom);
+
+    p.setRenderHint(QPainter::Antialiasing, true);
+    const double dot = style.curveWidthPt * ppp;
+    if (swrRange) {
+        p.setPen(QPen(style.historySwr, style.curveWidthPt * ppp));
+        p.setBrush(style.historySwr);
+        PaintSeries(p, plot, points, &HistoryPoint::lowestSwr, *swrRange, dot);
+    }
+    if (hzRange) {
+        p.setPen(QPen(style.historyResonance, style.curveWidthPt * ppp));
+        p.setBrush(style.historyResonance);
+        PaintSeries(p, plot, points, &HistoryPoint::resonanceHz, *hzRange, dot);
+    }
+    p.restore();
+}
+
+}  // namespace ravemo

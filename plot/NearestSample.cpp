@@ -1,0 +1,19 @@
+#include "plot/NearestSample.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace ravemo {
+
+std::optional<AntennaSample> NearestSample(const std::vector<AntennaSample>& samples, double hz) {
+    if (samples.empty() || std::isnan(hz)) return std::nullopt;
+    const auto above =
+        std::lower_bound(samples.begin(), samples.end(), hz,
+                         [](const AntennaSample& s, double value) { return s.hz < value; });
+    if (above == samples.begin()) return *above;
+    if (above == samples.end()) return samples.back();
+    const auto below = above - 1;
+    return (hz - below->hz <= above->hz - hz) ? *below : *above;
+}
+
+}  // namespace ravemo

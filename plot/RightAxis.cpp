@@ -1,0 +1,34 @@
+#include "plot/RightAxis.h"
+
+namespace ravemo {
+
+double RightAxisValue(const AntennaSample& sample, RightAxisQuantity quantity) {
+    switch (quantity) {
+        case RightAxisQuantity::Impedance:
+            return sample.z;
+        case RightAxisQuantity::Resistance:
+            return sample.rs;
+        case RightAxisQuantity::Reactance:
+            return sample.xs;
+        case RightAxisQuantity::None:
+            break;
+    }
+    return 0.0;
+}
+
+QString RightAxisTitle(RightAxisQuantity quantity, ReactanceSign sign) {
+    switch (quantity) {
+        case RightAxisQuantity::Impedance:
+            return QStringLiteral("|Z| Ω");
+        case RightAxisQuantity::Resistance:
+            return QStringLiteral("Rs Ω");
+        case RightAxisQuantity::Reactance:
+            return sign == ReactanceSign::Estimated ? QStringLiteral("X (est.) Ω")
+                                                    : QStringLiteral("X Ω");
+        case RightAxisQuantity::None:
+            break;
+    }
+    return {};
+}
+
+}  // namespace ravemo
