@@ -72,7 +72,8 @@ void BM_Redraw(benchmark::State& state) {
     AllCurvesOn controls;
     NullEventPump pump;
     CurveDrawing drawing(chart, controls, data, settings, pump,
-                         static_cast<float>(chart.widthTwips() / kDefaultChamp));
+                         static_cast<float>(chart.widthTwips() / kDefaultChamp),
+                         QLocale(QLocale::English, QLocale::UnitedStates));
     for (auto _ : state) {
         drawing.redraw();
         benchmark::DoNotOptimize(chart.curveBuffer().constBits());

@@ -12,6 +12,7 @@
 #include "common/Settings.h"
 #include "instrument/PortIo.h"
 #include "instrument/PortLink.h"
+#include "sweep/ChartDesign.h"
 #include "sweep/SweepControls.h"
 #include "sweep/SweepData.h"
 #include "sweep/SweepEngine.h"
@@ -43,19 +44,20 @@ class IdleControls final : public SweepControls {
     int fullSweepValue() const override { return 0; }
     int holdValue() const override { return 0; }
     QString offsetText() const override { return QStringLiteral("0"); }
-    float markerLineX(int marker) const override { return marker == 1 ? 2160.0F : 3960.0F; }
-    double chartWidth() const override { return 8835.0; }
+    float markerLineX(int marker) const override {
+        return static_cast<float>(marker == 1 ? kMarker1StartTwips : kMarker2StartTwips);
+    }
+    double chartWidth() const override { return kChartWidthTwips; }
     QString readoutText(Readout readout) const override { return texts_[index(readout)]; }
     void setReadoutText(Readout readout, const QString& text) override {
         texts_[index(readout)] = text;
     }
-    void setRangeNotice(const QString&) override {}
     int singleMarkerValue() const override { return 1; }
     void setSecondMarkerVisible(bool) override {}
 
   private:
     static std::size_t index(Readout readout) { return static_cast<std::size_t>(readout); }
-    QString texts_[static_cast<std::size_t>(Readout::Text2) + 1];
+    QString texts_[kReadoutCount];
 };
 
 // processEvents needs an application object; the benchmark program has none of its own.

@@ -12,9 +12,7 @@
 
 #include "analysis/AntennaAnalysis.h"
 #include "analysis/SweepSamples.h"
-#include "instrument/Dds.h"
-#include "instrument/DipoleModel.h"
-#include "instrument/SimulatedInstrument.h"
+#include "bench/DipoleSweep.h"
 #include "plot/SmithChartPainter.h"
 #include "plot/TuningChartPainter.h"
 #include "sweep/SweepData.h"
@@ -22,27 +20,11 @@
 namespace ravemo {
 namespace {
 
-constexpr std::int32_t kDefaultChamp = 6000;
-constexpr double kLowHz = 1e6;
-constexpr double kHighHz = 50e6;
+using bench::DipoleSweep;
+
 constexpr int kImageWidth = 1200;
 constexpr int kImageHeight = 800;
 constexpr double kChartShare = 0.64;  // of the width; the Smith chart has the rest
-
-SweepData DipoleSweep() {
-    const DipoleModel dipole;
-    SweepData data(kDefaultChamp);
-    for (std::int32_t i = 0; i <= kDefaultChamp; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        const double hz = kLowHz + (kHighHz - kLowHz) * i / kDefaultChamp;
-        const ConverterReadings readings =
-            ReadingsOfReflection(ReflectionOf(dipole.impedance(hz), kBridgeReferenceOhms));
-        data.DdsWords[at] = TuningWord(hz);
-        data.ReturnLossSamples[at] = static_cast<float>(readings.returnLoss);
-        data.PhaseSamples[at] = static_cast<float>(readings.phase);
-    }
-    return data;
-}
 
 // Fonts need a GUI application. Made when the benchmark runs, after the widget benchmarks'
 // static QApplication (a QGuiApplication itself) if there is one.

@@ -1,6 +1,6 @@
 #include "cli/CliCommands.h"
 
-#include "startup/StartupOptions.h"
+#include "common/ProgramVersion.h"
 
 namespace ravemo {
 namespace {
@@ -39,7 +39,7 @@ int RunCli(const QStringList& arguments, CliContext& context) {
             return kExitSuccess;
         }
         if (word == QStringLiteral("--version")) {
-            context.out << QStringLiteral("ravemo-cli ") << VersionLine().section(u' ', 1) << '\n';
+            context.out << "ravemo-cli " << kProgramVersion << '\n';
             return kExitSuccess;
         }
         if (word == QStringLiteral("--settings") ||

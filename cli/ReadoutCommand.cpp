@@ -3,10 +3,10 @@
 
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
-#include "cli/PlainSweepControls.h"
 #include "cli/SweepFileInput.h"
 #include "common/Units.h"
 #include "sweep/MarkerReadouts.h"
+#include "sweep/PlainSweepControls.h"
 #include "sweep/SweptPoints.h"
 
 namespace ravemo {
@@ -52,9 +52,11 @@ void PrintReadouts(const MarkerSample& sample, const QString& offsetText, CliCon
     controls.offset = offsetText;
     ShowMarkerReadouts(controls, sample, sample, context.locale);
     const std::pair<const char*, Readout> lines[] = {
-        {"frequency", Readout::Label8},  {"swr", Readout::Text3}, {"phase", Readout::Anglemk1},
-        {"return_loss", Readout::Text4}, {"xs", Readout::Text6},  {"rs", Readout::Text7},
-        {"z", Readout::Text8},           {"l", Readout::Text1},   {"c", Readout::Text14},
+        {"frequency", Readout::Mk1Frequency}, {"swr", Readout::Mk1Swr},
+        {"phase", Readout::Mk1Phase},         {"return_loss", Readout::Mk1ReturnLoss},
+        {"xs", Readout::Mk1Reactance},        {"rs", Readout::Mk1Resistance},
+        {"z", Readout::Mk1Impedance},         {"l", Readout::Mk1Inductance},
+        {"c", Readout::Mk1Capacitance},
     };
     for (const auto& [name, readout] : lines) {
         context.out << name << '=' << controls.readoutText(readout) << '\n';

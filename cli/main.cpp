@@ -3,11 +3,11 @@
 #include <cstdio>
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QStandardPaths>
 #include <QTextStream>
 
 #include "cli/CliCommands.h"
-#include "common/NumberText.h"
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
@@ -16,7 +16,7 @@ int main(int argc, char* argv[]) {
     ravemo::CliContext context{
         out,
         err,
-        ravemo::NumberText::userLocale(),
+        QLocale::system(),
         QCoreApplication::applicationDirPath(),
         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
         isatty(STDERR_FILENO) == 1,

@@ -8,11 +8,6 @@
 namespace ravemo::NumberText {
 namespace {
 
-QLocale& processLocale() {
-    static QLocale locale = QLocale::system();
-    return locale;
-}
-
 // 0.0001 is the smallest magnitude written without an exponent; 0.00001 reads 1E-05.
 constexpr int kSmallestPlainExponent = -4;
 // Stands in for an exponent too long to read: far beyond any double either way.
@@ -276,10 +271,6 @@ QString withLocalePoint(std::string text, const QLocale& locale) {
 }
 
 }  // namespace
-
-QLocale userLocale() { return processLocale(); }
-
-void setUserLocale(const QLocale& locale) { processLocale() = locale; }
 
 double leadingNumber(QStringView text) { return scanLeadingNumber(text, u'.', true).value; }
 

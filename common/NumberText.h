@@ -18,13 +18,8 @@ namespace ravemo {
 //    the locale's decimal separator.
 //  - formatTwoDecimals ("##0.##") and formatGrouped ("##,##0").
 // The locale is always passed in, so tests run any locale without system locale files; the
-// program passes NumberText::userLocale().
+// program takes the user's (QLocale::system()) at its entry points and hands it down.
 namespace NumberText {
-
-// The locale the program formats and reads with (the user's).
-QLocale userLocale();
-// Replaces the user's locale for the whole process (command-line tools and tests).
-void setUserLocale(const QLocale& locale);
 
 // Leading-number reading with the point as the only decimal separator.
 double leadingNumber(QStringView text);

@@ -7,24 +7,16 @@
 namespace ravemo {
 
 // Rounds to the nearest integer, ties to the even one (the default floating-point mode).
-inline double roundHalfEven(double value) { return std::nearbyint(value); }
+inline double RoundHalfEven(double value) { return std::nearbyint(value); }
 
 // Ties-to-even rounding into a signed 32-bit integer; nothing when the result does not fit or
 // the value is not finite.
-inline std::optional<std::int32_t> roundToInt32(double value) {
+inline std::optional<std::int32_t> RoundToInt32(double value) {
     const double rounded = std::nearbyint(value);
     if (!std::isfinite(rounded) || rounded < -2147483648.0 || rounded > 2147483647.0) {
         return std::nullopt;
     }
     return static_cast<std::int32_t>(rounded);
-}
-
-// A colour number (red + 256 green + 65536 blue, held as a float) rounded for use.
-inline std::uint32_t colourNumber(float value) {
-    const double rounded = std::nearbyint(static_cast<double>(value));
-    if (!(rounded >= 0.0)) return 0;
-    if (rounded > 16777215.0) return 16777215U;
-    return static_cast<std::uint32_t>(rounded);
 }
 
 }  // namespace ravemo

@@ -1,6 +1,6 @@
 #include "files/ColourCommands.h"
 
-#include "common/Rounding.h"
+#include "common/ColourNumber.h"
 
 namespace ravemo {
 namespace {
@@ -12,12 +12,12 @@ struct CurveButtonRow {
 };
 
 constexpr CurveButtonRow kCurveButtons[] = {
-    {ColourButton::Command3, &Settings::colorS6, ColourLabel::Label34},  // SWR
-    {ColourButton::Command4, &Settings::colorS1, ColourLabel::Label22},  // phase
-    {ColourButton::Command5, &Settings::colorS2, ColourLabel::Label21},  // return loss
-    {ColourButton::Command6, &Settings::colorS3, ColourLabel::Label26},  // |Xs|
-    {ColourButton::Command7, &Settings::colorS4, ColourLabel::Label27},  // Rs
-    {ColourButton::Command8, &Settings::colorS5, ColourLabel::Label28},  // |Z|
+    {ColourButton::SwrCurve, &Settings::colorS6, ColourLabel::SwrCaption},
+    {ColourButton::PhaseCurve, &Settings::colorS1, ColourLabel::PhaseCaption},
+    {ColourButton::ReturnLossCurve, &Settings::colorS2, ColourLabel::ReturnLossCaption},
+    {ColourButton::ReactanceCurve, &Settings::colorS3, ColourLabel::ReactanceCaption},
+    {ColourButton::ResistanceCurve, &Settings::colorS4, ColourLabel::ResistanceCaption},
+    {ColourButton::ImpedanceCurve, &Settings::colorS5, ColourLabel::ImpedanceCaption},
 };
 
 struct MarkerButtonRow {
@@ -27,8 +27,8 @@ struct MarkerButtonRow {
 };
 
 constexpr MarkerButtonRow kMarkerButtons[] = {
-    {ColourButton::Command9, MarkerLine::Line1, ColourLabel::Label37},
-    {ColourButton::Command10, MarkerLine::Line2, ColourLabel::Label38},
+    {ColourButton::Marker1, MarkerLine::Marker1, ColourLabel::Marker1Tag},
+    {ColourButton::Marker2, MarkerLine::Marker2, ColourLabel::Marker2Tag},
 };
 
 }  // namespace
@@ -42,7 +42,7 @@ void ColourCommands::click(ColourButton button) {
     for (const CurveButtonRow& row : kCurveButtons) {
         if (row.button != button) continue;
         settings_.*row.field = static_cast<float>(*picked);
-        targets_.setLabelTextColour(row.caption, colourNumber(settings_.*row.field));
+        targets_.setLabelTextColour(row.caption, ColourNumberOfSetting(settings_.*row.field));
         targets_.setButtonBackground(button, *picked);
         return;
     }

@@ -4,31 +4,34 @@
 
 namespace ravemo {
 
-// The eight colour buttons, by their window names.
+// The eight colour buttons, in the order of their window names Command3..Command10.
 enum class ColourButton {
-    Command3,   // SWR curve
-    Command4,   // phase curve
-    Command5,   // return-loss curve
-    Command6,   // |Xs| curve
-    Command7,   // Rs curve
-    Command8,   // |Z| curve
-    Command9,   // marker 1
-    Command10,  // marker 2
+    SwrCurve,         // Command3
+    PhaseCurve,       // Command4
+    ReturnLossCurve,  // Command5
+    ReactanceCurve,   // Command6, |Xs|
+    ResistanceCurve,  // Command7, Rs
+    ImpedanceCurve,   // Command8, |Z|
+    Marker1,          // Command9
+    Marker2,          // Command10
 };
+inline constexpr int kColourButtonCount = static_cast<int>(ColourButton::Marker2) + 1;
 
 // Labels whose text colour the buttons set: the six curve captions and the two marker tags.
 enum class ColourLabel {
-    Label34,  // "SWR"
-    Label22,  // phase caption
-    Label21,  // return-loss caption
-    Label26,  // |Xs| caption
-    Label27,  // Rs caption
-    Label28,  // |Z| caption
-    Label37,  // "MK1" tag
-    Label38,  // "MK2" tag
+    SwrCaption,         // Label34, "SWR"
+    PhaseCaption,       // Label22
+    ReturnLossCaption,  // Label21
+    ReactanceCaption,   // Label26, |Xs|
+    ResistanceCaption,  // Label27, Rs
+    ImpedanceCaption,   // Label28, |Z|
+    Marker1Tag,         // Label37, "MK1"
+    Marker2Tag,         // Label38, "MK2"
 };
+// The curve captions come first, in the order of the curve buttons.
+inline constexpr int kCurveCaptionCount = static_cast<int>(ColourLabel::ImpedanceCaption) + 1;
 
-enum class MarkerLine { Line1, Line2 };
+enum class MarkerLine { Marker1, Marker2 };  // Line1, Line2
 
 // The window's controls that the colour buttons recolour at once. The main window implements
 // it; colour numbers are red + 256 green + 65536 blue.

@@ -44,9 +44,6 @@ class FileCommands {
     FileCommandOutcome open();  // click of Command2
     FileCommandOutcome save();  // click of Command1
 
-    // LimitMinMHz and LimitMaxMHz: the limits last saved, exported or loaded.
-    VecLimits limits() const { return limits_; }
-
   private:
     FileCommandOutcome LoadVecFile();
     FileCommandOutcome SaveVecFile();
@@ -65,7 +62,7 @@ class FileCommands {
     FileCommandControls& controls_;
     MessageReporter& reporter_;
     QLocale locale_;
-    VecLimits limits_;
+    VecLimits limits_;  // LimitMinMHz and LimitMaxMHz: the limits last saved, exported or loaded
 };
 
 }  // namespace ravemo

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "common/ProgramVersion.h"
 #include "common/Units.h"
 #include "files/NumberFields.h"
 #include "sweep/MeasurementRules.h"
@@ -17,8 +18,7 @@ constexpr int kValueDigits = 6;
 const char* const kOptionLine = "# MHZ S MA R 50\n";
 
 std::string programComment() {
-    return "! Ravemo " + std::to_string(RAVEMO_VERSION_MAJOR) + "." +
-           std::to_string(RAVEMO_VERSION_MINOR) + "." + std::to_string(RAVEMO_VERSION_PATCH) +
+    return std::string("! Ravemo ") + kProgramVersion +
            " one-port sweep\n"
            "! The instrument does not measure the sign of the phase: the angles assume an\n"
            "! inductive reactance (positive angle). |S11| = 10^(-|return loss| / 20).\n";

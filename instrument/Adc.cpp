@@ -2,7 +2,6 @@
 
 namespace ravemo {
 namespace {
-constexpr int kConverterBits = 10;
 constexpr int kClockHighLoopPasses = 11;
 
 // The short clock-high time of the converters: an empty counting loop, kept so the line timing

@@ -5,7 +5,6 @@
 
 namespace ravemo {
 namespace {
-constexpr int kWordBitsSent = 31;
 constexpr int kTrailingZeroBits = 7;
 constexpr int kClearFrameBits = 40;
 }  // namespace

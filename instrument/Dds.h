@@ -26,6 +26,9 @@ void DdsSendZero(const PortLink& link);  // 24, 26
 void DdsSendOne(const PortLink& link);   // 24, 25, 27
 void DdsUpdate(const PortLink& link);    // 24, 28, 24
 
+// Word bits 0-30 go into the frame, each after a yield: the frame load's yields.
+inline constexpr int kWordBitsSent = 31;
+
 // Sends the 40-bit frame of one tuning word, least significant bit first, and pulses update:
 // word bits 0-30 (each after a yield), 0, 1, seven 0s. The caller guarantees WordFitsFrame;
 // a word that does not fit sends nothing at all.

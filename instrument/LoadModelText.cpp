@@ -7,6 +7,7 @@
 #include "common/OutOfRangeNumber.h"
 #include "common/Units.h"
 #include "instrument/DipoleModel.h"
+#include "instrument/NameAndArgument.h"
 #include "instrument/OpenModel.h"
 #include "instrument/ResistorModel.h"
 #include "instrument/SeriesRlcModel.h"
@@ -153,14 +154,11 @@ EngineeringNumber ReadEngineeringNumber(const QString& text) {
 }
 
 ParsedLoadModel ParseLoadModel(const QString& text) {
-    const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty()) return {std::make_unique<DipoleModel>(), {}};
-    const qsizetype colon = trimmed.indexOf(QLatin1Char(':'));
-    const QString name = (colon < 0 ? trimmed : trimmed.left(colon)).trimmed().toLower();
-    const QString argument = colon < 0 ? QString() : trimmed.mid(colon + 1).trimmed();
+    const auto [name, argument, colon] = SplitNameAndArgument(text);
+    if (name.isEmpty() && !colon) return {std::make_unique<DipoleModel>(), {}};
     if (name == QLatin1String("dipole")) return parseDipole(argument);
     if (name == QLatin1String("resistor") || name == QLatin1String("r")) {
-        if (colon < 0) return {std::make_unique<ResistorModel>(kDummyLoadOhms), {}};
+        if (!colon) return {std::make_unique<ResistorModel>(kDummyLoadOhms), {}};
         return parseResistor(argument);
     }
     if (name == QLatin1String("open"))

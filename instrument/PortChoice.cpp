@@ -3,6 +3,7 @@
 #include "instrument/DipoleModel.h"
 #include "instrument/DirectIoPort.h"
 #include "instrument/LoadModelText.h"
+#include "instrument/NameAndArgument.h"
 #include "instrument/PpdevPort.h"
 #include "instrument/SimulatedInstrument.h"
 #ifdef _WIN32
@@ -32,7 +33,6 @@ OpenedPort fallback(const QString& problem, PortProblem kind, std::uint16_t data
     OpenedPort opened = simulator(std::make_unique<DipoleModel>(), dataAddress, noise);
     opened.problem = problem;
     opened.problemKind = kind;
-    opened.realPortRequested = kind == PortProblem::Unavailable;
     return opened;
 }
 
@@ -46,7 +46,6 @@ OpenedPort hardware(PortOpening opening, std::uint16_t dataAddress, SimulatedNoi
     opened.port = std::move(opening.port);
     opened.description = opening.description;
     opened.simulated = false;
-    opened.realPortRequested = true;
     return opened;
 }
 
@@ -72,12 +71,9 @@ OpenedPort OpenPort(const QString& choice, std::int16_t address1) {
 
 OpenedPort OpenPort(const QString& choice, std::int16_t address1, SimulatedNoise noise) {
     const auto dataAddress = static_cast<std::uint16_t>(address1);
-    const QString trimmed = choice.trimmed();
-    const qsizetype colon = trimmed.indexOf(QLatin1Char(':'));
-    const QString name = (colon < 0 ? trimmed : trimmed.left(colon)).trimmed().toLower();
-    const QString argument = colon < 0 ? QString() : trimmed.mid(colon + 1).trimmed();
+    const auto [name, argument, colon] = SplitNameAndArgument(choice);
 
-    if (name.isEmpty() && colon < 0) {
+    if (name.isEmpty() && !colon) {
         if (dataAddress == 0) return simulator(std::make_unique<DipoleModel>(), dataAddress, noise);
         return openDefaultHardware(dataAddress, noise);
     }
@@ -114,9 +110,9 @@ OpenedPort OpenPort(const QString& choice, std::int16_t address1, SimulatedNoise
                            dataAddress, noise);
 #endif
     }
-    return fallback(
-        QStringLiteral("unknown port choice '%1'; %2").arg(trimmed, QLatin1String(kAllowedChoices)),
-        PortProblem::BadChoice, dataAddress, noise);
+    return fallback(QStringLiteral("unknown port choice '%1'; %2")
+                        .arg(choice.trimmed(), QLatin1String(kAllowedChoices)),
+                    PortProblem::BadChoice, dataAddress, noise);
 }
 
 OpenedPort OpenPortOrSimulator(
@@ -129,7 +125,6 @@ OpenedPort OpenPortOrSimulator(
     OpenedPort standIn = OpenPort(QStringLiteral("sim"), address1);
     standIn.problem = opened.problem;
     standIn.problemKind = opened.problemKind;
-    standIn.realPortRequested = opened.realPortRequested;
     return standIn;
 }
 

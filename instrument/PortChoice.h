@@ -30,9 +30,6 @@ struct OpenedPort {
     // simulator stands in so the program still runs).
     QString problem;
     PortProblem problemKind = PortProblem::None;
-    // True when the user asked for real hardware (a ppdev/direct choice, or the automatic choice
-    // with a non-zero Address1), so a fallback to the simulator deserves a visible warning.
-    bool realPortRequested = false;
 };
 
 // Opens the back end named by `choice`:

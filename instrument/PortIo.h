@@ -15,6 +15,10 @@ class PortIo {
     virtual ~PortIo() = default;
     virtual void write(std::uint16_t address, std::uint8_t value) = 0;
     virtual std::uint8_t read(std::uint16_t address) = 0;
+
+    // Accesses that failed at run time since the port was opened (an unplugged adapter, a
+    // driver error). The instrument gives no acknowledgement, so this is the only sign of it.
+    virtual std::uint64_t failedAccesses() const { return 0; }
 };
 
 }  // namespace ravemo

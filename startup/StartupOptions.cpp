@@ -2,7 +2,7 @@
 
 #include <QCommandLineParser>
 
-#include "startup/ProgramVersion.h"
+#include "common/ProgramVersion.h"
 
 namespace ravemo {
 
@@ -60,6 +60,6 @@ StartupOptions ParseStartupOptions(const QStringList& arguments) {
     return options;
 }
 
-QString VersionLine() { return QStringLiteral("ravemo ") + ProgramVersionNumber(); }
+QString VersionLine() { return QStringLiteral("ravemo ") + QLatin1String(kProgramVersion); }
 
 }  // namespace ravemo

@@ -11,7 +11,7 @@ namespace {
 // Ties-to-even rounding into the 32-bit range, saturating at its ends; NaN counts as 0.
 std::int64_t roundSaturated(double value) {
     if (std::isnan(value)) return 0;
-    if (const auto fits = roundToInt32(value)) return *fits;
+    if (const auto fits = RoundToInt32(value)) return *fits;
     return value > 0 ? std::numeric_limits<std::int32_t>::max()
                      : std::numeric_limits<std::int32_t>::min();
 }
@@ -23,7 +23,7 @@ std::int32_t MarkerIndex(float lineX, double chartWidth, std::int32_t champ, std
         roundSaturated(static_cast<double>(champ) / chartWidth * static_cast<double>(lineX));
     if (step != 0) {
         m = static_cast<std::int64_t>(
-                roundHalfEven(static_cast<double>(m) / static_cast<double>(step))) *
+                RoundHalfEven(static_cast<double>(m) / static_cast<double>(step))) *
             step;
     }
     if (m < step) m = step;

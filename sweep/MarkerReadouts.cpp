@@ -26,10 +26,12 @@ struct MarkerBoxes {
 };
 
 constexpr std::array<MarkerBoxes, 2> kMarkers{{
-    {Readout::Anglemk1, Readout::Text4, Readout::Label8, Readout::Text6, Readout::Text7,
-     Readout::Text3, Readout::Text8, Readout::Text14, Readout::Text1},
-    {Readout::Anglemk2, Readout::Text10, Readout::Label14, Readout::Text11, Readout::Text12,
-     Readout::Text9, Readout::Text13, Readout::Text16, Readout::Text2},
+    {Readout::Mk1Phase, Readout::Mk1ReturnLoss, Readout::Mk1Frequency, Readout::Mk1Reactance,
+     Readout::Mk1Resistance, Readout::Mk1Swr, Readout::Mk1Impedance, Readout::Mk1Capacitance,
+     Readout::Mk1Inductance},
+    {Readout::Mk2Phase, Readout::Mk2ReturnLoss, Readout::Mk2Frequency, Readout::Mk2Reactance,
+     Readout::Mk2Resistance, Readout::Mk2Swr, Readout::Mk2Impedance, Readout::Mk2Capacitance,
+     Readout::Mk2Inductance},
 }};
 
 constexpr double kNotANumber = std::numeric_limits<double>::quiet_NaN();

@@ -9,7 +9,7 @@ namespace ravemo {
 
 SeriesImpedance SeriesFromReflection(double gammaRe, double gammaIm) {
     const double d = (1.0 - gammaRe) * (1.0 - gammaRe) + gammaIm * gammaIm;
-    // Total reflection at zero phase: both rules are 0 / 0.
+    // Total reflection at zero phase: both rules are 0 / 0, not a number either way.
     if (d == 0.0) {
         constexpr double kUndefined = std::numeric_limits<double>::quiet_NaN();
         return {kUndefined, kUndefined};
@@ -29,11 +29,10 @@ SampleValues ConvertSample(float returnLossRaw, float phaseRaw) {
     const auto sinPhi = static_cast<float>(std::sin(phi));
     const float gammaRe = ToSingle(static_cast<double>(rho) * cosPhi);
     const float gammaIm = ToSingle(static_cast<double>(sinPhi) * rho);
-    const double gr = gammaRe;
-    const double gi = gammaIm;
-    const double d = gi * gi + (1.0 - gr) * (1.0 - gr);
-    const float xs = ToSingle(std::fabs(2.0 * gi / d * kReferenceOhms));
-    const float rs = ToSingle(std::fabs((1.0 - gr * gr - gi * gi) / d * kReferenceOhms));
+    // The rules in double, each result stored in single precision.
+    const SeriesImpedance series = SeriesFromReflection(gammaRe, gammaIm);
+    const float xs = ToSingle(series.xs);
+    const float rs = ToSingle(series.rs);
     const float swr =
         ToSingle(std::fabs((static_cast<double>(rho) + 1.0) / (1.0 - static_cast<double>(rho))));
     const float z =

@@ -4,27 +4,32 @@
 
 namespace ravemo {
 
-// The readout boxes and labels the marker readouts fill, by their window names.
+// The readout boxes and labels the marker readouts fill; the window's names in comments.
 enum class Readout {
-    Anglemk1,
-    Anglemk2,  // phase, degrees
-    Text4,
-    Text10,  // return loss, dB
-    Label8,
-    Label14,  // marker frequency, Hz (label captions)
-    Text6,
-    Text11,  // |Xs|, ohms
-    Text7,
-    Text12,  // Rs, ohms
-    Text3,
-    Text9,  // SWR
-    Text8,
-    Text13,  // |Z|, ohms
-    Text14,
-    Text16,  // equivalent capacitance, pF
-    Text1,
-    Text2,  // equivalent inductance, uH
+    Mk1Phase,        // anglemk1, degrees
+    Mk2Phase,        // anglemk2
+    Mk1ReturnLoss,   // Text4, dB
+    Mk2ReturnLoss,   // Text10
+    Mk1Frequency,    // Label8 (a caption), Hz
+    Mk2Frequency,    // Label14
+    Mk1Reactance,    // Text6, |Xs| in ohms
+    Mk2Reactance,    // Text11
+    Mk1Resistance,   // Text7, Rs in ohms
+    Mk2Resistance,   // Text12
+    Mk1Swr,          // Text3
+    Mk2Swr,          // Text9
+    Mk1Impedance,    // Text8, |Z| in ohms
+    Mk2Impedance,    // Text13
+    Mk1Capacitance,  // Text14, equivalent capacitance in pF
+    Mk2Capacitance,  // Text16
+    Mk1Inductance,   // Text1, equivalent inductance in uH
+    Mk2Inductance,   // Text2
 };
+inline constexpr int kReadoutCount = static_cast<int>(Readout::Mk2Inductance) + 1;
+
+// What the limit boxes txtVal(0) and txtVal(1) hold when the window opens, MHz.
+inline constexpr const char* kLowerLimitStartMHz = "1";
+inline constexpr const char* kUpperLimitStartMHz = "50";
 
 // What the sweep tick reads and writes on the window. The main window implements it; tests use
 // plain members. Every value is read at the moment of use, never cached: other handlers run
@@ -47,10 +52,6 @@ class SweepControls {
 
     virtual QString readoutText(Readout readout) const = 0;
     virtual void setReadoutText(Readout readout, const QString& text) = 0;
-
-    // What the status strip says about the limits the tick just read: RangeNotice
-    // (sweep/ReachableRange.h), empty while the synthesiser reaches both.
-    virtual void setRangeNotice(const QString& text) = 0;
 
     virtual int singleMarkerValue() const = 0;  // Check9
     // Shows or hides MK2's readouts, frequency caption and label, colour button, line and tag.

@@ -93,8 +93,10 @@ void SweepEngine::readLimits() {
         ToSingle(NumberText::leadingNumberOfBox(controls_.upperLimitText(), locale_) * kHzPerMHz);
     settings_.FMin =
         ToSingle(NumberText::leadingNumberOfBox(controls_.lowerLimitText(), locale_) * kHzPerMHz);
-    controls_.setRangeNotice(RangeNotice(static_cast<double>(settings_.FMin),
+    if (rangeNoticeListener_) {
+        rangeNoticeListener_(RangeNotice(static_cast<double>(settings_.FMin),
                                          static_cast<double>(settings_.FMax), locale_));
+    }
 }
 
 void SweepEngine::refreshMarkerReadouts() {

@@ -1,15 +1,24 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include <QLocale>
 
 #include "common/Settings.h"
+#include "instrument/Adc.h"
+#include "instrument/Dds.h"
 #include "instrument/PortLink.h"
 #include "sweep/SweepControls.h"
 #include "sweep/SweepData.h"
 
 namespace ravemo {
+
+// The yields of a tick: one at its start, and per swept point one before the point, one per
+// word bit of the frame and, unless Hold skips the read, one per converter bit.
+inline constexpr int kYieldsAtTickStart = 1;
+inline constexpr int kYieldsPerPointHeld = 1 + kWordBitsSent;
+inline constexpr int kYieldsPerPointWithRead = kYieldsPerPointHeld + kConverterBits;
 
 // The sweep tick: the timer handler that reads the limits, refreshes the marker readouts from
 // the previous sweep, walks every Step-th sample index loading the synthesiser and reading the
@@ -35,6 +44,11 @@ class SweepEngine {
     // One sweep tick. Safe to call at any time; nested calls are refused.
     void tick();
 
+    // Told at every tick, once the limits are read, what the status strip should say about
+    // them: RangeNotice (sweep/ReachableRange.h), empty while the synthesiser reaches both.
+    using RangeNoticeListener = std::function<void(const QString& notice)>;
+    void onRangeNotice(RangeNoticeListener listener) { rangeNoticeListener_ = std::move(listener); }
+
     // Hz per sample index of the latest tick; 0 until the first tick.
     double FreqStep() const { return freqStep_; }
     // Sample indices of the two markers as the latest tick placed them; 0 until the first tick.
@@ -59,6 +73,7 @@ class SweepEngine {
     std::int32_t mk1Index_ = 0;
     std::int32_t mk2Index_ = 0;
     bool ticking_ = false;
+    RangeNoticeListener rangeNoticeListener_;
 };
 
 }  // namespace ravemo

@@ -14,8 +14,8 @@ const QColor kMarker1Red(0xFF, 0x00, 0x00);
 const QColor kMarker2Blue(0x00, 0x00, 0xFF);
 const QColor kThirdsGrid(0x80, 0x80, 0xFF);
 
-constexpr TwipsRect kChartRect{kChartLeftTwips, kChartTopTwips, ChartWidget::kDesignWidthTwips,
-                               ChartWidget::kDesignHeightTwips};
+constexpr TwipsRect kChartRect{kChartLeftTwips, kChartTopTwips, kChartWidthTwips,
+                               kChartHeightTwips};
 
 void setLine(ChartWidget& chart, int n, double x1, double y1, double x2, double y2,
              const QColor& colour) {
@@ -46,8 +46,8 @@ void buildChart(const ControlFactory& f, QWidget* window, MainWindowControls& c)
     chart->move(f.pixels(kChartRect).topLeft());
     // Marker lines, then the grid: thirds of the return-loss scale, quarters of the phase scale.
     const QColor windowFrame = window->palette().color(QPalette::WindowText);
-    setLine(*chart, 1, 2160, 0, 2160, 3885, kMarker1Red);
-    setLine(*chart, 2, 3960, 0, 3960, 3885, kMarker2Blue);
+    setLine(*chart, 1, kMarker1StartTwips, 0, kMarker1StartTwips, 3885, kMarker1Red);
+    setLine(*chart, 2, kMarker2StartTwips, 0, kMarker2StartTwips, 3885, kMarker2Blue);
     setLine(*chart, 3, 0, 1050, 9240, 1050, kThirdsGrid);
     setLine(*chart, 4, 0, 2175, 8925, 2175, kThirdsGrid);
     setLine(*chart, 5, 0, 1620, 9135, 1620, windowFrame);
@@ -60,7 +60,7 @@ void buildChart(const ControlFactory& f, QWidget* window, MainWindowControls& c)
 
 }  // namespace
 
-void buildChartArea(const ControlFactory& f, QWidget* window, MainWindowControls& c) {
+void BuildChartArea(const ControlFactory& f, QWidget* window, MainWindowControls& c) {
     buildChart(f, window, c);
 
     c.label17 =

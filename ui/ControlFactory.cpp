@@ -29,7 +29,7 @@ void fitWidth(QWidget* widget) {
 
 }  // namespace
 
-QFont windowFont(double pointSize) {
+QFont WindowFont(double pointSize) {
     // The layout was drawn for a narrow sans face; Arial and its metric twins fit its captions,
     // the platform's general font is the fallback.
     QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
@@ -40,14 +40,14 @@ QFont windowFont(double pointSize) {
     return font;
 }
 
-void setTextColour(QWidget* widget, const QColor& colour) {
+void SetTextColour(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
     palette.setColor(QPalette::Text, colour);
     widget->setPalette(palette);
 }
 
-void setButtonColour(QPushButton* button, const QColor& colour) {
+void SetButtonColour(QPushButton* button, const QColor& colour) {
     // A style sheet is the one way every widget style honours a button background.
     button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px solid "
                                          "palette(dark); }")
@@ -65,8 +65,8 @@ QLabel* ControlFactory::label(QWidget* parent, const char* name, const QString& 
                               double pointSize) const {
     auto* label = place(new QLabel(caption, parent), name, pixels(r));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    if (pointSize != kSmallFontPt) label->setFont(windowFont(pointSize));
-    if (textColour) setTextColour(label, *textColour);
+    if (pointSize != kSmallFontPt) label->setFont(WindowFont(pointSize));
+    if (textColour) SetTextColour(label, *textColour);
     // Captions drawn two lines high wrap at word boundaries; one-line captions never wrap and
     // grow to the right when this screen's font is wider than the design's (wrapped ones grow
     // downwards).
@@ -107,7 +107,7 @@ QCheckBox* ControlFactory::checkBox(QWidget* parent, const char* name, const QSt
 QPushButton* ControlFactory::colourButton(QWidget* parent, const char* name, TwipsRect r,
                                           const QColor& background) const {
     auto* button = place(new QPushButton(parent), name, pixels(r));
-    setButtonColour(button, background);
+    SetButtonColour(button, background);
     return button;
 }
 
@@ -120,7 +120,7 @@ QToolButton* ControlFactory::pictureButton(QWidget* parent, const char* name,
     button->setIconSize(QSize(kPictureSizePx, kPictureSizePx));
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setFocusPolicy(Qt::StrongFocus);
-    QFont font = windowFont(kLargeFontPt);
+    QFont font = WindowFont(kLargeFontPt);
     font.setBold(true);
     font.setItalic(true);
     button->setFont(font);

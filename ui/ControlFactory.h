@@ -63,10 +63,10 @@ class ControlFactory {
 };
 
 // Text colour of a label (or any widget that paints its text with WindowText).
-void setTextColour(QWidget* widget, const QColor& colour);
+void SetTextColour(QWidget* widget, const QColor& colour);
 // Background of a colour button.
-void setButtonColour(QPushButton* button, const QColor& colour);
+void SetButtonColour(QPushButton* button, const QColor& colour);
 // The font of the window's controls at the given size.
-QFont windowFont(double pointSize);
+QFont WindowFont(double pointSize);
 
 }  // namespace ravemo

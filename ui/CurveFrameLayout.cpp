@@ -1,10 +1,14 @@
+#include <optional>
+
 #include <QCheckBox>
+#include <QColor>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
 #include <QToolButton>
 
+#include "files/ColourTargets.h"
 #include "ui/WindowLayout.h"
 
 namespace ravemo {
@@ -17,141 +21,89 @@ constexpr double kSwitchWidth = 225;
 constexpr double kSwitchHeight = 435;
 constexpr double kSwitchTop = 1260;
 
-// One column of the frame: the curve's caption, its colour button and its enable switch.
-struct CurveColumn {
-    const char* labelName;
-    QString caption;
-    TwipsRect labelRect;
+// One column of the frame: the curve's caption, its colour button and its enable switch, and
+// where the window keeps them. A colour left out is the window's own (text, button text).
+struct CaptionPart {
+    const char* name;
+    const char* text;  // UTF-8
+    TwipsRect rect;
     double pointSize;
-    std::optional<QColor> captionColour;
-    const char* buttonName;
-    double buttonLeft;
-    QColor buttonColour;
-    const char* switchName;
-    double switchLeft;
+    std::optional<QRgb> colour;
+};
+struct ButtonPart {
+    const char* name;
+    double left;
+    std::optional<QRgb> colour;
+    ColourButton which;
+};
+struct SwitchPart {
+    const char* name;
+    double left;
     bool ticked;
+    QCheckBox* MainWindowControls::*control;
+};
+struct CurveColumn {
+    CaptionPart caption;
+    QLabel* MainWindowControls::*captionControl;
+    ButtonPart button;
+    SwitchPart enable;
 };
 
-struct BuiltColumn {
-    QLabel* caption;
-    QPushButton* button;
-    QCheckBox* enable;
-};
+using C = MainWindowControls;
 
-BuiltColumn buildColumn(const ControlFactory& f, QWidget* frame, const CurveColumn& col) {
-    BuiltColumn built{};
-    built.caption =
-        f.label(frame, col.labelName, col.caption, col.labelRect, col.captionColour, col.pointSize);
-    built.button =
-        f.colourButton(frame, col.buttonName,
-                       {col.buttonLeft, kColourButtonTop, kColourButtonWidth, kColourButtonHeight},
-                       col.buttonColour);
-    built.enable =
-        f.checkBox(frame, col.switchName, QString(),
-                   {col.switchLeft, kSwitchTop, kSwitchWidth, kSwitchHeight}, col.ticked);
-    return built;
+// Left to right: SWR, phase, return loss, |Xs|, Rs, |Z|.
+// clang-format off
+const CurveColumn kCurveColumns[] = {
+    {{"Label34", "SWR", {105, 630, 645, 330}, kSmallFontPt, 0xFF0000}, &C::Label34,
+     {"Command3", 105, 0xFF0000, ColourButton::SwrCurve},
+     {"Check6", 210, true, &C::Check6}},
+    {{"Label22", "Phase /° refl coef.", {840, 420, 735, 465}, kSmallFontPt, 0xFFFF00}, &C::Label22,
+     {"Command4", 945, 0xFFFF00, ColourButton::PhaseCurve},
+     {"Check1", 1050, false, &C::Check1}},
+    {{"Label21", "Return   loss /dB", {1680, 315, 795, 570}, kLargeFontPt, 0x0000C0}, &C::Label21,
+     {"Command5", 1785, 0x0000FF, ColourButton::ReturnLossCurve},
+     {"Check5", 1890, true, &C::Check5}},
+    {{"Label26", "|Xs| / ohm", {2625, 525, 945, 255}, kLargeFontPt, 0x008000}, &C::Label26,
+     {"Command6", 2730, 0x008000, ColourButton::ReactanceCurve},
+     {"Check2", 2835, false, &C::Check2}},
+    {{"Label27", "Rs / ohm", {3570, 525, 840, 255}, kLargeFontPt, 0x800080}, &C::Label27,
+     {"Command7", 3675, 0x800080, ColourButton::ResistanceCurve},
+     {"Check3", 3780, false, &C::Check3}},
+    {{"Label28", "|Z| / ohm", {4515, 525, 840, 255}, kLargeFontPt, std::nullopt}, &C::Label28,
+     {"Command8", 4620, std::nullopt, ColourButton::ImpedanceCurve},
+     {"Check4", 4725, false, &C::Check4}},
+};
+// clang-format on
+
+std::optional<QColor> colourOf(std::optional<QRgb> rgb) {
+    if (!rgb) return std::nullopt;
+    return QColor(*rgb);
+}
+
+void buildColumn(const ControlFactory& f, QWidget* frame, const CurveColumn& col,
+                 const QColor& buttonText, MainWindowControls& c) {
+    const CaptionPart& caption = col.caption;
+    c.*col.captionControl = f.label(frame, caption.name, QString::fromUtf8(caption.text),
+                                    caption.rect, colourOf(caption.colour), caption.pointSize);
+    const ButtonPart& button = col.button;
+    c.colourButtons[static_cast<std::size_t>(button.which)] =
+        f.colourButton(frame, button.name,
+                       {button.left, kColourButtonTop, kColourButtonWidth, kColourButtonHeight},
+                       colourOf(button.colour).value_or(buttonText));
+    const SwitchPart& enable = col.enable;
+    c.*enable.control =
+        f.checkBox(frame, enable.name, QString(),
+                   {enable.left, kSwitchTop, kSwitchWidth, kSwitchHeight}, enable.ticked);
 }
 
 }  // namespace
 
-void buildCurveFrame(const ControlFactory& f, QWidget* window, MainWindowControls& c) {
+void BuildCurveFrame(const ControlFactory& f, QWidget* window, MainWindowControls& c) {
     QGroupBox* frame = f.frame(window, "Frame3", QStringLiteral("LINE ENABLE AND COLORS"),
                                {4410, 4620, 6525, 2115});
     c.Frame3 = frame;
     const QColor buttonText = window->palette().color(QPalette::ButtonText);
-
-    // Left to right: SWR, phase, return loss, |Xs|, Rs, |Z|.
-    const BuiltColumn swr = buildColumn(f, frame,
-                                        {"Label34",
-                                         QStringLiteral("SWR"),
-                                         {105, 630, 645, 330},
-                                         kSmallFontPt,
-                                         QColor(0xFF, 0x00, 0x00),
-                                         "Command3",
-                                         105,
-                                         QColor(0xFF, 0x00, 0x00),
-                                         "Check6",
-                                         210,
-                                         true});
-    const BuiltColumn phase = buildColumn(f, frame,
-                                          {"Label22",
-                                           QStringLiteral("Phase /° refl coef."),
-                                           {840, 420, 735, 465},
-                                           kSmallFontPt,
-                                           QColor(0xFF, 0xFF, 0x00),
-                                           "Command4",
-                                           945,
-                                           QColor(0xFF, 0xFF, 0x00),
-                                           "Check1",
-                                           1050,
-                                           false});
-    const BuiltColumn loss = buildColumn(f, frame,
-                                         {"Label21",
-                                          QStringLiteral("Return   loss /dB"),
-                                          {1680, 315, 795, 570},
-                                          kLargeFontPt,
-                                          QColor(0x00, 0x00, 0xC0),
-                                          "Command5",
-                                          1785,
-                                          QColor(0x00, 0x00, 0xFF),
-                                          "Check5",
-                                          1890,
-                                          true});
-    const BuiltColumn xs = buildColumn(f, frame,
-                                       {"Label26",
-                                        QStringLiteral("|Xs| / ohm"),
-                                        {2625, 525, 945, 255},
-                                        kLargeFontPt,
-                                        QColor(0x00, 0x80, 0x00),
-                                        "Command6",
-                                        2730,
-                                        QColor(0x00, 0x80, 0x00),
-                                        "Check2",
-                                        2835,
-                                        false});
-    const BuiltColumn rs = buildColumn(f, frame,
-                                       {"Label27",
-                                        QStringLiteral("Rs / ohm"),
-                                        {3570, 525, 840, 255},
-                                        kLargeFontPt,
-                                        QColor(0x80, 0x00, 0x80),
-                                        "Command7",
-                                        3675,
-                                        QColor(0x80, 0x00, 0x80),
-                                        "Check3",
-                                        3780,
-                                        false});
-    const BuiltColumn z = buildColumn(f, frame,
-                                      {"Label28",
-                                       QStringLiteral("|Z| / ohm"),
-                                       {4515, 525, 840, 255},
-                                       kLargeFontPt,
-                                       std::nullopt,
-                                       "Command8",
-                                       4620,
-                                       buttonText,
-                                       "Check4",
-                                       4725,
-                                       false});
-
-    c.Label34 = swr.caption;
-    c.Label22 = phase.caption;
-    c.Label21 = loss.caption;
-    c.Label26 = xs.caption;
-    c.Label27 = rs.caption;
-    c.Label28 = z.caption;
-    c.Check6 = swr.enable;
-    c.Check1 = phase.enable;
-    c.Check5 = loss.enable;
-    c.Check2 = xs.enable;
-    c.Check3 = rs.enable;
-    c.Check4 = z.enable;
-    c.colourButtons[0] = swr.button;
-    c.colourButtons[1] = phase.button;
-    c.colourButtons[2] = loss.button;
-    c.colourButtons[3] = xs.button;
-    c.colourButtons[4] = rs.button;
-    c.colourButtons[5] = z.button;
+    for (const CurveColumn& column : kCurveColumns) buildColumn(f, frame, column, buttonText, c);
 
     c.Command1 = f.pictureButton(frame, "Command1", QStringLiteral("save"),
                                  QStringLiteral(":/icons/save.png"), {5670, 210, 750, 750});

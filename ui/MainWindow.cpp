@@ -1,7 +1,9 @@
 #include "ui/MainWindow.h"
 
 #include <algorithm>
-#include <stdexcept>
+#include <array>
+#include <initializer_list>
+#include <utility>
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -14,30 +16,25 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QThread>
-#include <QTimer>
 #include <QToolButton>
 
+#include "common/ColourNumber.h"
 #include "common/NumberText.h"
-#include "common/QtEventPump.h"
-#include "common/Rounding.h"
-#include "files/ColourCommands.h"
-#include "files/FileCommands.h"
-#include "instrument/Dds.h"
-#include "sweep/SweepEngine.h"
+#include "common/ProgramVersion.h"
 #include "ui/ChartGeometry.h"
+#include "ui/CheckBoxes.h"
 #include "ui/ControlFactory.h"
 #include "ui/HelpWindow.h"
+#include "ui/Measurement.h"
 #include "ui/QtColourDialog.h"
 #include "ui/QtFileDialog.h"
 #include "ui/QtMessageReporter.h"
-#include "ui/SweepSwitches.h"
 #include "ui/WindowColourTargets.h"
 #include "ui/WindowCurveControls.h"
 #include "ui/WindowFileControls.h"
 #include "ui/WindowLayout.h"
 #include "ui/WindowSweepControls.h"
 #include "ui/chart/ChartWidget.h"
-#include "ui/chart/CurveDrawing.h"
 #include "ui/chart/MarkerPlacement.h"
 
 namespace ravemo {
@@ -45,8 +42,6 @@ namespace {
 
 constexpr double kDefaultLogicalDpi = 96.0;
 constexpr float kPercent = 100.0F;
-const char* const kLowerLimitStartMHz = "1";
-const char* const kUpperLimitStartMHz = "50";
 const char* const kOffsetStartDb = "0";
 
 double screenLogicalDpi() {
@@ -54,42 +49,89 @@ double screenLogicalDpi() {
     return screen ? screen->logicalDotsPerInch() : kDefaultLogicalDpi;
 }
 
-std::uint16_t dataRegister(const Settings& settings) {
-    // Address1 holds the 16 bits of the I/O address, as a signed setting.
-    return static_cast<std::uint16_t>(settings.Address1);
+// Puts each widget at the index of its enumerator.
+template <typename Enum, typename Widget, std::size_t N>
+void PlaceByEnum(std::array<Widget*, N>& widgets,
+                 std::initializer_list<std::pair<Enum, Widget*>> placed) {
+    for (const auto& [which, widget] : placed) widgets.at(static_cast<std::size_t>(which)) = widget;
+}
+
+SweepControlWidgets sweepControlWidgets(const MainWindowControls& c) {
+    SweepControlWidgets w;
+    w.lowerLimit = c.txtVal[0];
+    w.upperLimit = c.txtVal[1];
+    w.fullSweep = c.Check7;
+    w.hold = c.Check8;
+    w.offset = c.Text18;
+    w.singleMarker = c.Check9;
+    w.chart = c.Picture1;
+    PlaceByEnum<Readout>(w.readoutBoxes, {{Readout::Mk1Phase, c.anglemk1},
+                                          {Readout::Mk2Phase, c.anglemk2},
+                                          {Readout::Mk1ReturnLoss, c.Text4},
+                                          {Readout::Mk2ReturnLoss, c.Text10},
+                                          {Readout::Mk1Reactance, c.Text6},
+                                          {Readout::Mk2Reactance, c.Text11},
+                                          {Readout::Mk1Resistance, c.Text7},
+                                          {Readout::Mk2Resistance, c.Text12},
+                                          {Readout::Mk1Swr, c.Text3},
+                                          {Readout::Mk2Swr, c.Text9},
+                                          {Readout::Mk1Impedance, c.Text8},
+                                          {Readout::Mk2Impedance, c.Text13},
+                                          {Readout::Mk1Capacitance, c.Text14},
+                                          {Readout::Mk2Capacitance, c.Text16},
+                                          {Readout::Mk1Inductance, c.Text1},
+                                          {Readout::Mk2Inductance, c.Text2}});
+    w.mk1FrequencyCaption = c.Label8;
+    w.mk2FrequencyCaption = c.Label14;
+    QPushButton* mk2Button = c.colourButtons[static_cast<std::size_t>(ColourButton::Marker2)];
+    w.secondMarkerWidgets = {c.Text9, c.anglemk2, c.Text10,  c.Text11,  c.Text12, c.Text13,
+                             c.Text2, c.Text16,   c.Label13, c.Label14, mk2Button};
+    return w;
+}
+
+CurveControlWidgets curveControlWidgets(const MainWindowControls& c) {
+    CurveControlWidgets w;
+    PlaceByEnum<CurveSwitch>(w.switches, {{CurveSwitch::Phase, c.Check1},
+                                          {CurveSwitch::Xs, c.Check2},
+                                          {CurveSwitch::Rs, c.Check3},
+                                          {CurveSwitch::Z, c.Check4},
+                                          {CurveSwitch::ReturnLoss, c.Check5},
+                                          {CurveSwitch::Swr, c.Check6}});
+    w.offset = c.Text18;
+    w.sweepTime = c.Text5;
+    return w;
+}
+
+ColourTargetWidgets colourTargetWidgets(const MainWindowControls& c) {
+    ColourTargetWidgets w;
+    PlaceByEnum<ColourLabel>(w.curveCaptions, {{ColourLabel::SwrCaption, c.Label34},
+                                               {ColourLabel::PhaseCaption, c.Label22},
+                                               {ColourLabel::ReturnLossCaption, c.Label21},
+                                               {ColourLabel::ReactanceCaption, c.Label26},
+                                               {ColourLabel::ResistanceCaption, c.Label27},
+                                               {ColourLabel::ImpedanceCaption, c.Label28}});
+    w.buttons = c.colourButtons;
+    w.chart = c.Picture1;
+    return w;
 }
 
 }  // namespace
 
 QString MainWindow::captionFor(const BackEndInfo& backEnd) {
-    const QString program = QStringLiteral("Ravemo 1.06 - HF antenna analyser");
+    const QString program = QStringLiteral("Ravemo %1 - HF antenna analyser").arg(CaptionVersion());
     if (backEnd.simulated) return program + QStringLiteral(" - SIMULATED instrument");
     return program + QStringLiteral(" - ") + backEnd.description;
 }
 
-QString MainWindow::statusTextFor(const BackEndInfo& backEnd, const QString& rangeNotice) {
-    QString text = backEnd.simulated ? QStringLiteral("SIMULATED instrument, not a measurement: ")
-                                     : QStringLiteral("Instrument: ");
-    text += backEnd.description;
-    if (!backEnd.portProblem.isEmpty()) {
-        text += QStringLiteral("\nThe port could not be used: ") + backEnd.portProblem;
-    }
-    if (!rangeNotice.isEmpty()) text += u'\n' + rangeNotice;
-    return text;
-}
-
-MainWindow::MainWindow(Settings& settings, PortIo& port, BackEndInfo backEnd, QWidget* parent)
+MainWindow::MainWindow(Settings settings, OpenedPort backEnd, const QLocale& locale,
+                       QWidget* parent)
     : QWidget(parent),
-      settings_(settings),
-      port_(port),
-      backEnd_(std::move(backEnd)),
+      locale_(locale),
       scale_(screenLogicalDpi()),
       applicationDir_(QCoreApplication::applicationDirPath()) {
-    if (settings_.Champ < 1 || settings_.Step < 1) {
-        throw std::invalid_argument("the main window needs Champ >= 1 and Step >= 1");
-    }
     buildWindow();
-    load();
+    buildAdapters();
+    load(std::move(settings), std::move(backEnd));
     connectHandlers();
 }
 
@@ -97,16 +139,15 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildWindow() {
     setObjectName(QStringLiteral("chart1"));
-    setWindowTitle(captionFor(backEnd_));
     setWindowIcon(QIcon(QStringLiteral(":/icons/ravemo.png")));
-    setFont(windowFont(kSmallFontPt));
+    setFont(WindowFont(kSmallFontPt));
 
     const ControlFactory factory(scale_);
-    buildChartArea(factory, this, c_);
-    buildSweepLimitsFrame(factory, this, c_);
-    buildCurveFrame(factory, this, c_);
-    buildMarkerFrame(factory, this, c_);
-    applyTabOrder(c_);
+    BuildChartArea(factory, this, c_);
+    BuildSweepLimitsFrame(factory, this, c_);
+    BuildCurveFrame(factory, this, c_);
+    BuildMarkerFrame(factory, this, c_);
+    ApplyTabOrder(c_);
 
     // Which back end runs, always in sight: simulated data must never pass for measured data.
     statusLine_ = new QLabel(this);
@@ -116,39 +157,49 @@ void MainWindow::buildWindow() {
     statusLine_->setContentsMargins(4, 0, 4, 0);
     statusLine_->setWordWrap(true);
 
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName(QStringLiteral("Timer1"));
-
     resize(scale_.toPixelsRounded(kClientWidthTwips),
            scale_.toPixelsRounded(kStatusLineTopTwips + kStatusLineHeightTwips));
     const int oneLine = scale_.toPixelsRounded(kStatusLineHeightTwips);
     statusLine_->setGeometry(0, height() - oneLine, width(), oneLine);
-    refreshStatusLine();
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     f1->setContext(Qt::WindowShortcut);
     connect(f1, &QShortcut::activated, this, &MainWindow::showHelp);
 }
 
-// The load handler, in its fixed order.
-void MainWindow::load() {
+// The measurement's views of the widgets, and the dialogs it shows over the window.
+void MainWindow::buildAdapters() {
+    sweepControls_ = std::make_unique<WindowSweepControls>(sweepControlWidgets(c_));
+    curveControls_ = std::make_unique<WindowCurveControls>(curveControlWidgets(c_));
+    fileControls_ = std::make_unique<WindowFileControls>(
+        FileControlWidgets{c_.Check8, c_.Check7, c_.txtVal[0], c_.txtVal[1]});
+    colourTargets_ = std::make_unique<WindowColourTargets>(colourTargetWidgets(c_));
+    fileDialog_ = std::make_unique<QtFileDialog>(this);
+    reporter_ = std::make_unique<QtMessageReporter>(this);
+    colourDialog_ = std::make_unique<QtColourDialog>(this);
+}
+
+// The load handler, in its fixed order; the measurement runs the steps between the legends and
+// the limit boxes.
+void MainWindow::load(Settings settings, OpenedPort backEnd) {
     // The manual is found beside the program when F1 asks for it (applicationDir_).
     c_.Text18->setText(QString::fromLatin1(kOffsetStartDb));
     placeChartScales();
-    colourLegends();
-    createSweep();
+    colourLegends(settings);
 
-    timer1_->setInterval(kTimerIntervalMs);
-    timer1_->start();
-
-    DdsClear(PortLink{port_, dataRegister(settings_), *pump_});
+    measurement_ = std::make_unique<Measurement>(
+        std::move(settings), std::move(backEnd),
+        MeasurementSeams{*sweepControls_, *curveControls_, *c_.Picture1, *fileControls_,
+                         *fileDialog_, *reporter_, *colourDialog_, *colourTargets_},
+        locale_);
 
     c_.txtVal[0]->setText(QString::fromLatin1(kLowerLimitStartMHz));
     c_.txtVal[1]->setText(QString::fromLatin1(kUpperLimitStartMHz));
     c_.Text15->setText(
-        NumberText::generalFormat(settings_.InputVelFactor / kPercent, NumberText::userLocale()));
-    settings_.FullFMax = settings_.FMax;
-    settings_.FullFMin = settings_.FMin;
+        NumberText::generalFormat(measurement_->settings().InputVelFactor / kPercent, locale_));
+
+    setWindowTitle(captionFor(measurement_->backEnd()));
+    refreshStatusLine();
 }
 
 void MainWindow::placeChartScales() {
@@ -191,71 +242,42 @@ void MainWindow::placeChartScales() {
     chart.update();
 }
 
-void MainWindow::colourLegends() {
-    const auto colour = [](float setting) { return colourFromNumber(colourNumber(setting)); };
-    setTextColour(c_.Label22, colour(settings_.colorS1));
-    setTextColour(c_.Label21, colour(settings_.colorS2));
-    setTextColour(c_.Label26, colour(settings_.colorS3));
-    setTextColour(c_.Label27, colour(settings_.colorS4));
-    setTextColour(c_.Label28, colour(settings_.colorS5));
-    setTextColour(c_.Label34, colour(settings_.colorS6));
-}
-
-// The arrays, XScale and the sweep's parts, which need both.
-void MainWindow::createSweep() {
-    data_.emplace(settings_.Champ);
-    xScale_ = ChartGeometry::xScale(c_.Picture1->widthTwips(), settings_.Champ);
-
-    pump_ = std::make_unique<QtEventPump>();
-    sweepControls_ = std::make_unique<WindowSweepControls>(
-        c_, [this](const QString& notice) { showRangeNotice(notice); });
-    curveControls_ = std::make_unique<WindowCurveControls>(c_);
-    fileControls_ = std::make_unique<WindowFileControls>(c_);
-    colourTargets_ = std::make_unique<WindowColourTargets>(c_);
-    drawing_ = std::make_unique<CurveDrawing>(*c_.Picture1, *curveControls_, *data_, settings_,
-                                              *pump_, xScale_);
-    engine_ = std::make_unique<SweepEngine>(settings_, *data_, *sweepControls_,
-                                            PortLink{port_, dataRegister(settings_), *pump_},
-                                            *drawing_, NumberText::userLocale());
-
-    fileDialog_ = std::make_unique<QtFileDialog>(this);
-    reporter_ = std::make_unique<QtMessageReporter>(this);
-    fileCommands_ = std::make_unique<FileCommands>(*data_, settings_, *fileDialog_, *fileControls_,
-                                                   *reporter_, NumberText::userLocale());
-    colourDialog_ = std::make_unique<QtColourDialog>(this);
-    colourCommands_ = std::make_unique<ColourCommands>(settings_, *colourDialog_, *colourTargets_);
+void MainWindow::colourLegends(const Settings& settings) {
+    const auto colour = [](float setting) {
+        return ColourFromNumber(ColourNumberOfSetting(setting));
+    };
+    SetTextColour(c_.Label22, colour(settings.colorS1));
+    SetTextColour(c_.Label21, colour(settings.colorS2));
+    SetTextColour(c_.Label26, colour(settings.colorS3));
+    SetTextColour(c_.Label27, colour(settings.colorS4));
+    SetTextColour(c_.Label28, colour(settings.colorS5));
+    SetTextColour(c_.Label34, colour(settings.colorS6));
 }
 
 void MainWindow::connectHandlers() {
-    connect(timer1_, &QTimer::timeout, this, [this] { engine_->tick(); });
     // stateChanged also fires when code sets the value, as the file commands set Hold.
-    connect(c_.Check7, &QCheckBox::stateChanged, this, &MainWindow::onFullSweepChanged);
-    connect(c_.Check8, &QCheckBox::stateChanged, this, &MainWindow::onHoldChanged);
+    connect(c_.Check7, &QCheckBox::stateChanged, this,
+            [this] { applySwitchRule(&SweepSwitches::afterFullSweepChange); });
+    connect(c_.Check8, &QCheckBox::stateChanged, this,
+            [this] { applySwitchRule(&SweepSwitches::afterHoldChange); });
     connect(c_.Picture1, &ChartWidget::mouseReleased, this,
             [this](int button, double x, double /*y*/) { PlaceMarker(*c_.Picture1, button, x); });
 
-    connect(c_.Command1, &QToolButton::clicked, this, [this] { fileCommands_->save(); });
-    connect(c_.Command2, &QToolButton::clicked, this, [this] { fileCommands_->open(); });
+    connect(c_.Command1, &QToolButton::clicked, this, [this] { measurement_->save(); });
+    connect(c_.Command2, &QToolButton::clicked, this, [this] { measurement_->open(); });
     for (std::size_t i = 0; i < c_.colourButtons.size(); ++i) {
         const auto button = static_cast<ColourButton>(i);
         connect(c_.colourButtons[i], &QPushButton::clicked, this,
-                [this, button] { colourCommands_->click(button); });
+                [this, button] { measurement_->pickColour(button); });
     }
+    connect(measurement_.get(), &Measurement::statusChanged, this, &MainWindow::refreshStatusLine);
 }
 
-void MainWindow::onFullSweepChanged() {
+// The click handlers of Full Sweep and Hold: which of the limit boxes and Full Sweep may be
+// used after the change.
+void MainWindow::applySwitchRule(SwitchRule rule) {
     const SwitchEnables current{c_.txtVal[0]->isEnabled(), c_.Check7->isEnabled()};
-    const SwitchEnables next =
-        SweepSwitches::afterFullSweepChange(checkValue(c_.Check7), checkValue(c_.Check8), current);
-    c_.txtVal[0]->setEnabled(next.limitBoxes);
-    c_.txtVal[1]->setEnabled(next.limitBoxes);
-    c_.Check7->setEnabled(next.fullSweepBox);
-}
-
-void MainWindow::onHoldChanged() {
-    const SwitchEnables current{c_.txtVal[0]->isEnabled(), c_.Check7->isEnabled()};
-    const SwitchEnables next =
-        SweepSwitches::afterHoldChange(checkValue(c_.Check7), checkValue(c_.Check8), current);
+    const SwitchEnables next = rule(CheckValue(c_.Check7), CheckValue(c_.Check8), current);
     c_.txtVal[0]->setEnabled(next.limitBoxes);
     c_.txtVal[1]->setEnabled(next.limitBoxes);
     c_.Check7->setEnabled(next.fullSweepBox);
@@ -268,12 +290,11 @@ void MainWindow::showHelp() {
     help_->activateWindow();
 }
 
-// Ends the program at once, also when the close arrives inside a sweep's yield: the timer
-// stops, the pump makes the running tick unwind at its next yield without touching the port or
-// the chart again, and the event loop ends.
+// Ends the program at once, also when the close arrives inside a sweep's yield: the
+// measurement stops its timer and makes the running tick unwind at its next yield without
+// touching the port or the chart again, and the event loop ends.
 void MainWindow::closeEvent(QCloseEvent* event) {
-    timer1_->stop();
-    pump_->requestCancel();
+    measurement_->stop();
     if (help_) help_->close();
     event->accept();
     // Only a running event loop can be ended; outside one (tests) a quit would linger and end
@@ -286,17 +307,11 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     placeStatusLine();
 }
 
-void MainWindow::showRangeNotice(const QString& notice) {
-    if (notice == rangeNotice_) return;
-    rangeNotice_ = notice;
-    refreshStatusLine();
-}
-
 // Text and colours of the status line. A change in its height moves the window's bottom edge
 // by as much, so the controls above keep their place and every line stays in sight.
 void MainWindow::refreshStatusLine() {
-    statusLine_->setText(statusTextFor(backEnd_, rangeNotice_));
-    const bool warning = backEnd_.simulated || !rangeNotice_.isEmpty();
+    statusLine_->setText(measurement_->statusText());
+    const bool warning = measurement_->statusIsWarning();
     statusLine_->setAutoFillBackground(warning);
     if (warning) {
         QPalette palette = statusLine_->palette();

@@ -19,7 +19,7 @@ TwipsRect readoutAt(double left, double top) { return {left, top, kReadoutWidth,
 
 }  // namespace
 
-void buildMarkerFrame(const ControlFactory& f, QWidget* window, MainWindowControls& c) {
+void BuildMarkerFrame(const ControlFactory& f, QWidget* window, MainWindowControls& c) {
     QGroupBox* frame =
         f.frame(window, "Frame1", QStringLiteral("MARKERS"), {630, 6720, 10305, 2115});
     c.Frame1 = frame;

@@ -7,7 +7,7 @@
 
 namespace ravemo {
 
-void buildSweepLimitsFrame(const ControlFactory& f, QWidget* window, MainWindowControls& c) {
+void BuildSweepLimitsFrame(const ControlFactory& f, QWidget* window, MainWindowControls& c) {
     QGroupBox* scan =
         f.frame(window, "SCAN", QStringLiteral("FREQUENCY SWEEP LIMITS"), {630, 4620, 3480, 1800});
     c.SCAN = scan;

@@ -10,7 +10,7 @@
 
 namespace ravemo {
 
-void applyTabOrder(MainWindowControls& c) {
+void ApplyTabOrder(MainWindowControls& c) {
     std::vector<QWidget*> order = {c.Picture1, c.txtVal[1], c.Text15,   c.Check1,  c.Check6,
                                    c.Check5,   c.Check4,    c.Check3,   c.Check2,  c.txtVal[0],
                                    c.Check7,   c.Check8,    c.Command1, c.Command2};

@@ -3,30 +3,16 @@
 #include <QCheckBox>
 #include <QLineEdit>
 
-#include "ui/WindowSweepControls.h"
+#include "ui/CheckBoxes.h"
 
 namespace ravemo {
 
 int WindowCurveControls::curveSwitchValue(CurveSwitch which) const {
-    switch (which) {
-        case CurveSwitch::Phase:
-            return checkValue(c_.Check1);
-        case CurveSwitch::Xs:
-            return checkValue(c_.Check2);
-        case CurveSwitch::Rs:
-            return checkValue(c_.Check3);
-        case CurveSwitch::Z:
-            return checkValue(c_.Check4);
-        case CurveSwitch::ReturnLoss:
-            return checkValue(c_.Check5);
-        case CurveSwitch::Swr:
-            return checkValue(c_.Check6);
-    }
-    return 0;
+    return CheckValue(w_.switches.at(static_cast<std::size_t>(which)));
 }
 
-QString WindowCurveControls::offsetText() const { return c_.Text18->text(); }
+QString WindowCurveControls::offsetText() const { return w_.offset->text(); }
 
-void WindowCurveControls::setSweepTimeText(const QString& text) { c_.Text5->setText(text); }
+void WindowCurveControls::setSweepTimeText(const QString& text) { w_.sweepTime->setText(text); }
 
 }  // namespace ravemo

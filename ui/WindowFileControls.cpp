@@ -1,33 +1,21 @@
 #include "ui/WindowFileControls.h"
 
-#include "common/CheckBoxValue.h"
-#include "ui/WindowSweepControls.h"
-
 #include <QCheckBox>
 #include <QLineEdit>
 
+#include "ui/CheckBoxes.h"
+
 namespace ravemo {
 
-namespace {
-
-Qt::CheckState checkState(int value) {
-    constexpr int kGreyed = 2;
-    return value == kTicked ? Qt::Checked : value == kGreyed ? Qt::PartiallyChecked : Qt::Unchecked;
-}
-
-}  // namespace
-
-int WindowFileControls::holdValue() const { return checkValue(c_.Check8); }
-
-void WindowFileControls::setHoldValue(int value) { c_.Check8->setCheckState(checkState(value)); }
-
+int WindowFileControls::holdValue() const { return CheckValue(w_.hold); }
+void WindowFileControls::setHoldValue(int value) { w_.hold->setCheckState(CheckStateOf(value)); }
 void WindowFileControls::setFullSweepValue(int value) {
-    c_.Check7->setCheckState(checkState(value));
+    w_.fullSweep->setCheckState(CheckStateOf(value));
 }
 
-QString WindowFileControls::lowerLimitText() const { return c_.txtVal[0]->text(); }
-QString WindowFileControls::upperLimitText() const { return c_.txtVal[1]->text(); }
-void WindowFileControls::setLowerLimitText(const QString& text) { c_.txtVal[0]->setText(text); }
-void WindowFileControls::setUpperLimitText(const QString& text) { c_.txtVal[1]->setText(text); }
+QString WindowFileControls::lowerLimitText() const { return w_.lowerLimit->text(); }
+QString WindowFileControls::upperLimitText() const { return w_.upperLimit->text(); }
+void WindowFileControls::setLowerLimitText(const QString& text) { w_.lowerLimit->setText(text); }
+void WindowFileControls::setUpperLimitText(const QString& text) { w_.upperLimit->setText(text); }
 
 }  // namespace ravemo

@@ -15,13 +15,13 @@ inline constexpr double kChartTopTwips = 315.0;
 // scales and the offset box; the sweep-limits frame; the curve switches and colours; the
 // marker readouts. Controls start with their design captions, texts and colours; the window's
 // load handler then sets what depends on the chart's size and the settings.
-void buildChartArea(const ControlFactory& factory, QWidget* window, MainWindowControls& c);
-void buildSweepLimitsFrame(const ControlFactory& factory, QWidget* window, MainWindowControls& c);
-void buildCurveFrame(const ControlFactory& factory, QWidget* window, MainWindowControls& c);
-void buildMarkerFrame(const ControlFactory& factory, QWidget* window, MainWindowControls& c);
+void BuildChartArea(const ControlFactory& factory, QWidget* window, MainWindowControls& c);
+void BuildSweepLimitsFrame(const ControlFactory& factory, QWidget* window, MainWindowControls& c);
+void BuildCurveFrame(const ControlFactory& factory, QWidget* window, MainWindowControls& c);
+void BuildMarkerFrame(const ControlFactory& factory, QWidget* window, MainWindowControls& c);
 
 // Makes the tab order of the design: chart, limits, curve switches, buttons, single marker,
 // offset. Readouts and the help hint are no tab stops.
-void applyTabOrder(MainWindowControls& c);
+void ApplyTabOrder(MainWindowControls& c);
 
 }  // namespace ravemo

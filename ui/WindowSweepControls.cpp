@@ -3,122 +3,54 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
-#include "common/CheckBoxValue.h"
+#include "ui/CheckBoxes.h"
 #include "ui/chart/ChartWidget.h"
 
 namespace ravemo {
-namespace {
 
-constexpr int kGreyed = 2;
-
-// The box that shows a readout, or nothing for the two frequency captions (labels).
-QLineEdit* readoutBox(const MainWindowControls& c, Readout readout) {
-    switch (readout) {
-        case Readout::Anglemk1:
-            return c.anglemk1;
-        case Readout::Anglemk2:
-            return c.anglemk2;
-        case Readout::Text4:
-            return c.Text4;
-        case Readout::Text10:
-            return c.Text10;
-        case Readout::Text6:
-            return c.Text6;
-        case Readout::Text11:
-            return c.Text11;
-        case Readout::Text7:
-            return c.Text7;
-        case Readout::Text12:
-            return c.Text12;
-        case Readout::Text3:
-            return c.Text3;
-        case Readout::Text9:
-            return c.Text9;
-        case Readout::Text8:
-            return c.Text8;
-        case Readout::Text13:
-            return c.Text13;
-        case Readout::Text14:
-            return c.Text14;
-        case Readout::Text16:
-            return c.Text16;
-        case Readout::Text1:
-            return c.Text1;
-        case Readout::Text2:
-            return c.Text2;
-        case Readout::Label8:
-        case Readout::Label14:
-            return nullptr;
-    }
-    return nullptr;
+QLineEdit* WindowSweepControls::box(Readout readout) const {
+    return w_.readoutBoxes.at(static_cast<std::size_t>(readout));
 }
 
-QLabel* frequencyCaption(const MainWindowControls& c, Readout readout) {
-    return readout == Readout::Label8 ? c.Label8 : c.Label14;
+QLabel* WindowSweepControls::frequencyCaption(Readout readout) const {
+    return readout == Readout::Mk1Frequency ? w_.mk1FrequencyCaption : w_.mk2FrequencyCaption;
 }
 
-}  // namespace
-
-int checkValue(const QCheckBox* box) {
-    switch (box->checkState()) {
-        case Qt::Checked:
-            return kTicked;
-        case Qt::PartiallyChecked:
-            return kGreyed;
-        case Qt::Unchecked:
-            return kUnticked;
-    }
-    return kUnticked;
-}
-
-QString WindowSweepControls::lowerLimitText() const { return c_.txtVal[0]->text(); }
-QString WindowSweepControls::upperLimitText() const { return c_.txtVal[1]->text(); }
-void WindowSweepControls::setLowerLimitText(const QString& text) { c_.txtVal[0]->setText(text); }
-void WindowSweepControls::setUpperLimitText(const QString& text) { c_.txtVal[1]->setText(text); }
-int WindowSweepControls::fullSweepValue() const { return checkValue(c_.Check7); }
-int WindowSweepControls::holdValue() const { return checkValue(c_.Check8); }
-QString WindowSweepControls::offsetText() const { return c_.Text18->text(); }
+QString WindowSweepControls::lowerLimitText() const { return w_.lowerLimit->text(); }
+QString WindowSweepControls::upperLimitText() const { return w_.upperLimit->text(); }
+void WindowSweepControls::setLowerLimitText(const QString& text) { w_.lowerLimit->setText(text); }
+void WindowSweepControls::setUpperLimitText(const QString& text) { w_.upperLimit->setText(text); }
+int WindowSweepControls::fullSweepValue() const { return CheckValue(w_.fullSweep); }
+int WindowSweepControls::holdValue() const { return CheckValue(w_.hold); }
+QString WindowSweepControls::offsetText() const { return w_.offset->text(); }
 
 float WindowSweepControls::markerLineX(int marker) const {
-    return static_cast<float>(c_.Picture1->line(marker).x1);
+    return static_cast<float>(w_.chart->line(marker).x1);
 }
 
-double WindowSweepControls::chartWidth() const { return c_.Picture1->widthTwips(); }
+double WindowSweepControls::chartWidth() const { return w_.chart->widthTwips(); }
 
 QString WindowSweepControls::readoutText(Readout readout) const {
-    if (QLineEdit* box = readoutBox(c_, readout)) return box->text();
-    return frequencyCaption(c_, readout)->text();
+    if (QLineEdit* readoutBox = box(readout)) return readoutBox->text();
+    return frequencyCaption(readout)->text();
 }
 
 void WindowSweepControls::setReadoutText(Readout readout, const QString& text) {
-    if (QLineEdit* box = readoutBox(c_, readout)) {
-        box->setText(text);
+    if (QLineEdit* readoutBox = box(readout)) {
+        readoutBox->setText(text);
         // Show the start of a long number, not its end.
-        box->setCursorPosition(0);
+        readoutBox->setCursorPosition(0);
         return;
     }
-    frequencyCaption(c_, readout)->setText(text);
+    frequencyCaption(readout)->setText(text);
 }
 
-int WindowSweepControls::singleMarkerValue() const { return checkValue(c_.Check9); }
+int WindowSweepControls::singleMarkerValue() const { return CheckValue(w_.singleMarker); }
 
 void WindowSweepControls::setSecondMarkerVisible(bool visible) {
-    for (QWidget* w : {static_cast<QWidget*>(c_.Text9), static_cast<QWidget*>(c_.anglemk2),
-                       static_cast<QWidget*>(c_.Text10), static_cast<QWidget*>(c_.Text11),
-                       static_cast<QWidget*>(c_.Text12), static_cast<QWidget*>(c_.Text13),
-                       static_cast<QWidget*>(c_.Text2), static_cast<QWidget*>(c_.Text16),
-                       static_cast<QWidget*>(c_.Label13), static_cast<QWidget*>(c_.Label14),
-                       static_cast<QWidget*>(c_.colourButton(10))}) {
-        w->setVisible(visible);
-    }
-    ChartWidget& chart = *c_.Picture1;
-    if (chart.line(2).visible != visible || chart.tag(2).visible != visible) {
-        chart.line(2).visible = visible;
-        chart.tag(2).visible = visible;
-        chart.update();
-    }
+    for (QWidget* widget : w_.secondMarkerWidgets) widget->setVisible(visible);
+    w_.chart->setMarkerVisible(2, visible);
 }
 
 }  // namespace ravemo

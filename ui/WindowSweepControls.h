@@ -1,25 +1,42 @@
 #pragma once
 
-#include <functional>
+#include <array>
+#include <vector>
 
 #include "sweep/SweepControls.h"
-#include "ui/MainWindowControls.h"
 
 class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QWidget;
 
 namespace ravemo {
 
-// A check box's value as the program reads it: 0 unticked, 1 ticked, 2 greyed.
-int checkValue(const QCheckBox* box);
+class ChartWidget;
+
+// The widgets the sweep tick reads and writes.
+struct SweepControlWidgets {
+    QLineEdit* lowerLimit = nullptr;    // txtVal(0), MHz
+    QLineEdit* upperLimit = nullptr;    // txtVal(1), MHz
+    QCheckBox* fullSweep = nullptr;     // Check7
+    QCheckBox* hold = nullptr;          // Check8
+    QLineEdit* offset = nullptr;        // Text18, dB
+    QCheckBox* singleMarker = nullptr;  // Check9
+    ChartWidget* chart = nullptr;       // Picture1: the marker lines, MK2's line and tag
+    // The readout boxes by Readout; the two frequency readouts are captions instead.
+    std::array<QLineEdit*, kReadoutCount> readoutBoxes{};
+    QLabel* mk1FrequencyCaption = nullptr;  // Label8
+    QLabel* mk2FrequencyCaption = nullptr;  // Label14
+    // What the single-marker switch hides with MK2's line and tag: its readouts, captions and
+    // colour button.
+    std::vector<QWidget*> secondMarkerWidgets;
+};
 
 // The sweep tick's view of chart1: every call reads or writes the live widget, so a handler
 // that ran inside a yield is seen at once.
 class WindowSweepControls final : public SweepControls {
   public:
-    // `showRangeNotice` puts the range notice into the window's status line.
-    WindowSweepControls(const MainWindowControls& controls,
-                        std::function<void(const QString&)> showRangeNotice)
-        : c_(controls), showRangeNotice_(std::move(showRangeNotice)) {}
+    explicit WindowSweepControls(SweepControlWidgets widgets) : w_(std::move(widgets)) {}
 
     QString lowerLimitText() const override;
     QString upperLimitText() const override;
@@ -32,13 +49,14 @@ class WindowSweepControls final : public SweepControls {
     double chartWidth() const override;
     QString readoutText(Readout readout) const override;
     void setReadoutText(Readout readout, const QString& text) override;
-    void setRangeNotice(const QString& text) override { showRangeNotice_(text); }
     int singleMarkerValue() const override;
     void setSecondMarkerVisible(bool visible) override;
 
   private:
-    const MainWindowControls& c_;
-    std::function<void(const QString&)> showRangeNotice_;
+    QLineEdit* box(Readout readout) const;
+    QLabel* frequencyCaption(Readout readout) const;
+
+    SweepControlWidgets w_;
 };
 
 }  // namespace ravemo

@@ -7,7 +7,7 @@
 #include <QScreen>
 #include <QWindow>
 
-#include "startup/ProgramVersion.h"
+#include "common/ProgramVersion.h"
 #include "ui/chart/Twips.h"
 
 namespace ravemo {
@@ -77,7 +77,7 @@ SplashWindow::SplashWindow(const QIcon& icon, double logicalDpi)
     product->adjustSize();
 
     // The version caption, then the (empty) comments of the version information.
-    lblVersion_ = new QLabel(ProgramVersionCaption(), frame1);
+    lblVersion_ = new QLabel(QStringLiteral("Version ") + QLatin1String(kProgramVersion), frame1);
     lblVersion_->setObjectName(QStringLiteral("lblVersion"));
     lblVersion_->setFont(arial(12, true));
     QPalette blue = lblVersion_->palette();

@@ -2,20 +2,20 @@
 // instrument's back end, then the main window.
 
 #include <cstdio>
-#include <exception>
 #include <memory>
+#include <optional>
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QThread>
 
-#include "common/NumberText.h"
+#include "common/ProgramVersion.h"
 #include "instrument/PortChoice.h"
 #include "startup/LoadSettings.h"
-#include "startup/ProgramVersion.h"
 #include "startup/ScreenCheck.h"
 #include "startup/SettingsLocation.h"
 #include "startup/SingleInstance.h"
@@ -33,6 +33,7 @@ constexpr int kExitAbandoned = 1;
 constexpr int kExitBadInput = 2;
 
 constexpr unsigned long kSplashTimeMs = 2000;
+constexpr double kDefaultLogicalDpi = 96.0;
 
 const QString kWarningTitle = QStringLiteral("Warning");
 const QString kSettingsTitle = QStringLiteral("Ravemo settings");
@@ -82,9 +83,9 @@ OpenedPort openInstrument(const QString& choice, std::int16_t address1, QWidget*
     });
 }
 
-int run(int argc, char* argv[]) {
-    // The command line comes first, before any window, so --help and --version need no display.
-    const StartupOptions options = ParseStartupOptions(argumentsOf(argc, argv));
+// --help, --version and a bad command line are answered before any window; nothing when the
+// program is to start.
+std::optional<int> answerWithoutWindow(const StartupOptions& options) {
     if (!options.error.isEmpty()) {
         printLine(stderr, QStringLiteral("ravemo: ") + options.error +
                               QStringLiteral("\nTry 'ravemo --help'."));
@@ -98,69 +99,78 @@ int run(int argc, char* argv[]) {
         printLine(stdout, VersionLine());
         return 0;
     }
+    return std::nullopt;
+}
 
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("ravemo"));
-    QApplication::setApplicationVersion(ProgramVersionNumber());
-    QApplication::setWindowIcon(ProgramIcon());
-
-    SingleInstance instance(SingleInstance::defaultLockFolder());
+// One copy per user: false when another copy holds the lock (the user has been told). A lock
+// that cannot be made is only reported.
+bool lockOneCopy(SingleInstance& instance) {
     const SingleInstance::Outcome lock = instance.acquire();
     if (lock == SingleInstance::Outcome::HeldByAnother) {
         const QString text = QStringLiteral("The  'Ravemo'  program is already running");
         printLine(stderr, QStringLiteral("ravemo: ") + text);
         warn(nullptr, text);
-        return kExitAbandoned;
+        return false;
     }
     if (lock == SingleInstance::Outcome::LockUnavailable) {
         printLine(stderr, QStringLiteral("ravemo: cannot create the lock file %1; a second copy "
                                          "of the program will not be detected.")
                               .arg(instance.lockFilePath()));
     }
+    return true;
+}
 
-    std::unique_ptr<SplashWindow> splash;
-    if (!options.noSplash) {
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        splash = std::make_unique<SplashWindow>(QApplication::windowIcon(),
-                                                screen ? screen->logicalDotsPerInch() : 96.0);
-        splash->showAndPaint();
-        QThread::msleep(kSplashTimeMs);
-    }
+// The splash, shown for its two seconds.
+std::unique_ptr<SplashWindow> showSplash() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    auto splash = std::make_unique<SplashWindow>(
+        QApplication::windowIcon(), screen ? screen->logicalDotsPerInch() : kDefaultLogicalDpi);
+    splash->showAndPaint();
+    QThread::msleep(kSplashTimeMs);
+    return splash;
+}
 
+// The settings file, or nothing when it cannot be used (the user has been told why).
+std::optional<Settings> loadSettings(const StartupOptions& options, QWidget* parent) {
     const SettingsLocation location =
         FindSettingsFile(QCoreApplication::applicationDirPath(),
                          QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
                          options.settingsPath);
     SettingsLoad load;
     load.error = location.problem;
-    if (load.ok()) load = LoadSettings(location.path, NumberText::userLocale());
-    if (!load.ok()) {
-        printLine(stderr, QStringLiteral("ravemo: ") + load.error);
-        QApplication::beep();
-        QMessageBox::critical(splash.get(), kSettingsTitle, load.error);
-        return kExitBadInput;
-    }
-    Settings settings = load.settings;
+    if (load.ok()) load = LoadSettings(location.path, QLocale::system());
+    if (load.ok()) return load.settings;
+    printLine(stderr, QStringLiteral("ravemo: ") + load.error);
+    QApplication::beep();
+    QMessageBox::critical(parent, kSettingsTitle, load.error);
+    return std::nullopt;
+}
 
+int run(int argc, char* argv[]) {
+    // The command line comes first, before any window, so --help and --version need no display.
+    const StartupOptions options = ParseStartupOptions(argumentsOf(argc, argv));
+    if (const std::optional<int> status = answerWithoutWindow(options)) return *status;
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("ravemo"));
+    QApplication::setApplicationVersion(QLatin1String(kProgramVersion));
+    QApplication::setWindowIcon(ProgramIcon());
+
+    SingleInstance instance(SingleInstance::defaultLockFolder());
+    if (!lockOneCopy(instance)) return kExitAbandoned;
+
+    std::unique_ptr<SplashWindow> splash = options.noSplash ? nullptr : showSplash();
+    const std::optional<Settings> settings = loadSettings(options, splash.get());
+    if (!settings) return kExitBadInput;
     checkScreen(splash.get());
 
-    const QString choice = options.portChoice.isEmpty() ? settings.Port : options.portChoice;
-    OpenedPort opened = openInstrument(choice, settings.Address1, splash.get());
+    const QString choice = options.portChoice.isEmpty() ? settings->Port : options.portChoice;
+    OpenedPort opened = openInstrument(choice, settings->Address1, splash.get());
     if (!opened.port) return kExitAbandoned;
 
-    std::unique_ptr<MainWindow> window;
-    try {
-        window = std::make_unique<MainWindow>(
-            settings, *opened.port,
-            BackEndInfo{opened.description, opened.simulated, opened.problem});
-    } catch (const std::exception& error) {
-        const QString text =
-            QStringLiteral("The main window could not be opened: %1").arg(error.what());
-        printLine(stderr, QStringLiteral("ravemo: ") + text);
-        QMessageBox::critical(splash.get(), QStringLiteral("Ravemo"), text);
-        return kExitAbandoned;
-    }
-    window->show();
+    // The settings have been checked: the window and its measurement can be built.
+    MainWindow window(*settings, std::move(opened), QLocale::system());
+    window.show();
     splash.reset();
     return QApplication::exec();
 }

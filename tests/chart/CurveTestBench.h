@@ -23,7 +23,9 @@ inline constexpr std::uint32_t kSwrColour = 16;
 // A CurveDrawing on a recording canvas, fake controls and a scripted pump, with the default
 // settings (Champ 6000, Step 1) unless the test asks for others.
 struct CurveTestBench {
-    explicit CurveTestBench(std::int32_t champ = 6000, std::int16_t step = 1) : data(champ) {
+    explicit CurveTestBench(std::int32_t champ = 6000, std::int16_t step = 1,
+                            const QLocale& locale = QLocale::c())
+        : data(champ) {
         settings.Champ = champ;
         settings.Step = step;
         settings.colorS1 = static_cast<float>(kPhaseColour);
@@ -32,10 +34,9 @@ struct CurveTestBench {
         settings.colorS4 = static_cast<float>(kRsColour);
         settings.colorS5 = static_cast<float>(kZColour);
         settings.colorS6 = static_cast<float>(kSwrColour);
-        xScale = static_cast<float>(8835.0 / champ);
+        xScale = static_cast<float>(kChartWidthTwips / champ);
         drawing = std::make_unique<CurveDrawing>(canvas, controls, data, settings, pump, xScale,
-                                                 [this] { return ticks++; });
-        drawing->setLocale(QLocale::c());
+                                                 locale, [this] { return ticks++; });
     }
 
     Settings settings;

@@ -48,8 +48,7 @@ TEST(ReturnLossPhaseCurves, OffsetBoxIsReadAsTheLeadingNumber) {
         {"2.5", QLocale(QLocale::German), 1897.5 + 2.5 * 126.5},
     };
     for (const Case& c : cases) {
-        CurveTestBench bench;
-        bench.drawing->setLocale(c.locale);
+        CurveTestBench bench(6000, 1, c.locale);
         bench.controls.offset = QString::fromUtf8(c.text);
         bench.data.ReturnLossSamples[3000] = 256.0F;
         bench.drawing->DrawReturnLossAndPhase();
@@ -161,7 +160,7 @@ TEST(ReturnLossPhaseCurves, SweepTimeIsTheWrappedDifferenceOfTwoTickReadings) {
     std::vector<std::uint32_t> readings{1000, 1010, 1500, 1501, 0xFFFFFF00U, 0xFFFFFF05U, 0x10};
     std::size_t next = 0;
     CurveDrawing drawing(bench.canvas, bench.controls, bench.data, bench.settings, bench.pump,
-                         bench.xScale, [&] { return readings.at(next++); });
+                         bench.xScale, QLocale::c(), [&] { return readings.at(next++); });
     drawing.DrawReturnLossAndPhase();  // 1000 - 0
     drawing.DrawReturnLossAndPhase();  // 1500 - 1010: the second reading, not the first
     drawing.DrawReturnLossAndPhase();  // 0xFFFFFF00 - 1501

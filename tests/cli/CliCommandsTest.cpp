@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "CliTestSupport.h"
+#include "common/ProgramVersion.h"
 
 namespace ravemo {
 namespace {
@@ -8,7 +9,7 @@ namespace {
 TEST(CliCommands, HelpAndVersionSucceedOnEveryLevel) {
     CliRun cli("");
     EXPECT_EQ(cli.run({"--version"}), 0);
-    EXPECT_EQ(cli.out(), "ravemo-cli 1.0.6\n");
+    EXPECT_EQ(cli.out(), QStringLiteral("ravemo-cli %1\n").arg(kProgramVersion));
     EXPECT_EQ(cli.run({"--help"}), 0);
     EXPECT_TRUE(cli.out().startsWith("Usage: ravemo-cli"));
     for (const char* command : {"settings", "sweep", "convert", "readout"}) {

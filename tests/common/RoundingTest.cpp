@@ -9,32 +9,22 @@ namespace ravemo {
 namespace {
 
 TEST(Rounding, TiesGoToTheEvenInteger) {
-    EXPECT_EQ(roundHalfEven(0.5), 0.0);
-    EXPECT_EQ(roundHalfEven(1.5), 2.0);
-    EXPECT_EQ(roundHalfEven(2.5), 2.0);
-    EXPECT_EQ(roundHalfEven(-2.5), -2.0);
-    EXPECT_EQ(roundHalfEven(2.5000001), 3.0);
-    EXPECT_EQ(roundHalfEven(-3.7), -4.0);
+    EXPECT_EQ(RoundHalfEven(0.5), 0.0);
+    EXPECT_EQ(RoundHalfEven(1.5), 2.0);
+    EXPECT_EQ(RoundHalfEven(2.5), 2.0);
+    EXPECT_EQ(RoundHalfEven(-2.5), -2.0);
+    EXPECT_EQ(RoundHalfEven(2.5000001), 3.0);
+    EXPECT_EQ(RoundHalfEven(-3.7), -4.0);
 }
 
 TEST(Rounding, Int32RefusesWhatDoesNotFit) {
-    EXPECT_EQ(roundToInt32(2147483647.4), 2147483647);
-    EXPECT_EQ(roundToInt32(-2147483648.5), std::numeric_limits<std::int32_t>::min());
-    EXPECT_FALSE(roundToInt32(2147483647.5));
-    EXPECT_FALSE(roundToInt32(-2147483649.0));
-    EXPECT_FALSE(roundToInt32(std::numeric_limits<double>::quiet_NaN()));
-    EXPECT_FALSE(roundToInt32(HUGE_VAL));
-    EXPECT_EQ(roundToInt32(6000.5), 6000);
-}
-
-TEST(Rounding, ColourNumbersStayInTheColourRange) {
-    EXPECT_EQ(colourNumber(16777215.0F), 16777215U);
-    EXPECT_EQ(colourNumber(255.0F), 255U);
-    EXPECT_EQ(colourNumber(1.5F), 2U);
-    EXPECT_EQ(colourNumber(0.5F), 0U);
-    EXPECT_EQ(colourNumber(-1.0F), 0U);
-    EXPECT_EQ(colourNumber(1e9F), 16777215U);
-    EXPECT_EQ(colourNumber(std::numeric_limits<float>::quiet_NaN()), 0U);
+    EXPECT_EQ(RoundToInt32(2147483647.4), 2147483647);
+    EXPECT_EQ(RoundToInt32(-2147483648.5), std::numeric_limits<std::int32_t>::min());
+    EXPECT_FALSE(RoundToInt32(2147483647.5));
+    EXPECT_FALSE(RoundToInt32(-2147483649.0));
+    EXPECT_FALSE(RoundToInt32(std::numeric_limits<double>::quiet_NaN()));
+    EXPECT_FALSE(RoundToInt32(HUGE_VAL));
+    EXPECT_EQ(RoundToInt32(6000.5), 6000);
 }
 
 }  // namespace

@@ -17,12 +17,12 @@ struct CurveRow {
 
 TEST(ColourCommands, CurveButtonsStoreTheColourAndRecolourCaptionAndButton) {
     const CurveRow rows[] = {
-        {ColourButton::Command3, &Settings::colorS6, ColourLabel::Label34},
-        {ColourButton::Command4, &Settings::colorS1, ColourLabel::Label22},
-        {ColourButton::Command5, &Settings::colorS2, ColourLabel::Label21},
-        {ColourButton::Command6, &Settings::colorS3, ColourLabel::Label26},
-        {ColourButton::Command7, &Settings::colorS4, ColourLabel::Label27},
-        {ColourButton::Command8, &Settings::colorS5, ColourLabel::Label28},
+        {ColourButton::SwrCurve, &Settings::colorS6, ColourLabel::SwrCaption},
+        {ColourButton::PhaseCurve, &Settings::colorS1, ColourLabel::PhaseCaption},
+        {ColourButton::ReturnLossCurve, &Settings::colorS2, ColourLabel::ReturnLossCaption},
+        {ColourButton::ReactanceCurve, &Settings::colorS3, ColourLabel::ReactanceCaption},
+        {ColourButton::ResistanceCurve, &Settings::colorS4, ColourLabel::ResistanceCaption},
+        {ColourButton::ImpedanceCurve, &Settings::colorS5, ColourLabel::ImpedanceCaption},
     };
     for (const CurveRow& row : rows) {
         Settings settings;
@@ -52,15 +52,15 @@ TEST(ColourCommands, MarkerButtonsRecolourLineButtonAndTag) {
     testing::RecordingColourTargets targets;
     ColourCommands commands(settings, dialog, targets);
     dialog.answers = {0x0000FFU, 0xFF0000U};
-    commands.click(ColourButton::Command9);
-    commands.click(ColourButton::Command10);
+    commands.click(ColourButton::Marker1);
+    commands.click(ColourButton::Marker2);
     EXPECT_EQ(targets.calls, (std::vector<Call>{
-                                 {'M', static_cast<int>(MarkerLine::Line1), 0x0000FFU},
-                                 {'B', static_cast<int>(ColourButton::Command9), 0x0000FFU},
-                                 {'L', static_cast<int>(ColourLabel::Label37), 0x0000FFU},
-                                 {'M', static_cast<int>(MarkerLine::Line2), 0xFF0000U},
-                                 {'B', static_cast<int>(ColourButton::Command10), 0xFF0000U},
-                                 {'L', static_cast<int>(ColourLabel::Label38), 0xFF0000U},
+                                 {'M', static_cast<int>(MarkerLine::Marker1), 0x0000FFU},
+                                 {'B', static_cast<int>(ColourButton::Marker1), 0x0000FFU},
+                                 {'L', static_cast<int>(ColourLabel::Marker1Tag), 0x0000FFU},
+                                 {'M', static_cast<int>(MarkerLine::Marker2), 0xFF0000U},
+                                 {'B', static_cast<int>(ColourButton::Marker2), 0xFF0000U},
+                                 {'L', static_cast<int>(ColourLabel::Marker2Tag), 0xFF0000U},
                              }));
     EXPECT_EQ(settings.colorS1, before.colorS1);
 }
@@ -72,8 +72,8 @@ TEST(ColourCommands, ACancelledDialogChangesNothing) {
     testing::RecordingColourTargets targets;
     ColourCommands commands(settings, dialog, targets);
     dialog.answers = {std::nullopt, std::nullopt};
-    commands.click(ColourButton::Command5);
-    commands.click(ColourButton::Command10);
+    commands.click(ColourButton::ReturnLossCurve);
+    commands.click(ColourButton::Marker2);
     EXPECT_EQ(dialog.shows, 2);
     EXPECT_EQ(settings.colorS2, 255.0F);
     EXPECT_TRUE(targets.calls.empty());

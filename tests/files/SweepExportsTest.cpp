@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <QByteArrayList>
 
+#include "common/ProgramVersion.h"
 #include "files/TableExport.h"
 #include "files/TouchstoneExport.h"
 #include "instrument/Dds.h"
@@ -37,7 +38,7 @@ TEST(TouchstoneExport, OnePortMagnitudeAngleInAscendingFrequency) {
     const QList<QByteArray> lines = text.split('\n');
     ASSERT_GE(lines.size(), 4);
     EXPECT_EQ(lines[0], "# MHZ S MA R 50");
-    EXPECT_TRUE(lines[1].startsWith("! Ravemo 1.0.6 one-port sweep")) << lines[1].toStdString();
+    EXPECT_EQ(lines[1], QByteArray("! Ravemo ") + kProgramVersion + " one-port sweep");
     EXPECT_TRUE(text.contains("sign of the phase"));
     EXPECT_TRUE(text.contains("inductive"));
     QList<QByteArray> data;

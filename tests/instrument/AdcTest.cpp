@@ -6,11 +6,13 @@
 #include <vector>
 
 #include "instrument/Adc.h"
-#include "instrument/RecordingPort.h"
+#include "support/RecordingPort.h"
 #include "support/ScriptedPump.h"
 
 namespace ravemo {
 namespace {
+
+using test::RecordingPort;
 
 constexpr std::uint16_t kAddress1 = 888;
 constexpr std::uint16_t kStatus = 889;

@@ -7,11 +7,13 @@
 #include <vector>
 
 #include "instrument/Dds.h"
-#include "instrument/RecordingPort.h"
+#include "support/RecordingPort.h"
 #include "support/ScriptedPump.h"
 
 namespace ravemo {
 namespace {
+
+using test::RecordingPort;
 
 constexpr std::uint16_t kAddress1 = 888;
 

@@ -11,7 +11,7 @@
 namespace ravemo {
 namespace {
 
-std::complex<double> ImpedanceOfSpec(const char* text, double hz) {
+std::complex<double> ImpedanceOfLoadText(const char* text, double hz) {
     const ParsedLoadModel parsed = ParseLoadModel(QString::fromUtf8(text));
     EXPECT_NE(parsed.model, nullptr) << text << ": " << parsed.error.toStdString();
     return parsed.model ? parsed.model->impedance(hz) : std::complex<double>{};
@@ -27,17 +27,17 @@ TEST(ParseLoadModel, EveryForm) {
     EXPECT_EQ(ParseLoadModel("").model->description(), "dipole resonant near 14.2 MHz");
     EXPECT_EQ(ParseLoadModel("dipole").model->description(), "dipole resonant near 14.2 MHz");
     EXPECT_EQ(ParseLoadModel(" Dipole:7.1 ").model->description(), "dipole resonant near 7.1 MHz");
-    EXPECT_EQ(ImpedanceOfSpec("resistor:75", 1e6), std::complex<double>(75.0, 0.0));
-    EXPECT_EQ(ImpedanceOfSpec("r:1k", 1e6), std::complex<double>(1000.0, 0.0));
-    EXPECT_EQ(ImpedanceOfSpec("resistor", 1e6), std::complex<double>(50.0, 0.0));
-    EXPECT_TRUE(std::isinf(ImpedanceOfSpec("open", 1e6).real()));
-    EXPECT_EQ(ImpedanceOfSpec("SHORT", 1e6), std::complex<double>(0.0, 0.0));
-    const std::complex<double> rlc = ImpedanceOfSpec("rlc:r=50,l=1.2u,c=100p", 10e6);
+    EXPECT_EQ(ImpedanceOfLoadText("resistor:75", 1e6), std::complex<double>(75.0, 0.0));
+    EXPECT_EQ(ImpedanceOfLoadText("r:1k", 1e6), std::complex<double>(1000.0, 0.0));
+    EXPECT_EQ(ImpedanceOfLoadText("resistor", 1e6), std::complex<double>(50.0, 0.0));
+    EXPECT_TRUE(std::isinf(ImpedanceOfLoadText("open", 1e6).real()));
+    EXPECT_EQ(ImpedanceOfLoadText("SHORT", 1e6), std::complex<double>(0.0, 0.0));
+    const std::complex<double> rlc = ImpedanceOfLoadText("rlc:r=50,l=1.2u,c=100p", 10e6);
     EXPECT_DOUBLE_EQ(rlc.real(), 50.0);
     EXPECT_NEAR(rlc.imag(),
                 2 * std::numbers::pi * 10e6 * 1.2e-6 - 1 / (2 * std::numbers::pi * 10e6 * 100e-12),
                 1e-9);
-    EXPECT_EQ(ImpedanceOfSpec("rlc:l=1u", 0.0), std::complex<double>(0.0, 0.0));
+    EXPECT_EQ(ImpedanceOfLoadText("rlc:l=1u", 0.0), std::complex<double>(0.0, 0.0));
 }
 
 TEST(ParseLoadModel, Touchstone) {

@@ -21,7 +21,6 @@ TEST(OpenPort, AddressZeroMeansTheSimulatedDipole) {
     ExpectSimulatorStandingIn(opened);
     EXPECT_EQ(opened.description, "simulated instrument (dipole resonant near 14.2 MHz)");
     EXPECT_TRUE(opened.problem.isEmpty());
-    EXPECT_FALSE(opened.realPortRequested);
 }
 
 TEST(OpenPort, SimWithAModelAnswersAtAddress1) {
@@ -71,7 +70,6 @@ TEST(OpenPort, FailuresFallBackToTheSimulatorAndSayWhatKindAndWhy) {
         const OpenedPort opened = OpenPort(c.choice, c.address1);
         ExpectSimulatorStandingIn(opened);
         EXPECT_EQ(opened.problemKind, c.kind) << c.choice;
-        EXPECT_EQ(opened.realPortRequested, c.kind == PortProblem::Unavailable) << c.choice;
         EXPECT_TRUE(opened.problem.contains(c.problem)) << opened.problem.toStdString();
     }
     EXPECT_EQ(OpenPort("sim", 888).problemKind, PortProblem::None);
@@ -106,7 +104,6 @@ TEST(OpenPort, AutomaticChoiceWithoutAParallelPortFallsBack) {
     }
     const OpenedPort opened = OpenPort("", 888);
     ExpectSimulatorStandingIn(opened);
-    EXPECT_TRUE(opened.realPortRequested);
     EXPECT_TRUE(opened.problem.startsWith("no parallel port at address 888 (0x378)"));
 }
 

@@ -4,11 +4,13 @@
 
 #include <QBuffer>
 
-#include "instrument/RecordingPort.h"
 #include "instrument/TracingPort.h"
+#include "support/RecordingPort.h"
 
 namespace ravemo {
 namespace {
+
+using test::RecordingPort;
 
 TEST(TracingPort, ForwardsAndWritesOneDecimalLinePerAccess) {
     RecordingPort inner;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "sweep/ChartDesign.h"
 #include "ui/chart/ChartCanvas.h"
 
 namespace ravemo::test {
@@ -20,8 +21,8 @@ class RecordingCanvas final : public ChartCanvas {
         Segment segment;
     };
 
-    double width = 8835.0;
-    double height = 3795.0;
+    double width = kChartWidthTwips;
+    double height = kChartHeightTwips;
     std::vector<Call> calls;
 
     void wipe() override { calls.push_back({true, {}}); }

@@ -7,8 +7,8 @@
 #include <QLocale>
 
 #include "common/Settings.h"
-#include "instrument/RecordingPort.h"
 #include "support/FakeSweepControls.h"
+#include "support/RecordingPort.h"
 #include "support/ScriptedPump.h"
 #include "sweep/SweepData.h"
 #include "sweep/SweepEngine.h"
@@ -17,8 +17,6 @@ namespace ravemo::test {
 
 inline constexpr std::uint16_t kDataAddress = 888;
 inline constexpr std::uint8_t kUpdatePulse = 28;
-// Yields of one swept point with a read: 1 + 31 (frame) + 10 (converters).
-inline constexpr int kYieldsPerPoint = 42;
 
 // An engine on a recording port, a scripted pump and plain controls, as the main window leaves
 // them after its load: settings limits 10000 Hz (the defaults), boxes "1" and "50".
@@ -35,6 +33,7 @@ struct SweepRig {
         settings.FullFMin = 10000.0F;
         engine = std::make_unique<SweepEngine>(settings, data, controls,
                                                PortLink{port, kDataAddress, pump}, redraw, locale);
+        engine->onRangeNotice([this](const QString& notice) { rangeNotice = notice; });
     }
 
     // Makes the next tick sweep the box limits in MHz with the step they give.
@@ -61,6 +60,7 @@ struct SweepRig {
     ScriptedPump pump;
     CountingRedraw redraw;
     std::unique_ptr<SweepEngine> engine;
+    QString rangeNotice;  // as the latest tick told it
 };
 
 }  // namespace ravemo::test

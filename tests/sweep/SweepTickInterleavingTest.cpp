@@ -11,11 +11,10 @@
 namespace ravemo {
 namespace {
 
-using test::kYieldsPerPoint;
 using test::SweepRig;
 
 // Yield number of the first yield of point k when every earlier point was read.
-constexpr int pointYield(int k) { return 2 + k * kYieldsPerPoint; }
+constexpr int pointYield(int k) { return 2 + k * kYieldsPerPointWithRead; }
 
 TEST(SweepTickInterleaving, HoldStepsTheSynthesiserButReadsNothing) {
     for (const int held : {1, 2}) {
@@ -74,7 +73,7 @@ TEST(SweepTickInterleaving, ATickInsideAYieldIsRefusedWithoutPortAccess) {
     EXPECT_EQ(before, after);
     EXPECT_EQ(rig.redraw.count, 1);
     EXPECT_FALSE(rig.engine->ticking());
-    EXPECT_EQ(rig.pump.count(), 1 + 11 * kYieldsPerPoint);
+    EXPECT_EQ(rig.pump.count(), 1 + 11 * kYieldsPerPointWithRead);
 }
 
 TEST(SweepTickInterleaving, CloseMidSweepEndsTheTickWithoutPortAccessOrRedraw) {

@@ -12,7 +12,7 @@ namespace ravemo {
 namespace {
 
 using test::kDataAddress;
-using test::kYieldsPerPoint;
+using test::RecordingPort;
 using test::SweepRig;
 using Access = RecordingPort::Access;
 using Kind = RecordingPort::Kind;
@@ -28,7 +28,7 @@ TEST(SweepTick, SweepsEveryStepthIndexUpToChamp) {
         EXPECT_EQ(rig.data.DdsWords[i] != kUnsweptWord, i % 3 == 0) << "index " << i;
     }
     EXPECT_EQ(rig.updatePulses(), 4U);
-    EXPECT_EQ(rig.pump.count(), 1 + 4 * kYieldsPerPoint);
+    EXPECT_EQ(rig.pump.count(), 1 + 4 * kYieldsPerPointWithRead);
     EXPECT_EQ(rig.redraw.count, 1);
 }
 
@@ -101,7 +101,7 @@ TEST(SweepTick, FirstTickAfterStartUpOnlyRefreshesReadoutsSecondSweeps) {
     EXPECT_EQ(rig.engine->FreqStep(), 0.0);
     EXPECT_EQ(rig.port.accesses(), (std::vector<Access>{{Kind::Write, kDataAddress, 0}}));
     EXPECT_EQ(rig.redraw.count, 0);
-    EXPECT_EQ(rig.controls.text(Readout::Label8), "1,000,000");
+    EXPECT_EQ(rig.controls.readoutText(Readout::Mk1Frequency), "1,000,000");
 
     rig.engine->tick();
     EXPECT_DOUBLE_EQ(rig.engine->FreqStep(), 49e6 / 10);
@@ -173,8 +173,8 @@ TEST(SweepTick, EqualLimitsForTwoTicksOnlyRefreshTheReadouts) {
     EXPECT_EQ(rig.port.accesses(), (std::vector<Access>{{Kind::Write, kDataAddress, 0}}));
     EXPECT_EQ(rig.pump.count(), 1);
     EXPECT_EQ(rig.redraw.count, 1);
-    EXPECT_EQ(rig.controls.text(Readout::Label8), "7,000,000");
-    EXPECT_EQ(rig.controls.text(Readout::Text11), "0.01");  // from zero readings
+    EXPECT_EQ(rig.controls.readoutText(Readout::Mk1Frequency), "7,000,000");
+    EXPECT_EQ(rig.controls.readoutText(Readout::Mk2Reactance), "0.01");  // from zero readings
 }
 
 TEST(SweepTick, WordsAboveTwoToThe31AreStoredButNotSent) {
@@ -198,33 +198,35 @@ TEST(SweepTick, LimitsBeyondReachSayWhichAndMarkersThereShowNoReading) {
     rig.settleLimits(80.0F, 100.0F);
     rig.controls.lowerLimit = "80";
     rig.controls.upperLimit = "100";
-    rig.controls.line1X = 8835.0F;                      // index 10, 100 MHz
-    rig.controls.line2X = 3534.0F;                      // index 4, 88 MHz
+    rig.controls.marker1X = 8835.0F;                    // index 10, 100 MHz
+    rig.controls.marker2X = 3534.0F;                    // index 4, 88 MHz
     rig.fillSamples(300.0F, 200.0F, TuningWord(14e6));  // readings of an older 14 MHz sweep
-    const Readout mk1Boxes[] = {Readout::Anglemk1, Readout::Text4, Readout::Text6,  Readout::Text7,
-                                Readout::Text3,    Readout::Text8, Readout::Text14, Readout::Text1};
+    const Readout mk1Boxes[] = {
+        Readout::Mk1Phase, Readout::Mk1ReturnLoss, Readout::Mk1Reactance,   Readout::Mk1Resistance,
+        Readout::Mk1Swr,   Readout::Mk1Impedance,  Readout::Mk1Capacitance, Readout::Mk1Inductance};
     for (int tick = 1; tick <= 2; ++tick) {
         rig.engine->tick();
         for (const Readout box : mk1Boxes) {
-            EXPECT_EQ(rig.controls.text(box), NumberText::notANumberMark())
+            EXPECT_EQ(rig.controls.readoutText(box), NumberText::notANumberMark())
                 << "tick " << tick << ", readout " << static_cast<int>(box);
         }
-        EXPECT_EQ(rig.controls.text(Readout::Label8), "100,000,000");
+        EXPECT_EQ(rig.controls.readoutText(Readout::Mk1Frequency), "100,000,000");
     }
-    EXPECT_EQ(rig.controls.text(Readout::Text10), "-30");  // 88 MHz was measured: status 0
+    EXPECT_EQ(rig.controls.readoutText(Readout::Mk2ReturnLoss),
+              "-30");  // 88 MHz was measured: status 0
     // Under new limits the caption moves to 80 MHz, but index 10 of the sweep just made (the
     // readouts' source) was not measured.
     rig.controls.lowerLimit = "60";
     rig.engine->tick();
-    EXPECT_EQ(rig.controls.text(Readout::Label8), "80,000,000");
-    EXPECT_EQ(rig.controls.text(Readout::Text4), NumberText::notANumberMark());
-    EXPECT_EQ(rig.controls.rangeNotice,
+    EXPECT_EQ(rig.controls.readoutText(Readout::Mk1Frequency), "80,000,000");
+    EXPECT_EQ(rig.controls.readoutText(Readout::Mk1ReturnLoss), NumberText::notANumberMark());
+    EXPECT_EQ(rig.rangeNotice,
               "The synthesiser reaches 0 to 90.0035 MHz: the upper limit is above 90.0035 MHz. "
               "Points out of its reach are not measured.");
 
     rig.controls.upperLimit = "90";
     rig.engine->tick();
-    EXPECT_TRUE(rig.controls.rangeNotice.isEmpty());
+    EXPECT_TRUE(rig.rangeNotice.isEmpty());
 }
 
 TEST(SweepTick, ALimitBeyondSinglePrecisionSendsNothingAndShowsDashes) {
@@ -237,21 +239,21 @@ TEST(SweepTick, ALimitBeyondSinglePrecisionSendsNothingAndShowsDashes) {
     EXPECT_EQ(rig.updatePulses(), 0U);
     EXPECT_EQ(rig.port.readCount(), 0U);
     rig.engine->tick();
-    EXPECT_EQ(rig.controls.text(Readout::Label8), NumberText::notANumberMark());
+    EXPECT_EQ(rig.controls.readoutText(Readout::Mk1Frequency), NumberText::notANumberMark());
 }
 
 TEST(SweepTick, MarkerReadoutsDescribeThePreviousSweep) {
     SweepRig rig;
     rig.settleLimits(1.0F, 50.0F);
-    rig.controls.line1X = 8835.0F;  // index 10
+    rig.controls.marker1X = 8835.0F;  // index 10
     rig.port.setDefaultStatus(kPhaseDataMask);
     rig.engine->tick();
     EXPECT_EQ(rig.engine->Mk1Index(), 10);
     EXPECT_EQ(rig.engine->Mk2Index(), 4);  // 10 / 8835 x 3960 = 4.48
-    EXPECT_EQ(rig.controls.text(Readout::Anglemk1), "0");
-    EXPECT_EQ(rig.controls.text(Readout::Label8), "50,000,000");
+    EXPECT_EQ(rig.controls.readoutText(Readout::Mk1Phase), "0");
+    EXPECT_EQ(rig.controls.readoutText(Readout::Mk1Frequency), "50,000,000");
     rig.engine->tick();
-    EXPECT_EQ(rig.controls.text(Readout::Anglemk1),
+    EXPECT_EQ(rig.controls.readoutText(Readout::Mk1Phase),
               NumberText::formatTwoDecimals(1023 * 0.175, QLocale::c()));
 }
 

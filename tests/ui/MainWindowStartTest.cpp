@@ -9,12 +9,15 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "common/ProgramVersion.h"
 #include "ui/MainWindow.h"
 #include "ui/UiTestSupport.h"
 #include "ui/chart/ChartWidget.h"
 
 namespace ravemo {
 namespace {
+
+using test::RecordingPort;
 
 using test::WindowFixture;
 
@@ -48,17 +51,17 @@ TEST(MainWindowStart, LimitBoxesOffsetAndSwitchesAsAfterLoad) {
 
 TEST(MainWindowStart, ArraysTimerAndFullRange) {
     WindowFixture f;
-    SweepData& data = f.window->sweepData();
+    const SweepData& data = f.measurement().data();
     EXPECT_EQ(data.ReturnLossSamples.size(), 6001U);
     EXPECT_EQ(data.PhaseSamples.size(), 6001U);
     EXPECT_EQ(data.DdsWords.size(), 6001U);
     EXPECT_TRUE(
         std::all_of(data.DdsWords.begin(), data.DdsWords.end(), [](double v) { return v == 0.0; }));
-    EXPECT_EQ(f.window->xScale(), 1.4725F);
-    EXPECT_EQ(f.window->sweepTimer().interval(), 50);
-    EXPECT_TRUE(f.window->sweepTimer().isActive());
-    EXPECT_EQ(f.settings.FullFMax, 10000.0F);
-    EXPECT_EQ(f.settings.FullFMin, 10000.0F);
+    EXPECT_EQ(f.measurement().xScale(), 1.4725F);
+    EXPECT_EQ(f.measurement().sweepTimer().interval(), 50);
+    EXPECT_TRUE(f.measurement().sweepTimer().isActive());
+    EXPECT_EQ(f.measurement().settings().FullFMax, 10000.0F);
+    EXPECT_EQ(f.measurement().settings().FullFMin, 10000.0F);
 }
 
 TEST(MainWindowStart, FullRangeIsTheLoadedLimits) {
@@ -66,8 +69,8 @@ TEST(MainWindowStart, FullRangeIsTheLoadedLimits) {
     s.FMax = 30e6F;
     s.FMin = 1.8e6F;
     WindowFixture f(s);
-    EXPECT_EQ(f.settings.FullFMax, 30e6F);
-    EXPECT_EQ(f.settings.FullFMin, 1.8e6F);
+    EXPECT_EQ(f.measurement().settings().FullFMax, 30e6F);
+    EXPECT_EQ(f.measurement().settings().FullFMin, 1.8e6F);
 }
 
 TEST(MainWindowStart, FirstPortAccessesClearTheSynthesiser) {
@@ -83,7 +86,7 @@ TEST(MainWindowStart, FirstPortAccessesClearTheSynthesiser) {
     write(24);
     write(28);
     write(24);
-    EXPECT_EQ(f.port.accesses(), expected);
+    EXPECT_EQ(f.port->accesses(), expected);
 }
 
 TEST(MainWindowStart, ChartLaidOutFromItsSize) {
@@ -170,20 +173,22 @@ TEST(MainWindowStart, TabOrderOfTheDesign) {
 
 TEST(MainWindowStart, CaptionAndStatusLineNameTheBackEnd) {
     WindowFixture f;
-    EXPECT_EQ(f.window->windowTitle(), "Ravemo 1.06 - HF antenna analyser - SIMULATED instrument");
+    const QString program = "Ravemo " + CaptionVersion() + " - HF antenna analyser";
+    EXPECT_EQ(f.window->windowTitle(), program + " - SIMULATED instrument");
     EXPECT_TRUE(f.window->statusLine().text().contains("SIMULATED"));
     EXPECT_TRUE(f.window->statusLine().text().contains("simulated test"));
     const BackEndInfo real{QStringLiteral("parallel port /dev/parport0 at 0x378"), false, {}};
-    EXPECT_EQ(MainWindow::captionFor(real),
-              "Ravemo 1.06 - HF antenna analyser - parallel port /dev/parport0 at 0x378");
-    EXPECT_FALSE(MainWindow::statusTextFor(real).contains("SIMULATED"));
+    EXPECT_EQ(MainWindow::captionFor(real), program + " - parallel port /dev/parport0 at 0x378");
+    EXPECT_FALSE(Measurement::statusTextFor(real).contains("SIMULATED"));
     // The simulator standing in for a port keeps the reason in sight, each part on its line.
     const BackEndInfo standIn{QStringLiteral("simulated instrument (dipole)"), true,
                               QStringLiteral("cannot open /dev/parport0: Permission denied")};
-    EXPECT_EQ(MainWindow::statusTextFor(standIn, QStringLiteral("The synthesiser reaches ...")),
+    EXPECT_EQ(Measurement::statusTextFor(standIn, QStringLiteral("The synthesiser reaches ..."),
+                                         QStringLiteral("3 port accesses failed ...")),
               "SIMULATED instrument, not a measurement: simulated instrument (dipole)\n"
               "The port could not be used: cannot open /dev/parport0: Permission denied\n"
-              "The synthesiser reaches ...");
+              "The synthesiser reaches ...\n"
+              "3 port accesses failed ...");
 }
 
 TEST(MainWindowStart, StatusLineStaysAlongTheBottomBelowTheMarkers) {

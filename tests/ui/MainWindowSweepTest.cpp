@@ -24,29 +24,29 @@ TEST(MainWindowSweep, FullSweepTickWritesTheFullRangeAndReadouts) {
     test::WindowFixture f(smallSweep());
     MainWindow& w = *f.window;
     w.findChild<QCheckBox*>("Check7")->click();
-    w.engine().tick();
+    w.measurement().tick();
     EXPECT_EQ(w.findChild<QLineEdit*>("txtVal_1")->text(), "30");
     EXPECT_EQ(w.findChild<QLineEdit*>("txtVal_0")->text(), "1");
     EXPECT_NE(w.findChild<QLabel*>("Label8")->text(), "Label8");
     EXPECT_NE(w.findChild<QLineEdit*>("Text4")->text(), "Text4");
     EXPECT_NE(w.findChild<QLineEdit*>("Text5")->text(), "Text5");  // sweep time, from the redraw
-    EXPECT_GT(f.port.readCount(), 0U);
+    EXPECT_GT(f.port->readCount(), 0U);
 }
 
 TEST(MainWindowSweep, HoldKeepsTheConvertersUnread) {
     test::WindowFixture f(smallSweep());
     f.window->findChild<QCheckBox*>("Check8")->click();
-    f.port.clear();
-    f.window->engine().tick();
-    EXPECT_GT(f.port.accesses().size(), 0U);
-    EXPECT_EQ(f.port.readCount(), 0U);
+    f.port->clear();
+    f.measurement().tick();
+    EXPECT_GT(f.port->accesses().size(), 0U);
+    EXPECT_EQ(f.port->readCount(), 0U);
 }
 
 TEST(MainWindowSweep, SingleMarkerHidesMarkerTwoAtTheTickAndShowsItAgain) {
     test::WindowFixture f(smallSweep());
     MainWindow& w = *f.window;
     auto* chart = w.findChild<ChartWidget*>("Picture1");
-    w.engine().tick();
+    w.measurement().tick();
     for (const char* name : {"Text9", "anglemk2", "Text10", "Text11", "Text12", "Text13", "Text2",
                              "Text16", "Label13", "Label14", "Command10"}) {
         EXPECT_TRUE(w.findChild<QWidget*>(name)->isHidden()) << name;
@@ -57,7 +57,7 @@ TEST(MainWindowSweep, SingleMarkerHidesMarkerTwoAtTheTickAndShowsItAgain) {
 
     w.findChild<QCheckBox*>("Check9")->click();
     EXPECT_FALSE(chart->line(2).visible);  // nothing changes before the next tick
-    w.engine().tick();
+    w.measurement().tick();
     EXPECT_FALSE(w.findChild<QWidget*>("Text9")->isHidden());
     EXPECT_FALSE(w.findChild<QWidget*>("Command10")->isHidden());
     EXPECT_TRUE(chart->line(2).visible);
@@ -70,7 +70,7 @@ TEST(MainWindowSweep, LimitsBeyondReachAreNamedInTheStatusLineUntilMended) {
     const int height = w.height();
     const QString backEnd = w.statusLine().text();
     w.findChild<QLineEdit*>("txtVal_1")->setText("110");
-    w.engine().tick();
+    w.measurement().tick();
     EXPECT_TRUE(w.statusLine().text().startsWith(backEnd +
                                                  "\nThe synthesiser reaches 0 to "
                                                  "90.0035 MHz: the upper limit is above"));
@@ -78,7 +78,7 @@ TEST(MainWindowSweep, LimitsBeyondReachAreNamedInTheStatusLineUntilMended) {
     EXPECT_GT(w.height(), height);
     EXPECT_EQ(w.statusLine().geometry().bottom(), w.height() - 1);
     w.findChild<QLineEdit*>("txtVal_1")->setText("30");
-    w.engine().tick();
+    w.measurement().tick();
     EXPECT_EQ(w.statusLine().text(), backEnd);
     EXPECT_EQ(w.height(), height);
 }
@@ -105,20 +105,20 @@ TEST(MainWindowSweep, ChartReleasesPlaceTheMarkers) {
 
 TEST(MainWindowSweep, TimerTicksSweepTheInstrument) {
     test::WindowFixture f(smallSweep());
-    f.port.clear();
+    f.port->clear();
     QTimer::singleShot(300, [] { QCoreApplication::exit(0); });
     QCoreApplication::exec();
-    EXPECT_GT(f.port.readCount(), 0U);
+    EXPECT_GT(f.port->readCount(), 0U);
 }
 
 TEST(MainWindowSweep, AfterCloseNoTickTouchesThePort) {
     test::WindowFixture f(smallSweep());
     f.window->show();
     f.window->close();
-    EXPECT_FALSE(f.window->sweepTimer().isActive());
-    f.port.clear();
-    f.window->engine().tick();
-    EXPECT_TRUE(f.port.accesses().empty());
+    EXPECT_FALSE(f.measurement().sweepTimer().isActive());
+    f.port->clear();
+    f.measurement().tick();
+    EXPECT_TRUE(f.port->accesses().empty());
 }
 
 // A port that closes the window after a number of writes and counts what comes after.
@@ -150,12 +150,13 @@ TEST(MainWindowSweep, ClosingInTheMiddleOfASweepStopsAtOnce) {
     Settings settings = test::testSettings();
     settings.FMax = 30e6F;
     settings.FMin = 1e6F;
-    ClosingPort port;
-    MainWindow window(settings, port, BackEndInfo{QStringLiteral("simulated test"), true, {}});
+    auto closing = std::make_unique<ClosingPort>();
+    ClosingPort& port = *closing;
+    MainWindow window(settings, test::simulatedBackEnd(std::move(closing)), test::kLocale);
     window.show();
     port.window = &window;
     port.closeAfter = port.accesses + 5000;  // well inside the first of 6001 points' sweep
-    window.engine().tick();
+    window.measurement().tick();
     EXPECT_FALSE(window.isVisible());
     EXPECT_LT(port.accesses, 6001 * 136);  // the sweep did not run to its end
     EXPECT_EQ(port.accessesAfterClose, 0);
@@ -172,7 +173,7 @@ TEST(MainWindowSweep, ClosingEndsTheEventLoopEvenWhileSweeping) {
     QTimer::singleShot(10000, [] { QCoreApplication::exit(1); });  // safety net
     EXPECT_EQ(QCoreApplication::exec(), 0);
     EXPECT_FALSE(f.window->isVisible());
-    EXPECT_FALSE(f.window->engine().ticking());
+    EXPECT_FALSE(f.measurement().ticking());
 }
 
 }  // namespace

@@ -66,7 +66,8 @@ TEST(MainWindowSwitches, HoldAloneAndBack) {
 TEST(MainWindowSwitches, FileCommandTickingHoldLocksLikeAClick) {
     test::WindowFixture f;
     SwitchView v(*f.window);
-    WindowFileControls files(f.window->controls());
+    const MainWindowControls& c = f.window->controls();
+    WindowFileControls files({c.Check8, c.Check7, c.txtVal[0], c.txtVal[1]});
     files.setHoldValue(1);
     EXPECT_TRUE(v.hold->isChecked());
     EXPECT_FALSE(v.boxesEnabled());

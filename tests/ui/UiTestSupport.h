@@ -7,8 +7,9 @@
 
 #include "common/NumberText.h"
 #include "common/Settings.h"
-#include "instrument/RecordingPort.h"
+#include "support/RecordingPort.h"
 #include "ui/MainWindow.h"
+#include "ui/Measurement.h"
 
 namespace ravemo::test {
 
@@ -19,7 +20,13 @@ inline QApplication& uiApplication() {
     static char name[] = "ravemo_tests_ui";
     static char* argv[] = {name, nullptr};
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication* app = new QApplication(argc, argv);
+    static QApplication* app = [] {
+        auto* made = new QApplication(argc, argv);
+        // The tests end their event loops themselves. A window closed inside one would otherwise
+        // leave Qt's deferred quit behind, which ends a later test's dialog at once.
+        QApplication::setQuitOnLastWindowClosed(false);
+        return made;
+    }();
     return *app;
 }
 
@@ -42,18 +49,30 @@ inline Settings testSettings() {
     return s;
 }
 
+inline const QLocale kLocale(QLocale::English, QLocale::UnitedStates);
+
+// A simulated back end on `port`, as the window and the measurement take it.
+inline OpenedPort simulatedBackEnd(std::unique_ptr<PortIo> port) {
+    OpenedPort backEnd;
+    backEnd.port = std::move(port);
+    backEnd.description = QStringLiteral("simulated test");
+    backEnd.simulated = true;
+    return backEnd;
+}
+
 // A window on a recording port, in a point-decimal locale.
 struct WindowFixture {
-    explicit WindowFixture(Settings initial = testSettings()) : settings(initial) {
+    explicit WindowFixture(const Settings& settings = testSettings()) {
         uiApplication();
-        NumberText::setUserLocale(QLocale(QLocale::English, QLocale::UnitedStates));
-        window = std::make_unique<MainWindow>(
-            settings, port, BackEndInfo{QStringLiteral("simulated test"), true, {}});
+        auto recording = std::make_unique<RecordingPort>();
+        port = recording.get();
+        window =
+            std::make_unique<MainWindow>(settings, simulatedBackEnd(std::move(recording)), kLocale);
     }
 
-    Settings settings;
-    RecordingPort port;
+    RecordingPort* port = nullptr;  // owned by the window's measurement
     std::unique_ptr<MainWindow> window;
+    Measurement& measurement() { return window->measurement(); }
 };
 
 }  // namespace ravemo::test

@@ -17,20 +17,22 @@ constexpr QColor kOrangeColour{0xFF, 0x80, 0x00};
 TEST(WindowColourTargets, RecolourCaptionsButtonsMarkersAndTags) {
     test::WindowFixture f;
     const MainWindowControls& c = f.window->controls();
-    WindowColourTargets targets(c);
+    WindowColourTargets targets({{c.Label34, c.Label22, c.Label21, c.Label26, c.Label27, c.Label28},
+                                 c.colourButtons,
+                                 c.Picture1});
 
-    targets.setLabelTextColour(ColourLabel::Label21, kOrange);
+    targets.setLabelTextColour(ColourLabel::ReturnLossCaption, kOrange);
     EXPECT_EQ(c.Label21->palette().color(QPalette::WindowText), kOrangeColour);
 
-    targets.setButtonBackground(ColourButton::Command5, kGreen);
+    targets.setButtonBackground(ColourButton::ReturnLossCurve, kGreen);
     EXPECT_EQ(c.colourButton(5)->property("colour").value<QColor>(), QColor(0, 0xFF, 0));
-    targets.setButtonBackground(ColourButton::Command10, kOrange);
+    targets.setButtonBackground(ColourButton::Marker2, kOrange);
     EXPECT_EQ(c.colourButton(10)->objectName(), "Command10");
     EXPECT_EQ(c.colourButton(10)->property("colour").value<QColor>(), kOrangeColour);
 
-    targets.setMarkerLineColour(MarkerLine::Line2, kGreen);
+    targets.setMarkerLineColour(MarkerLine::Marker2, kGreen);
     EXPECT_EQ(c.Picture1->line(2).colour, QColor(0, 0xFF, 0));
-    targets.setLabelTextColour(ColourLabel::Label37, kOrange);
+    targets.setLabelTextColour(ColourLabel::Marker1Tag, kOrange);
     EXPECT_EQ(c.Picture1->tag(1).colour, kOrangeColour);
     EXPECT_EQ(c.Picture1->line(1).colour, QColor(0xFF, 0, 0));  // untouched
 }

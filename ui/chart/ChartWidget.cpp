@@ -31,20 +31,9 @@ QCursor crosshairCursor() {
 
 }  // namespace
 
-QColor colourFromNumber(std::uint32_t number) {
-    return QColor(static_cast<int>(number & 0xFFU), static_cast<int>((number >> 8) & 0xFFU),
-                  static_cast<int>((number >> 16) & 0xFFU));
-}
-
-std::uint32_t numberFromColour(const QColor& colour) {
-    return static_cast<std::uint32_t>(colour.red()) |
-           (static_cast<std::uint32_t>(colour.green()) << 8) |
-           (static_cast<std::uint32_t>(colour.blue()) << 16);
-}
-
 ChartWidget::ChartWidget(TwipsScale scale, QWidget* parent) : QWidget(parent), scale_(scale) {
-    setFixedSize(scale_.toPixelsRounded(kDesignWidthTwips),
-                 scale_.toPixelsRounded(kDesignHeightTwips));
+    setFixedSize(scale_.toPixelsRounded(kChartWidthTwips),
+                 scale_.toPixelsRounded(kChartHeightTwips));
     allocateBuffer(devicePixelRatioF());
     buffer_.fill(kBackgroundRgb);
     setCursor(crosshairCursor());
@@ -92,13 +81,13 @@ void ChartWidget::drawSegment(float x1, float y1, float x2, float y2, std::uint3
     if (!std::isfinite(px1) || !std::isfinite(py1) || !std::isfinite(px2) || !std::isfinite(py2)) {
         return;
     }
-    const QRgb rgb = qRgb(static_cast<int>(colour & 0xFFU), static_cast<int>((colour >> 8) & 0xFFU),
-                          static_cast<int>((colour >> 16) & 0xFFU));
-    DrawPixelLine(buffer_, px1, py1, px2, py2, rgb, penThickness_);
+    DrawPixelLine(buffer_, px1, py1, px2, py2, RgbFromNumber(colour), penThickness_);
     requestRepaint();
 }
 
 void ChartWidget::setMarkerVisible(int marker, bool visible) {
+    // Every tick sets it; repaint only for a change.
+    if (line(marker).visible == visible && tag(marker).visible == visible) return;
     line(marker).visible = visible;
     tag(marker).visible = visible;
     update();

@@ -7,8 +7,10 @@
 #include <QString>
 #include <QWidget>
 
+#include "sweep/ChartDesign.h"
 #include "ui/chart/ChartCanvas.h"
 #include "ui/chart/ChartItems.h"
+#include "ui/chart/QtColour.h"
 #include "ui/chart/Twips.h"
 
 namespace ravemo {
@@ -24,8 +26,6 @@ namespace ravemo {
 class ChartWidget : public QWidget, public ChartCanvas {
     Q_OBJECT
   public:
-    static constexpr double kDesignWidthTwips = 8835.0;
-    static constexpr double kDesignHeightTwips = 3795.0;
     static constexpr int kLineCount = 7;  // Line1..Line7
 
     explicit ChartWidget(TwipsScale scale, QWidget* parent = nullptr);
@@ -33,8 +33,8 @@ class ChartWidget : public QWidget, public ChartCanvas {
     // ChartCanvas
     void wipe() override;
     void drawSegment(float x1, float y1, float x2, float y2, std::uint32_t colour) override;
-    double widthTwips() const override { return kDesignWidthTwips; }
-    double heightTwips() const override { return kDesignHeightTwips; }
+    double widthTwips() const override { return kChartWidthTwips; }
+    double heightTwips() const override { return kChartHeightTwips; }
 
     // Line n (1..7) and marker tag n (1 = Label37, 2 = Label38). Call update() after changes.
     ChartLine& line(int n) { return lines_.at(static_cast<std::size_t>(n - 1)); }
@@ -72,9 +72,5 @@ class ChartWidget : public QWidget, public ChartCanvas {
     std::array<ChartLine, kLineCount> lines_;
     std::array<ChartTag, 2> tags_;
 };
-
-// Colour number (red + 256 green + 65536 blue) to a QColor and back.
-QColor colourFromNumber(std::uint32_t number);
-std::uint32_t numberFromColour(const QColor& colour);
 
 }  // namespace ravemo

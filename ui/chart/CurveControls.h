@@ -13,6 +13,7 @@ enum class CurveSwitch {
     ReturnLoss,  // Check5
     Swr,         // Check6
 };
+inline constexpr int kCurveSwitchCount = static_cast<int>(CurveSwitch::Swr) + 1;
 
 // What the two drawing procedures read and write on the window, read at the moment of use.
 class CurveControls {

@@ -5,8 +5,8 @@
 #include <cmath>
 
 #include "common/CheckBoxValue.h"
+#include "common/ColourNumber.h"
 #include "common/NumberText.h"
-#include "common/Rounding.h"
 #include "common/SinglePrecision.h"
 #include "instrument/Dds.h"
 #include "sweep/MeasurementRules.h"
@@ -56,14 +56,15 @@ std::uint32_t CurveDrawing::SystemTickCount() {
 
 CurveDrawing::CurveDrawing(ChartCanvas& canvas, CurveControls& controls, const SweepData& data,
                            const Settings& settings, EventPump& pump, float xScale,
-                           TickCounter tickCount)
+                           const QLocale& locale, TickCounter tickCount)
     : canvas_(canvas),
       controls_(controls),
       data_(data),
       settings_(settings),
       pump_(pump),
       xScale_(xScale),
-      tickCount_(tickCount ? std::move(tickCount) : TickCounter(&CurveDrawing::SystemTickCount)) {}
+      tickCount_(tickCount ? std::move(tickCount) : TickCounter(&CurveDrawing::SystemTickCount)),
+      locale_(locale) {}
 
 void CurveDrawing::redraw() {
     DrawReturnLossAndPhase();
@@ -84,13 +85,13 @@ bool CurveDrawing::isOn(CurveSwitch which) const {
     return controls_.curveSwitchValue(which) == kTicked;
 }
 
-double CurveDrawing::offsetDb(const QLocale& locale) const {
-    return NumberText::leadingNumberOfBox(controls_.offsetText(), locale);
+double CurveDrawing::offsetDb() const {
+    return NumberText::leadingNumberOfBox(controls_.offsetText(), locale_);
 }
 
 void CurveDrawing::drawClamped(float x1, float y1, float x2, float y2, float colourSetting) {
     canvas_.drawSegment(clampToDrawLimit(x1), clampToDrawLimit(y1), clampToDrawLimit(x2),
-                        clampToDrawLimit(y2), colourNumber(colourSetting));
+                        clampToDrawLimit(y2), ColourNumberOfSetting(colourSetting));
 }
 
 bool CurveDrawing::isReachable(std::size_t index) const {
@@ -118,7 +119,6 @@ void CurveDrawing::DrawReturnLossAndPhase() {
     sweepStartTick_ = tickCount_();
     canvas_.wipe();
 
-    const QLocale locale = locale_.value_or(NumberText::userLocale());
     Pen phasePen{kPenStartXTwips, lastPhase_.y, lastPhase_.afterGap};
     Pen lossPen{kPenStartXTwips, lastLoss_.y, lastLoss_.afterGap};
     const std::int64_t last = lastIndex();
@@ -140,7 +140,7 @@ void CurveDrawing::DrawReturnLossAndPhase() {
         }
         if (isOn(CurveSwitch::ReturnLoss)) {
             const float y =
-                ToSingle(lossYWithoutOffset(h, lossRaw) + offsetDb(locale) * kTwipsPerOffsetDb);
+                ToSingle(lossYWithoutOffset(h, lossRaw) + offsetDb() * kTwipsPerOffsetDb);
             drawTo(lossPen, x, y, settings_.colorS2);
         }
         const float keptPhaseY = phaseY(h, phaseRaw);

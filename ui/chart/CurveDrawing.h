@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <optional>
 
 #include <QLocale>
 
@@ -44,9 +43,9 @@ class CurveDrawing final : public SweepRedraw {
     static constexpr float kDrawLimitTwips = 1.0e6F;
 
     // Everything is held by reference and read at the moment of use; xScale is the chart's
-    // width over Champ, fixed when the window loads.
+    // width over Champ, fixed when the window loads; the offset box is read in `locale`.
     CurveDrawing(ChartCanvas& canvas, CurveControls& controls, const SweepData& data,
-                 const Settings& settings, EventPump& pump, float xScale,
+                 const Settings& settings, EventPump& pump, float xScale, const QLocale& locale,
                  TickCounter tickCount = &CurveDrawing::SystemTickCount);
 
     // Both procedures, in order.
@@ -56,9 +55,6 @@ class CurveDrawing final : public SweepRedraw {
     void DrawReturnLossAndPhase();
     // |Z|, |Xs|, Rs and SWR, one sample wide each, over what is already drawn.
     void DrawImpedanceCurves();
-
-    // The locale the offset box is read in; the user's locale unless set here.
-    void setLocale(const QLocale& locale) { locale_ = locale; }
 
     float xScale() const { return xScale_; }
 
@@ -90,7 +86,7 @@ class CurveDrawing final : public SweepRedraw {
     std::int64_t lastIndex() const;
     std::int64_t stride() const;
     bool isOn(CurveSwitch which) const;
-    double offsetDb(const QLocale& locale) const;
+    double offsetDb() const;
     void drawClamped(float x1, float y1, float x2, float y2, float colourSetting);
     bool isReachable(std::size_t index) const;
     // Draws from the pen to (x, y) and moves the pen there, unless a coordinate is not finite;
@@ -106,7 +102,7 @@ class CurveDrawing final : public SweepRedraw {
     EventPump& pump_;
     float xScale_;
     TickCounter tickCount_;
-    std::optional<QLocale> locale_;
+    QLocale locale_;
 
     std::uint32_t sweepStartTick_ = 0;
     std::uint32_t sweepEndTick_ = 0;

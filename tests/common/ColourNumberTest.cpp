@@ -1,0 +1,39 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "common/ColourNumber.h"
+
+namespace ravemo {
+namespace {
+
+TEST(ColourNumber, SettingsRoundIntoTheColourRangeAndSplitIntoComponentsAndBack) {
+    struct Case {
+        float setting;
+        std::uint32_t number;
+        ColourComponents components;
+    };
+    const Case cases[] = {
+        {16777215.0F, 0xFFFFFFU, {255, 255, 255}},
+        {255.0F, 0xFFU, {255, 0, 0}},  // red sits in the low byte
+        {33023.0F, 0x80FFU, {255, 128, 0}},
+        {16711680.0F, 0xFF0000U, {0, 0, 255}},
+        {1.5F, 2U, {2, 0, 0}},  // ties to even
+        {0.5F, 0U, {0, 0, 0}},
+        {-1.0F, 0U, {0, 0, 0}},
+        {1e9F, 0xFFFFFFU, {255, 255, 255}},
+        {std::numeric_limits<float>::quiet_NaN(), 0U, {0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        const std::uint32_t number = ColourNumberOfSetting(c.setting);
+        EXPECT_EQ(number, c.number) << c.setting;
+        const ColourComponents got = ComponentsOf(number);
+        EXPECT_EQ(got.red, c.components.red) << c.setting;
+        EXPECT_EQ(got.green, c.components.green) << c.setting;
+        EXPECT_EQ(got.blue, c.components.blue) << c.setting;
+        EXPECT_EQ(ColourNumberOf(got), number) << c.setting;
+    }
+}
+
+}  // namespace
+}  // namespace ravemo

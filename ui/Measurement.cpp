@@ -1,0 +1,130 @@
+#include "ui/Measurement.h"
+
+#include <stdexcept>
+
+#include "common/CheckBoxValue.h"
+#include "common/NumberText.h"
+#include "instrument/Dds.h"
+#include "ui/ChartGeometry.h"
+
+namespace ravemo {
+namespace {
+
+// The settings of a run, refused before anything is sized from them.
+Settings checkedForSweep(Settings settings) {
+    if (settings.Champ < 1 || settings.Step < 1) {
+        throw std::invalid_argument("the measurement needs Champ >= 1 and Step >= 1");
+    }
+    return settings;
+}
+
+// Address1 holds the 16 bits of the I/O address, as a signed setting.
+std::uint16_t dataRegister(const Settings& settings) {
+    return static_cast<std::uint16_t>(settings.Address1);
+}
+
+}  // namespace
+
+void Measurement::CountedRedraw::redraw() {
+    drawing_.redraw();
+    ++count_;
+}
+
+Measurement::Measurement(Settings settings, OpenedPort backEnd, const MeasurementSeams& seams,
+                         const QLocale& locale, QObject* parent)
+    : QObject(parent),
+      settings_(checkedForSweep(std::move(settings))),
+      port_(std::move(backEnd.port)),
+      backEnd_{backEnd.description, backEnd.simulated, backEnd.problem},
+      locale_(locale),
+      sweepControls_(seams.sweepControls),
+      fileControls_(seams.fileControls),
+      data_(settings_.Champ),
+      xScale_(ChartGeometry::xScale(seams.chart.widthTwips(), settings_.Champ)),
+      link_{*port_, dataRegister(settings_), pump_},
+      drawing_(seams.chart, seams.curveControls, data_, settings_, pump_, xScale_, locale_),
+      redraw_(drawing_),
+      engine_(settings_, data_, seams.sweepControls, link_, redraw_, locale_),
+      fileCommands_(data_, settings_, seams.fileDialog, seams.fileControls, seams.reporter,
+                    locale_),
+      colourCommands_(settings_, seams.colourDialog, seams.colourTargets) {
+    engine_.onRangeNotice([this](const QString& notice) { setNotice(rangeNotice_, notice); });
+    timer_.setObjectName(QStringLiteral("Timer1"));
+    connect(&timer_, &QTimer::timeout, this, &Measurement::tick);
+    timer_.setInterval(kTimerIntervalMs);
+    timer_.start();
+
+    DdsClear(link_);
+
+    settings_.FullFMax = settings_.FMax;
+    settings_.FullFMin = settings_.FMin;
+}
+
+Measurement::~Measurement() = default;
+
+void Measurement::tick() {
+    if (engine_.ticking()) return;
+    const std::uint64_t failuresBefore = port_->failedAccesses();
+    const std::uint64_t redrawsBefore = redraw_.count();
+    engine_.tick();
+    // Equal limits, or a close: the tick swept nothing, or did not finish its redraw.
+    if (redraw_.count() == redrawsBefore) return;
+    setNotice(portFailureNotice_, portFailureNoticeFor(port_->failedAccesses() - failuresBefore));
+    Q_EMIT sweepFinished();
+}
+
+void Measurement::stop() {
+    timer_.stop();
+    pump_.requestCancel();
+}
+
+FileCommandOutcome Measurement::save() { return fileCommands_.save(); }
+FileCommandOutcome Measurement::open() { return fileCommands_.open(); }
+void Measurement::pickColour(ColourButton button) { colourCommands_.click(button); }
+
+void Measurement::setSweepLimitsMHz(double minMHz, double maxMHz) {
+    // Under Full Sweep the next tick would write the full range over the limits.
+    fileControls_.setFullSweepValue(kUnticked);
+    fileControls_.setLowerLimitText(NumberText::generalFormat(minMHz, locale_));
+    fileControls_.setUpperLimitText(NumberText::generalFormat(maxMHz, locale_));
+}
+
+bool Measurement::holdTicked() const { return sweepControls_.holdValue() != kUnticked; }
+
+QString Measurement::statusText() const {
+    return statusTextFor(backEnd_, rangeNotice_, portFailureNotice_);
+}
+
+bool Measurement::statusIsWarning() const {
+    return backEnd_.simulated || !rangeNotice_.isEmpty() || !portFailureNotice_.isEmpty();
+}
+
+QString Measurement::statusTextFor(const BackEndInfo& backEnd, const QString& rangeNotice,
+                                   const QString& portFailureNotice) {
+    QString text = backEnd.simulated ? QStringLiteral("SIMULATED instrument, not a measurement: ")
+                                     : QStringLiteral("Instrument: ");
+    text += backEnd.description;
+    if (!backEnd.portProblem.isEmpty()) {
+        text += QStringLiteral("\nThe port could not be used: ") + backEnd.portProblem;
+    }
+    if (!rangeNotice.isEmpty()) text += u'\n' + rangeNotice;
+    if (!portFailureNotice.isEmpty()) text += u'\n' + portFailureNotice;
+    return text;
+}
+
+QString Measurement::portFailureNoticeFor(std::uint64_t failures) {
+    if (failures == 0) return {};
+    const QString count = failures == 1 ? QStringLiteral("1 port access")
+                                        : QStringLiteral("%1 port accesses").arg(failures);
+    return count + QStringLiteral(
+                       " failed during the last sweep: the readings are not a "
+                       "measurement. Check the cable and the adapter.");
+}
+
+void Measurement::setNotice(QString& notice, const QString& text) {
+    if (notice == text) return;
+    notice = text;
+    Q_EMIT statusChanged();
+}
+
+}  // namespace ravemo
