@@ -30,7 +30,7 @@ const char kSweepUsage[] =
     "file), .csv (text export), .s1p (Touchstone), .tsv (table). Both limits must lie\n"
     "within the synthesiser's range, 0 to 90.0035 MHz. Reports how many points were\n"
     "measured; a sweep without --hold that measured none ends with status 1 and writes\n"
-    "nothing.\n"
+    "nothing, and so does a sweep during which a port access failed.\n"
     "  --port CHOICE  sim[:MODEL] (default: sim), ppdev[:/dev/parportN], direct\n"
     "  --hold         load the synthesiser but take no readings (as the window's Hold);\n"
     "                 only a .vec output can hold such a sweep\n"
@@ -112,7 +112,7 @@ int RunSweepCommand(const QStringList& words, const QString& settingsPath, CliCo
 
     const QString choice = args.has(QStringLiteral("port")) ? args.value(QStringLiteral("port"))
                                                             : QStringLiteral("sim");
-    OpenedPort opened = OpenPort(choice, settings.Address1);
+    OpenedPort opened = context.openPort(choice, settings.Address1);
     if (!opened.problem.isEmpty()) {
         const bool badChoice = opened.problemKind == PortProblem::BadChoice;
         return Fail(context, badChoice ? kExitBadInput : kExitFailure, opened.problem);
@@ -163,6 +163,15 @@ int RunSweepCommand(const QStringList& words, const QString& settingsPath, CliCo
                         QStringLiteral("cannot write the trace %1: %2")
                             .arg(traceFile.fileName(), traceFile.errorString()));
         }
+    }
+
+    // An unplugged adapter or a driver error leaves zeros that would pass for readings.
+    if (const std::uint64_t failed = port.failedAccesses(); failed != 0) {
+        return Fail(context, kExitFailure,
+                    QStringLiteral("%1 failed during the sweep: the readings are not a measurement "
+                                   "and nothing was written; check the cable and the adapter")
+                        .arg(failed == 1 ? QStringLiteral("1 port access")
+                                         : QStringLiteral("%1 port accesses").arg(failed)));
     }
 
     // With every limit within reach each point is measured; the count says so, not the request.

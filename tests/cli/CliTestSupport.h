@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
+
 #include <QDir>
 #include <QFile>
 #include <QLocale>
@@ -31,11 +34,15 @@ class CliRun {
         QTextStream err(&err_);
         CliContext context{out,  err, locale_, dir_.path(), dir_.filePath(QStringLiteral("config")),
                            false};
+        if (openPort) context.openPort = openPort;
         const int status = RunCli(arguments, context);
         out.flush();
         err.flush();
         return status;
     }
+
+    // When set, opens the ports of sweeps instead of the real choices.
+    std::function<OpenedPort(const QString& choice, std::int16_t address1)> openPort;
 
     QString path(const QString& name) const { return dir_.filePath(name); }
     const QString& out() const { return out_; }
