@@ -159,10 +159,9 @@ LeadingScan scanLeadingNumber(QStringView text, QChar otherDecimal, bool skipBla
             } else {
                 scan.hasDigits = true;
             }
-        } else if ((u == u'+' || u == u'-') && number.empty()) {
-            number.push_back(static_cast<char>(u));
-        } else if ((u == u'+' || u == u'-') && inExponent && number.size() == exponentStart) {
-            number.push_back(static_cast<char>(u));
+        } else if ((u == u'+' || u == u'-') &&
+                   (number.empty() || (inExponent && number.size() == exponentStart))) {
+            number.push_back(static_cast<char>(u));  // the sign of the number or its exponent
         } else if ((u == u'.' || c == otherDecimal) && !seenPoint && !inExponent) {
             number.push_back('.');
             seenPoint = true;
@@ -278,7 +277,7 @@ bool readsBackAs(const QString& text, double value, const QLocale& locale) {
     return back && *back == value;
 }
 
-QString withLocalePoint(std::string text, const QLocale& locale) {
+QString withLocalePoint(const std::string& text, const QLocale& locale) {
     QString result = QString::fromLatin1(text);
     result.replace(u'.', locale.decimalPoint());
     return result;
@@ -354,7 +353,7 @@ QString formatGrouped(double value, const QLocale& locale) {
     const std::string digits = roundedFixed(std::fabs(value), 0);
     const bool negative = value < 0 && digits != "0";
     const QString sign = negative ? QStringLiteral("-") : QString();
-    const QString grouped = sign + groupedByThousands(digits, locale);
+    QString grouped = sign + groupedByThousands(digits, locale);
     // The caption is read back by the locale-aware reading. Locales that group otherwise (Indian
     // two-digit groups, no separator in a four-digit number) get their own grouping, and a text
     // that still would not read back shows no separators.
@@ -364,7 +363,7 @@ QString formatGrouped(double value, const QLocale& locale) {
     if (readsBackAs(grouped, shown, locale)) return grouped;
     constexpr double kLargestWhole = 9e18;  // within qlonglong
     if (std::fabs(shown) < kLargestWhole) {
-        const QString ownGrouping = localeGrouping(shown, locale);
+        QString ownGrouping = localeGrouping(shown, locale);
         if (readsBackAs(ownGrouping, shown, locale)) return ownGrouping;
     }
     return sign + QString::fromLatin1(digits);

@@ -61,7 +61,7 @@ TEST(CliSweep, TraceListsEveryPortAccessInOrder) {
         QString::fromLatin1(cli.fileBytes("t.txt")).split('\n', Qt::SkipEmptyParts);
     // The synthesiser clear comes first: 40 zero bits, then the update pulse, at Address1 888.
     ASSERT_GT(lines.size(), 83);
-    for (int bit = 0; bit < 40; ++bit) {
+    for (qsizetype bit = 0; bit < 40; ++bit) {
         EXPECT_EQ(lines[2 * bit], "W 888 24");
         EXPECT_EQ(lines[2 * bit + 1], "W 888 26");
     }

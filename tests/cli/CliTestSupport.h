@@ -20,8 +20,8 @@ namespace ravemo {
 class CliRun {
   public:
     explicit CliRun(const QString& settingsText,
-                    QLocale locale = QLocale(QLocale::English, QLocale::UnitedStates))
-        : locale_(std::move(locale)) {
+                    const QLocale& locale = QLocale(QLocale::English, QLocale::UnitedStates))
+        : locale_(locale) {
         QFile file(dir_.filePath(QStringLiteral("ravemo.ini")));
         file.open(QIODevice::WriteOnly);
         file.write(settingsText.toUtf8());

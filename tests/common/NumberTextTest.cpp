@@ -123,6 +123,7 @@ TEST(ParseBoxNumber, AcceptsOnlyWhatTheSweepReadsAsOneWholeNumber) {
         {"7.1abc", kUnitedStates, {}},
         {"1 8", kUnitedStates, {}},
         {"1e", kUnitedStates, {}},
+        {"1e5-3", kUnitedStates, {}},
         {"-", kUnitedStates, {}},
         {"", kGerman, {}},
         {"1e999", kUnitedStates, {}},
