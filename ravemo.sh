@@ -61,10 +61,10 @@ configure_and_build() {
 # source when git cannot tell or RAVEMO_TIDY_ALL=1. A changed header brings the source of the
 # same name, else one source that includes it (the header filter then checks the header).
 tidy_sources() {
-  local folders=(common instrument sweep files startup ui cli tests bench)
+  local folders=(common instrument sweep analysis plot files startup ui cli tests bench)
   if [[ "${RAVEMO_TIDY_ALL:-0}" == 1 ]] || ! git -C "$root" rev-parse --verify -q main >/dev/null; then
     git -C "$root" ls-files -- "${folders[@]/%//*.cpp}" 2>/dev/null ||
-      (cd "$root" && find "${folders[@]}" -name '*.cpp')
+      (cd "$root" && find "${folders[@]}" -name '*.cpp' 2>/dev/null)
     return
   fi
   local base
