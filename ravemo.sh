@@ -1,20 +1,30 @@
 #!/usr/bin/env bash
 # Sets Ravemo up on a Debian machine and starts it, or runs every test.
 #   ./ravemo.sh [PROGRAM OPTIONS]   install what is missing, build, start the program
-#   ./ravemo.sh test                install what is missing, build, run every test, then the
-#                                   unit tests again under AddressSanitizer + UBSan
-# Both are idempotent: a second run only rebuilds what changed.
+#   ./ravemo.sh test                install what is missing, build, run every test, check the
+#                                   changed sources with clang-tidy, run the unit tests again
+#                                   under AddressSanitizer + UBSan, replay every fuzz corpus and
+#                                   fuzz each parser for a few seconds
+#   ./ravemo.sh fuzz [SECONDS]      fuzz each parser SECONDS long (default 60), keeping what it
+#                                   learns in build-sanitize/fuzz-corpus/
+# All are idempotent: a second run only rebuilds what changed.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 build="$root/build"
-asan_build="$root/build-asan"
+# Built with clang: the unit tests under the sanitizers, and the libFuzzer targets of fuzz/.
+sanitize_build="$root/build-sanitize"
+
+fuzz_targets=(settings vec_file touchstone load_model number_text cli_arguments)
+fuzz_seconds_in_test=5
+fuzz_seconds_default=60
 
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils imagemagick fonts-dejavu-core fonts-liberation2 desktop-file-utils
+  clang libclang-rt-14-dev clang-tidy
 )
 
 install_missing_packages() {
@@ -46,17 +56,99 @@ configure_and_build() {
   cmake --build "$dir"
 }
 
+# The C++ sources clang-tidy checks: on a branch, those changed since its merge base with main;
+# on main itself, those the last commit (a merge: the whole work it brought) changed; every
+# source when git cannot tell or RAVEMO_TIDY_ALL=1. A changed header brings the source of the
+# same name, else one source that includes it (the header filter then checks the header).
+tidy_sources() {
+  local folders=(common instrument sweep analysis plot files startup ui cli tests bench)
+  if [[ "${RAVEMO_TIDY_ALL:-0}" == 1 ]] || ! git -C "$root" rev-parse --verify -q main >/dev/null; then
+    git -C "$root" ls-files -- "${folders[@]/%//*.cpp}" 2>/dev/null ||
+      (cd "$root" && find "${folders[@]}" -name '*.cpp' 2>/dev/null)
+    return
+  fi
+  local base
+  base="$(git -C "$root" merge-base HEAD main)"
+  if [[ "$base" == "$(git -C "$root" rev-parse HEAD)" ]]; then
+    base="$(git -C "$root" rev-parse -q --verify HEAD^1 || echo "$base")"
+  fi
+  local changed
+  changed="$(git -C "$root" diff --name-only --diff-filter=d "$base" -- "${folders[@]}")"
+  {
+    grep -E '\.cpp$' <<<"$changed" || true
+    grep -E '\.h$' <<<"$changed" | while read -r header; do
+      if [[ -f "$root/${header%.h}.cpp" ]]; then
+        echo "${header%.h}.cpp"
+      else
+        git -C "$root" grep -l -F "#include \"$header\"" -- '*.cpp' | head -n 1 || true
+      fi
+    done
+  } | sort -u
+}
+
+# clang-tidy with the committed .clang-tidy, every finding an error, on the normal build's
+# compile commands.
+run_clang_tidy() {
+  local sources=()
+  mapfile -t sources < <(tidy_sources)
+  if ((${#sources[@]} == 0)); then
+    echo "ravemo.sh: clang-tidy: no changed C++ source to check" >&2
+    return
+  fi
+  echo "ravemo.sh: clang-tidy over ${#sources[@]} sources" >&2
+  (cd "$root" && printf '%s\n' "${sources[@]}" |
+    xargs -P 2 -n 4 clang-tidy -p "$build" --quiet --warnings-as-errors='*')
+}
+
+build_sanitized() {
+  configure_and_build "$sanitize_build" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+    -DRAVEMO_FUZZ=ON -DRAVEMO_BUILD_BENCH=OFF
+}
+
+# Runs every fuzz target for $1 seconds after replaying its committed corpus and the inputs in
+# $2/<target> (created when missing; new inputs go there). A crash or a broken property stops
+# the script with the input kept as build-sanitize/fuzz/<target>-crash-...
+run_fuzz_targets() {
+  local seconds="$1" corpora="$2"
+  for target in "${fuzz_targets[@]}"; do
+    mkdir -p "$corpora/$target"
+    echo "ravemo.sh: fuzzing $target for $seconds s" >&2
+    local log="$sanitize_build/fuzz/$target.log"
+    if ! UBSAN_OPTIONS=print_stacktrace=1 "$sanitize_build/fuzz/fuzz_$target" \
+      -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+      -artifact_prefix="$sanitize_build/fuzz/$target-" \
+      "$corpora/$target" "$root/fuzz/corpus/$target" >"$log" 2>&1; then
+      tail -n 40 "$log" >&2
+      echo "ravemo.sh: fuzz target $target failed; the input is beside $log" >&2
+      return 1
+    fi
+    grep -E '^stat::number_of_executed_units' "$log" | sed "s/^/  $target: /" >&2
+  done
+}
+
 install_missing_packages
 
 case "${1:-}" in
   test)
     configure_and_build "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
     (cd "$build" && ctest --output-on-failure --timeout 600)
-    configure_and_build "$asan_build" -DCMAKE_BUILD_TYPE=Debug -DRAVEMO_SANITIZE=ON \
-      -DRAVEMO_BUILD_BENCH=OFF
-    (cd "$asan_build" &&
+    run_clang_tidy
+    build_sanitized
+    (cd "$sanitize_build" &&
       ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
         ctest --output-on-failure --timeout 900 -L unit)
+    fuzz_work="$(mktemp -d)"
+    trap 'rm -rf "$fuzz_work"' EXIT
+    run_fuzz_targets "$fuzz_seconds_in_test" "$fuzz_work"
+    ;;
+  fuzz)
+    seconds="${2:-$fuzz_seconds_default}"
+    if ! [[ "$seconds" =~ ^[1-9][0-9]*$ ]]; then
+      echo "ravemo.sh: fuzz takes a whole number of seconds per target, not '$seconds'" >&2
+      exit 2
+    fi
+    build_sanitized
+    run_fuzz_targets "$seconds" "$sanitize_build/fuzz-corpus"
     ;;
   *)
     configure_and_build "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo

@@ -62,7 +62,7 @@ int RunCli(const QStringList& arguments, CliContext& context) {
         context.err << kUsage;
         return Fail(context, kExitBadInput, QStringLiteral("no command given"));
     }
-    const QString command = arguments[i];
+    const QString& command = arguments[i];
     const QStringList words = arguments.mid(i + 1);
     if (command == QStringLiteral("settings"))
         return RunSettingsCommand(words, settingsPath, context);

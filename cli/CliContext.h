@@ -1,8 +1,13 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
+
 #include <QLocale>
 #include <QString>
 #include <QTextStream>
+
+#include "instrument/PortChoice.h"
 
 namespace ravemo {
 
@@ -11,8 +16,8 @@ inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitFailure = 1;   // the work could not be done (port, file system)
 inline constexpr int kExitBadInput = 2;  // bad arguments or bad input
 
-// What a command runs with: where it prints, the locale its numbers follow, and where the
-// settings file is looked for. Tests build one on strings and a chosen locale.
+// What a command runs with: where it prints, the locale its numbers follow, where the settings
+// file is looked for and how a port is opened. Tests build one on strings and a chosen locale.
 struct CliContext {
     QTextStream& out;
     QTextStream& err;
@@ -20,6 +25,9 @@ struct CliContext {
     QString programFolder;
     QString configFolder;
     bool progressOnTerminal = false;  // stderr is a terminal: show a progress bar on long runs
+    // Opens the back end a sweep asks for (`--port`); tests put a fake port here.
+    std::function<OpenedPort(const QString& choice, std::int16_t address1)> openPort =
+        [](const QString& choice, std::int16_t address1) { return OpenPort(choice, address1); };
 };
 
 // Prints one clear line on stderr and gives the status.

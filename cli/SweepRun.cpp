@@ -25,7 +25,7 @@ SweepRun::SweepRun(const SweepRequest& request, const Settings& settings, CliCon
     : request_(request), settings_(settings), context_(context), data_(settings.Champ) {}
 
 std::optional<int> SweepRun::openPort() {
-    opened_ = OpenPort(request_.portChoice, settings_.Address1);
+    opened_ = context_.openPort(request_.portChoice, settings_.Address1);
     if (opened_.problem.isEmpty()) return std::nullopt;
     const bool badChoice = opened_.problemKind == PortProblem::BadChoice;
     return Fail(context_, badChoice ? kExitBadInput : kExitFailure, opened_.problem);
@@ -69,7 +69,17 @@ std::optional<int> SweepRun::sweep() {
     SweepEngine engine(settings_, data_, controls_, link, redraw, context_.locale);
     for (int k = 0; k < request_.sweeps; ++k) engine.tick();
     if (showProgress) progressPump.finish();
-    return finishTrace();
+    if (const std::optional<int> traceStatus = finishTrace()) return traceStatus;
+    // An unplugged adapter or a driver error leaves zeros that would pass for readings.
+    if (const std::uint64_t failed = port.failedAccesses(); failed != 0) {
+        return Fail(context_, kExitFailure,
+                    QStringLiteral("%1 failed during the sweep: the readings are not a "
+                                   "measurement and nothing was written; check the cable and "
+                                   "the adapter")
+                        .arg(failed == 1 ? QStringLiteral("1 port access")
+                                         : QStringLiteral("%1 port accesses").arg(failed)));
+    }
+    return std::nullopt;
 }
 
 std::optional<int> SweepRun::finishTrace() {

@@ -154,10 +154,9 @@ LeadingScan scanLeadingNumber(QStringView text, QChar otherDecimal, bool skipBla
             } else {
                 scan.hasDigits = true;
             }
-        } else if ((u == u'+' || u == u'-') && number.empty()) {
-            number.push_back(static_cast<char>(u));
-        } else if ((u == u'+' || u == u'-') && inExponent && number.size() == exponentStart) {
-            number.push_back(static_cast<char>(u));
+        } else if ((u == u'+' || u == u'-') &&
+                   (number.empty() || (inExponent && number.size() == exponentStart))) {
+            number.push_back(static_cast<char>(u));  // the sign of the number or its exponent
         } else if ((u == u'.' || c == otherDecimal) && !seenPoint && !inExponent) {
             number.push_back('.');
             seenPoint = true;
@@ -259,12 +258,21 @@ QString localeGrouping(double whole, const QLocale& locale) {
     return text;
 }
 
+// The value of rounded digits ("123.45"), or nothing where they lie beyond every double: next
+// to the largest double, whose 15 digits 179769313486232 with 294 zeros no double reaches.
+std::optional<double> roundedValue(const std::string& digits) {
+    double value = 0.0;
+    const auto parsed = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (parsed.ec != std::errc()) return std::nullopt;  // out of range included
+    return value;
+}
+
 bool readsBackAs(const QString& text, double value, const QLocale& locale) {
     const std::optional<double> back = parseLocaleNumber(text, locale);
     return back && *back == value;
 }
 
-QString withLocalePoint(std::string text, const QLocale& locale) {
+QString withLocalePoint(const std::string& text, const QLocale& locale) {
     QString result = QString::fromLatin1(text);
     result.replace(u'.', locale.decimalPoint());
     return result;
@@ -293,7 +301,13 @@ std::optional<double> parseLocaleNumber(QStringView text, const QLocale& locale)
 }
 
 std::optional<double> parseBoxNumber(QStringView text, const QLocale& locale) {
-    const QStringView trimmed = text.trimmed();
+    // In front only the blanks the sweep skips: any other space (a carriage return, a no-break
+    // space) ends its scan before the number, so it would read 0 where this read a number.
+    qsizetype start = 0;
+    while (start < text.size() && isSkippedBlank(text[start])) ++start;
+    qsizetype end = text.size();
+    while (end > start && text[end - 1].isSpace()) --end;
+    const QStringView trimmed = text.sliced(start, end - start);
     // The very scan the sweep reads the box with, but without skipping blanks: the text counts
     // only when that one number is all of it, so the two readings cannot differ.
     const LeadingScan scan = scanLeadingNumber(trimmed, boxDecimalMark(locale), false);
@@ -318,6 +332,7 @@ QString exportForm(float value, const QLocale& locale) { return exportOf(value, 
 QString formatTwoDecimals(double value, const QLocale& locale) {
     if (!std::isfinite(value)) return notANumberMark();
     std::string text = roundedFixed(std::fabs(value), kPatternDecimals);
+    if (!roundedValue(text)) return notANumberMark();  // no text of it would read back
     while (text.back() == '0') text.pop_back();
     if (text.back() == '.') text.pop_back();
     if (value < 0 && text != "0") text = '-' + text;
@@ -329,20 +344,17 @@ QString formatGrouped(double value, const QLocale& locale) {
     const std::string digits = roundedFixed(std::fabs(value), 0);
     const bool negative = value < 0 && digits != "0";
     const QString sign = negative ? QStringLiteral("-") : QString();
-    const QString grouped = sign + groupedByThousands(digits, locale);
+    QString grouped = sign + groupedByThousands(digits, locale);
     // The caption is read back by the locale-aware reading. Locales that group otherwise (Indian
     // two-digit groups, no separator in a four-digit number) get their own grouping, and a text
     // that still would not read back shows no separators.
-    double shown = 0.0;
-    const auto parsed = std::from_chars(digits.data(), digits.data() + digits.size(), shown);
-    // Next to the largest double the rounded digits (179769313486232 and 294 zeros for
-    // 1.7976931348623157e308) lie beyond every double: no text of them would read back.
-    if (parsed.ec != std::errc() || !std::isfinite(shown)) return notANumberMark();
-    if (negative) shown = -shown;
+    const std::optional<double> rounded = roundedValue(digits);
+    if (!rounded) return notANumberMark();  // no text of it would read back
+    const double shown = negative ? -*rounded : *rounded;
     if (readsBackAs(grouped, shown, locale)) return grouped;
     constexpr double kLargestWhole = 9e18;  // within qlonglong
     if (std::fabs(shown) < kLargestWhole) {
-        const QString ownGrouping = localeGrouping(shown, locale);
+        QString ownGrouping = localeGrouping(shown, locale);
         if (readsBackAs(ownGrouping, shown, locale)) return ownGrouping;
     }
     return sign + QString::fromLatin1(digits);

@@ -37,7 +37,8 @@ double leadingNumberOfBox(QStringView text, const QLocale& locale);
 std::optional<double> parseLocaleNumber(QStringView text, const QLocale& locale);
 
 // Reading of a box the sweep also reads by its leading number (the limit boxes), and of the
-// velocity factor: the text, without the blanks around it, must be exactly one number as
+// velocity factor: the text, without the blanks around it (in front only those the sweep skips:
+// spaces, tabs, line feeds), must be exactly one number as
 // leadingNumberOfBox scans it (ASCII digits, a sign, the point or the locale's one-character
 // decimal mark, an exponent), and gives the same value. Anything else is no number: group
 // separators ("1.800" is 1.8 in de_DE, never 1800; "1,800" is refused in en_US), blanks inside,
@@ -54,7 +55,8 @@ QString exportForm(double value, const QLocale& locale);
 QString exportForm(float value, const QLocale& locale);
 
 // "##0.##": at least one integer digit, at most two decimals, no trailing zeros, no group
-// separators. A value that is not finite shows as notANumberMark(). Both patterns round the
+// separators. A value that is not finite, or whose rounded digits lie beyond every double (next
+// to the largest double), shows as notANumberMark(). Both patterns round the
 // value's 15 significant digits, ties away from zero as the classic display patterns do:
 // 0.175 (a double a hair below) shows 0.18, 0.125 shows 0.13, 2.5 shows 3.
 QString formatTwoDecimals(double value, const QLocale& locale);

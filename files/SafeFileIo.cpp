@@ -7,7 +7,7 @@ namespace {
 
 // Gives up the temporary file and returns why.
 QString cancelled(QSaveFile& file) {
-    const QString reason = file.errorString();
+    QString reason = file.errorString();
     file.cancelWriting();
     return reason;
 }

@@ -3,15 +3,10 @@
 #include <cerrno>
 #include <cstring>
 
-#if defined(__linux__) && (defined(__x86_64__) || defined(__i386__))
-#define RAVEMO_HAS_DIRECT_IO 1
-#include <sys/io.h>
-#endif
-
 namespace ravemo {
 namespace {
 // Data, status and control registers.
-[[maybe_unused]] constexpr int kPortRegisterCount = 3;
+constexpr int kPortRegisterCount = 3;
 }  // namespace
 
 QString DirectIoPort::problemText(int error, std::uint16_t dataAddress) {
@@ -25,50 +20,41 @@ QString DirectIoPort::problemText(int error, std::uint16_t dataAddress) {
         return QStringLiteral("address %1 is not a valid I/O port range: check Address1")
             .arg(AddressText(dataAddress));
     }
+    // Not built for x86 Linux, or a kernel built without ioperm.
+    if (error == ENOSYS) {
+        return QStringLiteral(
+                   "direct I/O at address %1 is not available here: it needs Linux on an x86 PC "
+                   "with ioperm in the kernel; use ppdev instead")
+            .arg(AddressText(dataAddress));
+    }
     return QStringLiteral("direct I/O at address %1 failed: %2")
         .arg(AddressText(dataAddress), QString::fromLocal8Bit(std::strerror(error)));
 }
 
-#ifdef RAVEMO_HAS_DIRECT_IO
-
-PortOpening DirectIoPort::open(std::uint16_t dataAddress) {
-    if (::ioperm(dataAddress, kPortRegisterCount, 1) != 0) {
+PortOpening DirectIoPort::open(std::uint16_t dataAddress, PosixPortCalls& calls) {
+    if (calls.ioperm(dataAddress, kPortRegisterCount, 1) != 0) {
         return {nullptr, {}, problemText(errno, dataAddress)};
     }
-    return {std::unique_ptr<PortIo>(new DirectIoPort(dataAddress)),
+    return {std::unique_ptr<PortIo>(new DirectIoPort(calls, dataAddress)),
             QStringLiteral("parallel port 0x%1 (direct I/O)").arg(dataAddress, 0, 16),
             {}};
 }
 
-DirectIoPort::~DirectIoPort() { static_cast<void>(::ioperm(dataAddress_, kPortRegisterCount, 0)); }
+DirectIoPort::~DirectIoPort() {
+    static_cast<void>(calls_.ioperm(dataAddress_, kPortRegisterCount, 0));
+}
 
-// Only the three registers granted by ioperm: any other address would fault the process.
+// Any address beyond the granted registers would fault the process.
+bool DirectIoPort::isGranted(std::uint16_t address) const {
+    return address >= dataAddress_ && address - dataAddress_ < kPortRegisterCount;
+}
+
 void DirectIoPort::write(std::uint16_t address, std::uint8_t value) {
-    if (address - dataAddress_ >= 0 && address - dataAddress_ < int{kPortRegisterCount}) {
-        ::outb(value, address);
-    }
+    if (isGranted(address)) calls_.outb(value, address);
 }
 
 std::uint8_t DirectIoPort::read(std::uint16_t address) {
-    if (address - dataAddress_ >= 0 && address - dataAddress_ < int{kPortRegisterCount}) {
-        return ::inb(address);
-    }
-    return 0;
+    return isGranted(address) ? calls_.inb(address) : 0;
 }
-
-#else
-
-PortOpening DirectIoPort::open(std::uint16_t dataAddress) {
-    return {nullptr,
-            {},
-            QStringLiteral("direct I/O at address %1 is available only on Linux on x86 PCs; use "
-                           "ppdev instead")
-                .arg(AddressText(dataAddress))};
-}
-DirectIoPort::~DirectIoPort() = default;
-void DirectIoPort::write(std::uint16_t, std::uint8_t) {}
-std::uint8_t DirectIoPort::read(std::uint16_t) { return 0; }
-
-#endif
 
 }  // namespace ravemo

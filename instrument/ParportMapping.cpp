@@ -43,6 +43,7 @@ std::vector<ListedParport> ListParports(const QString& procParportDir) {
     std::sort(numbered.begin(), numbered.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<ListedParport> ports;
+    ports.reserve(numbered.size());
     for (auto& entry : numbered) ports.push_back(std::move(entry.second));
     return ports;
 }

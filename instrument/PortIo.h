@@ -9,7 +9,7 @@ namespace ravemo {
 //
 // To add a back end (another driver, another bus): derive, implement write() and read(), and
 // let PortChoice create it. Keep failures out of these two calls: report them when the back end
-// is opened, where the user can still act on them.
+// is opened, where the user can still act on them, and count those of run time (failedAccesses).
 class PortIo {
   public:
     virtual ~PortIo() = default;

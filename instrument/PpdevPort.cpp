@@ -5,7 +5,6 @@
 #include <linux/parport.h>
 #include <linux/ppdev.h>
 #include <sys/ioctl.h>
-#include <unistd.h>
 #endif
 
 #include <cerrno>
@@ -54,64 +53,69 @@ QString PpdevPort::problemText(int error, Step step, const QString& devicePath) 
 }
 
 PortOpening PpdevPort::openAtAddress(std::uint16_t dataAddress, const QString& procParportDir,
-                                     const QString& deviceDir) {
+                                     const QString& deviceDir, PosixPortCalls& calls) {
     const ParportLookup lookup = FindParportForAddress(procParportDir, deviceDir, dataAddress);
     if (lookup.devicePath.isEmpty()) return {nullptr, {}, lookup.problem};
-    return open(lookup.devicePath, dataAddress);
+    return open(lookup.devicePath, dataAddress, calls);
 }
 
 #ifdef __linux__
 
-PortOpening PpdevPort::open(const QString& devicePath, std::uint16_t dataAddress) {
+PortOpening PpdevPort::open(const QString& devicePath, std::uint16_t dataAddress,
+                            PosixPortCalls& calls) {
     const QByteArray path = devicePath.toLocal8Bit();
-    const int fd = ::open(path.constData(), O_RDWR | O_CLOEXEC);
+    const int fd = calls.open(path.constData(), O_RDWR | O_CLOEXEC);
     if (fd < 0) return {nullptr, {}, problemText(errno, Step::Open, devicePath)};
-    if (::ioctl(fd, PPCLAIM) != 0) {
+    if (calls.ioctl(fd, PPCLAIM, nullptr) != 0) {
         const int error = errno;
-        ::close(fd);
+        calls.close(fd);
         return {nullptr, {}, problemText(error, Step::Claim, devicePath)};
     }
     int forward = 0;  // drive the data lines (bidirectional ports may start as inputs)
-    static_cast<void>(::ioctl(fd, PPDATADIR, &forward));
-    return {std::unique_ptr<PortIo>(new PpdevPort(fd, dataAddress)),
+    static_cast<void>(calls.ioctl(fd, PPDATADIR, &forward));
+    return {std::unique_ptr<PortIo>(new PpdevPort(calls, fd, dataAddress)),
             QStringLiteral("parallel port %1 (0x%2)").arg(devicePath).arg(dataAddress, 0, 16),
             {}};
 }
 
 PpdevPort::~PpdevPort() {
-    static_cast<void>(::ioctl(fd_, PPRELEASE));
-    ::close(fd_);
+    static_cast<void>(calls_.ioctl(fd_, PPRELEASE, nullptr));
+    calls_.close(fd_);
 }
 
-// Failures cannot be reported from here (the instrument has no acknowledgement either); they
-// show as wrong readings, and opening has already proved the device works.
+void PpdevPort::transfer(unsigned long request, unsigned char& byte) {
+    if (calls_.ioctl(fd_, request, &byte) != 0) ++failedAccesses_;
+}
+
 void PpdevPort::write(std::uint16_t address, std::uint8_t value) {
     unsigned char byte = value;
     if (address == dataAddress_) {
-        static_cast<void>(::ioctl(fd_, PPWDATA, &byte));
+        transfer(PPWDATA, byte);
     } else if (address == static_cast<std::uint16_t>(dataAddress_ + kControlOffset)) {
-        static_cast<void>(::ioctl(fd_, PPWCONTROL, &byte));
+        transfer(PPWCONTROL, byte);
     }
 }
 
 std::uint8_t PpdevPort::read(std::uint16_t address) {
     unsigned char byte = 0;
     if (address == static_cast<std::uint16_t>(dataAddress_ + kStatusOffset)) {
-        static_cast<void>(::ioctl(fd_, PPRSTATUS, &byte));
+        transfer(PPRSTATUS, byte);
     } else if (address == dataAddress_) {
-        static_cast<void>(::ioctl(fd_, PPRDATA, &byte));
+        transfer(PPRDATA, byte);
     } else if (address == static_cast<std::uint16_t>(dataAddress_ + kControlOffset)) {
-        static_cast<void>(::ioctl(fd_, PPRCONTROL, &byte));
+        transfer(PPRCONTROL, byte);
     }
     return byte;
 }
 
 #else  // ppdev exists only on Linux
 
-PortOpening PpdevPort::open(const QString& devicePath, std::uint16_t /*dataAddress*/) {
+PortOpening PpdevPort::open(const QString& devicePath, std::uint16_t /*dataAddress*/,
+                            PosixPortCalls& /*calls*/) {
     return {nullptr, {}, QStringLiteral("%1: ppdev exists only on Linux").arg(devicePath)};
 }
 PpdevPort::~PpdevPort() = default;
+void PpdevPort::transfer(unsigned long, unsigned char&) {}
 void PpdevPort::write(std::uint16_t, std::uint8_t) {}
 std::uint8_t PpdevPort::read(std::uint16_t) { return 0; }
 

@@ -19,6 +19,7 @@ class TracingPort final : public PortIo {
 
     void write(std::uint16_t address, std::uint8_t value) override;
     std::uint8_t read(std::uint16_t address) override;
+    std::uint64_t failedAccesses() const override { return inner_.failedAccesses(); }
 
   private:
     void trace(char kind, std::uint16_t address, std::uint8_t value);

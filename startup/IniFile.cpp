@@ -43,7 +43,7 @@ QString decode(const QByteArray& bytes) {
     const QByteArray body =
         bytes.startsWith(kUtf8ByteOrderMark) ? bytes.mid(kUtf8ByteOrderMark.size()) : bytes;
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8.decode(body);
+    QString text = utf8.decode(body);
     if (utf8.hasError()) return QString::fromLatin1(body);
     return text;
 }

@@ -36,6 +36,7 @@ TEST(CliCommands, BadArgumentsGiveStatusTwoOneLineAndNoFile) {
         {{"sweep", "--from", "1e400", "--to", "3"}, "--from 1e400 is out of range"},
         {{"sweep", "--from", "1", "--to", "3", "--bogus"}, "unknown option --bogus"},
         {{"sweep", "--from", "1", "--to", "3", "--sweeps", "0"}, "--sweeps takes a whole number"},
+        {{"sweep", "--from", "1", "--to", "3", "--sweeps", "2.5"}, "--sweeps takes a whole number"},
         {{"sweep", "--from", "5", "--to", "5", "--output", "@z.vec"}, "must differ"},
         {{"sweep", "--from", "1", "--to", "110", "--output", "@z.vec"},
          "--to 110 is beyond the synthesiser's range: give a frequency from 0 to 90.0035 MHz"},

@@ -10,6 +10,8 @@
 #include "files/TableExport.h"
 #include "files/TouchstoneExport.h"
 #include "files/VecFile.h"
+#include "instrument/PpdevPort.h"
+#include "support/FakePortCalls.h"
 #include "sweep/MeasurementRules.h"
 
 namespace ravemo {
@@ -59,7 +61,7 @@ TEST(CliSweep, TraceListsEveryPortAccessInOrder) {
         QString::fromLatin1(cli.fileBytes("t.txt")).split('\n', Qt::SkipEmptyParts);
     // The synthesiser clear comes first: 40 zero bits, then the update pulse, at Address1 888.
     ASSERT_GT(lines.size(), 83);
-    for (int bit = 0; bit < 40; ++bit) {
+    for (qsizetype bit = 0; bit < 40; ++bit) {
         EXPECT_EQ(lines[2 * bit], "W 888 24");
         EXPECT_EQ(lines[2 * bit + 1], "W 888 26");
     }
@@ -126,6 +128,34 @@ TEST(CliSweep, ATraceThatCannotBeWrittenFails) {
     EXPECT_EQ(cli.run({"sweep", "--from", "1", "--to", "30", "--trace", "/dev/full"}), 1);
     EXPECT_TRUE(cli.err().contains("cannot write the trace"));
     EXPECT_TRUE(cli.out().isEmpty());
+}
+
+// An adapter unplugged after the port opened fails every status read: the zeros read are no
+// measurement, so the sweep fails and the previous output stays.
+TEST(CliSweep, FailedPortAccessesFailTheSweepAndWriteNothing) {
+    FakePortCalls kernel;
+    CliRun cli(kSmallSweepSettings);
+    cli.openPort = [&kernel](const QString&, std::int16_t address1) {
+        PortOpening opening =
+            PpdevPort::open("/dev/parport0", static_cast<std::uint16_t>(address1), kernel);
+        OpenedPort opened;
+        opened.port = std::move(opening.port);
+        opened.description = opening.description;
+        opened.simulated = false;
+        return opened;
+    };
+    const QStringList sweep = {"sweep", "--from", "1", "--to", "30", "--output", cli.path("a.vec")};
+    ASSERT_EQ(cli.run(sweep), 0) << cli.err().toStdString();
+    EXPECT_TRUE(cli.out().contains("on the parallel port /dev/parport0 (0x378)"));
+    const QByteArray measured = cli.fileBytes("a.vec");
+
+    kernel.ioctlErrors[PPRSTATUS] = ENODEV;
+    EXPECT_EQ(cli.run(sweep), 1);
+    EXPECT_EQ(cli.err(),
+              "ravemo-cli: 820 port accesses failed during the sweep: the readings are not a "
+              "measurement and nothing was written; check the cable and the adapter\n");
+    EXPECT_TRUE(cli.out().isEmpty());
+    EXPECT_EQ(cli.fileBytes("a.vec"), measured);
 }
 
 TEST(CliConvert, RefusesWhatIsNoSweepFileAndWritesNothing) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
+
 #include <QDir>
 #include <QFile>
 #include <QLocale>
@@ -17,8 +20,8 @@ namespace ravemo {
 class CliRun {
   public:
     explicit CliRun(const QString& settingsText,
-                    QLocale locale = QLocale(QLocale::English, QLocale::UnitedStates))
-        : locale_(std::move(locale)) {
+                    const QLocale& locale = QLocale(QLocale::English, QLocale::UnitedStates))
+        : locale_(locale) {
         QFile file(dir_.filePath(QStringLiteral("ravemo.ini")));
         file.open(QIODevice::WriteOnly);
         file.write(settingsText.toUtf8());
@@ -31,11 +34,15 @@ class CliRun {
         QTextStream err(&err_);
         CliContext context{out,  err, locale_, dir_.path(), dir_.filePath(QStringLiteral("config")),
                            false};
+        if (openPort) context.openPort = openPort;
         const int status = RunCli(arguments, context);
         out.flush();
         err.flush();
         return status;
     }
+
+    // When set, opens the ports of sweeps instead of the real choices.
+    std::function<OpenedPort(const QString& choice, std::int16_t address1)> openPort;
 
     QString path(const QString& name) const { return dir_.filePath(name); }
     const QString& out() const { return out_; }

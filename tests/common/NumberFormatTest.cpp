@@ -107,11 +107,17 @@ TEST(FormatTwoDecimals, DecimalTiesHeldAsDoublesRoundAsTies) {
     EXPECT_EQ(NumberText::formatTwoDecimals(999.995, kUnitedStates), "1000");
 }
 
-TEST(FormatTwoDecimals, ShowsTheMarkForValuesThatAreNotFinite) {
-    EXPECT_EQ(NumberText::formatTwoDecimals(std::numeric_limits<double>::quiet_NaN(), kGerman),
-              NumberText::notANumberMark());
-    EXPECT_EQ(NumberText::formatTwoDecimals(-HUGE_VAL, kGerman), NumberText::notANumberMark());
-    EXPECT_FALSE(NumberText::formatTwoDecimals(1e308, kGerman).isEmpty());
+// The mark stands where no number could be read back: not finite, or 15 digits rounded beyond
+// every double.
+TEST(FormatTwoDecimals, ShowsTheMarkWhereNoNumberReadsBack) {
+    const double largest = std::numeric_limits<double>::max();
+    for (const double value :
+         {std::numeric_limits<double>::quiet_NaN(), -HUGE_VAL, largest, -largest}) {
+        EXPECT_EQ(NumberText::formatTwoDecimals(value, kGerman), NumberText::notANumberMark())
+            << value;
+    }
+    EXPECT_EQ(NumberText::parseLocaleNumber(NumberText::formatTwoDecimals(1e308, kGerman), kGerman),
+              1e308);
 }
 
 TEST(FormatGrouped, RoundsToAWholeNumberWithLocaleGroups) {

@@ -112,6 +112,9 @@ TEST(ParseBoxNumber, AcceptsOnlyWhatTheSweepReadsAsOneWholeNumber) {
         {"1,800", kUnitedStates, {}},
         {"1.800,5", kGerman, {}},
         {" -2.5e1 ", kUnitedStates, -25.0},
+        {"\t\n6\r\n", kUnitedStates, 6.0},
+        {"\r\n6", kUnitedStates, {}},  // the sweep's scan stops at the carriage return
+        {QChar(0x00A0) + QString("6"), kUnitedStates, {}},
         {"1" + arabicMark + "8", kEgypt, 1.8},
         {"1" + arabicMark + "8", kIran, 1.8},
         {"1" + arabicMark + "8", kUnitedStates, {}},
@@ -120,6 +123,7 @@ TEST(ParseBoxNumber, AcceptsOnlyWhatTheSweepReadsAsOneWholeNumber) {
         {"7.1abc", kUnitedStates, {}},
         {"1 8", kUnitedStates, {}},
         {"1e", kUnitedStates, {}},
+        {"1e5-3", kUnitedStates, {}},
         {"-", kUnitedStates, {}},
         {"", kGerman, {}},
         {"1e999", kUnitedStates, {}},

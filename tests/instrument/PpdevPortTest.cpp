@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <sstream>
 
 #include <QDir>
 #include <QFile>
@@ -9,6 +10,8 @@
 #include "instrument/DirectIoPort.h"
 #include "instrument/ParportMapping.h"
 #include "instrument/PpdevPort.h"
+#include "instrument/TracingPort.h"
+#include "support/FakePortCalls.h"
 
 namespace ravemo {
 namespace {
@@ -94,12 +97,120 @@ TEST(PpdevProblemText, PermissionAndBusy) {
                     .startsWith("cannot claim /dev/parport0: "));
 }
 
-TEST(DirectIoPort, FailuresAreActionable) {
-    EXPECT_TRUE(DirectIoPort::problemText(EPERM, 888).contains("run as root"));
-    // ioperm refuses a range past 0xFFFF (and on other machines direct I/O is refused anyway).
-    const PortOpening opening = DirectIoPort::open(0xFFFF);
+TEST(PpdevPort, ClaimsOnOpenReleasesAndClosesOnDestruction) {
+    FakePortCalls kernel;
+    PortOpening opening = PpdevPort::open("/dev/parport0", 888, kernel);
+    ASSERT_NE(opening.port, nullptr);
+    EXPECT_EQ(kernel.calls, (std::vector<std::string>{"open /dev/parport0", "ioctl 3 PPCLAIM",
+                                                      "ioctl 3 PPDATADIR"}));
+    kernel.calls.clear();
+    opening.port.reset();
+    EXPECT_EQ(kernel.calls, (std::vector<std::string>{"ioctl 3 PPRELEASE", "close 3"}));
+}
+
+TEST(PpdevPort, AFailedOpenOrClaimLeavesNoDescriptorOpen) {
+    FakePortCalls refusesOpen;
+    refusesOpen.openError = EACCES;
+    EXPECT_EQ(PpdevPort::open("/dev/parport0", 888, refusesOpen).port, nullptr);
+    EXPECT_EQ(refusesOpen.calls, std::vector<std::string>{"open /dev/parport0"});
+
+    FakePortCalls refusesClaim;
+    refusesClaim.ioctlErrors[PPCLAIM] = EBUSY;
+    const PortOpening opening = PpdevPort::open("/dev/parport0", 888, refusesClaim);
     EXPECT_EQ(opening.port, nullptr);
-    EXPECT_TRUE(opening.problem.contains("65535 (0xffff)")) << opening.problem.toStdString();
+    EXPECT_TRUE(opening.problem.contains("held by another driver"));
+    EXPECT_EQ(refusesClaim.calls,
+              (std::vector<std::string>{"open /dev/parport0", "ioctl 3 PPCLAIM", "close 3"}));
+}
+
+// Each register access becomes one ioctl on the descriptor; an address beside the three
+// registers becomes none.
+TEST(PpdevPort, RoutesEachRegisterToItsRequest) {
+    struct Case {
+        bool write;
+        std::uint16_t address;
+        const char* call;  // nullptr: no call at all
+    };
+    const Case cases[] = {
+        {true, 888, "ioctl 3 PPWDATA 24"},
+        {true, 890, "ioctl 3 PPWCONTROL 24"},
+        {true, 889, nullptr},
+        {true, 887, nullptr},
+        {true, 891, nullptr},
+        {false, 888, "ioctl 3 PPRDATA"},
+        {false, 889, "ioctl 3 PPRSTATUS"},
+        {false, 890, "ioctl 3 PPRCONTROL"},
+        {false, 887, nullptr},
+        {false, 891, nullptr},
+    };
+    for (const Case& c : cases) {
+        FakePortCalls kernel;
+        kernel.readByte = 0x5A;
+        PortOpening opening = PpdevPort::open("/dev/parport0", 888, kernel);
+        ASSERT_NE(opening.port, nullptr);
+        kernel.calls.clear();
+        std::uint8_t value = 0;
+        if (c.write) {
+            opening.port->write(c.address, 24);
+        } else {
+            value = opening.port->read(c.address);
+        }
+        const std::vector<std::string> expected =
+            c.call ? std::vector<std::string>{c.call} : std::vector<std::string>{};
+        EXPECT_EQ(kernel.calls, expected) << (c.write ? "write " : "read ") << c.address;
+        if (!c.write) {
+            EXPECT_EQ(value, c.call ? 0x5A : 0) << c.address;
+        }
+    }
+}
+
+// An unplugged adapter fails every transfer: each failure counts, and a failed read gives 0.
+TEST(PpdevPort, CountsRuntimeFailuresAndTheTraceShowsThem) {
+    FakePortCalls kernel;
+    kernel.readByte = 0xFF;
+    PortOpening opening = PpdevPort::open("/dev/parport0", 888, kernel);
+    ASSERT_NE(opening.port, nullptr);
+    std::ostringstream trace;
+    TracingPort port(*opening.port, trace);
+    port.write(888, 24);
+    EXPECT_EQ(port.read(889), 0xFF);
+    EXPECT_EQ(port.failedAccesses(), 0U);
+    kernel.ioctlErrors[PPWDATA] = ENODEV;
+    kernel.ioctlErrors[PPRSTATUS] = ENODEV;
+    port.write(888, 24);
+    EXPECT_EQ(port.read(889), 0);
+    port.write(890, 4);  // the control register still answers
+    EXPECT_EQ(port.failedAccesses(), 2U);
+}
+
+TEST(DirectIoPort, ReachesExactlyTheThreeRegistersAndGivesThemBack) {
+    FakePortCalls kernel;
+    kernel.readByte = 0x5A;
+    PortOpening opening = DirectIoPort::open(888, kernel);
+    ASSERT_NE(opening.port, nullptr);
+    for (const std::uint16_t address : {887, 888, 890, 891}) {
+        opening.port->write(address, 24);
+        EXPECT_EQ(opening.port->read(address), address == 887 || address == 891 ? 0 : 0x5A);
+    }
+    opening.port.reset();
+    EXPECT_EQ(kernel.calls, (std::vector<std::string>{"ioperm 888 3 1", "outb 24 888", "inb 888",
+                                                      "outb 24 890", "inb 890", "ioperm 888 3 0"}));
+}
+
+TEST(DirectIoPort, FailuresAreActionable) {
+    const std::pair<int, const char*> cases[] = {
+        {EPERM, "no permission for direct I/O at address 888 (0x378): run as root"},
+        {EINVAL, "address 888 (0x378) is not a valid I/O port range"},
+        {ENOSYS, "not available here: it needs Linux on an x86 PC"},
+        {EIO, "direct I/O at address 888 (0x378) failed: "},
+    };
+    for (const auto& [error, message] : cases) {
+        FakePortCalls kernel;
+        kernel.iopermError = error;
+        const PortOpening opening = DirectIoPort::open(888, kernel);
+        EXPECT_EQ(opening.port, nullptr);
+        EXPECT_TRUE(opening.problem.contains(message)) << opening.problem.toStdString();
+    }
 }
 
 }  // namespace
