@@ -1,0 +1,76 @@
+#include "ui/tuning/DipsPanel.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/tuning/TextTableWidget.h"
+
+namespace ravemo {
+namespace {
+
+QLabel* TextLine(QWidget* parent, const char* name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+}  // namespace
+
+DipsPanel::DipsPanel(QWidget* parent)
+    : QWidget(parent),
+      table_(new TextTableWidget(1, this)),
+      resonances_(TextLine(this, "Resonances")),
+      trim_(TextLine(this, "Trim")),
+      referenceShift_(TextLine(this, "ReferenceShift")) {
+    setObjectName(QStringLiteral("DipsPanel"));
+    table_->setObjectName(QStringLiteral("DipsTable"));
+    auto* title = new QLabel(tr("<b>Dips</b> (SWR below 2, deepest first)"), this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(title);
+    layout->addWidget(table_, 1);
+    layout->addWidget(resonances_);
+    layout->addWidget(trim_);
+    layout->addWidget(referenceShift_);
+    showDips(DipTable({}, ReactanceSign::Estimated, QLocale::c()));
+}
+
+void DipsPanel::showDips(const TextTable& dips) {
+    table_->showTable(dips);
+    const int buttonColumn = table_->columnCount() - 1;
+    for (int row = 0; row < table_->rowCount(); ++row) {
+        auto* button = new QPushButton(tr("Sweep around this dip"));
+        button->setToolTip(
+            tr("Set the main window's sweep limits to this dip's 2:1 band and half its width on "
+               "each side (without a 2:1 band: 5 % of its frequency on each side)."));
+        connect(button, &QPushButton::clicked, this, [this, row] { Q_EMIT sweepAroundDip(row); });
+        table_->setCellWidget(row, buttonColumn, button);
+    }
+}
+
+void DipsPanel::showResonances(const QString& text) {
+    resonances_->setText(tr("Resonances: %1").arg(text));
+}
+
+void DipsPanel::showTrim(const QString& text) {
+    trim_->setText(text);
+    trim_->setVisible(!text.isEmpty());
+}
+
+void DipsPanel::showReferenceShift(const QString& text) {
+    referenceShift_->setText(text);
+    referenceShift_->setVisible(!text.isEmpty());
+}
+
+QPushButton* DipsPanel::sweepButton(int row) const {
+    return qobject_cast<QPushButton*>(table_->cellWidget(row, table_->columnCount() - 1));
+}
+
+QString DipsPanel::trimText() const { return trim_->text(); }
+QString DipsPanel::referenceShiftText() const { return referenceShift_->text(); }
+QString DipsPanel::resonancesText() const { return resonances_->text(); }
+
+}  // namespace ravemo
