@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QThread>
 #include <QToolButton>
@@ -36,12 +37,19 @@
 #include "ui/WindowSweepControls.h"
 #include "ui/chart/ChartWidget.h"
 #include "ui/chart/MarkerPlacement.h"
+#include "ui/tuning/TuningPreferences.h"
+#include "ui/tuning/TuningWindow.h"
 
 namespace ravemo {
 namespace {
 
 constexpr double kDefaultLogicalDpi = 96.0;
 constexpr float kPercent = 100.0F;
+// The Tuning button at the right end of the status line.
+constexpr double kTuningButtonWidthTwips = 1200.0;
+// Room kept for the window's title bar when fitting it on a small screen before the window
+// manager has told its frame.
+constexpr double kAssumedTitleBarTwips = 450.0;
 const char* const kOffsetStartDb = "0";
 
 double screenLogicalDpi() {
@@ -142,11 +150,23 @@ void MainWindow::buildWindow() {
     setWindowIcon(QIcon(QStringLiteral(":/icons/ravemo.png")));
     setFont(WindowFont(kSmallFontPt));
 
+    // The designed client area, unchanged, in a scroll area: a screen smaller than the design
+    // scrolls it rather than hiding its lower rows.
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("ClientScroll"));
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setFocusPolicy(Qt::NoFocus);
+    client_ = new QWidget;
+    client_->setObjectName(QStringLiteral("ClientArea"));
+    client_->setFixedSize(scale_.toPixelsRounded(kClientWidthTwips),
+                          scale_.toPixelsRounded(kStatusLineTopTwips));
+    scroll_->setWidget(client_);
+
     const ControlFactory factory(scale_);
-    BuildChartArea(factory, this, c_);
-    BuildSweepLimitsFrame(factory, this, c_);
-    BuildCurveFrame(factory, this, c_);
-    BuildMarkerFrame(factory, this, c_);
+    BuildChartArea(factory, client_, c_);
+    BuildSweepLimitsFrame(factory, client_, c_);
+    BuildCurveFrame(factory, client_, c_);
+    BuildMarkerFrame(factory, client_, c_);
     ApplyTabOrder(c_);
 
     // Which back end runs, always in sight: simulated data must never pass for measured data.
@@ -157,14 +177,23 @@ void MainWindow::buildWindow() {
     statusLine_->setContentsMargins(4, 0, 4, 0);
     statusLine_->setWordWrap(true);
 
+    tuningButton_ = new QPushButton(tr("Tuning"), this);
+    tuningButton_->setObjectName(QStringLiteral("TuningButton"));
+    tuningButton_->setToolTip(
+        tr("Open the tuning window (F2): the SWR dips, bands, trim advice "
+           "and the Smith chart of the sweeps"));
+    QWidget::setTabOrder(c_.Text18, tuningButton_);
+
     resize(scale_.toPixelsRounded(kClientWidthTwips),
            scale_.toPixelsRounded(kStatusLineTopTwips + kStatusLineHeightTwips));
-    const int oneLine = scale_.toPixelsRounded(kStatusLineHeightTwips);
-    statusLine_->setGeometry(0, height() - oneLine, width(), oneLine);
+    placeStatusLine();
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     f1->setContext(Qt::WindowShortcut);
     connect(f1, &QShortcut::activated, this, &MainWindow::showHelp);
+    auto* f2 = new QShortcut(QKeySequence(Qt::Key_F2), this);
+    f2->setContext(Qt::WindowShortcut);
+    connect(f2, &QShortcut::activated, this, &MainWindow::showTuning);
 }
 
 // The measurement's views of the widgets, and the dialogs it shows over the window.
@@ -271,6 +300,7 @@ void MainWindow::connectHandlers() {
                 [this, button] { measurement_->pickColour(button); });
     }
     connect(measurement_.get(), &Measurement::statusChanged, this, &MainWindow::refreshStatusLine);
+    connect(tuningButton_, &QPushButton::clicked, this, &MainWindow::showTuning);
 }
 
 // The click handlers of Full Sweep and Hold: which of the limit boxes and Full Sweep may be
@@ -290,12 +320,29 @@ void MainWindow::showHelp() {
     help_->activateWindow();
 }
 
+void MainWindow::setTuningPreferencesPath(const QString& preferencesPath) {
+    tuningPreferencesPath_ = preferencesPath;
+}
+
+void MainWindow::showTuning() {
+    if (!tuning_) {
+        tuning_ = std::make_unique<TuningWindow>(*measurement_, locale_,
+                                                 tuningPreferencesPath_.isEmpty()
+                                                     ? DefaultTuningPreferencesPath()
+                                                     : tuningPreferencesPath_);
+    }
+    tuning_->show();
+    tuning_->raise();
+    tuning_->activateWindow();
+}
+
 // Ends the program at once, also when the close arrives inside a sweep's yield: the
 // measurement stops its timer and makes the running tick unwind at its next yield without
 // touching the port or the chart again, and the event loop ends.
 void MainWindow::closeEvent(QCloseEvent* event) {
     measurement_->stop();
     if (help_) help_->close();
+    if (tuning_) tuning_->close();
     event->accept();
     // Only a running event loop can be ended; outside one (tests) a quit would linger and end
     // the next loop that starts instead.
@@ -305,6 +352,27 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     placeStatusLine();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (fittedOnScreen_) return;
+    fittedOnScreen_ = true;
+    fitOnScreen();
+}
+
+// A window larger than the screen's free area is made to fit it, at its top left corner; its
+// client area then scrolls. The layout inside stays as designed.
+void MainWindow::fitOnScreen() {
+    const QScreen* shownOn = screen();
+    if (shownOn == nullptr) return;
+    const QRect available = shownOn->availableGeometry();
+    QSize frame = frameGeometry().size() - size();
+    if (frame.isEmpty()) frame = QSize(0, scale_.toPixelsRounded(kAssumedTitleBarTwips));
+    const QSize room = available.size() - frame;
+    if (width() <= room.width() && height() <= room.height()) return;
+    resize(std::min(width(), room.width()), std::min(height(), room.height()));
+    move(available.topLeft());
 }
 
 // Text and colours of the status line. A change in its height moves the window's bottom edge
@@ -328,14 +396,21 @@ void MainWindow::refreshStatusLine() {
 
 // One line at least, more where the text needs them.
 int MainWindow::statusLineHeight() const {
+    const int textWidth = width() - scale_.toPixelsRounded(kTuningButtonWidthTwips);
     return std::max(scale_.toPixelsRounded(kStatusLineHeightTwips),
-                    statusLine_->heightForWidth(width()));
+                    statusLine_->heightForWidth(textWidth));
 }
 
-// The controls keep their places; the status line stays along the bottom edge.
+// The controls keep their places in the scroll area above; the status line, with the Tuning
+// button at its right end, stays along the bottom edge.
 void MainWindow::placeStatusLine() {
     const int strip = statusLineHeight();
-    statusLine_->setGeometry(0, height() - strip, width(), strip);
+    const int button = scale_.toPixelsRounded(kTuningButtonWidthTwips);
+    const int top = height() - strip;
+    scroll_->setGeometry(0, 0, width(), top);
+    statusLine_->setGeometry(0, top, width() - button, strip);
+    tuningButton_->setGeometry(width() - button, top, button,
+                               scale_.toPixelsRounded(kStatusLineHeightTwips));
 }
 
 }  // namespace ravemo
