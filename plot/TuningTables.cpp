@@ -12,6 +12,7 @@ constexpr int kSwrDecimals = 2;
 constexpr int kOhmDecimals = 1;
 constexpr int kKHzDecimals = 1;
 constexpr int kQDecimals = 0;
+constexpr double kQOneDecimalBelow = 10.0;
 constexpr int kPercentDecimals = 0;
 constexpr int kTrimDecimals = 1;
 constexpr int kReturnLossDecimals = 1;
@@ -20,7 +21,14 @@ constexpr double kPercent = 100.0;
 
 const QString kDash = QStringLiteral("\u2013");
 
-QString Ohms(double value, const QLocale& locale) { return FixedText(value, kOhmDecimals, locale); }
+// Decimals that matter: a tenth of an ohm near 50, none at thousands of ohms.
+constexpr double kWholeOhmsFrom = 100.0;
+constexpr double kSwrOneDecimalFrom = 10.0;
+constexpr double kSwrWholeFrom = 100.0;
+
+QString Ohms(double value, const QLocale& locale) {
+    return FixedText(value, std::fabs(value) < kWholeOhmsFrom ? kOhmDecimals : 0, locale);
+}
 
 // A signed value keeps its sign visible: "+5.1", "-12.0".
 QString Signed(double value, const QLocale& locale) {
@@ -29,7 +37,9 @@ QString Signed(double value, const QLocale& locale) {
 }
 
 QString Swr(double swr, const QLocale& locale) {
-    return std::isfinite(swr) ? FixedText(swr, kSwrDecimals, locale) : QStringLiteral("\u221E");
+    if (!std::isfinite(swr)) return QStringLiteral("\u221E");
+    const int decimals = swr < kSwrOneDecimalFrom ? kSwrDecimals : swr < kSwrWholeFrom ? 1 : 0;
+    return FixedText(swr, decimals, locale);
 }
 
 QString ReactanceLabel(ReactanceSign sign) {
@@ -41,6 +51,11 @@ QString Bandwidth(const SwrDip& dip, double level, const std::optional<SwrEdges>
     if (!(dip.bottom.swr < level)) return QStringLiteral("not reached");
     if (!edges) return QStringLiteral("edge outside");
     return FixedText(edges->bandwidthHz / kHzPerKHz, kKHzDecimals, locale);
+}
+
+// A low Q (a short or lossy antenna) shows a decimal.
+QString QText(double q, const QLocale& locale) {
+    return FixedText(q, q < kQOneDecimalBelow ? 1 : kQDecimals, locale);
 }
 
 QString Percent(double fraction, const QLocale& locale) {
@@ -62,7 +77,7 @@ TextTable DipTable(const std::vector<SwrDip>& dips, ReactanceSign sign, const QL
         table.rows.push_back({TableMHz(s.hz, locale), Swr(s.swr, locale), Ohms(s.rs, locale),
                               Signed(s.xs, locale), Bandwidth(dip, kSwrTwoToOne, dip.swr2, locale),
                               Bandwidth(dip, kSwrOneAndHalf, dip.swr15, locale),
-                              dip.q ? FixedText(*dip.q, kQDecimals, locale) : kDash});
+                              dip.q ? QText(*dip.q, locale) : kDash});
     }
     return table;
 }

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QThread>
 #include <QToolButton>
@@ -371,7 +372,12 @@ void MainWindow::fitOnScreen() {
     if (frame.isEmpty()) frame = QSize(0, scale_.toPixelsRounded(kAssumedTitleBarTwips));
     const QSize room = available.size() - frame;
     if (width() <= room.width() && height() <= room.height()) return;
-    resize(std::min(width(), room.width()), std::min(height(), room.height()));
+    QSize fitted = size();
+    if (fitted.height() > room.height()) {
+        // Room for the vertical scroll bar, so the width needs no scrolling where it fits.
+        fitted = {fitted.width() + scroll_->verticalScrollBar()->sizeHint().width(), room.height()};
+    }
+    resize(fitted.boundedTo(room));
     move(available.topLeft());
 }
 

@@ -23,7 +23,7 @@ TEST(TuningTables, DipRowsNameEveryBandwidthAndTheSignOfX) {
     ASSERT_EQ(table.rows.size(), 2U);
     EXPECT_EQ(table.rows[0],
               (QStringList{"7,1005", "1,46", "72,9", "-0,1", "326,9", "80,8", "15"}));
-    EXPECT_EQ(table.rows[1], (QStringList{"49,9000", "1,80", "120,0", "+35,3", "edge outside",
+    EXPECT_EQ(table.rows[1], (QStringList{"49,9000", "1,80", "120", "+35,3", "edge outside",
                                           "not reached", QString::fromUtf8("\u2013")}));
     EXPECT_EQ(DipTable({}, ReactanceSign::Measured, kComma).heads.at(3),
               QString::fromUtf8("X (\u03A9)"));

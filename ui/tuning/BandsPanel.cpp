@@ -9,6 +9,9 @@
 #include "ui/tuning/TextTableWidget.h"
 
 namespace ravemo {
+namespace {
+constexpr int kPanelMarginPx = 6;
+}  // namespace
 
 BandsPanel::BandsPanel(QWidget* parent)
     : QWidget(parent),
@@ -30,7 +33,7 @@ BandsPanel::BandsPanel(QWidget* parent)
     pickerRow->addWidget(sweepBand_);
     pickerRow->addStretch();
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setContentsMargins(kPanelMarginPx, kPanelMarginPx, kPanelMarginPx, kPanelMarginPx);
     layout->addWidget(title);
     layout->addWidget(table_, 1);
     layout->addLayout(pickerRow);

@@ -1,5 +1,6 @@
 #include "ui/tuning/DipsPanel.h"
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -8,6 +9,10 @@
 
 namespace ravemo {
 namespace {
+
+constexpr int kPanelMarginPx = 6;
+// The buttons come first, where a narrow window still shows them.
+constexpr int kButtonColumn = 0;
 
 QLabel* TextLine(QWidget* parent, const char* name) {
     auto* label = new QLabel(parent);
@@ -29,7 +34,7 @@ DipsPanel::DipsPanel(QWidget* parent)
     table_->setObjectName(QStringLiteral("DipsTable"));
     auto* title = new QLabel(tr("<b>Dips</b> (SWR below 2, deepest first)"), this);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setContentsMargins(kPanelMarginPx, kPanelMarginPx, kPanelMarginPx, kPanelMarginPx);
     layout->addWidget(title);
     layout->addWidget(table_, 1);
     layout->addWidget(resonances_);
@@ -40,14 +45,15 @@ DipsPanel::DipsPanel(QWidget* parent)
 
 void DipsPanel::showDips(const TextTable& dips) {
     table_->showTable(dips);
-    const int buttonColumn = table_->columnCount() - 1;
     for (int row = 0; row < table_->rowCount(); ++row) {
         auto* button = new QPushButton(tr("Sweep around this dip"));
         button->setToolTip(
             tr("Set the main window's sweep limits to this dip's 2:1 band and half its width on "
                "each side (without a 2:1 band: 5 % of its frequency on each side)."));
         connect(button, &QPushButton::clicked, this, [this, row] { Q_EMIT sweepAroundDip(row); });
-        table_->setCellWidget(row, buttonColumn, button);
+        table_->setCellWidget(row, kButtonColumn, button);
+        table_->horizontalHeader()->setSectionResizeMode(kButtonColumn, QHeaderView::Fixed);
+        table_->setColumnWidth(kButtonColumn, button->sizeHint().width());
     }
 }
 
@@ -66,7 +72,7 @@ void DipsPanel::showReferenceShift(const QString& text) {
 }
 
 QPushButton* DipsPanel::sweepButton(int row) const {
-    return qobject_cast<QPushButton*>(table_->cellWidget(row, table_->columnCount() - 1));
+    return qobject_cast<QPushButton*>(table_->cellWidget(row, kButtonColumn));
 }
 
 QString DipsPanel::trimText() const { return trim_->text(); }

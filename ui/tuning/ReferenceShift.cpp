@@ -37,8 +37,12 @@ QString FrequencyPart(const HistoryPoint& now, const HistoryPoint& reference,
         now.kind == TunedFrequency::Resonance && reference.kind == TunedFrequency::Resonance;
     const QString what = resonances ? QStringLiteral("resonance") : QStringLiteral("dip");
     if (now.resonanceHz && reference.resonanceHz) {
+        const double shiftHz = *now.resonanceHz - *reference.resonanceHz;
+        if (FrequencyShiftText(shiftHz, locale) == FrequencyShiftText(0.0, locale)) {
+            return QStringLiteral("%1 unchanged since reference").arg(what);
+        }
         return QStringLiteral("%1 %2 since reference")
-            .arg(what, FrequencyShiftText(*now.resonanceHz - *reference.resonanceHz, locale));
+            .arg(what, FrequencyShiftText(shiftHz, locale));
     }
     if (reference.resonanceHz) {
         return QStringLiteral("no %1 now, was %2 MHz")

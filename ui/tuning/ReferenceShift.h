@@ -8,7 +8,8 @@
 namespace ravemo {
 
 // How the tuned frequency and the lowest SWR moved since the reference, as the user reads it:
-// "resonance +85 kHz since reference" and "lowest SWR 1.46, was 1.62", joined by "; ". The
+// "resonance +85 kHz since reference" (or "resonance unchanged since reference") and "lowest
+// SWR 1.46, was 1.62", joined by "; ". The
 // frequency is "resonance" when both are resonances, else "dip" (see HistoryPointOf); a
 // frequency that only one of them has is named on its own ("no resonance now, was 7.0931
 // MHz"). Numbers in `locale`.

@@ -4,21 +4,20 @@
 
 namespace ravemo {
 
-TextTableWidget::TextTableWidget(int extraColumns, QWidget* parent)
-    : QTableWidget(parent), extraColumns_(extraColumns) {
+TextTableWidget::TextTableWidget(int leadingColumns, QWidget* parent)
+    : QTableWidget(parent), leadingColumns_(leadingColumns) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::NoSelection);
     setFocusPolicy(Qt::NoFocus);
     setWordWrap(false);
     verticalHeader()->hide();
-    horizontalHeader()->setStretchLastSection(true);
     horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 }
 
 void TextTableWidget::showTable(const TextTable& table) {
-    setColumnCount(static_cast<int>(table.heads.size()) + extraColumns_);
+    setColumnCount(static_cast<int>(table.heads.size()) + leadingColumns_);
     QStringList heads = table.heads;
-    for (int i = 0; i < extraColumns_; ++i) heads << QString();
+    for (int i = 0; i < leadingColumns_; ++i) heads.prepend(QString());
     setHorizontalHeaderLabels(heads);
     setRowCount(static_cast<int>(table.rows.size()));
     for (int row = 0; row < rowCount(); ++row) {
@@ -28,13 +27,13 @@ void TextTableWidget::showTable(const TextTable& table) {
             // The first column names the row; the others hold numbers.
             item->setTextAlignment(Qt::AlignVCenter |
                                    (column == 0 ? Qt::AlignLeft : Qt::AlignRight));
-            setItem(row, column, item);
+            setItem(row, leadingColumns_ + column, item);
         }
     }
 }
 
 QString TextTableWidget::cellText(int row, int column) const {
-    const QTableWidgetItem* cell = item(row, column);
+    const QTableWidgetItem* cell = item(row, leadingColumns_ + column);
     return cell ? cell->text() : QString();
 }
 

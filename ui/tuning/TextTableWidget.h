@@ -10,15 +10,16 @@ namespace ravemo {
 class TextTableWidget final : public QTableWidget {
     Q_OBJECT
   public:
-    // `extraColumns` more columns after the table's own, for widgets such as buttons.
-    explicit TextTableWidget(int extraColumns = 0, QWidget* parent = nullptr);
+    // `leadingColumns` more columns before the table's own, for widgets such as buttons.
+    explicit TextTableWidget(int leadingColumns = 0, QWidget* parent = nullptr);
 
     void showTable(const TextTable& table);
-    // The text of a cell, empty outside the table.
+    // The text of a cell of the table's own (its column 0 is the first after the leading
+    // ones), empty outside the table.
     QString cellText(int row, int column) const;
 
   private:
-    int extraColumns_;
+    int leadingColumns_;
 };
 
 }  // namespace ravemo

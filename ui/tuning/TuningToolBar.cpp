@@ -85,6 +85,7 @@ TuningToolBar::TuningToolBar(const QLocale& locale, QWidget* parent)
     keep_ = addAction(tr("Keep as reference"));
     keep_->setToolTip(tr("Keep the latest sweep as the grey reference trace"));
     load_ = addAction(tr("Load reference..."));
+    load_->setIconText(load_->text());  // a tool button would drop the dots
     load_->setToolTip(tr("Load a saved sweep (.vec) or a Touchstone file (.s1p) as reference"));
     clear_ = addAction(tr("Clear reference"));
     clear_->setEnabled(false);

@@ -6,7 +6,6 @@
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
@@ -42,6 +41,8 @@ constexpr int kFirstPicturesHeightPx = 540;
 constexpr int kFirstPanelsHeightPx = 220;
 constexpr int kFirstChartHeightPx = 440;
 constexpr int kFirstHistoryHeightPx = 90;
+constexpr int kFirstDipsWidthPx = 690;
+constexpr int kFirstBandsWidthPx = 470;
 
 const QString kReadoutHint = QStringLiteral(
     "Point at the chart to read a sample; the wheel zooms, a drag pans, a double-click shows "
@@ -121,14 +122,14 @@ void TuningWindow::buildPanes() {
     chartSplitter_->setStretchFactor(0, 1);
     chartSplitter_->setSizes({kFirstChartWidthPx, kFirstSmithWidthPx});
 
-    auto* panels = new QWidget;
-    auto* panelsLayout = new QHBoxLayout(panels);
-    panelsLayout->addWidget(dips_, 3);
-    panelsLayout->addWidget(bands_, 2);
+    tablesSplitter_ = Splitter(Qt::Horizontal, "DipsAndBands");
+    tablesSplitter_->addWidget(dips_);
+    tablesSplitter_->addWidget(bands_);
+    tablesSplitter_->setSizes({kFirstDipsWidthPx, kFirstBandsWidthPx});
 
     mainSplitter_ = Splitter(Qt::Vertical, "PicturesAndTables", this);
     mainSplitter_->addWidget(chartSplitter_);
-    mainSplitter_->addWidget(panels);
+    mainSplitter_->addWidget(tablesSplitter_);
     mainSplitter_->setStretchFactor(0, 1);
     mainSplitter_->setSizes({kFirstPicturesHeightPx, kFirstPanelsHeightPx});
     setCentralWidget(mainSplitter_);
@@ -188,7 +189,7 @@ void TuningWindow::applyPreferences(const TuningPreferences& p) {
         resize(size);
     }
     restoreState(p.windowState);
-    for (QSplitter* splitter : {mainSplitter_, chartSplitter_, historySplitter_}) {
+    for (QSplitter* splitter : {mainSplitter_, chartSplitter_, historySplitter_, tablesSplitter_}) {
         const auto saved = p.paneSizes.find(splitter->objectName());
         if (saved != p.paneSizes.end()) splitter->restoreState(saved->second);
     }
@@ -204,7 +205,8 @@ TuningPreferences TuningWindow::preferences() const {
     p.targetHz = toolBar_->targetHz();
     p.geometry = saveGeometry();
     p.windowState = saveState();
-    for (const QSplitter* splitter : {mainSplitter_, chartSplitter_, historySplitter_}) {
+    for (const QSplitter* splitter :
+         {mainSplitter_, chartSplitter_, historySplitter_, tablesSplitter_}) {
         p.paneSizes[splitter->objectName()] = splitter->saveState();
     }
     return p;

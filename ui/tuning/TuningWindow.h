@@ -111,6 +111,7 @@ class TuningWindow final : public QMainWindow {
     QSplitter* mainSplitter_ = nullptr;
     QSplitter* chartSplitter_ = nullptr;
     QSplitter* historySplitter_ = nullptr;
+    QSplitter* tablesSplitter_ = nullptr;
 
     AntennaSamples live_;
     AntennaAnalysis analysis_;
