@@ -307,13 +307,16 @@ void MainWindow::fitOnScreen() {
     if (frame.isEmpty()) frame = QSize(0, scale_.toPixelsRounded(kAssumedTitleBarTwips));
     const QSize room = available.size() - frame;
     if (width() <= room.width() && height() <= room.height()) return;
-    QSize fitted = size();
-    if (fitted.height() > room.height()) {
-        // Room for the vertical scroll bar, so the width needs no scrolling where it fits.
-        fitted = {fitted.width() + scroll_->verticalScrollBar()->sizeHint().width(), room.height()};
-    }
-    resize(fitted.boundedTo(room));
+    resize(sizeToFit(size(), room, scroll_->verticalScrollBar()->sizeHint().width()));
     move(available.topLeft());
+}
+
+QSize MainWindow::sizeToFit(QSize window, QSize room, int scrollBarWidth) {
+    if (window.height() > room.height()) {
+        // Room for the vertical scroll bar, so the width needs no scrolling where it fits.
+        window = {window.width() + scrollBarWidth, room.height()};
+    }
+    return window.boundedTo(room);
 }
 
 // Text and colours of the status line. A change in its height moves the window's bottom edge

@@ -57,6 +57,10 @@ class MainWindow : public QWidget {
                QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // The size of a window of `window` pixels on a screen with `room` for it: no larger than
+    // the room, and wider by the scroll bar where the height has to scroll.
+    static QSize sizeToFit(QSize window, QSize room, int scrollBarWidth);
+
     // The caption for a back end: the program, its version and, when simulated, a plain warning.
     static QString captionFor(const BackEndInfo& backEnd);
 

@@ -111,7 +111,11 @@ TEST_F(SmithAndHistoryPictureTest, TheHistoryFollowsTheResonanceBeingTuned) {
         AntennaSamples set = flat;
         set.resonances = *c.resonances;
         AntennaAnalysis analysis;
-        if (c.dipAt) analysis.dips.push_back({set.samples[*c.dipAt], {}, {}, {}});
+        if (c.dipAt) {
+            // The deepest dip first, then a shallower one at 1 MHz that must not count.
+            analysis.dips.push_back({set.samples[*c.dipAt], {}, {}, {}});
+            analysis.dips.push_back({set.samples[0], {}, {}, {}});
+        }
         if (c.trim) analysis.trim = TrimAdvice{7.1e6, 7e6, -1.4};
         const HistoryPoint point = HistoryPointOf(set, analysis);
         EXPECT_DOUBLE_EQ(point.resonanceHz.value_or(0.0), c.hz) << c.hz;

@@ -75,6 +75,8 @@ TEST(ReferenceShift, SaysHowTheTunedFrequencyAndTheLowestSwrMoved) {
     for (const auto& c : cases) {
         EXPECT_EQ(ReferenceShiftText(c.now, reference, c.locale), QString::fromUtf8(c.text));
     }
+    // A dip in the reference is a dip too.
+    EXPECT_TRUE(ReferenceShiftText(reference, dip, kPoint).startsWith("dip -200 kHz"));
 }
 
 TEST(TuningPreferences, RoundTripThroughTheirOwnFileAndDefaultsForAnythingElse) {

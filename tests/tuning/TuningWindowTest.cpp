@@ -185,19 +185,29 @@ TEST(MainWindowScroll, TheDesignedClientAreaScrollsInASmallWindowAndKeepsItsLayo
     MainWindow& w = *f.window;
     const QSize designed = w.clientArea().size();
     const QPoint markers = w.findChild<QWidget*>("Frame1")->pos();
+    const QScrollArea& scroll = w.clientScroll();
     w.show();
     w.resize(600, 400);
-    QCoreApplication::sendPostedEvents();  // the scroll area lays out its bars
+    QCoreApplication::sendPostedEvents();
     EXPECT_EQ(w.clientArea().size(), designed);
     EXPECT_EQ(w.findChild<QWidget*>("Frame1")->pos(), markers);
     // The scroll range is the client area beyond the viewport: every control can be reached.
-    const QScrollArea& scroll = w.clientScroll();
     EXPECT_EQ(scroll.horizontalScrollBar()->maximum(),
               designed.width() - scroll.viewport()->width());
     EXPECT_EQ(scroll.verticalScrollBar()->maximum(),
               designed.height() - scroll.viewport()->height());
-    EXPECT_GT(scroll.verticalScrollBar()->maximum(), 0);
+    // The status line and the Tuning button stay below it, along the window's bottom edge.
+    EXPECT_EQ(scroll.geometry().bottom() + 1, w.statusLine().y());
     EXPECT_EQ(w.tuningButton().geometry().bottom(), w.height() - 1);
+
+    // On a small screen the window fits its room, wider by the scroll bar where that fits.
+    const struct {
+        QSize room;
+        QSize fitted;
+    } screens[] = {{{1024, 570}, {800, 570}}, {{790, 570}, {790, 570}}, {{600, 900}, {600, 637}}};
+    for (const auto& s : screens) {
+        EXPECT_EQ(MainWindow::sizeToFit({785, 637}, s.room, 15), s.fitted) << s.room.width();
+    }
 }
 
 }  // namespace
