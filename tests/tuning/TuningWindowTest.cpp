@@ -67,8 +67,10 @@ TEST(TuningWindow, FollowsTheSweepsWhileShownAndTheMainWindowCloseClosesIt) {
     EXPECT_TRUE(dips.cellText(0, 0).startsWith("7.")) << dips.cellText(0, 0).toStdString();
     EXPECT_EQ(rig.tuning->history().points().size(), 1U);
     EXPECT_EQ(rig.tuning->historyStrip().points().size(), 1U);
+    QPushButton* button = rig.tuning->dipsPanel().sweepButton(0);
     rig.tick();
     EXPECT_EQ(rig.tuning->history().points().size(), 2U);
+    EXPECT_EQ(rig.tuning->dipsPanel().sweepButton(0), button);  // a press survives a sweep
 
     // Held data is shown, but nothing new was measured for the history.
     rig.main->controls().Check8->setChecked(true);

@@ -45,7 +45,10 @@ DipsPanel::DipsPanel(QWidget* parent)
 
 void DipsPanel::showDips(const TextTable& dips) {
     table_->showTable(dips);
+    // A row keeps its button from sweep to sweep: a click that straddles a sweep (ten a
+    // second) must not end on a new button that never saw the press.
     for (int row = 0; row < table_->rowCount(); ++row) {
+        if (table_->cellWidget(row, kButtonColumn) != nullptr) continue;
         auto* button = new QPushButton(tr("Sweep around this dip"));
         button->setToolTip(
             tr("Set the main window's sweep limits to this dip's 2:1 band and half its width on "

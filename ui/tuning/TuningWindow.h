@@ -73,6 +73,9 @@ class TuningWindow final : public QMainWindow {
     HistoryStripWidget& historyStrip() const { return *historyStrip_; }
     QLabel& readout() const { return *readout_; }
 
+    // No menu for hiding the tool bar: the window has no other way to show it again.
+    QMenu* createPopupMenu() override { return nullptr; }
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
