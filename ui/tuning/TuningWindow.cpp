@@ -1,6 +1,6 @@
 #include "ui/tuning/TuningWindow.h"
 
-#include <algorithm>
+#include <utility>
 
 #include <QApplication>
 #include <QCloseEvent>
