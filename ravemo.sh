@@ -14,6 +14,9 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 build="$root/build"
 # Built with clang: the unit tests under the sanitizers, and the libFuzzer targets of fuzz/.
 sanitize_build="$root/build-sanitize"
+# Configured, never built: one compile command per source for clang-tidy (the builds above
+# compile their sources in batches).
+tidy_build="$root/build-tidy"
 
 fuzz_targets=(settings vec_file touchstone load_model number_text cli_arguments)
 fuzz_seconds_in_test=5
@@ -86,8 +89,7 @@ tidy_sources() {
   } | sort -u
 }
 
-# clang-tidy with the committed .clang-tidy, every finding an error, on the normal build's
-# compile commands.
+# clang-tidy with the committed .clang-tidy, every finding an error.
 run_clang_tidy() {
   local sources=()
   mapfile -t sources < <(tidy_sources)
@@ -96,8 +98,29 @@ run_clang_tidy() {
     return
   fi
   echo "ravemo.sh: clang-tidy over ${#sources[@]} sources" >&2
+  cmake -S "$root" -B "$tidy_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DRAVEMO_UNITY_BUILD=OFF >/dev/null
   (cd "$root" && printf '%s\n' "${sources[@]}" |
-    xargs -P 2 -n 4 clang-tidy -p "$build" --quiet --warnings-as-errors='*')
+    xargs -P 2 -n 4 clang-tidy -p "$tidy_build" --quiet --warnings-as-errors='*')
+}
+
+# Runs one step of the test run and says how long it took: the whole run must stay well
+# inside CI's time on a 2-core machine.
+timed() {
+  local name="$1" start=$SECONDS
+  shift
+  "$@"
+  echo "ravemo.sh: $name took $((SECONDS - start)) s" >&2
+}
+
+run_tests() {
+  (cd "$build" && ctest --output-on-failure --timeout 600)
+}
+
+run_sanitized_tests() {
+  (cd "$sanitize_build" &&
+    ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+      ctest --output-on-failure --timeout 900 -L unit)
 }
 
 build_sanitized() {
@@ -130,16 +153,14 @@ install_missing_packages
 
 case "${1:-}" in
   test)
-    configure_and_build "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-    (cd "$build" && ctest --output-on-failure --timeout 600)
-    run_clang_tidy
-    build_sanitized
-    (cd "$sanitize_build" &&
-      ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
-        ctest --output-on-failure --timeout 900 -L unit)
+    timed build configure_and_build "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    timed tests run_tests
+    timed clang-tidy run_clang_tidy
+    timed "sanitizer build" build_sanitized
+    timed "sanitizer tests" run_sanitized_tests
     fuzz_work="$(mktemp -d)"
     trap 'rm -rf "$fuzz_work"' EXIT
-    run_fuzz_targets "$fuzz_seconds_in_test" "$fuzz_work"
+    timed fuzzing run_fuzz_targets "$fuzz_seconds_in_test" "$fuzz_work"
     ;;
   fuzz)
     seconds="${2:-$fuzz_seconds_default}"

@@ -2,14 +2,13 @@
 
 #include <cstdint>
 
+#include "bench/DefaultChamp.h"
 #include "instrument/Dds.h"
 #include "instrument/DipoleModel.h"
 #include "instrument/SimulatedInstrument.h"
 #include "sweep/SweepData.h"
 
 namespace ravemo::bench {
-
-inline constexpr std::int32_t kDefaultChamp = 6000;
 
 // A default-sized sweep (6001 points) of the simulated dipole from 1 to 50 MHz: the readings
 // the simulated instrument's converters give at every point.

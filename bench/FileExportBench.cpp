@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 #include <QLocale>
 
+#include "bench/DefaultChamp.h"
 #include "files/CsvExport.h"
 #include "files/TableExport.h"
 #include "files/VecFile.h"
@@ -12,7 +13,7 @@ namespace {
 
 using namespace ravemo;
 
-constexpr std::int32_t kDefaultChamp = 6000;
+using bench::kDefaultChamp;
 
 SweepData typicalSweep() {
     SweepData data(kDefaultChamp);

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QString>
 
+#include "bench/DefaultChamp.h"
 #include "common/EventPump.h"
 #include "common/Settings.h"
 #include "sweep/SweepData.h"
@@ -14,8 +15,6 @@
 namespace {
 
 using namespace ravemo;
-
-constexpr std::int32_t kDefaultChamp = 6000;
 
 // All six curves on, offset 0.
 class AllCurvesOn final : public CurveControls {
@@ -58,7 +57,7 @@ void BM_Redraw(benchmark::State& state) {
         return;
     }
     Settings settings;
-    settings.Champ = kDefaultChamp;
+    settings.Champ = bench::kDefaultChamp;
     settings.Step = 1;
     settings.colorS1 = 255.0F;
     settings.colorS2 = 65280.0F;
@@ -66,19 +65,19 @@ void BM_Redraw(benchmark::State& state) {
     settings.colorS4 = 65535.0F;
     settings.colorS5 = 16711935.0F;
     settings.colorS6 = 0.0F;
-    SweepData data(kDefaultChamp);
+    SweepData data(bench::kDefaultChamp);
     fillReadings(data);
     ChartWidget chart{TwipsScale(96.0)};
     AllCurvesOn controls;
     NullEventPump pump;
     CurveDrawing drawing(chart, controls, data, settings, pump,
-                         static_cast<float>(chart.widthTwips() / kDefaultChamp),
+                         static_cast<float>(chart.widthTwips() / bench::kDefaultChamp),
                          QLocale(QLocale::English, QLocale::UnitedStates));
     for (auto _ : state) {
         drawing.redraw();
         benchmark::DoNotOptimize(chart.curveBuffer().constBits());
     }
-    state.SetItemsProcessed(state.iterations() * (kDefaultChamp + 1));
+    state.SetItemsProcessed(state.iterations() * (bench::kDefaultChamp + 1));
 }
 BENCHMARK(BM_Redraw)->Unit(benchmark::kMillisecond);
 

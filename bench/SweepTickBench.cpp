@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QLocale>
 
+#include "bench/DefaultChamp.h"
 #include "common/QtEventPump.h"
 #include "common/Settings.h"
 #include "instrument/PortIo.h"
@@ -20,7 +21,6 @@
 namespace ravemo {
 namespace {
 
-constexpr std::int32_t kDefaultChamp = 6000;
 constexpr std::uint16_t kDataAddress = 888;
 
 class NullPort final : public PortIo {
@@ -72,11 +72,11 @@ void ensureApplication() {
 void runSweepTicks(benchmark::State& state, QtEventPump::Pace pace) {
     ensureApplication();
     Settings settings;
-    settings.Champ = kDefaultChamp;
+    settings.Champ = bench::kDefaultChamp;
     settings.Step = 1;
     settings.FMin = 1e6F;
     settings.FMax = 50e6F;
-    SweepData data(kDefaultChamp);
+    SweepData data(bench::kDefaultChamp);
     IdleControls controls;
     NullPort port;
     QtEventPump pump(pace);
@@ -91,7 +91,7 @@ void runSweepTicks(benchmark::State& state, QtEventPump::Pace pace) {
         benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert;
     state.counters["s_per_sweep"] = benchmark::Counter(1.0, perIteration);
     state.counters["s_per_point"] =
-        benchmark::Counter(static_cast<double>(kDefaultChamp + 1), perIteration);
+        benchmark::Counter(static_cast<double>(bench::kDefaultChamp + 1), perIteration);
 }
 
 void BM_SweepTick(benchmark::State& state) { runSweepTicks(state, QtEventPump::Pace::Throttled); }

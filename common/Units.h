@@ -5,4 +5,9 @@ namespace ravemo {
 // The sweep limits are typed and shown in MHz and held in Hz.
 inline constexpr double kHzPerMHz = 1e6;
 
+// A voltage (or reflection) ratio of ten is 20 dB.
+inline constexpr double kDbPerRatioDecade = 20.0;
+
+inline constexpr double kDegreesPerHalfTurn = 180.0;
+
 }  // namespace ravemo

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "common/Units.h"
 #include "instrument/ConverterScale.h"
 #include "instrument/Dds.h"
 #include "instrument/PortLink.h"
@@ -13,8 +14,6 @@ namespace {
 constexpr std::uint64_t kTuningWordMask = (std::uint64_t{1} << 31) - 1;  // frame bits 0-30
 constexpr std::uint64_t kOutputOnFrameBit = std::uint64_t{1} << 32;
 constexpr int kTopFrameBit = kSynthesiserFrameBits - 1;
-constexpr double kDbPerDecade = 20.0;
-constexpr double kDegreesPerHalfTurn = 180.0;
 constexpr double kUniformScale = 0x1.0p-53;  // 53 random bits to [0, 1)
 
 bool rises(std::uint8_t before, std::uint8_t after, std::uint8_t bit) {
@@ -32,7 +31,7 @@ int clampReading(double steps) {
 double returnLossSteps(std::complex<double> gamma) {
     const double magnitude = std::abs(gamma);
     if (!(magnitude > 0.0)) return 0.0;  // a perfect match is below the bridge's floor
-    return (kDbPerDecade * std::log10(magnitude) + kReturnLossZeroDb) / kDbPerReturnLossStep;
+    return (kDbPerRatioDecade * std::log10(magnitude) + kReturnLossZeroDb) / kDbPerReturnLossStep;
 }
 
 double phaseSteps(std::complex<double> gamma) {

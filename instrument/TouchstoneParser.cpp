@@ -6,14 +6,14 @@
 
 #include <QStringList>
 
+#include "common/Units.h"
+
 namespace ravemo {
 namespace {
 
 constexpr double kDefaultReferenceOhms = 50.0;
 constexpr double kDefaultHzPerUnit = 1e9;  // GHZ when the option line names no unit
 constexpr int kNumbersPerOnePortLine = 3;
-constexpr double kDbPerDecade = 20.0;
-constexpr double kDegreesPerHalfTurn = 180.0;
 constexpr int kSupportedMajorVersion = 2;  // [Version] 2.0, 2.1
 
 const QString kOnePortOnly = QStringLiteral("only one-port (.s1p) files can be read");
@@ -278,7 +278,7 @@ void Reader::dataLine(const QStringList& tokens) {
             gamma = {values[1], values[2]};
             break;
         case Format::DecibelAngle: {
-            const double magnitude = std::pow(10.0, values[1] / kDbPerDecade);
+            const double magnitude = std::pow(10.0, values[1] / kDbPerRatioDecade);
             if (!std::isfinite(magnitude)) {
                 refuse(QStringLiteral("%1 dB gives no finite magnitude").arg(tokens[1]));
             }

@@ -18,4 +18,11 @@ QFont PlotStyle::font(double points) const {
 
 double PixelsPerPoint(const QPaintDevice& device) { return device.logicalDpiY() / kPointsPerInch; }
 
+QPen PenOf(const QColor& colour, double widthPt, double pixelsPerPoint, Qt::PenStyle line) {
+    QPen pen(colour, widthPt * pixelsPerPoint, line);
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::BevelJoin);
+    return pen;
+}
+
 }  // namespace ravemo

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPen>
 
 class QPaintDevice;
 
@@ -49,5 +50,9 @@ struct PlotStyle {
 
 // How many device pixels a point is on a paint device.
 double PixelsPerPoint(const QPaintDevice& device);
+
+// A pen `widthPt` points wide, with flat ends and bevelled corners (no spikes at sharp turns).
+QPen PenOf(const QColor& colour, double widthPt, double pixelsPerPoint,
+           Qt::PenStyle line = Qt::SolidLine);
 
 }  // namespace ravemo

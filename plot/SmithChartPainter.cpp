@@ -12,13 +12,6 @@ namespace {
 // Locus points closer than this (in pixels, along x plus along y) to the last one are skipped.
 constexpr double kLocusStepPixels = 0.5;
 
-QPen PenOf(const QColor& colour, double widthPt, double pixelsPerPoint,
-           Qt::PenStyle line = Qt::SolidLine) {
-    QPen pen(colour, widthPt * pixelsPerPoint, line);
-    pen.setJoinStyle(Qt::BevelJoin);
-    return pen;
-}
-
 QPolygonF Locus(const SmithCircle& circle, const std::vector<AntennaSample>& samples) {
     QPolygonF points;
     for (const AntennaSample& s : samples) {

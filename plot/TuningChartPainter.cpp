@@ -10,14 +10,6 @@
 namespace ravemo {
 namespace {
 
-QPen PenOf(const QColor& colour, double widthPt, double pixelsPerPoint,
-           Qt::PenStyle line = Qt::SolidLine) {
-    QPen pen(colour, widthPt * pixelsPerPoint, line);
-    pen.setCapStyle(Qt::FlatCap);
-    pen.setJoinStyle(Qt::BevelJoin);
-    return pen;
-}
-
 // The curve of one value of the samples in view, in pixels, reaching the plot's edges.
 template <typename YOf>
 QPolygonF CurveInView(const TuningLayout& l, const std::vector<AntennaSample>& samples, YOf yOf) {

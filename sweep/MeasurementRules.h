@@ -1,12 +1,12 @@
 #pragma once
 
+#include "common/Units.h"
 #include "instrument/ConverterScale.h"
 
 namespace ravemo {
 
 // The conversion constants of the readouts and curves, exactly as the instrument program uses
 // them (the converter scales are in instrument/ConverterScale.h).
-inline constexpr double kDbPerRatioDecade = 20.0;
 inline constexpr double kDegreesPerRadian = 57.324;  // not 57.2958: the instrument's value
 inline constexpr double kReferenceOhms = 50.0;
 inline constexpr double kReactanceReadoutOffsetOhms = 0.01;

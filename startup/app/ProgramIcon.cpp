@@ -7,11 +7,10 @@
 namespace ravemo {
 namespace {
 
-constexpr int kIconSizePx = 32;
 const char* const kIconResource = ":/icons/ravemo.png";
 
 QIcon drawnIcon() {
-    QPixmap pixmap(kIconSizePx, kIconSizePx);
+    QPixmap pixmap(kProgramIconSizePx, kProgramIconSizePx);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);

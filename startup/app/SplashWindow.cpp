@@ -8,6 +8,7 @@
 #include <QWindow>
 
 #include "common/ProgramVersion.h"
+#include "startup/app/ProgramIcon.h"
 #include "ui/chart/Twips.h"
 
 namespace ravemo {
@@ -21,7 +22,6 @@ constexpr QPointF kProductTitleTwips(210, 1785);
 constexpr QPointF kVersionTwips(210, 1470);
 constexpr QRectF kNoticeTwips(315, 210, 2025, 255);
 constexpr QPointF kImageTwips(3285, 315);
-constexpr int kIconSizePx = 32;
 constexpr int kBorderWidthPx = 2;
 
 // How long the splash may wait for the window system to show it before the start-up goes on.
@@ -62,9 +62,10 @@ SplashWindow::SplashWindow(const QIcon& icon, double logicalDpi)
     frame1->setGeometry(scaled(scale, kFrameTwips, kBorderWidthPx));
 
     auto* image1 = new QLabel(frame1);
-    image1->setPixmap(icon.pixmap(kIconSizePx, kIconSizePx));
+    image1->setPixmap(icon.pixmap(kProgramIconSizePx, kProgramIconSizePx));
     image1->setGeometry(scale.toPixelsRounded(kImageTwips.x()),
-                        scale.toPixelsRounded(kImageTwips.y()), kIconSizePx, kIconSizePx);
+                        scale.toPixelsRounded(kImageTwips.y()), kProgramIconSizePx,
+                        kProgramIconSizePx);
 
     auto* product = new QLabel(QStringLiteral("Ravemo"), frame1);
     product->setObjectName(QStringLiteral("lblCompanyProduct"));

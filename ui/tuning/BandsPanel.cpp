@@ -9,9 +9,6 @@
 #include "ui/tuning/TextTableWidget.h"
 
 namespace ravemo {
-namespace {
-constexpr int kPanelMarginPx = 6;
-}  // namespace
 
 BandsPanel::BandsPanel(QWidget* parent)
     : QWidget(parent),
@@ -33,7 +30,8 @@ BandsPanel::BandsPanel(QWidget* parent)
     pickerRow->addWidget(sweepBand_);
     pickerRow->addStretch();
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(kPanelMarginPx, kPanelMarginPx, kPanelMarginPx, kPanelMarginPx);
+    layout->setContentsMargins(kTablePanelMarginPx, kTablePanelMarginPx, kTablePanelMarginPx,
+                               kTablePanelMarginPx);
     layout->addWidget(title);
     layout->addWidget(table_, 1);
     layout->addLayout(pickerRow);

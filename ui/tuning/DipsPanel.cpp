@@ -10,7 +10,6 @@
 namespace ravemo {
 namespace {
 
-constexpr int kPanelMarginPx = 6;
 // The buttons come first, where a narrow window still shows them.
 constexpr int kButtonColumn = 0;
 
@@ -34,7 +33,8 @@ DipsPanel::DipsPanel(QWidget* parent)
     table_->setObjectName(QStringLiteral("DipsTable"));
     auto* title = new QLabel(tr("<b>Dips</b> (SWR below 2, deepest first)"), this);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(kPanelMarginPx, kPanelMarginPx, kPanelMarginPx, kPanelMarginPx);
+    layout->setContentsMargins(kTablePanelMarginPx, kTablePanelMarginPx, kTablePanelMarginPx,
+                               kTablePanelMarginPx);
     layout->addWidget(title);
     layout->addWidget(table_, 1);
     layout->addWidget(resonances_);

@@ -6,6 +6,9 @@
 
 namespace ravemo {
 
+// The margin of the panels (dips, bands) that show these tables.
+inline constexpr int kTablePanelMarginPx = 6;
+
 // A read-only table that shows a TextTable, numbers aligned right, sized to its contents.
 class TextTableWidget final : public QTableWidget {
     Q_OBJECT
