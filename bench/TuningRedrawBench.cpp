@@ -15,6 +15,7 @@
 #include "bench/DipoleSweep.h"
 #include "plot/SmithChartPainter.h"
 #include "plot/TuningChartPainter.h"
+#include "plot/TuningScene.h"
 #include "sweep/SweepData.h"
 
 namespace ravemo {
@@ -45,6 +46,8 @@ void BM_TuningRedraw(benchmark::State& state) {
     }
     const SweepData data = DipoleSweep();
     const AnalysisOptions options;
+    TuningViewChoices choices;
+    choices.rightAxis = RightAxisQuantity::Reactance;
     const PlotStyle style;
     QImage image(kImageWidth, kImageHeight, QImage::Format_ARGB32_Premultiplied);
     const QRectF chartRect(0.0, 0.0, kImageWidth * kChartShare, kImageHeight);
@@ -52,14 +55,13 @@ void BM_TuningRedraw(benchmark::State& state) {
     for (auto _ : state) {
         const AntennaSamples set = SamplesFromSweep(data, 1);
         const AntennaAnalysis analysis = AnalyseAntenna(set, options);
-        TuningChartContent chart;
-        chart.live = &set;
-        chart.dips = analysis.dips;
-        chart.rightAxis = RightAxisQuantity::Reactance;
-        const SmithChartContent smith{&set, nullptr, analysis.dips, {}, QLocale::c()};
+        // The scene as the tuning window builds it.
+        const TuningScene scene = BuildTuningScene(set, analysis, nullptr, choices, QLocale::c());
         QPainter painter(&image);
-        PaintTuningChart(painter, LayoutTuningChart(chartRect, image, chart, style), chart, style);
-        PaintSmithChart(painter, LayoutSmithChart(smithRect, image, smith, style), smith, style);
+        PaintTuningChart(painter, LayoutTuningChart(chartRect, image, scene.chart, style),
+                         scene.chart, style);
+        PaintSmithChart(painter, LayoutSmithChart(smithRect, image, scene.smith, style),
+                        scene.smith, style);
         painter.end();
         benchmark::DoNotOptimize(image.constBits());
     }

@@ -112,11 +112,13 @@ void PaintHistoryStrip(QPainter& painter, const QRectF& target, std::span<const 
 
     const std::optional<HistoryPoint> latest =
         points.empty() ? std::nullopt : std::optional<HistoryPoint>(points.back());
-    const QString resonanceText =
-        latest && latest->resonanceHz
-            ? QStringLiteral("Resonance %1 MHz")
-                  .arg(MHzText(*latest->resonanceHz, latestDecimals, locale))
-            : QStringLiteral("Resonance: none");
+    QString resonanceText = QStringLiteral("Resonance: none");
+    if (latest && latest->resonanceHz) {
+        const QString mhz = MHzText(*latest->resonanceHz, latestDecimals, locale);
+        resonanceText = latest->kind == TunedFrequency::Resonance
+                            ? QStringLiteral("Resonance %1 MHz").arg(mhz)
+                            : QStringLiteral("Dip %1 MHz (no series resonance)").arg(mhz);
+    }
     const QString swrText = latest && latest->lowestSwr && std::isfinite(*latest->lowestSwr)
                                 ? QStringLiteral("Lowest SWR %1")
                                       .arg(FixedText(*latest->lowestSwr, kSwrDecimals, locale))

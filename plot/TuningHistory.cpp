@@ -3,35 +3,39 @@
 #include <algorithm>
 #include <cmath>
 
+#include "analysis/LowestSwr.h"
+
 namespace ravemo {
 namespace {
 
-std::optional<double> TunedResonanceHz(const AntennaSamples& set, const AntennaAnalysis& analysis) {
-    if (analysis.trim) return analysis.trim->resonanceHz;
-    const std::vector<Resonance>& resonances = set.resonances;
-    if (resonances.empty()) return std::nullopt;
-    if (!analysis.dips.empty()) {
-        const double dipHz = analysis.dips.front().bottom.hz;
-        const auto nearest = std::min_element(
-            resonances.begin(), resonances.end(), [dipHz](const Resonance& a, const Resonance& b) {
-                return std::fabs(a.hz - dipHz) < std::fabs(b.hz - dipHz);
-            });
-        return nearest->hz;
-    }
-    const auto series = std::find_if(resonances.begin(), resonances.end(), [](const Resonance& r) {
-        return r.kind == ResonanceKind::Series;
-    });
-    return series != resonances.end() ? series->hz : resonances.front().hz;
+// The bottom of the SWR curve: the deepest dip's, or the lowest SWR of all samples.
+double CurveBottomHz(const AntennaSamples& set, const AntennaAnalysis& analysis) {
+    if (!analysis.dips.empty()) return analysis.dips.front().bottom.hz;
+    return set.samples[LowestSwrIndex(set.samples, 0, set.samples.size() - 1)].hz;
 }
 
 }  // namespace
 
 HistoryPoint HistoryPointOf(const AntennaSamples& set, const AntennaAnalysis& analysis) {
     HistoryPoint point;
-    point.resonanceHz = TunedResonanceHz(set, analysis);
+    if (set.samples.empty()) return point;
     for (const AntennaSample& s : set.samples) {
         if (!point.lowestSwr || s.swr < *point.lowestSwr) point.lowestSwr = s.swr;
     }
+    if (analysis.trim) {
+        point.resonanceHz = analysis.trim->resonanceHz;
+        return point;
+    }
+    const double bottomHz = CurveBottomHz(set, analysis);
+    std::optional<double> nearest;
+    for (const Resonance& r : set.resonances) {
+        if (r.kind != ResonanceKind::Series) continue;
+        if (!nearest || std::fabs(r.hz - bottomHz) < std::fabs(*nearest - bottomHz)) {
+            nearest = r.hz;
+        }
+    }
+    point.resonanceHz = nearest.value_or(bottomHz);
+    point.kind = nearest ? TunedFrequency::Resonance : TunedFrequency::DipBottom;
     return point;
 }
 

@@ -10,15 +10,21 @@
 
 namespace ravemo {
 
+// What the tuned frequency of a sweep is: a series resonance, or, when the sweep has none, the
+// bottom of its SWR curve (the deepest dip, or the lowest SWR when nothing dips below the limit).
+enum class TunedFrequency { Resonance, DipBottom };
+
 // What one sweep adds to the tuning history.
 struct HistoryPoint {
-    std::optional<double> resonanceHz;  // none: the sweep had no resonance (a gap)
+    std::optional<double> resonanceHz;  // the tuned frequency; none: the sweep had no samples
     std::optional<double> lowestSwr;    // none: the sweep had no samples
+    TunedFrequency kind = TunedFrequency::Resonance;
 };
 
-// The point of one analysed sweep: the lowest SWR of its samples, and the resonance the user is
-// tuning: the one of the trim advice when a target was given, else the resonance nearest the
-// deepest dip, else the first series resonance, else the first of any kind.
+// The point of one analysed sweep: the lowest SWR of its samples, and the frequency the user is
+// tuning: the resonance of the trim advice when a target was given (so the history follows
+// what the advice is about), else the series resonance nearest the bottom of the SWR curve,
+// else that bottom itself.
 HistoryPoint HistoryPointOf(const AntennaSamples& set, const AntennaAnalysis& analysis);
 
 inline constexpr std::size_t kHistoryLength = 200;

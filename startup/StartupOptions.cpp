@@ -22,13 +22,17 @@ StartupOptions ParseStartupOptions(const QStringList& arguments) {
     const QCommandLineOption noSplash(
         QStringLiteral("no-splash"),
         QStringLiteral("Start without the splash window and its 2-second wait."));
+    const QCommandLineOption tuning(
+        QStringLiteral("tuning"),
+        QStringLiteral("Open the tuning window (dips, bands, trim advice, Smith chart) at start; "
+                       "F2 opens it later."));
     const QCommandLineOption port(
         QStringLiteral("port"),
         QStringLiteral("Drive the instrument through CHOICE: sim[:MODEL] | "
                        "ppdev[:/dev/parportN] | direct. Default: the Port key of the settings "
                        "file, else automatic (the port at Address1, or the simulator)."),
         QStringLiteral("CHOICE"));
-    parser.addOptions({help, version, settings, noSplash, port});
+    parser.addOptions({help, version, settings, noSplash, tuning, port});
 
     StartupOptions options;
     const bool parsed = parser.parse(arguments);
@@ -47,6 +51,7 @@ StartupOptions ParseStartupOptions(const QStringList& arguments) {
     options.showHelp = parser.isSet(help);
     options.showVersion = parser.isSet(version);
     options.noSplash = parser.isSet(noSplash);
+    options.openTuning = parser.isSet(tuning);
     options.settingsPath = parser.value(settings);
     options.portChoice = parser.value(port).trimmed();
     if (parser.isSet(port) && options.portChoice.isEmpty()) {

@@ -14,6 +14,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QThread>
 #include <QToolButton>
@@ -21,6 +23,7 @@
 #include "common/ColourNumber.h"
 #include "common/NumberText.h"
 #include "common/ProgramVersion.h"
+#include "ui/AdapterWidgets.h"
 #include "ui/ChartGeometry.h"
 #include "ui/CheckBoxes.h"
 #include "ui/ControlFactory.h"
@@ -36,83 +39,24 @@
 #include "ui/WindowSweepControls.h"
 #include "ui/chart/ChartWidget.h"
 #include "ui/chart/MarkerPlacement.h"
+#include "ui/tuning/TuningPreferences.h"
+#include "ui/tuning/TuningWindow.h"
 
 namespace ravemo {
 namespace {
 
 constexpr double kDefaultLogicalDpi = 96.0;
 constexpr float kPercent = 100.0F;
+// The Tuning button at the right end of the status line.
+constexpr double kTuningButtonWidthTwips = 1200.0;
+// Room kept for the window's title bar when fitting it on a small screen before the window
+// manager has told its frame.
+constexpr double kAssumedTitleBarTwips = 450.0;
 const char* const kOffsetStartDb = "0";
 
 double screenLogicalDpi() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->logicalDotsPerInch() : kDefaultLogicalDpi;
-}
-
-// Puts each widget at the index of its enumerator.
-template <typename Enum, typename Widget, std::size_t N>
-void PlaceByEnum(std::array<Widget*, N>& widgets,
-                 std::initializer_list<std::pair<Enum, Widget*>> placed) {
-    for (const auto& [which, widget] : placed) widgets.at(static_cast<std::size_t>(which)) = widget;
-}
-
-SweepControlWidgets sweepControlWidgets(const MainWindowControls& c) {
-    SweepControlWidgets w;
-    w.lowerLimit = c.txtVal[0];
-    w.upperLimit = c.txtVal[1];
-    w.fullSweep = c.Check7;
-    w.hold = c.Check8;
-    w.offset = c.Text18;
-    w.singleMarker = c.Check9;
-    w.chart = c.Picture1;
-    PlaceByEnum<Readout>(w.readoutBoxes, {{Readout::Mk1Phase, c.anglemk1},
-                                          {Readout::Mk2Phase, c.anglemk2},
-                                          {Readout::Mk1ReturnLoss, c.Text4},
-                                          {Readout::Mk2ReturnLoss, c.Text10},
-                                          {Readout::Mk1Reactance, c.Text6},
-                                          {Readout::Mk2Reactance, c.Text11},
-                                          {Readout::Mk1Resistance, c.Text7},
-                                          {Readout::Mk2Resistance, c.Text12},
-                                          {Readout::Mk1Swr, c.Text3},
-                                          {Readout::Mk2Swr, c.Text9},
-                                          {Readout::Mk1Impedance, c.Text8},
-                                          {Readout::Mk2Impedance, c.Text13},
-                                          {Readout::Mk1Capacitance, c.Text14},
-                                          {Readout::Mk2Capacitance, c.Text16},
-                                          {Readout::Mk1Inductance, c.Text1},
-                                          {Readout::Mk2Inductance, c.Text2}});
-    w.mk1FrequencyCaption = c.Label8;
-    w.mk2FrequencyCaption = c.Label14;
-    QPushButton* mk2Button = c.colourButtons[static_cast<std::size_t>(ColourButton::Marker2)];
-    w.secondMarkerWidgets = {c.Text9, c.anglemk2, c.Text10,  c.Text11,  c.Text12, c.Text13,
-                             c.Text2, c.Text16,   c.Label13, c.Label14, mk2Button};
-    return w;
-}
-
-CurveControlWidgets curveControlWidgets(const MainWindowControls& c) {
-    CurveControlWidgets w;
-    PlaceByEnum<CurveSwitch>(w.switches, {{CurveSwitch::Phase, c.Check1},
-                                          {CurveSwitch::Xs, c.Check2},
-                                          {CurveSwitch::Rs, c.Check3},
-                                          {CurveSwitch::Z, c.Check4},
-                                          {CurveSwitch::ReturnLoss, c.Check5},
-                                          {CurveSwitch::Swr, c.Check6}});
-    w.offset = c.Text18;
-    w.sweepTime = c.Text5;
-    return w;
-}
-
-ColourTargetWidgets colourTargetWidgets(const MainWindowControls& c) {
-    ColourTargetWidgets w;
-    PlaceByEnum<ColourLabel>(w.curveCaptions, {{ColourLabel::SwrCaption, c.Label34},
-                                               {ColourLabel::PhaseCaption, c.Label22},
-                                               {ColourLabel::ReturnLossCaption, c.Label21},
-                                               {ColourLabel::ReactanceCaption, c.Label26},
-                                               {ColourLabel::ResistanceCaption, c.Label27},
-                                               {ColourLabel::ImpedanceCaption, c.Label28}});
-    w.buttons = c.colourButtons;
-    w.chart = c.Picture1;
-    return w;
 }
 
 }  // namespace
@@ -142,11 +86,23 @@ void MainWindow::buildWindow() {
     setWindowIcon(QIcon(QStringLiteral(":/icons/ravemo.png")));
     setFont(WindowFont(kSmallFontPt));
 
+    // The designed client area, unchanged, in a scroll area: a screen smaller than the design
+    // scrolls it rather than hiding its lower rows.
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("ClientScroll"));
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setFocusPolicy(Qt::NoFocus);
+    client_ = new QWidget;
+    client_->setObjectName(QStringLiteral("ClientArea"));
+    client_->setFixedSize(scale_.toPixelsRounded(kClientWidthTwips),
+                          scale_.toPixelsRounded(kStatusLineTopTwips));
+    scroll_->setWidget(client_);
+
     const ControlFactory factory(scale_);
-    BuildChartArea(factory, this, c_);
-    BuildSweepLimitsFrame(factory, this, c_);
-    BuildCurveFrame(factory, this, c_);
-    BuildMarkerFrame(factory, this, c_);
+    BuildChartArea(factory, client_, c_);
+    BuildSweepLimitsFrame(factory, client_, c_);
+    BuildCurveFrame(factory, client_, c_);
+    BuildMarkerFrame(factory, client_, c_);
     ApplyTabOrder(c_);
 
     // Which back end runs, always in sight: simulated data must never pass for measured data.
@@ -157,23 +113,32 @@ void MainWindow::buildWindow() {
     statusLine_->setContentsMargins(4, 0, 4, 0);
     statusLine_->setWordWrap(true);
 
+    tuningButton_ = new QPushButton(tr("Tuning"), this);
+    tuningButton_->setObjectName(QStringLiteral("TuningButton"));
+    tuningButton_->setToolTip(
+        tr("Open the tuning window (F2): the SWR dips, bands, trim advice "
+           "and the Smith chart of the sweeps"));
+    QWidget::setTabOrder(c_.Text18, tuningButton_);
+
     resize(scale_.toPixelsRounded(kClientWidthTwips),
            scale_.toPixelsRounded(kStatusLineTopTwips + kStatusLineHeightTwips));
-    const int oneLine = scale_.toPixelsRounded(kStatusLineHeightTwips);
-    statusLine_->setGeometry(0, height() - oneLine, width(), oneLine);
+    placeStatusLine();
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     f1->setContext(Qt::WindowShortcut);
     connect(f1, &QShortcut::activated, this, &MainWindow::showHelp);
+    auto* f2 = new QShortcut(QKeySequence(Qt::Key_F2), this);
+    f2->setContext(Qt::WindowShortcut);
+    connect(f2, &QShortcut::activated, this, &MainWindow::showTuning);
 }
 
 // The measurement's views of the widgets, and the dialogs it shows over the window.
 void MainWindow::buildAdapters() {
-    sweepControls_ = std::make_unique<WindowSweepControls>(sweepControlWidgets(c_));
-    curveControls_ = std::make_unique<WindowCurveControls>(curveControlWidgets(c_));
+    sweepControls_ = std::make_unique<WindowSweepControls>(SweepControlWidgetsOf(c_));
+    curveControls_ = std::make_unique<WindowCurveControls>(CurveControlWidgetsOf(c_));
     fileControls_ = std::make_unique<WindowFileControls>(
         FileControlWidgets{c_.Check8, c_.Check7, c_.txtVal[0], c_.txtVal[1]});
-    colourTargets_ = std::make_unique<WindowColourTargets>(colourTargetWidgets(c_));
+    colourTargets_ = std::make_unique<WindowColourTargets>(ColourTargetWidgetsOf(c_));
     fileDialog_ = std::make_unique<QtFileDialog>(this);
     reporter_ = std::make_unique<QtMessageReporter>(this);
     colourDialog_ = std::make_unique<QtColourDialog>(this);
@@ -271,6 +236,7 @@ void MainWindow::connectHandlers() {
                 [this, button] { measurement_->pickColour(button); });
     }
     connect(measurement_.get(), &Measurement::statusChanged, this, &MainWindow::refreshStatusLine);
+    connect(tuningButton_, &QPushButton::clicked, this, &MainWindow::showTuning);
 }
 
 // The click handlers of Full Sweep and Hold: which of the limit boxes and Full Sweep may be
@@ -290,12 +256,29 @@ void MainWindow::showHelp() {
     help_->activateWindow();
 }
 
+void MainWindow::setTuningPreferencesPath(const QString& preferencesPath) {
+    tuningPreferencesPath_ = preferencesPath;
+}
+
+void MainWindow::showTuning() {
+    if (!tuning_) {
+        tuning_ = std::make_unique<TuningWindow>(*measurement_, locale_,
+                                                 tuningPreferencesPath_.isEmpty()
+                                                     ? DefaultTuningPreferencesPath()
+                                                     : tuningPreferencesPath_);
+    }
+    tuning_->show();
+    tuning_->raise();
+    tuning_->activateWindow();
+}
+
 // Ends the program at once, also when the close arrives inside a sweep's yield: the
 // measurement stops its timer and makes the running tick unwind at its next yield without
 // touching the port or the chart again, and the event loop ends.
 void MainWindow::closeEvent(QCloseEvent* event) {
     measurement_->stop();
     if (help_) help_->close();
+    if (tuning_) tuning_->close();
     event->accept();
     // Only a running event loop can be ended; outside one (tests) a quit would linger and end
     // the next loop that starts instead.
@@ -305,6 +288,35 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     placeStatusLine();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (fittedOnScreen_) return;
+    fittedOnScreen_ = true;
+    fitOnScreen();
+}
+
+// A window larger than the screen's free area is made to fit it, at its top left corner; its
+// client area then scrolls. The layout inside stays as designed.
+void MainWindow::fitOnScreen() {
+    const QScreen* shownOn = screen();
+    if (shownOn == nullptr) return;
+    const QRect available = shownOn->availableGeometry();
+    QSize frame = frameGeometry().size() - size();
+    if (frame.isEmpty()) frame = QSize(0, scale_.toPixelsRounded(kAssumedTitleBarTwips));
+    const QSize room = available.size() - frame;
+    if (width() <= room.width() && height() <= room.height()) return;
+    resize(sizeToFit(size(), room, scroll_->verticalScrollBar()->sizeHint().width()));
+    move(available.topLeft());
+}
+
+QSize MainWindow::sizeToFit(QSize window, QSize room, int scrollBarWidth) {
+    if (window.height() > room.height()) {
+        // Room for the vertical scroll bar, so the width needs no scrolling where it fits.
+        window = {window.width() + scrollBarWidth, room.height()};
+    }
+    return window.boundedTo(room);
 }
 
 // Text and colours of the status line. A change in its height moves the window's bottom edge
@@ -328,14 +340,21 @@ void MainWindow::refreshStatusLine() {
 
 // One line at least, more where the text needs them.
 int MainWindow::statusLineHeight() const {
+    const int textWidth = width() - scale_.toPixelsRounded(kTuningButtonWidthTwips);
     return std::max(scale_.toPixelsRounded(kStatusLineHeightTwips),
-                    statusLine_->heightForWidth(width()));
+                    statusLine_->heightForWidth(textWidth));
 }
 
-// The controls keep their places; the status line stays along the bottom edge.
+// The controls keep their places in the scroll area above; the status line, with the Tuning
+// button at its right end, stays along the bottom edge.
 void MainWindow::placeStatusLine() {
     const int strip = statusLineHeight();
-    statusLine_->setGeometry(0, height() - strip, width(), strip);
+    const int button = scale_.toPixelsRounded(kTuningButtonWidthTwips);
+    const int top = height() - strip;
+    scroll_->setGeometry(0, 0, width(), top);
+    statusLine_->setGeometry(0, top, width() - button, strip);
+    tuningButton_->setGeometry(width() - button, top, button,
+                               scale_.toPixelsRounded(kStatusLineHeightTwips));
 }
 
 }  // namespace ravemo

@@ -171,6 +171,7 @@ int run(int argc, char* argv[]) {
     // The settings have been checked: the window and its measurement can be built.
     MainWindow window(*settings, std::move(opened), QLocale::system());
     window.show();
+    if (options.openTuning) window.showTuning();
     splash.reset();
     return QApplication::exec();
 }

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
+#include <vector>
 
 #include <QPainter>
 
@@ -86,20 +88,41 @@ TEST_F(SmithAndHistoryPictureTest, TheHistoryLeavesAGapWhereASweepHadNoResonance
 }
 
 TEST_F(SmithAndHistoryPictureTest, TheHistoryFollowsTheResonanceBeingTuned) {
-    AntennaSamples set = test::SamplesOf(1e6, 30e6, 11, [](double) { return 50.0; });
-    set.resonances = {{5e6, 70.0, ResonanceKind::Parallel},
-                      {7e6, 60.0, ResonanceKind::Series},
-                      {21e6, 90.0, ResonanceKind::Series}};
-    AntennaAnalysis analysis;
-    EXPECT_EQ(HistoryPointOf(set, analysis).resonanceHz, 7e6);  // the first series one
-    analysis.dips.push_back({set.samples[7], {}, {}, {}});      // a dip at 21.3 MHz
-    EXPECT_EQ(HistoryPointOf(set, analysis).resonanceHz, 21e6);
-    analysis.trim = TrimAdvice{7.1e6, 7e6, -1.4};
-    EXPECT_EQ(HistoryPointOf(set, analysis).resonanceHz, 7e6);
-    set.resonances.clear();
-    analysis.trim.reset();
-    EXPECT_FALSE(HistoryPointOf(set, analysis).resonanceHz);
-    EXPECT_EQ(HistoryPointOf(set, analysis).lowestSwr, 1.0);
+    // Eleven samples from 1 to 30 MHz, all SWR 1: with no dip the bottom is the middle, 15.5 MHz.
+    const AntennaSamples flat = test::SamplesOf(1e6, 30e6, 11, [](double) { return 50.0; });
+    const std::vector<Resonance> all = {{5e6, 70.0, ResonanceKind::Parallel},
+                                        {7e6, 60.0, ResonanceKind::Series},
+                                        {21e6, 90.0, ResonanceKind::Series}};
+    const std::vector<Resonance> parallelOnly = {all.front()};
+    const struct {
+        const std::vector<Resonance>* resonances;
+        std::optional<std::size_t> dipAt;  // the deepest dip's bottom sample
+        bool trim;                         // advice about the resonance at 7 MHz
+        double hz;
+        TunedFrequency kind;
+    } cases[] = {
+        {&all, std::nullopt, false, 21e6, TunedFrequency::Resonance},  // nearest 15.5 MHz
+        {&all, 2, false, 7e6, TunedFrequency::Resonance},              // dip at 6.8 MHz
+        {&all, 7, false, 21e6, TunedFrequency::Resonance},             // dip at 21.3 MHz
+        {&all, 7, true, 7e6, TunedFrequency::Resonance},
+        {&parallelOnly, 7, false, 21.3e6, TunedFrequency::DipBottom},
+    };
+    for (const auto& c : cases) {
+        AntennaSamples set = flat;
+        set.resonances = *c.resonances;
+        AntennaAnalysis analysis;
+        if (c.dipAt) {
+            // The deepest dip first, then a shallower one at 1 MHz that must not count.
+            analysis.dips.push_back({set.samples[*c.dipAt], {}, {}, {}});
+            analysis.dips.push_back({set.samples[0], {}, {}, {}});
+        }
+        if (c.trim) analysis.trim = TrimAdvice{7.1e6, 7e6, -1.4};
+        const HistoryPoint point = HistoryPointOf(set, analysis);
+        EXPECT_DOUBLE_EQ(point.resonanceHz.value_or(0.0), c.hz) << c.hz;
+        EXPECT_EQ(point.kind, c.kind) << c.hz;
+        EXPECT_EQ(point.lowestSwr, 1.0);
+    }
+    EXPECT_FALSE(HistoryPointOf(AntennaSamples{}, AntennaAnalysis{}).resonanceHz);
 }
 
 // Nothing to show, a single sample, a target of a few pixels: every painter still paints.

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QStandardPaths>
 
 #include "common/NumberText.h"
 #include "common/Settings.h"
@@ -25,6 +26,8 @@ inline QApplication& uiApplication() {
         // The tests end their event loops themselves. A window closed inside one would otherwise
         // leave Qt's deferred quit behind, which ends a later test's dialog at once.
         QApplication::setQuitOnLastWindowClosed(false);
+        // Nothing a test opens may write into the user's own configuration folder.
+        QStandardPaths::setTestModeEnabled(true);
         return made;
     }();
     return *app;

@@ -1,0 +1,216 @@
+// The tuning window on a main window whose measurement sweeps the simulated dipole, ticked by
+// hand: what a sweep shows, the limit boxes it writes, the reference and what it remembers.
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTemporaryDir>
+
+#include "files/VecFile.h"
+#include "ui/UiTestSupport.h"
+#include "ui/tuning/BandsPanel.h"
+#include "ui/tuning/DipsPanel.h"
+#include "ui/tuning/HistoryStripWidget.h"
+#include "ui/tuning/TextTableWidget.h"
+#include "ui/tuning/TuningToolBar.h"
+#include "ui/tuning/TuningWindow.h"
+
+namespace ravemo {
+namespace {
+
+constexpr std::int16_t kAddress = 888;
+
+// 301 points; the boxes start at 1 and 50 MHz, so the first tick, with no step yet (FMin =
+// FMax), sweeps nothing and the second sweeps 1 to 50 MHz.
+Settings FewPoints() {
+    Settings s = test::testSettings();
+    s.Champ = 300;
+    return s;
+}
+
+struct TuningRig {
+    explicit TuningRig(const QString& model = QStringLiteral("sim:dipole:7.1")) {
+        test::uiApplication();
+        main = std::make_unique<MainWindow>(FewPoints(), OpenPort(model, kAddress), test::kLocale);
+        main->setTuningPreferencesPath(preferences());
+        main->show();
+        main->showTuning();
+        tuning = main->tuningWindow();
+    }
+    QString preferences() const { return folder.filePath(QStringLiteral("tuning.ini")); }
+    void tick(int times = 1) {
+        for (int i = 0; i < times; ++i) main->measurement().tick();
+    }
+    QString box(int which) const { return main->controls().txtVal.at(which)->text(); }
+
+    QTemporaryDir folder;
+    std::unique_ptr<MainWindow> main;
+    TuningWindow* tuning = nullptr;
+};
+
+TEST(TuningWindow, FollowsTheSweepsWhileShownAndTheMainWindowCloseClosesIt) {
+    TuningRig rig;
+    ASSERT_NE(rig.tuning, nullptr);
+    EXPECT_EQ(rig.tuning->windowTitle(), "Ravemo tuning - SIMULATED instrument");
+    EXPECT_TRUE(rig.tuning->history().points().empty());
+    rig.tick(2);
+    const TextTableWidget& dips = rig.tuning->dipsPanel().table();
+    ASSERT_GE(dips.rowCount(), 1);
+    EXPECT_TRUE(dips.cellText(0, 0).startsWith("7.")) << dips.cellText(0, 0).toStdString();
+    EXPECT_EQ(rig.tuning->history().points().size(), 1U);
+    EXPECT_EQ(rig.tuning->historyStrip().points().size(), 1U);
+    QPushButton* button = rig.tuning->dipsPanel().sweepButton(0);
+    rig.tick();
+    EXPECT_EQ(rig.tuning->history().points().size(), 2U);
+    EXPECT_EQ(rig.tuning->dipsPanel().sweepButton(0), button);  // a press survives a sweep
+
+    // Held data is shown, but nothing new was measured for the history.
+    rig.main->controls().Check8->setChecked(true);
+    rig.tick();
+    EXPECT_EQ(rig.tuning->history().points().size(), 2U);
+    rig.main->controls().Check8->setChecked(false);
+
+    // Closed, it leaves the sweep running and does no work; F2 shows the same one again.
+    rig.tuning->close();
+    EXPECT_TRUE(rig.main->measurement().sweepTimer().isActive());
+    rig.tick();
+    EXPECT_EQ(rig.tuning->history().points().size(), 2U);
+    rig.main->showTuning();
+    EXPECT_EQ(rig.main->tuningWindow(), rig.tuning);
+    EXPECT_TRUE(rig.tuning->isVisible());
+
+    rig.main->close();
+    EXPECT_FALSE(rig.tuning->isVisible());
+}
+
+TEST(TuningWindow, SweepAroundADipOrABandWritesTheLimitBoxesAndUnticksFullSweep) {
+    TuningRig rig;
+    rig.tick(2);
+    rig.main->controls().Check7->setChecked(true);
+    QPushButton* aroundDip = rig.tuning->dipsPanel().sweepButton(0);
+    ASSERT_NE(aroundDip, nullptr);
+    aroundDip->click();
+    EXPECT_FALSE(rig.main->controls().Check7->isChecked());
+    // The 2:1 band of this coarse sweep, 6.9513 to 7.2518 MHz, and 150 kHz on each side.
+    EXPECT_EQ(rig.box(0), "6.8");
+    EXPECT_EQ(rig.box(1), "7.41");
+
+    // 20 m of region 2 (14.0 to 14.35 MHz) with 175 kHz on each side.
+    rig.tuning->toolBar().regionBox().setCurrentIndex(1);
+    rig.main->controls().Check7->setChecked(true);
+    BandsPanel& bands = rig.tuning->bandsPanel();
+    bands.picker().setCurrentIndex(bands.picker().findText("20m"));
+    bands.sweepButton().click();
+    EXPECT_FALSE(rig.main->controls().Check7->isChecked());
+    EXPECT_EQ(rig.box(0), "13.82");
+    EXPECT_EQ(rig.box(1), "14.53");
+}
+
+TEST(TuningWindow, TheHistoryStartsAfreshWhenTheLimitsChange) {
+    TuningRig rig;
+    rig.tick(3);
+    ASSERT_EQ(rig.tuning->history().points().size(), 2U);
+    rig.tuning->sweepBand(3);  // 40 m: the start changes at the next sweep, the step after it
+    rig.tick(2);
+    EXPECT_EQ(rig.tuning->history().points().size(), 1U);
+    rig.tick();
+    ASSERT_EQ(rig.tuning->history().points().size(), 2U);
+    // Only sweeps of the new limits remain: the resonance near 7.1 MHz, well inside them.
+    for (const HistoryPoint& p : rig.tuning->history().points()) {
+        EXPECT_NEAR(p.resonanceHz.value_or(0.0), 7.1e6, 0.1e6);
+    }
+}
+
+TEST(TuningWindow, AReferenceShowsTheShiftAndAFileThatIsNoSweepIsRefusedByName) {
+    TuningRig rig;
+    rig.tick(2);
+    QLabel* shift = rig.tuning->dipsPanel().findChild<QLabel*>("ReferenceShift");
+    EXPECT_TRUE(shift->isHidden());
+    rig.tuning->keepReference();
+    EXPECT_EQ(rig.tuning->dipsPanel().referenceShiftText(),
+              "Reference: resonance unchanged since reference; lowest SWR " +
+                  rig.tuning->dipsPanel().table().cellText(0, 1) + ", was " +
+                  rig.tuning->dipsPanel().table().cellText(0, 1));
+
+    // The same sweep saved, shifted 200 kHz down: the resonance now lies 200 kHz higher.
+    SweepData saved = rig.main->measurement().data();
+    for (double& word : saved.DdsWords) word -= TuningWord(200e3);
+    const QString path = rig.folder.filePath("lower.vec");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(EncodeVecFile(saved, {0.8F, 49.8F}));
+    file.close();
+    EXPECT_EQ(rig.tuning->loadReference(path), "");
+    EXPECT_TRUE(rig.tuning->dipsPanel().referenceShiftText().startsWith(
+        "Reference: resonance +200 kHz since reference"))
+        << rig.tuning->dipsPanel().referenceShiftText().toStdString();
+
+    const QString bad = rig.folder.filePath("short.vec");
+    QFile badFile(bad);
+    ASSERT_TRUE(badFile.open(QIODevice::WriteOnly));
+    badFile.write("12345");
+    badFile.close();
+    const QString error = rig.tuning->loadReference(bad);
+    EXPECT_TRUE(error.contains(QDir::toNativeSeparators(bad)) && error.contains("5 bytes"))
+        << error.toStdString();
+}
+
+TEST(TuningWindow, RemembersItsChoicesInItsOwnFile) {
+    TuningRig rig;
+    TuningToolBar& bar = rig.tuning->toolBar();
+    bar.regionBox().setCurrentIndex(2);
+    bar.scaleBox().setCurrentIndex(1);
+    bar.targetBox().setText("14.2");
+    Q_EMIT bar.targetBox().editingFinished();
+    rig.tuning->resize(900, 640);
+    rig.tuning->close();
+
+    TuningWindow again(rig.main->measurement(), test::kLocale, rig.preferences());
+    const TuningPreferences remembered = again.preferences();
+    EXPECT_EQ(remembered.region, 3);
+    EXPECT_EQ(remembered.scale, SwrScaleChoice::UpTo2);
+    EXPECT_EQ(remembered.targetHz, 14.2e6);
+    EXPECT_EQ(again.size(), QSize(900, 640));
+    EXPECT_EQ(remembered.paneSizes.size(), 4U);
+}
+
+TEST(MainWindowScroll, TheDesignedClientAreaScrollsInASmallWindowAndKeepsItsLayout) {
+    test::WindowFixture f;
+    MainWindow& w = *f.window;
+    const QSize designed = w.clientArea().size();
+    const QPoint markers = w.findChild<QWidget*>("Frame1")->pos();
+    const QScrollArea& scroll = w.clientScroll();
+    w.show();
+    w.resize(600, 400);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(w.clientArea().size(), designed);
+    EXPECT_EQ(w.findChild<QWidget*>("Frame1")->pos(), markers);
+    // The scroll range is the client area beyond the viewport: every control can be reached.
+    EXPECT_EQ(scroll.horizontalScrollBar()->maximum(),
+              designed.width() - scroll.viewport()->width());
+    EXPECT_EQ(scroll.verticalScrollBar()->maximum(),
+              designed.height() - scroll.viewport()->height());
+    // The status line and the Tuning button stay below it, along the window's bottom edge.
+    EXPECT_EQ(scroll.geometry().bottom() + 1, w.statusLine().y());
+    EXPECT_EQ(w.tuningButton().geometry().bottom(), w.height() - 1);
+
+    // On a small screen the window fits its room, wider by the scroll bar where that fits.
+    const struct {
+        QSize room;
+        QSize fitted;
+    } screens[] = {{{1024, 570}, {800, 570}}, {{790, 570}, {790, 570}}, {{600, 900}, {600, 637}}};
+    for (const auto& s : screens) {
+        EXPECT_EQ(MainWindow::sizeToFit({785, 637}, s.room, 15), s.fitted) << s.room.width();
+    }
+}
+
+}  // namespace
+}  // namespace ravemo

@@ -1,0 +1,57 @@
+#include "ui/tuning/BandsPanel.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/tuning/TextTableWidget.h"
+
+namespace ravemo {
+namespace {
+constexpr int kPanelMarginPx = 6;
+}  // namespace
+
+BandsPanel::BandsPanel(QWidget* parent)
+    : QWidget(parent),
+      table_(new TextTableWidget(0, this)),
+      picker_(new QComboBox(this)),
+      sweepBand_(new QPushButton(tr("Sweep band"), this)) {
+    setObjectName(QStringLiteral("BandsPanel"));
+    table_->setObjectName(QStringLiteral("BandsTable"));
+    picker_->setObjectName(QStringLiteral("BandPicker"));
+    sweepBand_->setObjectName(QStringLiteral("SweepBand"));
+    sweepBand_->setToolTip(
+        tr("Set the main window's sweep limits to the band's edges and half its width on each "
+           "side."));
+
+    auto* title = new QLabel(tr("<b>Bands</b> in the sweep"), this);
+    auto* pickerRow = new QHBoxLayout;
+    pickerRow->addWidget(new QLabel(tr("Band:"), this));
+    pickerRow->addWidget(picker_);
+    pickerRow->addWidget(sweepBand_);
+    pickerRow->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(kPanelMarginPx, kPanelMarginPx, kPanelMarginPx, kPanelMarginPx);
+    layout->addWidget(title);
+    layout->addWidget(table_, 1);
+    layout->addLayout(pickerRow);
+
+    connect(sweepBand_, &QPushButton::clicked, this, [this] {
+        if (picker_->currentIndex() >= 0) Q_EMIT sweepBand(picker_->currentIndex());
+    });
+    showBands(BandTable({}, QLocale::c()));
+}
+
+void BandsPanel::showBands(const TextTable& bands) { table_->showTable(bands); }
+
+void BandsPanel::setPickerBands(const std::vector<AmateurBand>& bands) {
+    const QString picked = picker_->currentText();
+    picker_->clear();
+    for (const AmateurBand& band : bands) picker_->addItem(QString::fromLatin1(band.name));
+    const int again = picker_->findText(picked);
+    if (again >= 0) picker_->setCurrentIndex(again);
+}
+
+}  // namespace ravemo

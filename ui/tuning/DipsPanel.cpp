@@ -1,0 +1,85 @@
+#include "ui/tuning/DipsPanel.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/tuning/TextTableWidget.h"
+
+namespace ravemo {
+namespace {
+
+constexpr int kPanelMarginPx = 6;
+// The buttons come first, where a narrow window still shows them.
+constexpr int kButtonColumn = 0;
+
+QLabel* TextLine(QWidget* parent, const char* name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+}  // namespace
+
+DipsPanel::DipsPanel(QWidget* parent)
+    : QWidget(parent),
+      table_(new TextTableWidget(1, this)),
+      resonances_(TextLine(this, "Resonances")),
+      trim_(TextLine(this, "Trim")),
+      referenceShift_(TextLine(this, "ReferenceShift")) {
+    setObjectName(QStringLiteral("DipsPanel"));
+    table_->setObjectName(QStringLiteral("DipsTable"));
+    auto* title = new QLabel(tr("<b>Dips</b> (SWR below 2, deepest first)"), this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(kPanelMarginPx, kPanelMarginPx, kPanelMarginPx, kPanelMarginPx);
+    layout->addWidget(title);
+    layout->addWidget(table_, 1);
+    layout->addWidget(resonances_);
+    layout->addWidget(trim_);
+    layout->addWidget(referenceShift_);
+    showDips(DipTable({}, ReactanceSign::Estimated, QLocale::c()));
+}
+
+void DipsPanel::showDips(const TextTable& dips) {
+    table_->showTable(dips);
+    // A row keeps its button from sweep to sweep: a click that straddles a sweep (ten a
+    // second) must not end on a new button that never saw the press.
+    for (int row = 0; row < table_->rowCount(); ++row) {
+        if (table_->cellWidget(row, kButtonColumn) != nullptr) continue;
+        auto* button = new QPushButton(tr("Sweep around this dip"));
+        button->setToolTip(
+            tr("Set the main window's sweep limits to this dip's 2:1 band and half its width on "
+               "each side (without a 2:1 band: 5 % of its frequency on each side)."));
+        connect(button, &QPushButton::clicked, this, [this, row] { Q_EMIT sweepAroundDip(row); });
+        table_->setCellWidget(row, kButtonColumn, button);
+        table_->horizontalHeader()->setSectionResizeMode(kButtonColumn, QHeaderView::Fixed);
+        table_->setColumnWidth(kButtonColumn, button->sizeHint().width());
+    }
+}
+
+void DipsPanel::showResonances(const QString& text) {
+    resonances_->setText(tr("Resonances: %1").arg(text));
+}
+
+void DipsPanel::showTrim(const QString& text) {
+    trim_->setText(text);
+    trim_->setVisible(!text.isEmpty());
+}
+
+void DipsPanel::showReferenceShift(const QString& text) {
+    referenceShift_->setText(text);
+    referenceShift_->setVisible(!text.isEmpty());
+}
+
+QPushButton* DipsPanel::sweepButton(int row) const {
+    return qobject_cast<QPushButton*>(table_->cellWidget(row, kButtonColumn));
+}
+
+QString DipsPanel::trimText() const { return trim_->text(); }
+QString DipsPanel::referenceShiftText() const { return referenceShift_->text(); }
+QString DipsPanel::resonancesText() const { return resonances_->text(); }
+
+}  // namespace ravemo

@@ -1,0 +1,36 @@
+#include "ui/tuning/HistoryStripWidget.h"
+
+#include <QPainter>
+
+#include "plot/HistoryStripPainter.h"
+
+namespace ravemo {
+namespace {
+constexpr int kMinimumHeightPx = 60;
+constexpr int kPreferredWidthPx = 600;
+constexpr int kPreferredHeightPx = 90;
+}  // namespace
+
+HistoryStripWidget::HistoryStripWidget(const QLocale& locale, QWidget* parent)
+    : QWidget(parent), locale_(locale) {
+    setObjectName(QStringLiteral("HistoryStrip"));
+    setMinimumHeight(kMinimumHeightPx);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    setToolTip(tr("The tuned frequency and the lowest SWR of the last %1 sweeps, the latest at "
+                  "the right. It starts afresh when the sweep limits change.")
+                   .arg(kHistoryLength));
+}
+
+void HistoryStripWidget::setPoints(std::span<const HistoryPoint> points) {
+    points_.assign(points.begin(), points.end());
+    update();
+}
+
+QSize HistoryStripWidget::sizeHint() const { return {kPreferredWidthPx, kPreferredHeightPx}; }
+
+void HistoryStripWidget::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    PaintHistoryStrip(painter, rect(), points_, locale_, style_);
+}
+
+}  // namespace ravemo

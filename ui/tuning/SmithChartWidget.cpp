@@ -1,0 +1,39 @@
+#include "ui/tuning/SmithChartWidget.h"
+
+#include <QPainter>
+
+#include "plot/SmithChartPainter.h"
+
+namespace ravemo {
+namespace {
+constexpr int kMinimumSidePx = 180;
+}  // namespace
+
+SmithChartWidget::SmithChartWidget(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("SmithChart"));
+    setMinimumSize(kMinimumSidePx, kMinimumSidePx);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    relayout();
+}
+
+void SmithChartWidget::setContent(const SmithChartContent& content) {
+    content_ = content;
+    relayout();
+}
+
+void SmithChartWidget::relayout() {
+    layout_ = LayoutSmithChart(rect(), *this, content_, style_);
+    update();
+}
+
+void SmithChartWidget::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    PaintSmithChart(painter, layout_, content_, style_);
+}
+
+void SmithChartWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    relayout();
+}
+
+}  // namespace ravemo

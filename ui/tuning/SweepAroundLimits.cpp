@@ -1,0 +1,46 @@
+#include "ui/tuning/SweepAroundLimits.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "common/Units.h"
+#include "plot/NiceTicks.h"
+#include "sweep/ReachableRange.h"
+
+namespace ravemo {
+namespace {
+
+constexpr double kReachableTopHz = kReachableTopMHz * kHzPerMHz;
+
+SweepLimitsHz WithMargins(double lowHz, double highHz) {
+    const double margin = std::max((highHz - lowHz) / 2.0, kSmallestMarginHz);
+    return RoundedReachableLimits(lowHz - margin, highHz + margin);
+}
+
+}  // namespace
+
+SweepLimitsHz RoundedReachableLimits(double lowHz, double highHz) {
+    const double step = NiceStepAtLeast((highHz - lowHz) * kLimitRoundingShare);
+    if (step > 0.0) {
+        lowHz = std::floor(lowHz / step) * step;
+        highHz = std::ceil(highHz / step) * step;
+    }
+    lowHz = std::clamp(lowHz, 0.0, kReachableTopHz);
+    highHz = std::clamp(highHz, 0.0, kReachableTopHz);
+    // A range beyond the top keeps a span below it, so the sweep still has points.
+    if (!(lowHz < highHz)) lowHz = std::max(0.0, highHz - 2.0 * kSmallestMarginHz);
+    return {lowHz, highHz};
+}
+
+SweepLimitsHz LimitsAroundDip(const SwrDip& dip) {
+    if (dip.swr2) return WithMargins(dip.swr2->lowHz, dip.swr2->highHz);
+    const double hz = dip.bottom.hz;
+    const double half = std::max(hz * kDipSpanWithoutBand, kSmallestMarginHz);
+    return RoundedReachableLimits(hz - half, hz + half);
+}
+
+SweepLimitsHz LimitsAroundBand(const AmateurBand& band) {
+    return WithMargins(band.lowHz, band.highHz);
+}
+
+}  // namespace ravemo

@@ -1,0 +1,40 @@
+#include "ui/tuning/TextTableWidget.h"
+
+#include <QHeaderView>
+
+namespace ravemo {
+
+TextTableWidget::TextTableWidget(int leadingColumns, QWidget* parent)
+    : QTableWidget(parent), leadingColumns_(leadingColumns) {
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setFocusPolicy(Qt::NoFocus);
+    setWordWrap(false);
+    verticalHeader()->hide();
+    horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+}
+
+void TextTableWidget::showTable(const TextTable& table) {
+    setColumnCount(static_cast<int>(table.heads.size()) + leadingColumns_);
+    QStringList heads = table.heads;
+    for (int i = 0; i < leadingColumns_; ++i) heads.prepend(QString());
+    setHorizontalHeaderLabels(heads);
+    setRowCount(static_cast<int>(table.rows.size()));
+    for (int row = 0; row < rowCount(); ++row) {
+        const QStringList& cells = table.rows[static_cast<std::size_t>(row)];
+        for (int column = 0; column < cells.size(); ++column) {
+            auto* item = new QTableWidgetItem(cells[column]);
+            // The first column names the row; the others hold numbers.
+            item->setTextAlignment(Qt::AlignVCenter |
+                                   (column == 0 ? Qt::AlignLeft : Qt::AlignRight));
+            setItem(row, leadingColumns_ + column, item);
+        }
+    }
+}
+
+QString TextTableWidget::cellText(int row, int column) const {
+    const QTableWidgetItem* cell = item(row, leadingColumns_ + column);
+    return cell ? cell->text() : QString();
+}
+
+}  // namespace ravemo

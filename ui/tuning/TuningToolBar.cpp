@@ -1,0 +1,151 @@
+#include "ui/tuning/TuningToolBar.h"
+
+#include <array>
+#include <utility>
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+#include "common/NumberText.h"
+#include "common/Units.h"
+
+namespace ravemo {
+namespace {
+
+constexpr std::array<std::pair<SwrScaleChoice, const char*>, 7> kScales{{
+    {SwrScaleChoice::UpTo1_5, "1 to 1.5"},
+    {SwrScaleChoice::UpTo2, "1 to 2"},
+    {SwrScaleChoice::UpTo3, "1 to 3"},
+    {SwrScaleChoice::UpTo5, "1 to 5"},
+    {SwrScaleChoice::UpTo10, "1 to 10"},
+    {SwrScaleChoice::Automatic, "automatic"},
+    {SwrScaleChoice::Logarithmic, "logarithmic"},
+}};
+constexpr std::array<std::pair<RightAxisQuantity, const char*>, 4> kAxes{{
+    {RightAxisQuantity::None, "none"},
+    {RightAxisQuantity::Impedance, "|Z|"},
+    {RightAxisQuantity::Resistance, "Rs"},
+    {RightAxisQuantity::Reactance, "X (est.)"},
+}};
+constexpr int kTargetBoxWidthChars = 9;
+constexpr double kTargetExampleMHz = 7.1;
+
+template <typename Enum, std::size_t N>
+QComboBox* ChoiceBox(QWidget* parent, const char* name,
+                     const std::array<std::pair<Enum, const char*>, N>& choices) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    for (const auto& choice : choices) box->addItem(QString::fromUtf8(choice.second));
+    return box;
+}
+
+template <typename Enum, std::size_t N>
+int IndexOf(const std::array<std::pair<Enum, const char*>, N>& choices, Enum value) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (choices[i].first == value) return static_cast<int>(i);
+    }
+    return 0;
+}
+
+}  // namespace
+
+TuningToolBar::TuningToolBar(const QLocale& locale, QWidget* parent)
+    : QToolBar(tr("Tuning"), parent),
+      locale_(locale),
+      region_(new QComboBox(this)),
+      scale_(ChoiceBox(this, "SwrScale", kScales)),
+      rightAxis_(ChoiceBox(this, "RightAxis", kAxes)),
+      target_(new QLineEdit(this)) {
+    setObjectName(QStringLiteral("TuningToolBar"));
+    setMovable(false);
+    region_->setObjectName(QStringLiteral("Region"));
+    for (int region = 1; region <= kIaruRegionCount; ++region) {
+        region_->addItem(tr("IARU region %1").arg(region));
+    }
+    region_->setToolTip(tr("The band plan whose bands are shaded and reported"));
+    scale_->setToolTip(tr("The SWR scale of the chart: 1.0 at the bottom"));
+    target_->setObjectName(QStringLiteral("Target"));
+    target_->setPlaceholderText(
+        tr("e.g. %1").arg(NumberText::generalFormat(kTargetExampleMHz, locale_)));
+    target_->setMaximumWidth(target_->fontMetrics().averageCharWidth() * kTargetBoxWidthChars * 2);
+    target_->setClearButtonEnabled(true);
+
+    addWidget(new QLabel(tr(" Bands: "), this));
+    addWidget(region_);
+    addWidget(new QLabel(tr("  SWR scale: "), this));
+    addWidget(scale_);
+    addWidget(new QLabel(tr("  Right axis: "), this));
+    addWidget(rightAxis_);
+    addWidget(new QLabel(tr("  Target (MHz): "), this));
+    addWidget(target_);
+    addSeparator();
+    keep_ = addAction(tr("Keep as reference"));
+    keep_->setToolTip(tr("Keep the latest sweep as the grey reference trace"));
+    load_ = addAction(tr("Load reference..."));
+    load_->setIconText(load_->text());  // a tool button would drop the dots
+    load_->setToolTip(tr("Load a saved sweep (.vec) or a Touchstone file (.s1p) as reference"));
+    clear_ = addAction(tr("Clear reference"));
+    clear_->setEnabled(false);
+
+    const auto view = [this] { Q_EMIT viewChoiceChanged(); };
+    const auto analysis = [this] { Q_EMIT analysisChoiceChanged(); };
+    connect(scale_, &QComboBox::currentIndexChanged, this, view);
+    connect(rightAxis_, &QComboBox::currentIndexChanged, this, view);
+    connect(region_, &QComboBox::currentIndexChanged, this, analysis);
+    connect(target_, &QLineEdit::editingFinished, this, [this, analysis] {
+        markTarget();
+        analysis();
+    });
+    // Emptied with the clear button: no target any more, at once.
+    connect(target_, &QLineEdit::textChanged, this, [this, analysis](const QString& text) {
+        if (!text.isEmpty()) return;
+        markTarget();
+        analysis();
+    });
+}
+
+void TuningToolBar::showChoices(const TuningPreferences& p) {
+    const QSignalBlocker regionBlock(region_);
+    const QSignalBlocker scaleBlock(scale_);
+    const QSignalBlocker axisBlock(rightAxis_);
+    const QSignalBlocker targetBlock(target_);
+    region_->setCurrentIndex(p.region - 1);
+    scale_->setCurrentIndex(IndexOf(kScales, p.scale));
+    rightAxis_->setCurrentIndex(IndexOf(kAxes, p.rightAxis));
+    target_->setText(p.targetHz ? NumberText::generalFormat(*p.targetHz / kHzPerMHz, locale_)
+                                : QString());
+    markTarget();
+}
+
+int TuningToolBar::region() const { return region_->currentIndex() + 1; }
+
+SwrScaleChoice TuningToolBar::scale() const {
+    return kScales.at(static_cast<std::size_t>(scale_->currentIndex())).first;
+}
+
+RightAxisQuantity TuningToolBar::rightAxis() const {
+    return kAxes.at(static_cast<std::size_t>(rightAxis_->currentIndex())).first;
+}
+
+std::optional<double> TuningToolBar::targetHz() const {
+    const std::optional<double> mhz = NumberText::parseLocaleNumber(target_->text(), locale_);
+    if (!mhz || !(*mhz > 0.0)) return std::nullopt;
+    return *mhz * kHzPerMHz;
+}
+
+// A target that is not a frequency is shown as such, with what to type.
+void TuningToolBar::markTarget() {
+    const bool wrong = !target_->text().trimmed().isEmpty() && !targetHz();
+    target_->setStyleSheet(wrong ? QStringLiteral("QLineEdit { background: #FBE3DE; }")
+                                 : QString());
+    target_->setToolTip(
+        wrong ? tr("Not a frequency: type the target in MHz, such as %1")
+                    .arg(NumberText::generalFormat(kTargetExampleMHz, locale_))
+              : tr("The frequency the antenna should resonate at, in MHz: the trim advice says "
+                   "how much to lengthen or shorten the element"));
+}
+
+}  // namespace ravemo

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <optional>
+
+#include <QLocale>
+#include <QToolBar>
+
+#include "plot/RightAxis.h"
+#include "plot/SwrScale.h"
+#include "ui/tuning/TuningPreferences.h"
+
+class QAction;
+class QComboBox;
+class QLineEdit;
+
+namespace ravemo {
+
+// The tuning window's tool bar: how to look (band-plan region, SWR scale, right axis), the
+// target frequency of the trim advice, and the reference trace. Further commands (such as a
+// report) go at its end, after a separator.
+class TuningToolBar final : public QToolBar {
+    Q_OBJECT
+  public:
+    TuningToolBar(const QLocale& locale, QWidget* parent = nullptr);
+
+    // Shows the remembered choices without signalling.
+    void showChoices(const TuningPreferences& preferences);
+
+    int region() const;
+    SwrScaleChoice scale() const;
+    RightAxisQuantity rightAxis() const;
+    // The target box as a frequency; none while it is empty or holds no frequency above 0 (the
+    // box is then marked, and its tool tip says what to type).
+    std::optional<double> targetHz() const;
+
+    QComboBox& regionBox() const { return *region_; }
+    QComboBox& scaleBox() const { return *scale_; }
+    QComboBox& rightAxisBox() const { return *rightAxis_; }
+    QLineEdit& targetBox() const { return *target_; }
+    QAction& keepReferenceAction() const { return *keep_; }
+    QAction& loadReferenceAction() const { return *load_; }
+    QAction& clearReferenceAction() const { return *clear_; }
+
+  Q_SIGNALS:
+    void viewChoiceChanged();      // the SWR scale or the right axis
+    void analysisChoiceChanged();  // the region or the target
+
+  private:
+    void markTarget();
+
+    QLocale locale_;
+    QComboBox* region_;
+    QComboBox* scale_;
+    QComboBox* rightAxis_;
+    QLineEdit* target_;
+    QAction* keep_;
+    QAction* load_;
+    QAction* clear_;
+};
+
+}  // namespace ravemo

@@ -1,0 +1,342 @@
+#include "ui/tuning/TuningWindow.h"
+
+#include <utility>
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QScreen>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+#include "analysis/SweepSamples.h"
+#include "common/Units.h"
+#include "files/AntennaSamplesFile.h"
+#include "plot/NearestSample.h"
+#include "plot/TuningTables.h"
+#include "ui/Measurement.h"
+#include "ui/tuning/BandsPanel.h"
+#include "ui/tuning/DipsPanel.h"
+#include "ui/tuning/HistoryStripWidget.h"
+#include "ui/tuning/ReferenceShift.h"
+#include "ui/tuning/SmithChartWidget.h"
+#include "ui/tuning/SweepAroundLimits.h"
+#include "ui/tuning/TuningChartWidget.h"
+#include "ui/tuning/TuningToolBar.h"
+
+namespace ravemo {
+namespace {
+
+// The first size, where no size is remembered, and its share of a smaller screen.
+constexpr int kFirstWidthPx = 1180;
+constexpr int kFirstHeightPx = 780;
+constexpr double kLargestScreenShare = 0.9;
+// The first split of the panes, in pixels (the splitters keep the proportions).
+constexpr int kFirstChartWidthPx = 780;
+constexpr int kFirstSmithWidthPx = 380;
+constexpr int kFirstPicturesHeightPx = 540;
+constexpr int kFirstPanelsHeightPx = 220;
+constexpr int kFirstChartHeightPx = 440;
+constexpr int kFirstHistoryHeightPx = 90;
+constexpr int kFirstDipsWidthPx = 690;
+constexpr int kFirstBandsWidthPx = 470;
+
+const QString kReadoutHint = QStringLiteral(
+    "Point at the chart to read a sample; the wheel zooms, a drag pans, a double-click shows "
+    "the whole sweep.");
+
+QSplitter* Splitter(Qt::Orientation orientation, const char* name, QWidget* parent = nullptr) {
+    auto* splitter = new QSplitter(orientation, parent);
+    splitter->setObjectName(QString::fromLatin1(name));
+    splitter->setChildrenCollapsible(false);
+    return splitter;
+}
+
+QString TrimLine(const std::optional<double>& targetHz, const std::optional<TrimAdvice>& trim,
+                 const QLocale& locale) {
+    if (!targetHz) return QStringLiteral("Trim: type a target frequency above for advice.");
+    QString line = QStringLiteral("Trim for %1 MHz: <b>%2</b>")
+                       .arg(TableMHz(*targetHz, locale), TrimWords(trim, locale));
+    if (trim) {
+        line += QStringLiteral(" (series resonance at %1 MHz)")
+                    .arg(TableMHz(trim->resonanceHz, locale));
+    }
+    return line;
+}
+
+}  // namespace
+
+QString TuningWindow::titleFor(const BackEndInfo& backEnd) {
+    return QStringLiteral("Ravemo tuning - ") +
+           (backEnd.simulated ? QStringLiteral("SIMULATED instrument") : backEnd.description);
+}
+
+TuningWindow::TuningWindow(Measurement& measurement, const QLocale& locale, QString preferencesPath,
+                           QWidget* parent)
+    : QMainWindow(parent),
+      measurement_(measurement),
+      locale_(locale),
+      preferencesPath_(std::move(preferencesPath)),
+      toolBar_(new TuningToolBar(locale, this)),
+      chart_(new TuningChartWidget),
+      readout_(new QLabel(kReadoutHint)),
+      historyStrip_(new HistoryStripWidget(locale)),
+      smith_(new SmithChartWidget),
+      dips_(new DipsPanel),
+      bands_(new BandsPanel) {
+    setObjectName(QStringLiteral("TuningWindow"));
+    setWindowTitle(titleFor(measurement.backEnd()));
+    addToolBar(toolBar_);
+    buildPanes();
+    connectControls();
+    applyPreferences(LoadTuningPreferences(preferencesPath_));
+    // A sweep made before the window was opened is shown at once.
+    if (measurement_.freqStep() != 0.0) analyseLatestSweep();
+}
+
+TuningWindow::~TuningWindow() = default;
+
+void TuningWindow::buildPanes() {
+    readout_->setObjectName(QStringLiteral("Readout"));
+    readout_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* chartColumn = new QWidget;
+    auto* chartLayout = new QVBoxLayout(chartColumn);
+    chartLayout->setContentsMargins(0, 0, 0, 0);
+    chartLayout->addWidget(chart_, 1);
+    chartLayout->addWidget(readout_);
+
+    historySplitter_ = Splitter(Qt::Vertical, "ChartAndHistory");
+    historySplitter_->addWidget(chartColumn);
+    historySplitter_->addWidget(historyStrip_);
+    historySplitter_->setStretchFactor(0, 1);
+    historySplitter_->setSizes({kFirstChartHeightPx, kFirstHistoryHeightPx});
+
+    // The Smith chart beside the tuning chart rather than on a tab: the crosshair marks the
+    // same frequency on both, and a tuner watches both while trimming.
+    chartSplitter_ = Splitter(Qt::Horizontal, "ChartsSideBySide");
+    chartSplitter_->addWidget(historySplitter_);
+    chartSplitter_->addWidget(smith_);
+    chartSplitter_->setStretchFactor(0, 1);
+    chartSplitter_->setSizes({kFirstChartWidthPx, kFirstSmithWidthPx});
+
+    tablesSplitter_ = Splitter(Qt::Horizontal, "DipsAndBands");
+    tablesSplitter_->addWidget(dips_);
+    tablesSplitter_->addWidget(bands_);
+    tablesSplitter_->setSizes({kFirstDipsWidthPx, kFirstBandsWidthPx});
+
+    mainSplitter_ = Splitter(Qt::Vertical, "PicturesAndTables", this);
+    mainSplitter_->addWidget(chartSplitter_);
+    mainSplitter_->addWidget(tablesSplitter_);
+    mainSplitter_->setStretchFactor(0, 1);
+    mainSplitter_->setSizes({kFirstPicturesHeightPx, kFirstPanelsHeightPx});
+    setCentralWidget(mainSplitter_);
+}
+
+void TuningWindow::connectControls() {
+    connect(&measurement_, &Measurement::sweepFinished, this, &TuningWindow::onSweepFinished);
+    connect(toolBar_, &TuningToolBar::viewChoiceChanged, this, [this] {
+        choices_.scale = toolBar_->scale();
+        choices_.rightAxis = toolBar_->rightAxis();
+        showPictures();
+    });
+    connect(toolBar_, &TuningToolBar::analysisChoiceChanged, this, [this] {
+        choices_.region = toolBar_->region();
+        bands_->setPickerBands(AmateurBandsOf(choices_.region));
+        analyse();
+    });
+    connect(&toolBar_->keepReferenceAction(), &QAction::triggered, this,
+            &TuningWindow::keepReference);
+    connect(&toolBar_->loadReferenceAction(), &QAction::triggered, this,
+            &TuningWindow::chooseReferenceFile);
+    connect(&toolBar_->clearReferenceAction(), &QAction::triggered, this,
+            &TuningWindow::clearReference);
+
+    connect(chart_, &TuningChartWidget::crosshairMoved, this, [this](double hz) {
+        choices_.crosshairHz = hz;
+        showPictures();
+    });
+    connect(chart_, &TuningChartWidget::crosshairLeft, this, [this] {
+        if (!choices_.crosshairHz) return;
+        choices_.crosshairHz.reset();
+        showPictures();
+    });
+    connect(chart_, &TuningChartWidget::viewChanged, this, [this](const FrequencyView& view) {
+        choices_.zoom = view;
+        showPictures();
+    });
+    connect(chart_, &TuningChartWidget::viewReset, this, [this] {
+        choices_.zoom.reset();
+        showPictures();
+    });
+    connect(dips_, &DipsPanel::sweepAroundDip, this, &TuningWindow::sweepAroundDip);
+    connect(bands_, &BandsPanel::sweepBand, this, &TuningWindow::sweepBand);
+}
+
+void TuningWindow::applyPreferences(const TuningPreferences& p) {
+    toolBar_->showChoices(p);
+    choices_.region = toolBar_->region();
+    choices_.scale = toolBar_->scale();
+    choices_.rightAxis = toolBar_->rightAxis();
+    bands_->setPickerBands(AmateurBandsOf(choices_.region));
+    if (p.geometry.isEmpty() || !restoreGeometry(p.geometry)) {
+        QSize size(kFirstWidthPx, kFirstHeightPx);
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            size = size.boundedTo(screen->availableSize() * kLargestScreenShare);
+        }
+        resize(size);
+    }
+    restoreState(p.windowState);
+    for (QSplitter* splitter : {mainSplitter_, chartSplitter_, historySplitter_, tablesSplitter_}) {
+        const auto saved = p.paneSizes.find(splitter->objectName());
+        if (saved != p.paneSizes.end()) splitter->restoreState(saved->second);
+    }
+    showPictures();
+    showTexts();
+}
+
+TuningPreferences TuningWindow::preferences() const {
+    TuningPreferences p;
+    p.region = choices_.region;
+    p.scale = choices_.scale;
+    p.rightAxis = choices_.rightAxis;
+    p.targetHz = toolBar_->targetHz();
+    p.geometry = saveGeometry();
+    p.windowState = saveState();
+    for (const QSplitter* splitter :
+         {mainSplitter_, chartSplitter_, historySplitter_, tablesSplitter_}) {
+        p.paneSizes[splitter->objectName()] = splitter->saveState();
+    }
+    return p;
+}
+
+void TuningWindow::closeEvent(QCloseEvent* event) {
+    SaveTuningPreferences(preferencesPath_, preferences());
+    QMainWindow::closeEvent(event);
+}
+
+void TuningWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!sweepWhileHidden_) return;
+    sweepWhileHidden_ = false;
+    analyseLatestSweep();
+}
+
+void TuningWindow::onSweepFinished() {
+    if (!isVisible()) {
+        sweepWhileHidden_ = true;
+        return;
+    }
+    const bool measured = !measurement_.holdTicked();
+    analyseLatestSweep();
+    if (measured) {
+        history_.add(HistoryPointOf(live_, analysis_));
+        historyStrip_->setPoints(history_.points());
+    }
+}
+
+void TuningWindow::analyseLatestSweep() {
+    const SweepFrequencies frequencies{static_cast<double>(measurement_.fMin()),
+                                       measurement_.freqStep()};
+    if (sweptFrequencies_ != frequencies) {
+        // Other limits: the history and the zoom of the old range mean nothing here.
+        sweptFrequencies_ = frequencies;
+        history_.clear();
+        historyStrip_->setPoints(history_.points());
+        choices_.zoom.reset();
+    }
+    live_ = SamplesFromSweep(measurement_.data(), measurement_.settings().Step);
+    analyse();
+}
+
+AnalysisOptions TuningWindow::analysisOptions() const {
+    AnalysisOptions options;
+    options.maxDips = kListedDips;
+    options.region = choices_.region;
+    options.targetHz = toolBar_->targetHz();
+    return options;
+}
+
+void TuningWindow::analyse() {
+    const AnalysisOptions options = analysisOptions();
+    analysis_ = AnalyseAntenna(live_, options);
+    if (reference_) referenceAnalysis_ = AnalyseAntenna(*reference_, options);
+    showPictures();
+    showTexts();
+}
+
+void TuningWindow::showPictures() {
+    const TuningScene scene =
+        BuildTuningScene(live_, analysis_, reference_ ? &*reference_ : nullptr, choices_, locale_);
+    chart_->setContent(scene.chart);
+    smith_->setContent(scene.smith);
+    showReadout();
+}
+
+void TuningWindow::showReadout() {
+    const std::optional<AntennaSample> sample =
+        choices_.crosshairHz ? NearestSample(live_.samples, *choices_.crosshairHz) : std::nullopt;
+    readout_->setText(sample ? SampleReadoutText(*sample, live_.sign, locale_) : kReadoutHint);
+}
+
+void TuningWindow::showTexts() {
+    dips_->showDips(DipTable(analysis_.dips, live_.sign, locale_));
+    dips_->showResonances(ResonancesText(analysis_.resonances, locale_));
+    dips_->showTrim(TrimLine(toolBar_->targetHz(), analysis_.trim, locale_));
+    dips_->showReferenceShift(
+        reference_ && !live_.samples.empty()
+            ? QStringLiteral("Reference: %1")
+                  .arg(ReferenceShiftText(HistoryPointOf(live_, analysis_),
+                                          HistoryPointOf(*reference_, referenceAnalysis_), locale_))
+            : QString());
+    bands_->showBands(BandTable(analysis_.bands, locale_));
+}
+
+void TuningWindow::keepReference() {
+    if (live_.samples.empty()) return;
+    setReference(live_);
+}
+
+QString TuningWindow::loadReference(const QString& path) {
+    AntennaSamplesRead read = ReadAntennaSamplesFile(path, measurement_.settings().Step);
+    if (!read.set) return read.error;
+    setReference(std::move(read.set));
+    return {};
+}
+
+void TuningWindow::clearReference() { setReference(std::nullopt); }
+
+void TuningWindow::setReference(std::optional<AntennaSamples> set) {
+    reference_ = std::move(set);
+    toolBar_->clearReferenceAction().setEnabled(reference_.has_value());
+    analyse();
+}
+
+void TuningWindow::chooseReferenceFile() {
+    const QString path = QFileDialog::getOpenFileName(
+        this, tr("Load reference"), QString(),
+        tr("Sweeps and Touchstone files (*.vec *.s1p);;Sweep files (*.vec);;Touchstone files "
+           "(*.s1p);;All files (*)"));
+    if (path.isEmpty()) return;  // cancelled
+    const QString error = loadReference(path);
+    if (error.isEmpty()) return;
+    QApplication::beep();
+    QMessageBox::warning(this, tr("Load reference"), error);
+}
+
+void TuningWindow::sweepAroundDip(int row) {
+    if (row < 0 || row >= static_cast<int>(analysis_.dips.size())) return;
+    const SweepLimitsHz limits = LimitsAroundDip(analysis_.dips[static_cast<std::size_t>(row)]);
+    measurement_.setSweepLimitsMHz(limits.lowHz / kHzPerMHz, limits.highHz / kHzPerMHz);
+}
+
+void TuningWindow::sweepBand(int pickerIndex) {
+    const std::vector<AmateurBand> bands = AmateurBandsOf(choices_.region);
+    if (pickerIndex < 0 || pickerIndex >= static_cast<int>(bands.size())) return;
+    const SweepLimitsHz limits = LimitsAroundBand(bands[static_cast<std::size_t>(pickerIndex)]);
+    measurement_.setSweepLimitsMHz(limits.lowHz / kHzPerMHz, limits.highHz / kHzPerMHz);
+}
+
+}  // namespace ravemo

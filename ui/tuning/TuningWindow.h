@@ -1,0 +1,129 @@
+#pragma once
+
+#include <optional>
+
+#include <QLocale>
+#include <QMainWindow>
+#include <QString>
+
+#include "analysis/AntennaAnalysis.h"
+#include "analysis/AntennaSample.h"
+#include "plot/TuningHistory.h"
+#include "plot/TuningScene.h"
+#include "ui/tuning/TuningPreferences.h"
+
+class QLabel;
+class QSplitter;
+
+namespace ravemo {
+
+class BandsPanel;
+class DipsPanel;
+class HistoryStripWidget;
+class Measurement;
+class SmithChartWidget;
+class TuningChartWidget;
+class TuningToolBar;
+struct BackEndInfo;
+
+// The tuning window: the latest sweep of the measurement analysed for a ham tuning an antenna.
+// The tuning chart (with the frequency under the mouse read out below it) and the history strip
+// on the left, the Smith chart beside them, the dips and the bands below.
+//
+// It follows the measurement's sweepFinished() and reads its data; it never touches the port.
+// While hidden it does nothing but note that a sweep came. Under Hold it shows the held data
+// and adds nothing to the history (nothing new was measured). The history and the zoom start
+// afresh when the sweep's start or step changes. Its choices, size and pane sizes are kept in
+// the file at `preferencesPath` when it closes.
+class TuningWindow final : public QMainWindow {
+    Q_OBJECT
+  public:
+    // At most this many dips are listed and marked.
+    static constexpr int kListedDips = 5;
+
+    TuningWindow(Measurement& measurement, const QLocale& locale, QString preferencesPath,
+                 QWidget* parent = nullptr);
+    ~TuningWindow() override;
+
+    // "Ravemo tuning - " and the back end, as the main window's caption names it.
+    static QString titleFor(const BackEndInfo& backEnd);
+
+    // Analyses the measurement's latest sweep, as after each sweep while the window is shown.
+    void analyseLatestSweep();
+
+    // The reference trace: the latest sweep, a file (.vec or .s1p), or none. loadReference
+    // gives the message shown to the user, empty when the file was taken.
+    void keepReference();
+    QString loadReference(const QString& path);
+    void clearReference();
+
+    // Writes the main window's limit boxes through the measurement (Full Sweep unticked).
+    void sweepAroundDip(int row);
+    void sweepBand(int pickerIndex);
+
+    const AntennaAnalysis& analysis() const { return analysis_; }
+    const TuningHistory& history() const { return history_; }
+    TuningPreferences preferences() const;
+
+    TuningToolBar& toolBar() const { return *toolBar_; }
+    DipsPanel& dipsPanel() const { return *dips_; }
+    BandsPanel& bandsPanel() const { return *bands_; }
+    TuningChartWidget& chart() const { return *chart_; }
+    SmithChartWidget& smith() const { return *smith_; }
+    HistoryStripWidget& historyStrip() const { return *historyStrip_; }
+    QLabel& readout() const { return *readout_; }
+
+    // No menu for hiding the tool bar: the window has no other way to show it again.
+    QMenu* createPopupMenu() override { return nullptr; }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    // What identifies a sweep's frequencies: its start and its step.
+    struct SweepFrequencies {
+        double startHz = 0.0;
+        double stepHz = 0.0;
+        bool operator==(const SweepFrequencies&) const = default;
+    };
+
+    void buildPanes();
+    void connectControls();
+    void applyPreferences(const TuningPreferences& preferences);
+    void onSweepFinished();
+    void analyse();
+    void showPictures();
+    void showTexts();
+    void showReadout();
+    void chooseReferenceFile();
+    void setReference(std::optional<AntennaSamples> set);
+    AnalysisOptions analysisOptions() const;
+
+    Measurement& measurement_;
+    QLocale locale_;
+    QString preferencesPath_;
+
+    TuningToolBar* toolBar_;
+    TuningChartWidget* chart_;
+    QLabel* readout_;
+    HistoryStripWidget* historyStrip_;
+    SmithChartWidget* smith_;
+    DipsPanel* dips_;
+    BandsPanel* bands_;
+    QSplitter* mainSplitter_ = nullptr;
+    QSplitter* chartSplitter_ = nullptr;
+    QSplitter* historySplitter_ = nullptr;
+    QSplitter* tablesSplitter_ = nullptr;
+
+    AntennaSamples live_;
+    AntennaAnalysis analysis_;
+    std::optional<AntennaSamples> reference_;
+    AntennaAnalysis referenceAnalysis_;
+    TuningHistory history_;
+    TuningViewChoices choices_;
+    std::optional<SweepFrequencies> sweptFrequencies_;
+    bool sweepWhileHidden_ = false;
+};
+
+}  // namespace ravemo
