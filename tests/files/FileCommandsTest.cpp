@@ -1,7 +1,7 @@
 #include "files/FileCommands.h"
 
 #include <bit>
-#include <cstring>
+#include <vector>
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -35,9 +35,16 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
+// The bytes of an array, for bit-for-bit comparisons (NaN payloads, negative zero).
+template <typename T>
+QByteArray bytesOf(const std::vector<T>& values) {
+    return {reinterpret_cast<const char*>(values.data()),
+            static_cast<qsizetype>(values.size() * sizeof(T))};
+}
+
 // One main window's worth of file-command collaborators over a temporary folder.
 struct FileCommandsBench {
-    explicit FileCommandsBench(std::int32_t champ = 4, QLocale locale = kPointLocale)
+    explicit FileCommandsBench(std::int32_t champ = 4, const QLocale& locale = kPointLocale)
         : data(champ), commands(data, settings, dialog, controls, reporter, locale) {
         settings.Champ = champ;
         settings.Step = 1;
@@ -78,10 +85,9 @@ TEST(FileCommands, SaveThenOpenRestoresArraysBitForBitAndTheLimitBoxes) {
     bench.controls.lower = bench.controls.upper = QStringLiteral("x");
     bench.answer(true, bench.path("a.vec"));
     EXPECT_EQ(bench.commands.open(), FileCommandOutcome::Done);
-    EXPECT_EQ(0, std::memcmp(bench.data.ReturnLossSamples.data(), saved.ReturnLossSamples.data(),
-                             4 * 6001));
-    EXPECT_EQ(0, std::memcmp(bench.data.PhaseSamples.data(), saved.PhaseSamples.data(), 4 * 6001));
-    EXPECT_EQ(0, std::memcmp(bench.data.DdsWords.data(), saved.DdsWords.data(), 8 * 6001));
+    EXPECT_EQ(bytesOf(bench.data.ReturnLossSamples), bytesOf(saved.ReturnLossSamples));
+    EXPECT_EQ(bytesOf(bench.data.PhaseSamples), bytesOf(saved.PhaseSamples));
+    EXPECT_EQ(bytesOf(bench.data.DdsWords), bytesOf(saved.DdsWords));
     EXPECT_EQ(bench.controls.lower, "1,8");
     EXPECT_EQ(bench.controls.upper, "29,7");
     EXPECT_TRUE(bench.reporter.messages.empty());

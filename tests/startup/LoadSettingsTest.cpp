@@ -22,7 +22,7 @@ const QLocale kIran(QLocale::Persian, QLocale::Iran);
 class LoadSettingsTest : public ::testing::Test {
   protected:
     QString write(const QByteArray& content) {
-        const QString path = folder_.filePath("ravemo.ini");
+        QString path = folder_.filePath("ravemo.ini");
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(content);
@@ -211,7 +211,7 @@ TEST_F(LoadSettingsTest, UnreadableFileIsAnErrorNotSilentDefaults) {
     EXPECT_FALSE(folder.ok());
     EXPECT_TRUE(folder.error.contains("folder"));
 
-    const SettingsLoad huge = load(QByteArray(2 * 1024 * 1024, ' '));
+    const SettingsLoad huge = load(QByteArray(qsizetype{2} * 1024 * 1024, ' '));
     EXPECT_FALSE(huge.ok());
     EXPECT_TRUE(huge.error.contains("too large"));
 

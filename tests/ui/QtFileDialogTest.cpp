@@ -22,7 +22,7 @@ void ensureApplication() {
 }
 
 // Runs `act` on the file dialog as soon as it is shown modally.
-void whenDialogShows(std::function<void(QFileDialog&)> act) {
+void whenDialogShows(const std::function<void(QFileDialog&)>& act) {
     auto* poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, [poll, act] {
         // Look among the top-level widgets: offscreen, a modal dialog is not always the
