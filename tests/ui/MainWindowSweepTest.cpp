@@ -20,7 +20,8 @@ Settings smallSweep() {
     return s;
 }
 
-TEST(MainWindowSweep, FullSweepTickWritesTheFullRangeAndReadouts) {
+// The engine's rules are tested in sweep/; here the two boxes reach it.
+TEST(MainWindowSweep, FullSweepAndHoldBoxesReachTheSweep) {
     test::WindowFixture f(smallSweep());
     MainWindow& w = *f.window;
     w.findChild<QCheckBox*>("Check7")->click();
@@ -31,13 +32,10 @@ TEST(MainWindowSweep, FullSweepTickWritesTheFullRangeAndReadouts) {
     EXPECT_NE(w.findChild<QLineEdit*>("Text4")->text(), "Text4");
     EXPECT_NE(w.findChild<QLineEdit*>("Text5")->text(), "Text5");  // sweep time, from the redraw
     EXPECT_GT(f.port->readCount(), 0U);
-}
 
-TEST(MainWindowSweep, HoldKeepsTheConvertersUnread) {
-    test::WindowFixture f(smallSweep());
-    f.window->findChild<QCheckBox*>("Check8")->click();
+    w.findChild<QCheckBox*>("Check8")->click();
     f.port->clear();
-    f.measurement().tick();
+    w.measurement().tick();
     EXPECT_GT(f.port->accesses().size(), 0U);
     EXPECT_EQ(f.port->readCount(), 0U);
 }
