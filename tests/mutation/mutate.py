@@ -2,13 +2,13 @@
 """A small mutation check: puts one fault at a time into the product code (one operator or
 constant changed), rebuilds the test program that should notice, runs it and puts the code back.
 Prints which mutants the tests killed and which survived. Run from the repository root after a
-build in build/:  tests/mutation/mutate.py [WORD]  (only the mutants whose file contains WORD).
+build in build/:  tests/mutation/mutate.py [WORD...]  (only the mutants whose file holds a WORD).
 """
 import subprocess
 import sys
 from pathlib import Path
 
-# (file, text, its mutant, test program)
+# (file, text, its mutant, the test programs that should notice, by folder)
 MUTANTS = [
     # number text
     ("common/NumberText.cpp", "dropped[0] >= '5'", "dropped[0] > '5'", "common"),
@@ -44,7 +44,7 @@ MUTANTS = [
     ("sweep/MarkerIndex.cpp", "if (m < step) m = step;", "if (m < 0) m = 0;", "sweep"),
     ("sweep/MarkerIndex.cpp", "if (m > champ) m = champ;", "if (m > champ) m = champ - 1;", "sweep"),
     ("sweep/MeasurementRules.cpp", "(static_cast<double>(rho) + 1.0) / (1.0 - static_cast<double>(rho))",
-     "(static_cast<double>(rho) + 1.0) / (1.0 + static_cast<double>(rho))", "sweep"),
+     "(static_cast<double>(rho) + 1.0) / (1.0 + static_cast<double>(rho))", "sweep chart"),
     # curve drawing
     ("ui/chart/CurveDrawing.cpp", "return h - h * static_cast<double>(raw) / kReturnLossFullScaleCounts;",
      "return h * static_cast<double>(raw) / kReturnLossFullScaleCounts;", "chart"),
@@ -68,6 +68,8 @@ MUTANTS = [
      "QStringLiteral(\"Step\"), kStepDefault, 0, kInt16Max", "startup"),
     ("startup/LoadSettings.cpp", "QStringLiteral(\"Champ\"), kChampDefault, 1, kChampMaximum",
      "QStringLiteral(\"Champ\"), kChampDefault, 1, kChampMaximum + 1", "startup"),
+    # command line
+    ("cli/SweepCommand.cpp", " || sweepCount != std::floor(sweepCount)", "", "cli"),
     # analysis
     ("analysis/SwrDips.cpp", "if (out.swr >= level) {", "if (out.swr > level) {", "analysis"),
     ("analysis/SwrDips.cpp", "return hz / swr2->bandwidthHz * (kSwrTwoToOne - 1.0) / std::sqrt(kSwrTwoToOne);",
@@ -79,14 +81,14 @@ MUTANTS = [
 
 
 def run(command):
-    return subprocess.run(command, capture_output=True, text=True)
+    return subprocess.run(command, capture_output=True)
 
 
 def main():
-    word = sys.argv[1] if len(sys.argv) > 1 else ""
+    words = sys.argv[1:] or [""]
     survived = []
     for path, text, mutant, tests in MUTANTS:
-        if word not in path:
+        if not any(word in path for word in words):
             continue
         source = Path(path)
         original = source.read_text()
@@ -96,13 +98,15 @@ def main():
         # Only the first occurrence changes: one fault at a time.
         source.write_text(original.replace(text, mutant, 1))
         try:
-            target = f"ravemo_tests_{tests}"
-            build = run(["cmake", "--build", "build", "-j2", "--target", target])
+            targets = [f"ravemo_tests_{name}" for name in tests.split()]
+            build = run(["cmake", "--build", "build", "-j2", "--target", *targets])
             if build.returncode != 0:
                 outcome = "killed (does not build)"
             else:
-                result = run(["timeout", "600", f"build/tests/{target}"])
-                outcome = "killed" if result.returncode != 0 else "SURVIVED"
+                # Killed when any of the test programs fails.
+                failed = any(run(["timeout", "600", f"build/tests/{target}"]).returncode != 0
+                             for target in targets)
+                outcome = "killed" if failed else "SURVIVED"
         finally:
             source.write_text(original)
         print(f"{outcome:8} {path}: {text!r} -> {mutant!r}", flush=True)

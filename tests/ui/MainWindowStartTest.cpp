@@ -158,17 +158,6 @@ TEST(MainWindowStart, CaptionAndStatusLineNameTheBackEnd) {
               "3 port accesses failed ...");
 }
 
-TEST(MainWindowStart, StatusLineStaysAlongTheBottomBelowTheMarkers) {
-    WindowFixture f;
-    QWidget* markers = child(*f.window, "Frame1");
-    EXPECT_EQ(f.window->statusLine().geometry().bottom(), f.window->height() - 1);
-    EXPECT_GT(f.window->statusLine().y(), child(*f.window, "Text17")->geometry().bottom());
-    f.window->show();
-    f.window->resize(1000, 800);
-    EXPECT_EQ(f.window->statusLine().geometry().bottom(), 799);
-    EXPECT_GT(f.window->statusLine().y(), markers->geometry().bottom());
-}
-
 TEST(MainWindowStart, RefusesSettingsWithoutSamples) {
     Settings s = test::testSettings();
     s.Champ = 0;
