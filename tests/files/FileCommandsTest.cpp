@@ -214,6 +214,7 @@ TEST(FileCommands, AFailedSaveIsReportedNamingTheFileAndTheReason) {
         {QString(), 4, "50", "No file name"},
         {bench.path("a"), 1, "fifty", "\"fifty\" is not a number"},
         {bench.path("a"), 2, "fifty", "\"fifty\" is not a number"},
+        {bench.path("a"), 1, "1e39", "\"1e39\""},  // beyond single precision: no sweep file
     };
     for (const auto& c : cases) {
         bench.controls.upper = QString::fromLatin1(c.upperLimit);
