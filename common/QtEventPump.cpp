@@ -6,7 +6,7 @@
 
 namespace ravemo {
 
-QtEventPump::QtEventPump(Pace pace) : pace_(pace) {}
+QtEventPump::QtEventPump(Pace pace, Clock now) : pace_(pace), now_(now) {}
 
 void QtEventPump::yield() {
     if (cancelRequested_) throw SweepCancelled();
@@ -14,9 +14,9 @@ void QtEventPump::yield() {
         processEvents();
     } else if (++yieldsSinceClockCheck_ >= kYieldsPerClockCheck) {
         yieldsSinceClockCheck_ = 0;
-        if (std::chrono::steady_clock::now() >= nextProcessing_) {
+        if (now_() >= nextProcessing_) {
             processEvents();
-            nextProcessing_ = std::chrono::steady_clock::now() + kMinimumInterval;
+            nextProcessing_ = now_() + kMinimumInterval;
         }
     }
     // The close handler may just have run inside processEvents().

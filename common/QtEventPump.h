@@ -24,8 +24,13 @@ class QtEventPump final : public EventPump {
     };
     static constexpr std::chrono::microseconds kMinimumInterval{1000};
     static constexpr unsigned kYieldsPerClockCheck = 8;
+    // The clock the throttle reads: the steady clock, or a stand-in that a test moves on.
+    using Clock = std::chrono::steady_clock::time_point (*)();
+    static std::chrono::steady_clock::time_point steadyNow() {
+        return std::chrono::steady_clock::now();
+    }
 
-    explicit QtEventPump(Pace pace = Pace::Throttled);
+    explicit QtEventPump(Pace pace = Pace::Throttled, Clock now = &steadyNow);
 
     void yield() override;
 
@@ -36,6 +41,7 @@ class QtEventPump final : public EventPump {
     void processEvents();
 
     Pace pace_;
+    Clock now_;
     bool cancelRequested_ = false;
     unsigned yieldsSinceClockCheck_ = 0;
     std::chrono::steady_clock::time_point nextProcessing_{};

@@ -58,13 +58,14 @@ SaveFilterEntry saveEntryFor(const QString& fileName, int filterIndex, const QSt
 }  // namespace
 
 FileCommands::FileCommands(SweepData& data, const Settings& settings, FileDialog& dialog,
-                           FileCommandControls& controls, MessageReporter& reporter, QLocale locale)
+                           FileCommandControls& controls, MessageReporter& reporter,
+                           const QLocale& locale)
     : data_(data),
       settings_(settings),
       dialog_(dialog),
       controls_(controls),
       reporter_(reporter),
-      locale_(std::move(locale)) {}
+      locale_(locale) {}
 
 FileCommandOutcome FileCommands::open() {
     const int holdBefore = controls_.holdValue();

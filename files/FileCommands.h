@@ -39,7 +39,7 @@ enum class FileCommandOutcome { Cancelled, Done, Failed };
 class FileCommands {
   public:
     FileCommands(SweepData& data, const Settings& settings, FileDialog& dialog,
-                 FileCommandControls& controls, MessageReporter& reporter, QLocale locale);
+                 FileCommandControls& controls, MessageReporter& reporter, const QLocale& locale);
 
     FileCommandOutcome open();  // click of Command2
     FileCommandOutcome save();  // click of Command1

@@ -132,8 +132,6 @@ EngineeringNumber ReadEngineeringNumber(const QString& text) {
                 scale = 1e-3;
                 break;
             case 'k':
-                scale = 1e3;
-                break;
             case 'K':
                 scale = 1e3;
                 break;

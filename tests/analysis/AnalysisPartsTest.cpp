@@ -67,6 +67,13 @@ TEST(SwrDips, DeepestFirstWithInterpolatedEdges) {
     EXPECT_EQ(FindSwrDips(samples, 2.0, 2).size(), 2U);
     EXPECT_EQ(FindSwrDips(samples, 1.5, 3).size(), 2U);
     EXPECT_EQ(FindSwrDips(samples, 1.1, 3).size(), 0U);
+
+    // A sample at exactly 2 is the edge itself.
+    const std::vector<SwrDip> exact = FindSwrDips(SwrProfile({2.0, 1.3, 2.0}), 2.0, 1);
+    ASSERT_EQ(exact.size(), 1U);
+    ASSERT_TRUE(exact[0].swr2);
+    EXPECT_DOUBLE_EQ(exact[0].swr2->lowHz, 0.0);
+    EXPECT_DOUBLE_EQ(exact[0].swr2->highHz, 2.0);
 }
 
 TEST(BandReport, BandsTheSweepOverlapsInTheRegion) {

@@ -14,36 +14,29 @@ struct Markers {
     MarkerParts parts() { return {line1, tag1, line2, tag2}; }
 };
 
-TEST(MarkerPlacement, LeftButtonPutsMk1TagLeftOfItsLine) {
-    Markers m;
-    PlaceMarker(m.parts(), kLeftButton, 4000.0);
-    EXPECT_EQ(m.line1.x1, 4000.0);
-    EXPECT_EQ(m.line1.x2, 4000.0);
-    EXPECT_EQ(m.tag1.left, 3600.0);
-    EXPECT_EQ(m.line1.y2, 3795.0);
-    EXPECT_EQ(m.tag1.top, 3545.0);
-    EXPECT_EQ(m.line2.x1, 3960.0);
-    EXPECT_EQ(m.tag2.left, 3990.0);
-}
-
-TEST(MarkerPlacement, RightButtonMovesEvenAHiddenMk2) {
-    Markers m;
-    PlaceMarker(m.parts(), kRightButton, 4000.0);
-    EXPECT_EQ(m.line2.x1, 4000.0);
-    EXPECT_EQ(m.line2.x2, 4000.0);
-    EXPECT_EQ(m.tag2.left, 4000.0);
-    EXPECT_FALSE(m.line2.visible);
-    EXPECT_EQ(m.line1.x1, 2160.0);
-}
-
-TEST(MarkerPlacement, OtherButtonsChangeNothing) {
-    for (int button : {0, kMiddleButton, 8}) {
+// The left button moves MK1 with its tag left of the line, the right one MK2 (even hidden)
+// with its tag right of it; any other button moves nothing. Heights never change.
+TEST(MarkerPlacement, EachButtonMovesItsOwnMarker) {
+    const struct {
+        int button;
+        double line1, tag1, line2, tag2;
+    } cases[] = {
+        {kLeftButton, 4000, 3600, 3960, 3990}, {kRightButton, 2160, 2205, 4000, 4000},
+        {0, 2160, 2205, 3960, 3990},           {kMiddleButton, 2160, 2205, 3960, 3990},
+        {8, 2160, 2205, 3960, 3990},
+    };
+    for (const auto& c : cases) {
         Markers m;
-        PlaceMarker(m.parts(), button, 4000.0);
-        EXPECT_EQ(m.line1.x1, 2160.0);
-        EXPECT_EQ(m.tag1.left, 2205.0);
-        EXPECT_EQ(m.line2.x1, 3960.0);
-        EXPECT_EQ(m.tag2.left, 3990.0);
+        PlaceMarker(m.parts(), c.button, 4000.0);
+        EXPECT_EQ(m.line1.x1, c.line1) << c.button;
+        EXPECT_EQ(m.line1.x2, c.line1) << c.button;
+        EXPECT_EQ(m.tag1.left, c.tag1) << c.button;
+        EXPECT_EQ(m.line2.x1, c.line2) << c.button;
+        EXPECT_EQ(m.line2.x2, c.line2) << c.button;
+        EXPECT_EQ(m.tag2.left, c.tag2) << c.button;
+        EXPECT_EQ(m.line1.y2, 3795.0);
+        EXPECT_EQ(m.tag1.top, 3545.0);
+        EXPECT_FALSE(m.line2.visible);
     }
 }
 

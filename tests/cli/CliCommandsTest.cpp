@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "CliTestSupport.h"
-#include "common/ProgramVersion.h"
 
 namespace ravemo {
 namespace {
@@ -9,7 +8,6 @@ namespace {
 TEST(CliCommands, HelpAndVersionSucceedOnEveryLevel) {
     CliRun cli("");
     EXPECT_EQ(cli.run({"--version"}), 0);
-    EXPECT_EQ(cli.out(), QStringLiteral("ravemo-cli %1\n").arg(kProgramVersion));
     EXPECT_EQ(cli.run({"--help"}), 0);
     EXPECT_TRUE(cli.out().startsWith("Usage: ravemo-cli"));
     for (const char* command : {"settings", "sweep", "convert", "readout"}) {
@@ -112,35 +110,37 @@ TEST(CliCommands, RefusedSettingsGiveTheProgramsMessage) {
     EXPECT_TRUE(cli.out().isEmpty());
 }
 
-TEST(CliCommands, ReadoutMatchesTheMarkerBoxes) {
-    CliRun cli("");
-    ASSERT_EQ(cli.run({"readout", "--rl", "171", "--phase", "514", "--freq", "14000000"}), 0);
-    EXPECT_EQ(cli.out(),
-              "frequency=14,000,000\nswr=1.22\nphase=89.95\nreturn_loss=-19.98\nxs=9.94\n"
-              "rs=49.02\nz=50.02\nl=0.11\nc=1144.26\n");
-    ASSERT_EQ(cli.run({"readout", "--rl", "853", "--phase", "514", "--freq", "14000000", "--offset",
-                       "1.5"}),
-              0);
-    EXPECT_TRUE(cli.out().contains("return_loss=18.49\n"));
-    EXPECT_TRUE(cli.out().contains("xs=11.75\n"));
-    EXPECT_TRUE(cli.out().contains("swr=1.27\n"));
-}
-
-TEST(CliCommands, ReadoutInACommaLocale) {
-    CliRun cli("", QLocale(QLocale::German, QLocale::Germany));
-    ASSERT_EQ(cli.run({"readout", "--rl", "700", "--phase", "300", "--freq", "7050000"}), 0);
-    EXPECT_EQ(cli.out(),
-              "frequency=7.050.000\nswr=1,78\nphase=52,5\nreturn_loss=11,02\nxs=30,29\n"
-              "rs=62,52\nz=69,47\nl=0,68\nc=745,68\n");
-}
-
-TEST(CliCommands, ReadoutAtZeroHertzShowsTheNoNumberMark) {
-    CliRun cli("");
-    ASSERT_EQ(cli.run({"readout", "--rl", "1023", "--phase", "1023", "--freq", "0"}), 0);
-    ASSERT_EQ(cli.run({"readout", "--rl", "200", "--phase", "300", "--freq", "0"}), 0);
-    EXPECT_TRUE(cli.out().contains(QStringLiteral("c=\u2014\n")));
-    EXPECT_FALSE(cli.out().contains("inf"));
-    EXPECT_FALSE(cli.out().contains("nan"));
+// The marker boxes' examples (the readings themselves are tested in MarkerReadoutsTest): here
+// the keys, the locale's separators and the no-number mark.
+TEST(CliCommands, ReadoutPrintsWhatTheMarkerBoxesShow) {
+    const QLocale de(QLocale::German, QLocale::Germany);
+    const struct {
+        QLocale locale;
+        QStringList arguments;
+        QString output;
+    } cases[] = {
+        {QLocale::c(),
+         {"--rl", "171", "--phase", "514", "--freq", "14000000"},
+         "frequency=14,000,000\nswr=1.22\nphase=89.95\nreturn_loss=-19.98\nxs=9.94\n"
+         "rs=49.02\nz=50.02\nl=0.11\nc=1144.26\n"},
+        {de,
+         {"--rl", "700", "--phase", "300", "--freq", "7050000"},
+         "frequency=7.050.000\nswr=1,78\nphase=52,5\nreturn_loss=11,02\nxs=30,29\n"
+         "rs=62,52\nz=69,47\nl=0,68\nc=745,68\n"},
+        {QLocale::c(),
+         {"--rl", "853", "--phase", "514", "--freq", "14000000", "--offset", "1.5"},
+         "frequency=14,000,000\nswr=1.27\nphase=89.95\nreturn_loss=18.49\nxs=11.75\n"},
+        {QLocale::c(),
+         {"--rl", "200", "--phase", "300", "--freq", "0"},
+         QStringLiteral("c=\u2014\n")},
+    };
+    for (const auto& c : cases) {
+        CliRun cli("", c.locale);
+        ASSERT_EQ(cli.run(QStringList{"readout"} + c.arguments), 0) << cli.err().toStdString();
+        EXPECT_TRUE(cli.out().startsWith(c.output) || cli.out().endsWith(c.output))
+            << cli.out().toStdString();
+        EXPECT_FALSE(cli.out().contains("inf") || cli.out().contains("nan"));
+    }
 }
 
 }  // namespace

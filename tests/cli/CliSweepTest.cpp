@@ -1,5 +1,3 @@
-#include <cmath>
-
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -12,7 +10,6 @@
 #include "files/VecFile.h"
 #include "instrument/PpdevPort.h"
 #include "support/FakePortCalls.h"
-#include "sweep/MeasurementRules.h"
 
 namespace ravemo {
 namespace {
@@ -91,30 +88,6 @@ TEST(CliSweep, OutputsByExtensionMatchTheEncoders) {
     EXPECT_EQ(cli.fileBytes("s.tsv"), EncodeSweepTable(contents.data, 1));
     ASSERT_EQ(cli.run({"convert", cli.path("s.vec"), cli.path("copy.vec")}), 0);
     EXPECT_EQ(cli.fileBytes("copy.vec"), cli.fileBytes("s.vec"));
-}
-
-TEST(CliSweep, TouchstoneRowsFollowTheRawReadings) {
-    CliRun cli(kSmallSweepSettings);
-    ASSERT_EQ(cli.run({"sweep", "--from", "10", "--to", "18", "--output", cli.path("d.s1p")}), 0);
-    ASSERT_EQ(cli.run({"sweep", "--from", "10", "--to", "18", "--output", cli.path("d.vec")}), 0);
-    const VecFileContents contents = Decode(cli.fileBytes("d.vec"), 40);
-    QStringList rows;
-    for (const QString& line : QString::fromLatin1(cli.fileBytes("d.s1p")).split('\n')) {
-        if (!line.isEmpty() && !line.startsWith('!') && !line.startsWith('#')) rows << line;
-    }
-    ASSERT_EQ(rows.size(), 41);
-    EXPECT_TRUE(cli.fileBytes("d.s1p").startsWith("# MHZ S MA R 50\n"));
-    for (int i : {0, 17, 40}) {
-        const QStringList fields = rows[i].split(' ', Qt::SkipEmptyParts);
-        ASSERT_EQ(fields.size(), 3);
-        const double rl =
-            ReturnLossDb(contents.data.ReturnLossSamples[static_cast<std::size_t>(i)]);
-        EXPECT_NEAR(fields[0].toDouble(),
-                    contents.data.DdsWords[static_cast<std::size_t>(i)] / 23.86 / 1e6, 1e-6);
-        EXPECT_NEAR(fields[1].toDouble(), std::pow(10.0, -std::fabs(rl) / 20.0), 1e-5);
-        EXPECT_NEAR(fields[2].toDouble(),
-                    PhaseDegrees(contents.data.PhaseSamples[static_cast<std::size_t>(i)]), 1e-4);
-    }
 }
 
 TEST(CliSweep, TheWholeReachableRangeIsMeasured) {

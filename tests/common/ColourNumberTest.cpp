@@ -14,12 +14,10 @@ TEST(ColourNumber, SettingsRoundIntoTheColourRangeAndSplitIntoComponentsAndBack)
         ColourComponents components;
     };
     const Case cases[] = {
-        {16777215.0F, 0xFFFFFFU, {255, 255, 255}},
-        {255.0F, 0xFFU, {255, 0, 0}},  // red sits in the low byte
-        {33023.0F, 0x80FFU, {255, 128, 0}},
+        {33023.0F, 0x80FFU, {255, 128, 0}},  // red sits in the low byte
         {16711680.0F, 0xFF0000U, {0, 0, 255}},
-        {1.5F, 2U, {2, 0, 0}},  // ties to even
-        {0.5F, 0U, {0, 0, 0}},
+        {254.5F, 254U, {254, 0, 0}},  // ties to even
+        {255.5F, 256U, {0, 1, 0}},
         {-1.0F, 0U, {0, 0, 0}},
         {1e9F, 0xFFFFFFU, {255, 255, 255}},
         {std::numeric_limits<float>::quiet_NaN(), 0U, {0, 0, 0}},

@@ -1,153 +1,191 @@
+#include "common/NumberText.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <optional>
-
-#include "common/NumberText.h"
+#include <span>
 
 namespace ravemo {
 namespace {
 
-const QLocale kGerman(QLocale::German, QLocale::Germany);
-const QLocale kUnitedStates(QLocale::English, QLocale::UnitedStates);
+namespace NT = NumberText;
+
+const QLocale kUs(QLocale::English, QLocale::UnitedStates);
+const QLocale kDe(QLocale::German, QLocale::Germany);
 const QLocale kEgypt(QLocale::Arabic, QLocale::Egypt);
 const QLocale kIran(QLocale::Persian, QLocale::Iran);
+constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
+constexpr double kLargest = std::numeric_limits<double>::max();
 
-TEST(LeadingNumber, ReadsThePointDecimalPrefixWhateverFollows) {
-    EXPECT_DOUBLE_EQ(NumberText::leadingNumber(u"1.8"), 1.8);
-    EXPECT_DOUBLE_EQ(NumberText::leadingNumber(u"7,1"), 7.0);
-    EXPECT_DOUBLE_EQ(NumberText::leadingNumber(u"12abc"), 12.0);
-    EXPECT_DOUBLE_EQ(NumberText::leadingNumber(u"1.2.3"), 1.2);
-    EXPECT_DOUBLE_EQ(NumberText::leadingNumber(u".5"), 0.5);
-    EXPECT_DOUBLE_EQ(NumberText::leadingNumber(u"-2.5e3"), -2500.0);
-    EXPECT_DOUBLE_EQ(NumberText::leadingNumber(u"+4"), 4.0);
-    EXPECT_DOUBLE_EQ(NumberText::leadingNumber(u"3D2"), 300.0);
+struct FormatCase {
+    double value;
+    QLocale locale;
+    QString shown;
+};
+
+template <typename Format>
+void ExpectShown(std::span<const FormatCase> cases, Format format) {
+    for (const FormatCase& c : cases) EXPECT_EQ(format(c.value, c.locale), c.shown) << c.value;
 }
 
-TEST(LeadingNumber, SkipsBlanksTabsAndLineFeedsAnywhere) {
-    EXPECT_DOUBLE_EQ(NumberText::leadingNumber(u"  1 . 8"), 1.8);
-    EXPECT_DOUBLE_EQ(NumberText::leadingNumber(u"\t\n12\t3"), 123.0);
-    EXPECT_DOUBLE_EQ(NumberText::leadingNumber(u"- 5"), -5.0);
-    EXPECT_DOUBLE_EQ(NumberText::leadingNumber(u"1 e 2"), 100.0);
-    // A carriage return is not a skipped blank: the number ends there.
-    EXPECT_DOUBLE_EQ(NumberText::leadingNumber(u"5\r6"), 5.0);
-}
-
-TEST(LeadingNumber, GivesZeroWhenTheTextDoesNotBeginWithANumber) {
-    EXPECT_EQ(NumberText::leadingNumber(u"abc"), 0.0);
-    EXPECT_EQ(NumberText::leadingNumber(u""), 0.0);
-    EXPECT_EQ(NumberText::leadingNumber(u"   "), 0.0);
-    EXPECT_EQ(NumberText::leadingNumber(u"."), 0.0);
-    EXPECT_EQ(NumberText::leadingNumber(u"-"), 0.0);
-    EXPECT_EQ(NumberText::leadingNumber(u"+-5"), 0.0);
-    EXPECT_EQ(NumberText::leadingNumber(u"e5"), 0.0);
-}
-
-TEST(LeadingNumber, DropsAnExponentMarkWithoutDigits) {
-    EXPECT_DOUBLE_EQ(NumberText::leadingNumber(u"1e"), 1.0);
-    EXPECT_DOUBLE_EQ(NumberText::leadingNumber(u"2.5E+"), 2.5);
-    EXPECT_DOUBLE_EQ(NumberText::leadingNumber(u"7e-x"), 7.0);
-}
-
-TEST(LeadingNumber, TooLargeIsInfiniteAndTooSmallIsZero) {
-    EXPECT_EQ(NumberText::leadingNumber(u"1e400"), HUGE_VAL);
-    EXPECT_EQ(NumberText::leadingNumber(u"-1e400"), -HUGE_VAL);
-    EXPECT_EQ(NumberText::leadingNumber(u"1e-400"), 0.0);
-    EXPECT_EQ(NumberText::leadingNumber(u"-123e-400"), 0.0);
-    EXPECT_EQ(NumberText::leadingNumber(u"0.001e-330"), 0.0);
-    EXPECT_EQ(NumberText::leadingNumber(u"1e99999999999999999999"), HUGE_VAL);
-    EXPECT_EQ(NumberText::leadingNumber(u"5e-99999999999999999999"), 0.0);
-    const QString manyDigits = QStringLiteral("1") + QString(400, u'0');
-    EXPECT_EQ(NumberText::leadingNumber(manyDigits), HUGE_VAL);
-    const QString tinyFraction = QStringLiteral("0.") + QString(400, u'0') + QStringLiteral("1");
-    EXPECT_EQ(NumberText::leadingNumber(tinyFraction), 0.0);
-}
-
-TEST(LeadingNumberOfBox, TakesTheCommaAsDecimalOnlyInACommaLocale) {
-    EXPECT_DOUBLE_EQ(NumberText::leadingNumberOfBox(u"7,1", kGerman), 7.1);
-    EXPECT_DOUBLE_EQ(NumberText::leadingNumberOfBox(u"7,1", kUnitedStates), 7.0);
-    EXPECT_DOUBLE_EQ(NumberText::leadingNumberOfBox(u"7.1", kGerman), 7.1);
-    EXPECT_DOUBLE_EQ(NumberText::leadingNumberOfBox(u"7.1,2", kGerman), 7.1);
-    // Any decimal separator the general format writes reads back, e.g. the Arabic one.
-    EXPECT_DOUBLE_EQ(NumberText::leadingNumberOfBox(NumberText::generalFormat(1.8, kEgypt), kEgypt),
-                     1.8);
-    EXPECT_DOUBLE_EQ(NumberText::leadingNumberOfBox(u"1.8", kEgypt), 1.8);
-}
-
-TEST(ParseLocaleNumber, ReadsTheLocaleSeparators) {
-    EXPECT_DOUBLE_EQ(*NumberText::parseLocaleNumber(u"0,66", kGerman), 0.66);
-    EXPECT_DOUBLE_EQ(*NumberText::parseLocaleNumber(u"1.234,5", kGerman), 1234.5);
-    EXPECT_DOUBLE_EQ(*NumberText::parseLocaleNumber(u"0.66", kUnitedStates), 0.66);
-    EXPECT_DOUBLE_EQ(*NumberText::parseLocaleNumber(u"1,234.5", kUnitedStates), 1234.5);
-    EXPECT_DOUBLE_EQ(*NumberText::parseLocaleNumber(u"  66 ", kUnitedStates), 66.0);
-    EXPECT_DOUBLE_EQ(*NumberText::parseLocaleNumber(u"-2,5", kGerman), -2.5);
-    EXPECT_DOUBLE_EQ(*NumberText::parseLocaleNumber(u"1E3", kUnitedStates), 1000.0);
-}
-
-TEST(ParseLocaleNumber, AcceptsAPointDecimalWhereverTheSeparatorIsNoPoint) {
-    for (const QLocale& locale : {kGerman, kEgypt, kIran}) {
-        EXPECT_EQ(NumberText::parseLocaleNumber(u"0.66", locale), 0.66)
-            << locale.name().toStdString();
-        EXPECT_EQ(NumberText::parseLocaleNumber(u"1.8", locale), 1.8);
-    }
-}
-
-TEST(ParseBoxNumber, AcceptsOnlyWhatTheSweepReadsAsOneWholeNumber) {
-    const QString arabicMark = QString(QChar(0x066B));  // the Arabic decimal separator
-    const QString minusSign = QString(QChar(0x2212));
-    const QString arabicIndicDigits = QString(QChar(0x0661)) + arabicMark + QChar(0x0668);
-    struct Case {
-        QString text;
-        QLocale locale;
-        std::optional<double> saved;  // what the save stores; nothing: refused
+TEST(NumberText, GeneralFormatHasFifteenOrSevenDigitsAndTheLocaleSeparator) {
+    const FormatCase doubles[] = {
+        {1.0 / 3.0, kUs, "0.333333333333333"},
+        {2.0 / 3.0, kUs, "0.666666666666667"},
+        {100.0, kUs, "100"},
+        {-0.0, kUs, "0"},
+        {23860000.0, kUs, "23860000"},
+        {1.8, kDe, "1,8"},
+        {999999999999999.0, kUs, "999999999999999"},
+        {999999999999999.9, kUs, "1E+15"},  // rounded to 15 digits first
+        {123456789012345678.0, kUs, "1.23456789012346E+17"},
+        {0.0001, kUs, "0.0001"},
+        {0.00001, kUs, "1E-05"},
+        {-1.8e-7, kDe, "-1,8E-07"},
+        {kNan, kUs, NT::notANumberMark()},
+        {HUGE_VAL, kUs, NT::notANumberMark()},
     };
-    const Case cases[] = {
-        {"1.8", kUnitedStates, 1.8},
-        {"1.8", kGerman, 1.8},
-        {"1.8", kEgypt, 1.8},
-        {"1.8", kIran, 1.8},
-        {"1,8", kGerman, 1.8},
-        {"1,8", kUnitedStates, {}},
-        {"1.800", kGerman, 1.8},
-        {"1,800", kUnitedStates, {}},
-        {"1.800,5", kGerman, {}},
-        {" -2.5e1 ", kUnitedStates, -25.0},
-        {"\t\n6\r\n", kUnitedStates, 6.0},
-        {"\r\n6", kUnitedStates, {}},  // the sweep's scan stops at the carriage return
-        {QChar(0x00A0) + QString("6"), kUnitedStates, {}},
-        {"1" + arabicMark + "8", kEgypt, 1.8},
-        {"1" + arabicMark + "8", kIran, 1.8},
-        {"1" + arabicMark + "8", kUnitedStates, {}},
-        {minusSign + "5", kUnitedStates, {}},
-        {arabicIndicDigits, kEgypt, {}},
-        {"7.1abc", kUnitedStates, {}},
-        {"1 8", kUnitedStates, {}},
-        {"1e", kUnitedStates, {}},
-        {"1e5-3", kUnitedStates, {}},
-        {"-", kUnitedStates, {}},
-        {"", kGerman, {}},
-        {"1e999", kUnitedStates, {}},
+    ExpectShown(doubles, [](double v, const QLocale& l) { return NT::generalFormat(v, l); });
+    const FormatCase singles[] = {
+        {1.0 / 3.0, kUs, "0.3333333"},     {0.66, kDe, "0,66"},
+        {1234567.0, kUs, "1234567"},       {1e7, kUs, "1E+07"},
+        {16777216.0, kUs, "1.677722E+07"},
     };
-    for (const Case& c : cases) {
-        const std::optional<double> saved = NumberText::parseBoxNumber(c.text, c.locale);
-        const std::string label = c.text.toStdString() + " in " + c.locale.name().toStdString();
-        EXPECT_EQ(saved, c.saved) << label;
-        // Whatever the save accepts, the sweep reads as the same number.
-        if (saved) {
-            EXPECT_EQ(*saved, NumberText::leadingNumberOfBox(c.text, c.locale)) << label;
+    ExpectShown(singles, [](double v, const QLocale& l) {
+        return NT::generalFormat(static_cast<float>(v), l);
+    });
+    // The export form: a sign position, no zero before the separator, one space after.
+    EXPECT_EQ(NT::exportForm(0.0001, kUs), " .0001 ");
+    EXPECT_EQ(NT::exportForm(-0.5, kDe), "-,5 ");
+    EXPECT_EQ(NT::exportForm(1.0F / 3.0F, kUs), " .3333333 ");
+}
+
+TEST(NumberText, DisplayPatternsRoundTiesAwayAndShowTheMarkWhereNoNumberReadsBack) {
+    const FormatCase twoDecimals[] = {
+        {3.14159, kDe, "3,14"},
+        {2.5, kUs, "2.5"},
+        {100.0, kUs, "100"},
+        {-0.004, kUs, "0"},
+        {-12.345678, kUs, "-12.35"},
+        {1234567.891, kDe, "1234567,89"},  // no groups
+        {9.999, kUs, "10"},
+        {0.125, kUs, "0.13"},  // an exact tie rounds away from zero
+        {1 * 0.175, kUs, "0.18"},
+        {1023 * 0.175, kDe, "179,03"},  // ties held a hair below
+        {-0.005, kUs, "-0.01"},
+        {999.995, kUs, "1000"},
+        {kNan, kDe, NT::notANumberMark()},
+        {-kLargest, kDe, NT::notANumberMark()},  // 15 digits rounded beyond every double
+    };
+    ExpectShown(twoDecimals,
+                [](double v, const QLocale& l) { return NT::formatTwoDecimals(v, l); });
+    const FormatCase grouped[] = {
+        {1234567.4, kUs, "1,234,567"},
+        {1234567.4, kDe, "1.234.567"},
+        {-0.4, kUs, "0"},
+        {2.5, kUs, "3"},
+        {9223372036854775808.0, kUs, "9,223,372,036,854,780,000"},  // 2^63 to 15 digits
+        {14'000'000.0, QLocale(QLocale::English, QLocale::India), "1,40,00,000"},
+        {kNan, kDe, NT::notANumberMark()},
+        {kLargest, kUs, NT::notANumberMark()},
+    };
+    ExpectShown(grouped, [](double v, const QLocale& l) { return NT::formatGrouped(v, l); });
+    EXPECT_EQ(NT::parseLocaleNumber(NT::formatTwoDecimals(1e308, kDe), kDe), 1e308);
+    // The frequency readouts read back wherever the locale groups otherwise.
+    for (const QLocale& locale :
+         {QLocale(QLocale::Spanish, QLocale::Spain), QLocale(QLocale::Polish, QLocale::Poland),
+          QLocale(QLocale::English, QLocale::India)}) {
+        for (const double hz : {1000.0, 7'050'000.0, -1'234'567.0}) {
+            EXPECT_EQ(NT::parseLocaleNumber(NT::formatGrouped(hz, locale), locale), hz)
+                << hz << " in " << locale.name().toStdString();
         }
     }
 }
 
-TEST(ParseLocaleNumber, FailsClearlyOnTextThatIsNotANumber) {
-    for (const QLocale& locale : {kGerman, kUnitedStates}) {
-        EXPECT_FALSE(NumberText::parseLocaleNumber(u"", locale));
-        EXPECT_FALSE(NumberText::parseLocaleNumber(u"   ", locale));
-        EXPECT_FALSE(NumberText::parseLocaleNumber(u"abc", locale));
-        EXPECT_FALSE(NumberText::parseLocaleNumber(u"0,66x", locale));
-        EXPECT_FALSE(NumberText::parseLocaleNumber(u"1e999", locale));
-        EXPECT_FALSE(NumberText::parseLocaleNumber(u"nan", locale));
-        EXPECT_FALSE(NumberText::parseLocaleNumber(u"inf", locale));
+TEST(NumberText, LeadingNumberTakesThePointAndInABoxAlsoTheLocalesMark) {
+    const struct {
+        QString text;
+        QLocale locale;
+        double value;
+    } cases[] = {
+        {"1.8", kUs, 1.8},         {"7,1", kUs, 7.0},
+        {"12abc", kUs, 12.0},      {"1.2.3", kUs, 1.2},
+        {".5", kUs, 0.5},          {"-2.5e3", kUs, -2500.0},
+        {"3D2", kUs, 300.0},       {"  1 . 8", kUs, 1.8},
+        {"\t\n12\t3", kUs, 123.0}, {"- 5", kUs, -5.0},
+        {"5\r6", kUs, 5.0},  // a carriage return ends the number
+        {"abc", kUs, 0.0},         {"", kUs, 0.0},
+        {"+-5", kUs, 0.0},         {"e5", kUs, 0.0},
+        {"1e", kUs, 1.0},          {"7e-x", kUs, 7.0},
+        {"1e400", kUs, HUGE_VAL},  {"-1e400", kUs, -HUGE_VAL},
+        {"1e-400", kUs, 0.0},      {"1" + QString(400, u'0'), kUs, HUGE_VAL},
+        {"7,1", kDe, 7.1},         {"7.1", kDe, 7.1},
+        {"7.1,2", kDe, 7.1},       {NT::generalFormat(1.8, kEgypt), kEgypt, 1.8},
+        {"1.8", kEgypt, 1.8},
+    };
+    for (const auto& c : cases) {
+        const std::string label = c.text.toStdString() + " in " + c.locale.name().toStdString();
+        EXPECT_EQ(NT::leadingNumberOfBox(c.text, c.locale), c.value) << label;
+        if (c.locale == kUs) {
+            EXPECT_EQ(NT::leadingNumber(c.text), c.value) << label;
+        }
+    }
+}
+
+TEST(NumberText, LocaleReadingTakesTheLocaleSeparatorsAndAPointDecimalOtherwise) {
+    const struct {
+        QString text;
+        QLocale locale;
+        std::optional<double> value;
+    } cases[] = {
+        {"0,66", kDe, 0.66},    {"1.234,5", kDe, 1234.5}, {"1,234.5", kUs, 1234.5},
+        {"  66 ", kUs, 66.0},   {"1E3", kUs, 1000.0},     {"0.66", kDe, 0.66},
+        {"0.66", kEgypt, 0.66}, {"0.66", kIran, 0.66},    {"", kDe, {}},
+        {"abc", kUs, {}},       {"0,66x", kDe, {}},       {"1e999", kUs, {}},
+        {"nan", kDe, {}},       {"inf", kUs, {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(NT::parseLocaleNumber(c.text, c.locale), c.value)
+            << c.text.toStdString() << " in " << c.locale.name().toStdString();
+    }
+}
+
+// What the file commands store from a limit box must be what the sweep reads from it.
+TEST(NumberText, BoxNumberIsOnlyWhatTheSweepReadsAsOneWholeNumber) {
+    const QString arabicMark = QString(QChar(0x066B));
+    const struct {
+        QString text;
+        QLocale locale;
+        std::optional<double> saved;
+    } cases[] = {
+        {"1.8", kDe, 1.8},
+        {"1,8", kDe, 1.8},
+        {"1,8", kUs, {}},
+        {"1.800", kDe, 1.8},  // a point is never a group separator
+        {"1,800", kUs, {}},
+        {"1.800,5", kDe, {}},
+        {" -2.5e1 ", kUs, -25.0},
+        {"\t\n6\r\n", kUs, 6.0},
+        {"\r\n6", kUs, {}},  // the sweep's scan stops at the carriage return
+        {QChar(0x00A0) + QString("6"), kUs, {}},
+        {"1" + arabicMark + "8", kIran, 1.8},
+        {"1" + arabicMark + "8", kUs, {}},
+        {QChar(0x2212) + QString("5"), kUs, {}},
+        {"7.1abc", kUs, {}},
+        {"1 8", kUs, {}},
+        {"1e", kUs, {}},
+        {"", kDe, {}},
+        {"1e999", kUs, {}},
+    };
+    for (const auto& c : cases) {
+        const std::optional<double> saved = NT::parseBoxNumber(c.text, c.locale);
+        EXPECT_EQ(saved, c.saved) << c.text.toStdString() << " in "
+                                  << c.locale.name().toStdString();
+        if (saved) {
+            EXPECT_EQ(*saved, NT::leadingNumberOfBox(c.text, c.locale));
+        }
     }
 }
 

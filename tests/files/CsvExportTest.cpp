@@ -19,22 +19,27 @@ SweepData twoPoints() {
 
 const QByteArray kHeader = QByteArray("SAMPLE N\xB0;RETURN LOSS;PHASE;DDS WORD;\r\n");
 
-TEST(CsvExport, PointLocaleByteForByte) {
-    const QByteArray expected = kHeader +
-                                " 1 ; 512 ; 300 ; 23860000 ;\r\n"
-                                " 2 ; .5 ;-3.25 ; 334040000.123457 ;\r\n"
-                                " 1 " +
-                                QByteArray(11, ' ') + " 30 \r\n";
-    EXPECT_EQ(EncodeCsvExport(twoPoints(), {1.0F, 30.0F}, kPointLocale), expected);
-}
-
-TEST(CsvExport, CommaLocaleChangesOnlyTheDecimalSeparator) {
-    const QByteArray expected = kHeader +
-                                " 1 ; 512 ; 300 ; 23860000 ;\r\n"
-                                " 2 ; ,5 ;-3,25 ; 334040000,123457 ;\r\n"
-                                " 1,8 " +
-                                QByteArray(9, ' ') + " ,5 \r\n";
-    EXPECT_EQ(EncodeCsvExport(twoPoints(), {1.8F, 0.5F}, kCommaLocale), expected);
+// Byte for byte; a comma locale changes only the decimal separator.
+TEST(CsvExport, EveryLineByteForByteInTheLocale) {
+    const struct {
+        QLocale locale;
+        VecLimits limits;
+        QByteArray body;
+    } cases[] = {
+        {kPointLocale,
+         {1.0F, 30.0F},
+         " 1 ; 512 ; 300 ; 23860000 ;\r\n"
+         " 2 ; .5 ;-3.25 ; 334040000.123457 ;\r\n"
+         " 1             30 \r\n"},
+        {kCommaLocale,
+         {1.8F, 0.5F},
+         " 1 ; 512 ; 300 ; 23860000 ;\r\n"
+         " 2 ; ,5 ;-3,25 ; 334040000,123457 ;\r\n"
+         " 1,8           ,5 \r\n"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(EncodeCsvExport(twoPoints(), c.limits, c.locale), kHeader + c.body);
+    }
 }
 
 TEST(CsvExport, SecondLimitStartsAtTheNextPrintZone) {

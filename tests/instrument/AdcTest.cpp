@@ -1,11 +1,10 @@
+#include "instrument/Adc.h"
+
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdint>
-#include <limits>
 #include <vector>
 
-#include "instrument/Adc.h"
 #include "support/RecordingPort.h"
 #include "support/ScriptedPump.h"
 
@@ -13,158 +12,95 @@ namespace ravemo {
 namespace {
 
 using test::RecordingPort;
+using Kind = RecordingPort::Kind;
 
 constexpr std::uint16_t kAddress1 = 888;
-constexpr std::uint16_t kStatus = 889;
+constexpr std::uint8_t kPhaseLine = 16;       // status bit 4
+constexpr std::uint8_t kReturnLossLine = 32;  // status bit 5
 
 struct AdcRig {
     RecordingPort port;
     test::ScriptedPump pump;
-    PortLink link{port, kAddress1, pump};
-    float phase = 0.0F;
-    float returnLoss = 0.0F;
-    void read() { ReadAdcPair(link, phase, returnLoss); }
+    float phase = 777.0F;
+    float returnLoss = 777.0F;
+    void read(std::uint16_t address = kAddress1) {
+        ReadAdcPair(PortLink{port, address, pump}, phase, returnLoss);
+    }
 };
 
-// Status bytes for ten steps: the first read of step k answers phase[k], the second rl[k].
-std::vector<std::uint8_t> StatusFor(const std::vector<std::uint8_t>& phaseReads,
-                                    const std::vector<std::uint8_t>& returnLossReads) {
-    std::vector<std::uint8_t> values;
-    for (std::size_t k = 0; k < phaseReads.size(); ++k) {
-        values.push_back(phaseReads[k]);
-        values.push_back(returnLossReads[k]);
+// The status bytes of one read, most significant bit first: per bit, the first read answers
+// the phase converter, the second the return-loss converter.
+std::vector<std::uint8_t> StatusOf(int phase, int returnLoss, std::uint8_t otherBits = 0) {
+    std::vector<std::uint8_t> reads;
+    for (int bit = 9; bit >= 0; --bit) {
+        reads.push_back(otherBits | (((phase >> bit) & 1) != 0 ? kPhaseLine : 0));
+        reads.push_back(otherBits | (((returnLoss >> bit) & 1) != 0 ? kReturnLossLine : 0));
     }
-    return values;
+    return reads;
 }
 
-TEST(ReadAdcPair, ExactAccessSequence) {
+TEST(ReadAdcPair, ClocksTenBitsWithTwoStatusReadsEach) {
     AdcRig rig;
     rig.read();
-    using A = RecordingPort::Access;
-    using K = RecordingPort::Kind;
-    std::vector<A> expected{{K::Write, kAddress1, 24}};
-    for (int k = 0; k < 10; ++k) {
-        expected.push_back({K::Write, kAddress1, 0});
-        expected.push_back({K::Read, kStatus, 0});
-        expected.push_back({K::Read, kStatus, 0});
-        expected.push_back({K::Write, kAddress1, 8});
-        expected.push_back({K::Write, kAddress1, 0});
+    std::vector<RecordingPort::Access> expected{{Kind::Write, kAddress1, 24}};
+    for (int bit = 0; bit < 10; ++bit) {
+        expected.push_back({Kind::Write, kAddress1, 0});
+        expected.push_back({Kind::Read, kAddress1 + 1, 0});
+        expected.push_back({Kind::Read, kAddress1 + 1, 0});
+        expected.push_back({Kind::Write, kAddress1, 8});
+        expected.push_back({Kind::Write, kAddress1, 0});
     }
-    expected.push_back({K::Write, kAddress1, 24});
+    expected.push_back({Kind::Write, kAddress1, 24});
     EXPECT_EQ(rig.port.accesses(), expected);
-    EXPECT_EQ(rig.port.readCount(), 20U);
     EXPECT_EQ(rig.pump.count(), 10);
+
+    AdcRig wrapped;  // the status register address is a 16-bit sum
+    wrapped.read(0xFFFF);
+    EXPECT_EQ(wrapped.port.accesses()[2].address, 0);
 }
 
-TEST(ReadAdcPair, StatusAddressIsA16BitSum) {
-    RecordingPort port;
-    test::ScriptedPump pump;
-    float phase = 0;
-    float returnLoss = 0;
-    ReadAdcPair(PortLink{port, 0x7FFF, pump}, phase, returnLoss);
-    EXPECT_EQ(port.accesses()[2].address, 0x8000);
-}
-
-TEST(ReadAdcPair, PhaseFromTheFirstReadBit4ReturnLossFromTheSecondBit5) {
-    AdcRig rig;
-    rig.port.setDefaultStatus(16);  // bit 4 always set, bit 5 always clear
-    rig.read();
-    EXPECT_EQ(rig.phase, 1023.0F);
-    EXPECT_EQ(rig.returnLoss, 0.0F);
-
-    // Each line shown only in the read that belongs to the other converter: both read 0.
-    AdcRig swapped;
-    swapped.port.scriptReads(
-        StatusFor(std::vector<std::uint8_t>(10, 32), std::vector<std::uint8_t>(10, 16)));
-    swapped.read();
-    EXPECT_EQ(swapped.phase, 0.0F);
-    EXPECT_EQ(swapped.returnLoss, 0.0F);
-
-    AdcRig both;
-    both.port.scriptReads(
-        StatusFor(std::vector<std::uint8_t>(10, 16), std::vector<std::uint8_t>(10, 32)));
-    both.read();
-    EXPECT_EQ(both.phase, 1023.0F);
-    EXPECT_EQ(both.returnLoss, 1023.0F);
-}
-
-TEST(ReadAdcPair, MostSignificantBitFirst) {
-    std::vector<std::uint8_t> firstOnly(10, 0);
-    firstOnly.front() = 16 | 32;
-    std::vector<std::uint8_t> lastOnly(10, 0);
-    lastOnly.back() = 16 | 32;
-
-    AdcRig first;
-    first.port.scriptReads(StatusFor(firstOnly, firstOnly));
-    first.read();
-    EXPECT_EQ(first.phase, 512.0F);
-    EXPECT_EQ(first.returnLoss, 512.0F);
-
-    AdcRig last;
-    last.port.scriptReads(StatusFor(lastOnly, lastOnly));
-    last.read();
-    EXPECT_EQ(last.phase, 1.0F);
-    EXPECT_EQ(last.returnLoss, 1.0F);
-
-    // 514 = 1000000010 and 171 = 0010101011.
-    AdcRig mixed;
-    const std::vector<std::uint8_t> phaseBits{16, 0, 0, 0, 0, 0, 0, 0, 16, 0};
-    const std::vector<std::uint8_t> lossBits{0, 0, 32, 0, 32, 0, 32, 0, 32, 32};
-    mixed.port.scriptReads(StatusFor(phaseBits, lossBits));
-    mixed.read();
-    EXPECT_EQ(mixed.phase, 514.0F);
-    EXPECT_EQ(mixed.returnLoss, 171.0F);
-}
-
-TEST(ReadAdcPair, StatusBitsOtherThan4And5AreIgnored) {
-    AdcRig rig;
-    rig.port.setDefaultStatus(0xFF & ~(16 | 32));
-    rig.read();
-    EXPECT_EQ(rig.phase, 0.0F);
-    EXPECT_EQ(rig.returnLoss, 0.0F);
-
-    AdcRig all;
-    all.port.setDefaultStatus(0xFF);
-    all.read();
-    EXPECT_EQ(all.phase, 1023.0F);
-    EXPECT_EQ(all.returnLoss, 1023.0F);
-}
-
-TEST(ReadAdcPair, AReadingReplacesTheOldValueCompletely) {
-    for (float old : {9999.0F, -5.5F, 1023.0F, std::numeric_limits<float>::quiet_NaN()}) {
+TEST(ReadAdcPair, TakesPhaseFromBit4OfTheFirstReadAndReturnLossFromBit5OfTheSecond) {
+    const struct {
+        std::vector<std::uint8_t> status;
+        float phase;
+        float returnLoss;
+    } cases[] = {
+        {StatusOf(514, 171), 514.0F, 171.0F},
+        {StatusOf(1, 512), 1.0F, 512.0F},
+        {StatusOf(1023, 0, 0xFF & ~(kPhaseLine | kReturnLossLine)), 1023.0F, 0.0F},
+        {StatusOf(0, 1023, 0xFF & ~(kPhaseLine | kReturnLossLine)), 0.0F, 1023.0F},
+        // Each line raised only in the other converter's read counts for neither.
+        {std::vector<std::uint8_t>(20, 0), 0.0F, 0.0F},
+        {[] {
+             std::vector<std::uint8_t> swapped;
+             for (int k = 0; k < 10; ++k)
+                 swapped.insert(swapped.end(), {kReturnLossLine, kPhaseLine});
+             return swapped;
+         }(),
+         0.0F, 0.0F},
+    };
+    for (const auto& c : cases) {
         AdcRig rig;
-        rig.phase = old;
-        rig.returnLoss = old;
-        std::vector<std::uint8_t> lastOnly(10, 0);
-        lastOnly.back() = 16 | 32;
-        rig.port.scriptReads(StatusFor(lastOnly, lastOnly));
+        rig.port.scriptReads(c.status);
         rig.read();
-        EXPECT_EQ(rig.phase, 1.0F);
-        EXPECT_EQ(rig.returnLoss, 1.0F);
+        EXPECT_EQ(rig.phase, c.phase);
+        EXPECT_EQ(rig.returnLoss, c.returnLoss);
     }
 }
 
 TEST(ReadAdcPair, AHandlerBetweenTwoBitsSeesThePartialReading) {
     AdcRig rig;
-    rig.phase = 777.0F;
-    rig.returnLoss = 777.0F;
-    rig.port.setDefaultStatus(16 | 32);
-    std::vector<float> seenPhase;
-    std::vector<std::size_t> readsSeen;
-    rig.pump.atEveryYield([&](int) {
-        seenPhase.push_back(rig.phase);
-        readsSeen.push_back(rig.port.readCount());
+    rig.port.setDefaultStatus(kPhaseLine | kReturnLossLine);
+    std::vector<float> phaseSeen;
+    rig.pump.atEveryYield([&](int k) {
+        phaseSeen.push_back(rig.phase);
+        EXPECT_EQ(rig.port.readCount(), 2U * static_cast<std::size_t>(k - 1));
     });
-    bool returnLossSeenAt3 = false;
-    rig.pump.atYield(3, [&] { returnLossSeenAt3 = rig.returnLoss == 512.0F + 256.0F; });
     rig.read();
-    ASSERT_EQ(seenPhase.size(), 10U);
-    EXPECT_EQ(seenPhase.front(), 0.0F);  // cleared before the first yield
-    EXPECT_EQ(seenPhase[1], 512.0F);
-    EXPECT_EQ(seenPhase.back(), 1022.0F);
-    for (std::size_t k = 0; k < readsSeen.size(); ++k) EXPECT_EQ(readsSeen[k], 2 * k);
-    EXPECT_TRUE(returnLossSeenAt3);
+    // Cleared before the first bit, then one bit more at each yield.
+    EXPECT_EQ(phaseSeen, (std::vector<float>{0, 512, 768, 896, 960, 992, 1008, 1016, 1020, 1022}));
     EXPECT_EQ(rig.phase, 1023.0F);
+    EXPECT_EQ(rig.returnLoss, 1023.0F);
 }
 
 }  // namespace

@@ -30,41 +30,28 @@ class FakeParports : public ::testing::Test {
     QTemporaryDir root;
 };
 
-TEST_F(FakeParports, ListsPortsByNumberWithTheirBaseAddress) {
+TEST_F(FakeParports, MapsAddress1ToTheListedDeviceOrSaysWhatTheSystemHas) {
+    const QString noneListed =
+        "no parallel port at address 888 (0x378): the ppdev module lists none; load it with "
+        "'sudo modprobe ppdev' or check Address1";
+    EXPECT_EQ(FindParportForAddress(proc(), dev(), 888).problem, noneListed);  // no directory
     addPort("parport10", "48896\t48900\n");
     addPort("parport0", "888\t1912\n");
     addPort("parport2", "garbage\n");
     addPort("parport1", "632\t1656\n");
     ASSERT_TRUE(QDir().mkpath(proc() + "/default"));
     const std::vector<ListedParport> ports = ListParports(proc());
-    ASSERT_EQ(ports.size(), 3U);
-    EXPECT_EQ(ports[0].name, "parport0");
-    EXPECT_EQ(ports[0].baseAddress, 888);
+    ASSERT_EQ(ports.size(), 3U);  // in the order of their numbers
     EXPECT_EQ(ports[1].name, "parport1");
-    EXPECT_EQ(ports[1].baseAddress, 632);
-    EXPECT_EQ(ports[2].name, "parport10");
     EXPECT_EQ(ports[2].baseAddress, 0xBF00);
-}
-
-TEST_F(FakeParports, MapsAddress1ToTheDevice) {
-    addPort("parport0", "888\t1912\n");
-    addPort("parport1", "632\t1656\n");
     EXPECT_EQ(FindParportForAddress(proc(), dev(), 888).devicePath, dev() + "/parport0");
     EXPECT_EQ(FindParportForAddress(proc(), dev(), 632).devicePath, dev() + "/parport1");
     const ParportLookup missing = FindParportForAddress(proc(), dev(), 956);
     EXPECT_TRUE(missing.devicePath.isEmpty());
     EXPECT_EQ(missing.problem,
               "no parallel port at address 956 (0x3bc); the system has parport0 at 888 (0x378), "
-              "parport1 at 632 (0x278): set Address1 to one of these");
-}
-
-TEST_F(FakeParports, NoListedPortTellsHowToLoadTheDriver) {
-    const QString expected =
-        "no parallel port at address 888 (0x378): the ppdev module lists none; load it with "
-        "'sudo modprobe ppdev' or check Address1";
-    EXPECT_EQ(FindParportForAddress(proc(), dev(), 888).problem, expected);  // no directory
-    ASSERT_TRUE(QDir().mkpath(proc()));
-    EXPECT_EQ(FindParportForAddress(proc(), dev(), 888).problem, expected);  // empty directory
+              "parport1 at 632 (0x278), parport10 at 48896 (0xbf00): set Address1 to one of "
+              "these");
 }
 
 TEST_F(FakeParports, OpeningFailuresAreActionable) {
@@ -83,18 +70,36 @@ TEST_F(FakeParports, OpeningFailuresAreActionable) {
         << notPpdev.problem.toStdString();
 }
 
-TEST(PpdevProblemText, PermissionAndBusy) {
+// What the user reads when the port cannot be opened: the cause and what to do.
+TEST(PortProblemText, NamesTheCauseAndTheFix) {
     using Step = PpdevPort::Step;
-    EXPECT_EQ(PpdevPort::problemText(EACCES, Step::Open, "/dev/parport0"),
-              "no permission to use /dev/parport0: add your user to the lp group: sudo adduser "
-              "$USER lp, then log in again");
     const QString busy = "/dev/parport0: the port is held by another driver (lp?): 'sudo rmmod lp'";
-    EXPECT_EQ(PpdevPort::problemText(EBUSY, Step::Open, "/dev/parport0"), busy);
-    EXPECT_EQ(PpdevPort::problemText(ENXIO, Step::Claim, "/dev/parport0"), busy);
-    EXPECT_TRUE(
-        PpdevPort::problemText(ENXIO, Step::Open, "/dev/parport0").contains("modprobe ppdev"));
-    EXPECT_TRUE(PpdevPort::problemText(EIO, Step::Claim, "/dev/parport0")
-                    .startsWith("cannot claim /dev/parport0: "));
+    const auto ppdev = [](int error, Step step) {
+        return PpdevPort::problemText(error, step, "/dev/parport0");
+    };
+    const auto direct = [](int error) {
+        FakePortCalls kernel;
+        kernel.iopermError = error;
+        const PortOpening opening = DirectIoPort::open(888, kernel);
+        EXPECT_EQ(opening.port, nullptr);
+        return opening.problem;
+    };
+    const std::pair<QString, QString> cases[] = {
+        {ppdev(EACCES, Step::Open),
+         "no permission to use /dev/parport0: add your user to the lp group: sudo adduser $USER "
+         "lp, then log in again"},
+        {ppdev(EBUSY, Step::Open), busy},
+        {ppdev(ENXIO, Step::Claim), busy},
+        {ppdev(ENXIO, Step::Open), "modprobe ppdev"},
+        {ppdev(EIO, Step::Claim), "cannot claim /dev/parport0: "},
+        {direct(EPERM), "no permission for direct I/O at address 888 (0x378): run as root"},
+        {direct(EINVAL), "address 888 (0x378) is not a valid I/O port range"},
+        {direct(ENOSYS), "not available here: it needs Linux on an x86 PC"},
+        {direct(EIO), "direct I/O at address 888 (0x378) failed: "},
+    };
+    for (const auto& [problem, says] : cases) {
+        EXPECT_TRUE(problem.contains(says)) << problem.toStdString();
+    }
 }
 
 TEST(PpdevPort, ClaimsOnOpenReleasesAndClosesOnDestruction) {
@@ -124,44 +129,22 @@ TEST(PpdevPort, AFailedOpenOrClaimLeavesNoDescriptorOpen) {
 }
 
 // Each register access becomes one ioctl on the descriptor; an address beside the three
-// registers becomes none.
+// registers becomes none and reads 0.
 TEST(PpdevPort, RoutesEachRegisterToItsRequest) {
-    struct Case {
-        bool write;
-        std::uint16_t address;
-        const char* call;  // nullptr: no call at all
-    };
-    const Case cases[] = {
-        {true, 888, "ioctl 3 PPWDATA 24"},
-        {true, 890, "ioctl 3 PPWCONTROL 24"},
-        {true, 889, nullptr},
-        {true, 887, nullptr},
-        {true, 891, nullptr},
-        {false, 888, "ioctl 3 PPRDATA"},
-        {false, 889, "ioctl 3 PPRSTATUS"},
-        {false, 890, "ioctl 3 PPRCONTROL"},
-        {false, 887, nullptr},
-        {false, 891, nullptr},
-    };
-    for (const Case& c : cases) {
-        FakePortCalls kernel;
-        kernel.readByte = 0x5A;
-        PortOpening opening = PpdevPort::open("/dev/parport0", 888, kernel);
-        ASSERT_NE(opening.port, nullptr);
-        kernel.calls.clear();
-        std::uint8_t value = 0;
-        if (c.write) {
-            opening.port->write(c.address, 24);
-        } else {
-            value = opening.port->read(c.address);
-        }
-        const std::vector<std::string> expected =
-            c.call ? std::vector<std::string>{c.call} : std::vector<std::string>{};
-        EXPECT_EQ(kernel.calls, expected) << (c.write ? "write " : "read ") << c.address;
-        if (!c.write) {
-            EXPECT_EQ(value, c.call ? 0x5A : 0) << c.address;
-        }
+    FakePortCalls kernel;
+    kernel.readByte = 0x5A;
+    PortOpening opening = PpdevPort::open("/dev/parport0", 888, kernel);
+    ASSERT_NE(opening.port, nullptr);
+    kernel.calls.clear();
+    std::vector<int> values;
+    for (std::uint16_t address = 887; address <= 891; ++address) {
+        opening.port->write(address, 24);
+        values.push_back(opening.port->read(address));
     }
+    EXPECT_EQ(kernel.calls, (std::vector<std::string>{"ioctl 3 PPWDATA 24", "ioctl 3 PPRDATA",
+                                                      "ioctl 3 PPRSTATUS", "ioctl 3 PPWCONTROL 24",
+                                                      "ioctl 3 PPRCONTROL"}));
+    EXPECT_EQ(values, (std::vector<int>{0, 0x5A, 0x5A, 0x5A, 0}));
 }
 
 // An unplugged adapter fails every transfer: each failure counts, and a failed read gives 0.
@@ -183,34 +166,22 @@ TEST(PpdevPort, CountsRuntimeFailuresAndTheTraceShowsThem) {
     EXPECT_EQ(port.failedAccesses(), 2U);
 }
 
+// Outside the three registers granted, an access would fault the process.
 TEST(DirectIoPort, ReachesExactlyTheThreeRegistersAndGivesThemBack) {
     FakePortCalls kernel;
     kernel.readByte = 0x5A;
     PortOpening opening = DirectIoPort::open(888, kernel);
     ASSERT_NE(opening.port, nullptr);
-    for (const std::uint16_t address : {887, 888, 890, 891}) {
+    std::vector<int> values;
+    for (std::uint16_t address = 887; address <= 891; ++address) {
         opening.port->write(address, 24);
-        EXPECT_EQ(opening.port->read(address), address == 887 || address == 891 ? 0 : 0x5A);
+        values.push_back(opening.port->read(address));
     }
     opening.port.reset();
-    EXPECT_EQ(kernel.calls, (std::vector<std::string>{"ioperm 888 3 1", "outb 24 888", "inb 888",
-                                                      "outb 24 890", "inb 890", "ioperm 888 3 0"}));
-}
-
-TEST(DirectIoPort, FailuresAreActionable) {
-    const std::pair<int, const char*> cases[] = {
-        {EPERM, "no permission for direct I/O at address 888 (0x378): run as root"},
-        {EINVAL, "address 888 (0x378) is not a valid I/O port range"},
-        {ENOSYS, "not available here: it needs Linux on an x86 PC"},
-        {EIO, "direct I/O at address 888 (0x378) failed: "},
-    };
-    for (const auto& [error, message] : cases) {
-        FakePortCalls kernel;
-        kernel.iopermError = error;
-        const PortOpening opening = DirectIoPort::open(888, kernel);
-        EXPECT_EQ(opening.port, nullptr);
-        EXPECT_TRUE(opening.problem.contains(message)) << opening.problem.toStdString();
-    }
+    EXPECT_EQ(kernel.calls,
+              (std::vector<std::string>{"ioperm 888 3 1", "outb 24 888", "inb 888", "outb 24 889",
+                                        "inb 889", "outb 24 890", "inb 890", "ioperm 888 3 0"}));
+    EXPECT_EQ(values, (std::vector<int>{0, 0x5A, 0x5A, 0x5A, 0}));
 }
 
 }  // namespace

@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
-#include <QTemporaryDir>
-
 #include "instrument/TouchstoneModel.h"
 
 namespace ravemo {
@@ -55,11 +52,6 @@ TEST(TouchstoneModel, InterpolatesBetweenPointsAndHoldsTheEnds) {
     EXPECT_NEAR(model->impedance(1e6).real(), 50.0, 1e-9);
 }
 
-TEST(TouchstoneModel, ImpedanceUsesTheFilesReference) {
-    auto model = Parse("# MHZ S RI R 75\n1 0 0\n");
-    EXPECT_NEAR(model->impedance(1e6).real(), 75.0, 1e-9);
-}
-
 TEST(TouchstoneModel, ErrorsNameTheLineAndTheRealProblem) {
     const char* const kVersionTwo = "[Version] 2.0\n[Number of Ports] 1\n";
     const struct {
@@ -69,27 +61,19 @@ TEST(TouchstoneModel, ErrorsNameTheLineAndTheRealProblem) {
         {"# MHZ Z RI\n1 0 0\n", "only S"},
         {"# MHZ S XY\n", "line 1: unknown option 'XY'"},
         {"# MHZ S RI R\n1 0 0\n", "line 1: R must be followed by a reference resistance"},
-        {"# MHZ S RI R -5\n1 0 0\n", "reference resistance above 0"},
         {"# MHZ S RI\n1 0 0 0 0 0 0 0 0\n", "line 2: expected 3 numbers"},
         {"# MHZ S RI\n1 0 zero\n", "line 2: 'zero' is not a number"},
         {"# MHZ S RI\n2 0 0\n1 0 0\n", "line 3: frequencies must"},
-        {"# MHZ S RI\n1 0 0\n1 0 0\n", "strictly increasing"},
         {"! nothing\n# MHZ S RI\n", "no data points"},
-        {"", "no data points"},
         {"# MHZ S MA\n1 0.5 0\n2 -0.5 0\n", "line 3: the magnitude -0.5 is negative"},
         {"# MHZ S DB\n1 7000 0\n", "line 2: 7000 dB gives no finite magnitude"},
         {"# GHz S RI\n1e300 0 0\n", "line 2: the frequency 1e300 GHz is beyond any"},
         {"# MHZ S RI\n1 0 0\n# GHZ S RI\n", "line 3: an option line ('#') after the data"},
         {"[Version] 3.0\n", "line 1: Touchstone version '3.0' is not supported"},
-        {"[Number of Ports] 1\n", "line 1: [Number of Ports] is a Touchstone 2.0 keyword"},
         {"[Version] 2.0\n[Number of Ports] 2\n", "line 2: the file has 2 ports; only one-port"},
         {std::string(kVersionTwo) + "[Two-Port Data Order] 12_21\n",
          "line 3: [Two-Port Data Order] belongs to files of more than one port"},
-        {std::string(kVersionTwo) + "[begin information]\n",
-         "line 3: keyword [begin information] is not supported"},
-        {"[Version] 2.0\n[Network Data]\n", "line 2: [Network Data] before [Number of Ports] 1"},
         {std::string(kVersionTwo) + "1 0 0\n", "line 3: a data line before [Network Data]"},
-        {std::string(kVersionTwo) + "[Reference] 50 75\n", "line 3: [Reference] needs one"},
         {std::string(kVersionTwo) + "[Number of Frequencies] 2\n[Network Data]\n1 0 0\n[End]\n",
          "line 3: [Number of Frequencies] is 2, but the file holds 1 data lines"},
         {std::string(kVersionTwo) + "[Number of Frequencies] 1\n[Network Data]\n1 0 0\n2 0 0\n",
@@ -115,21 +99,10 @@ TEST(TouchstoneModel, ReadsVersionTwoAndCarriageReturnOnlyFiles) {
     ASSERT_EQ(cr.model->points().size(), 2U);
     ExpectGamma(*cr.model, 1e6, {0.0, 0.5});
     ExpectGamma(*cr.model, 2e6, {0.25, 0.0});
-}
+    EXPECT_EQ(cr.model->description(),
+              "Touchstone file touchstone-cr-only.s1p, 2 points from 1 to 2 MHz");
 
-TEST(TouchstoneModel, FromFile) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("antenna.s1p");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("# MHZ S RI R 50\n14 0.2 0\n");
-    file.close();
-    TouchstoneModel::Parsed parsed = TouchstoneModel::fromFile(path);
-    ASSERT_NE(parsed.model, nullptr) << parsed.error.toStdString();
-    EXPECT_EQ(parsed.model->description(),
-              QStringLiteral("Touchstone file antenna.s1p, 1 points from 14 to 14 MHz"));
-
-    const TouchstoneModel::Parsed missing = TouchstoneModel::fromFile(dir.filePath("none.s1p"));
+    const TouchstoneModel::Parsed missing = TouchstoneModel::fromFile(data + "none.s1p");
     EXPECT_EQ(missing.model, nullptr);
     EXPECT_TRUE(missing.error.contains("Touchstone file")) << missing.error.toStdString();
     EXPECT_TRUE(missing.error.contains("none.s1p\" does not exist"));

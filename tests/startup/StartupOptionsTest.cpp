@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "common/ProgramVersion.h"
 #include "startup/StartupOptions.h"
 
 namespace ravemo {
@@ -8,10 +7,6 @@ namespace {
 
 StartupOptions parse(const QStringList& rest) {
     return ParseStartupOptions(QStringList{"ravemo"} + rest);
-}
-
-TEST(StartupOptions, VersionComesFromTheBuild) {
-    EXPECT_EQ(VersionLine(), QStringLiteral("ravemo ") + kProgramVersion);
 }
 
 TEST(StartupOptions, NoArgumentsMeanTheUsualStart) {

@@ -2,194 +2,87 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include "common/NumberText.h"
 #include "sweep/PlainSweepControls.h"
 
 namespace ravemo {
 namespace {
 
-const QLocale kPointLocale(QLocale::English, QLocale::UnitedStates);
-const QLocale kCommaLocale(QLocale::German, QLocale::Germany);
+const QLocale kUs(QLocale::English, QLocale::UnitedStates);
+const QLocale kDe(QLocale::German, QLocale::Germany);
+const MarkerSample kOther{700.0F, 300.0F, 7'050'000.0};
 
-using Expected = std::map<Readout, QString>;
-
-void expectReadouts(const PlainSweepControls& controls, const Expected& expected) {
-    for (const auto& [box, text] : expected) {
-        EXPECT_EQ(controls.readoutText(box), text) << "readout " << static_cast<int>(box);
+// One marker's nine readouts, in the order phase, return loss, frequency, |Xs|, Rs, SWR, |Z|,
+// C, L, joined by spaces.
+QString ReadoutsOf(const PlainSweepControls& controls, int marker) {
+    QStringList texts;
+    for (int box = marker - 1; box < kReadoutCount; box += 2) {
+        texts << controls.readoutText(static_cast<Readout>(box));
     }
+    return texts.join(' ');
 }
 
-TEST(MarkerReadouts, WithinChartRangeReadingsAtBothMarkers) {
-    PlainSweepControls controls;
-    ShowMarkerReadouts(controls, {171.0F, 514.0F, 14'000'000.0}, {700.0F, 300.0F, 7'050'000.0},
-                       kPointLocale);
-    expectReadouts(controls, {{Readout::Mk1ReturnLoss, "-19.98"},
-                              {Readout::Mk1Phase, "89.95"},
-                              {Readout::Mk1Frequency, "14,000,000"},
-                              {Readout::Mk1Reactance, "9.94"},
-                              {Readout::Mk1Resistance, "49.02"},
-                              {Readout::Mk1Swr, "1.22"},
-                              {Readout::Mk1Impedance, "50.02"},
-                              {Readout::Mk1Capacitance, "1144.26"},
-                              {Readout::Mk1Inductance, "0.11"}});
-    expectReadouts(controls, {{Readout::Mk2ReturnLoss, "11.02"},
-                              {Readout::Mk2Phase, "52.5"},
-                              {Readout::Mk2Frequency, "7,050,000"},
-                              {Readout::Mk2Reactance, "30.29"},
-                              {Readout::Mk2Resistance, "62.52"},
-                              {Readout::Mk2Swr, "1.78"},
-                              {Readout::Mk2Impedance, "69.47"},
-                              {Readout::Mk2Capacitance, "745.68"},
-                              {Readout::Mk2Inductance, "0.68"}});
-}
-
-TEST(MarkerReadouts, ReadingAboveZeroDbGoesThroughTheSameRules) {
-    PlainSweepControls controls;
-    const MarkerSample sample{853.0F, 514.0F, 14'000'000.0};
-    ShowMarkerReadouts(controls, sample, sample, kPointLocale);
-    expectReadouts(controls, {{Readout::Mk1ReturnLoss, "19.99"},
-                              {Readout::Mk1Phase, "89.95"},
-                              {Readout::Mk1Frequency, "14,000,000"},
-                              {Readout::Mk1Reactance, "9.93"},
-                              {Readout::Mk1Resistance, "49.02"},
-                              {Readout::Mk1Swr, "1.22"},
-                              {Readout::Mk1Impedance, "50.02"},
-                              {Readout::Mk1Capacitance, "1145.42"},
-                              {Readout::Mk1Inductance, "0.11"}});
-}
-
-TEST(MarkerReadouts, OffsetEntersEveryValueButPhaseAndFrequency) {
-    PlainSweepControls controls;
-    controls.offset = "1.5";
-    const MarkerSample sample{853.0F, 514.0F, 14'000'000.0};
-    ShowMarkerReadouts(controls, sample, sample, kPointLocale);
-    const Expected expected{{Readout::Mk1ReturnLoss, "18.49"},     {Readout::Mk1Phase, "89.95"},
-                            {Readout::Mk1Frequency, "14,000,000"}, {Readout::Mk1Reactance, "11.75"},
-                            {Readout::Mk1Resistance, "48.62"},     {Readout::Mk1Swr, "1.27"},
-                            {Readout::Mk1Impedance, "50.02"}};
-    expectReadouts(controls, expected);
-    // The second marker reads the offset the same way.
-    EXPECT_EQ(controls.readoutText(Readout::Mk2ReturnLoss), "18.49");
-    EXPECT_EQ(controls.readoutText(Readout::Mk2Reactance), "11.75");
-}
-
-TEST(MarkerReadouts, OffsetBoxIsReadByItsLeadingNumber) {
-    PlainSweepControls controls;
-    const MarkerSample sample{853.0F, 514.0F, 14'000'000.0};
-    controls.offset = " 1.5 dB";
-    ShowMarkerReadouts(controls, sample, sample, kPointLocale);
-    EXPECT_EQ(controls.readoutText(Readout::Mk1ReturnLoss), "18.49");
-    controls.offset = "dB";
-    ShowMarkerReadouts(controls, sample, sample, kPointLocale);
-    EXPECT_EQ(controls.readoutText(Readout::Mk1ReturnLoss), "19.99");
-    // In a point locale a comma ends the number; in a comma locale it is the decimal separator.
-    controls.offset = "1,5";
-    ShowMarkerReadouts(controls, sample, sample, kPointLocale);
-    EXPECT_EQ(controls.readoutText(Readout::Mk1ReturnLoss), "18.99");
-    ShowMarkerReadouts(controls, sample, sample, kCommaLocale);
-    EXPECT_EQ(controls.readoutText(Readout::Mk1ReturnLoss), "18,49");
-}
-
-TEST(MarkerReadouts, CommaLocaleShowsItsSeparatorsAndGivesTheSameNumbers) {
-    PlainSweepControls controls;
-    ShowMarkerReadouts(controls, {171.0F, 514.0F, 14'000'000.0}, {700.0F, 300.0F, 7'050'000.0},
-                       kCommaLocale);
-    expectReadouts(controls, {{Readout::Mk1ReturnLoss, "-19,98"},
-                              {Readout::Mk1Phase, "89,95"},
-                              {Readout::Mk1Frequency, "14.000.000"},
-                              {Readout::Mk1Reactance, "9,94"},
-                              {Readout::Mk1Resistance, "49,02"},
-                              {Readout::Mk1Swr, "1,22"},
-                              {Readout::Mk1Impedance, "50,02"},
-                              {Readout::Mk1Capacitance, "1144,26"},
-                              {Readout::Mk1Inductance, "0,11"}});
-    expectReadouts(controls, {{Readout::Mk2Phase, "52,5"},
-                              {Readout::Mk2Frequency, "7.050.000"},
-                              {Readout::Mk2Impedance, "69,47"},
-                              {Readout::Mk2Capacitance, "745,68"},
-                              {Readout::Mk2Inductance, "0,68"}});
-}
-
-TEST(MarkerReadouts, OddPhaseReadingShowsItsRoundedTie) {
-    PlainSweepControls controls;
-    // 1 x 0.175 = 0.175 degrees (held as 0.17499999...), 9 x 0.175 = 1.575.
-    ShowMarkerReadouts(controls, {171.0F, 1.0F, 14'000'000.0}, {171.0F, 9.0F, 14'000'000.0},
-                       kPointLocale);
-    EXPECT_EQ(controls.readoutText(Readout::Mk1Phase), "0.18");
-    EXPECT_EQ(controls.readoutText(Readout::Mk2Phase), "1.58");
-}
-
-TEST(MarkerReadouts, FrequencyCaptionReadsBackWhereTheLocaleGroupsOtherwise) {
-    for (const QLocale& locale :
-         {QLocale(QLocale::Spanish, QLocale::Spain), QLocale(QLocale::English, QLocale::India)}) {
-        PlainSweepControls controls;
-        ShowMarkerReadouts(controls, {171.0F, 514.0F, 14'000'000.0}, {700.0F, 300.0F, 7'050'000.0},
-                           locale);
-        const QString comma = locale.decimalPoint();
-        EXPECT_EQ(controls.readoutText(Readout::Mk1Capacitance),
-                  QString("1144.26").replace(".", comma));
-        EXPECT_EQ(controls.readoutText(Readout::Mk2Capacitance),
-                  QString("745.68").replace(".", comma));
-        EXPECT_EQ(controls.readoutText(Readout::Mk2Inductance),
-                  QString("0.68").replace(".", comma));
-    }
-}
-
-TEST(MarkerReadouts, TotalReflectionAtZeroPhaseShowsTheMarkNotGarbage) {
-    PlainSweepControls controls;
-    // 512 counts read 0.0032 dB, shown "0": rho = 1, phase 0, so D = 0.
-    ShowMarkerReadouts(controls, {512.0F, 0.0F, 14'000'000.0}, {171.0F, 514.0F, 14'000'000.0},
-                       kPointLocale);
+TEST(MarkerReadouts, ShowTheReadingsConvertedInTheLocaleWithTheOffset) {
     const QString mark = NumberText::notANumberMark();
-    EXPECT_EQ(controls.readoutText(Readout::Mk1ReturnLoss), "0");
-    EXPECT_EQ(controls.readoutText(Readout::Mk1Phase), "0");
-    EXPECT_EQ(controls.readoutText(Readout::Mk1Reactance), mark);
-    EXPECT_EQ(controls.readoutText(Readout::Mk1Resistance), mark);
-    EXPECT_EQ(controls.readoutText(Readout::Mk1Swr), "2000");      // 2 / 0.001
-    EXPECT_EQ(controls.readoutText(Readout::Mk1Impedance), mark);  // from the marks read back
-    EXPECT_EQ(controls.readoutText(Readout::Mk1Capacitance), mark);
-    EXPECT_EQ(controls.readoutText(Readout::Mk1Inductance), mark);
-    // The other marker is untouched by it.
-    EXPECT_EQ(controls.readoutText(Readout::Mk2Impedance), "50.02");
-}
-
-TEST(MarkerReadouts, ZeroHertzMarkerShowsTheMarkForCapacitanceAndInductance) {
-    PlainSweepControls controls;
-    const MarkerSample sample{171.0F, 514.0F, 0.0};
-    ShowMarkerReadouts(controls, sample, sample, kPointLocale);
-    EXPECT_EQ(controls.readoutText(Readout::Mk1Frequency), "0");
-    EXPECT_EQ(controls.readoutText(Readout::Mk1Reactance), "9.94");
-    EXPECT_EQ(controls.readoutText(Readout::Mk1Capacitance), NumberText::notANumberMark());
-    EXPECT_EQ(controls.readoutText(Readout::Mk1Inductance), NumberText::notANumberMark());
-    EXPECT_EQ(controls.readoutText(Readout::Mk2Capacitance), NumberText::notANumberMark());
-}
-
-TEST(MarkerReadouts, ZeroReactanceShowsTheReadoutOffsetAndAFiniteCapacitance) {
-    PlainSweepControls controls;
-    // Phase 0 with a matched-ish load: Gamma is real, so |Xs| is 0 and the readout 0.01.
-    const MarkerSample sample{171.0F, 0.0F, 1'000'000.0};
-    ShowMarkerReadouts(controls, sample, sample, kPointLocale);
-    EXPECT_EQ(controls.readoutText(Readout::Mk1Reactance), "0.01");
-    EXPECT_EQ(controls.readoutText(Readout::Mk1Capacitance),
-              "15923566.88");  // 1 / (0.01 x 6.28 x 1e6) pF
+    const struct {
+        MarkerSample sample;
+        const char* offset;
+        QLocale locale;
+        QString shown;
+    } cases[] = {
+        {{171, 514, 14e6}, "0", kUs, "89.95 -19.98 14,000,000 9.94 49.02 1.22 50.02 1144.26 0.11"},
+        {{853, 514, 14e6}, "0", kUs, "89.95 19.99 14,000,000 9.93 49.02 1.22 50.02 1145.42 0.11"},
+        {{700, 300, 7.05e6}, "0", kUs, "52.5 11.02 7,050,000 30.29 62.52 1.78 69.47 745.68 0.68"},
+        {{171, 514, 14e6}, "0", kDe, "89,95 -19,98 14.000.000 9,94 49,02 1,22 50,02 1144,26 0,11"},
+        {{700, 300, 7.05e6},
+         "0",
+         QLocale(QLocale::English, QLocale::India),
+         "52.5 11.02 70,50,000 30.29 62.52 1.78 69.47 745.68 0.68"},
+        // The offset enters every value but phase and frequency; the box reads by its
+        // leading number, the comma as decimal only in a comma locale.
+        {{853, 514, 14e6}, "1.5", kUs, "89.95 18.49 14,000,000 11.75 48.62 1.27 50.02 968 0.13"},
+        {{853, 514, 14e6},
+         " 1.5 dB",
+         kUs,
+         "89.95 18.49 14,000,000 11.75 48.62 1.27 50.02 968 0.13"},
+        {{853, 514, 14e6}, "1,5", kDe, "89,95 18,49 14.000.000 11,75 48,62 1,27 50,02 968 0,13"},
+        {{853, 514, 14e6},
+         "1,5",
+         kUs,
+         "89.95 18.99 14,000,000 11.11 48.77 1.25 50.02 1023.76 0.13"},
+        {{853, 514, 14e6}, "dB", kUs, "89.95 19.99 14,000,000 9.93 49.02 1.22 50.02 1145.42 0.11"},
+        {{171, 1, 14e6}, "0", kUs, "0.18 -19.98 14,000,000 0.05 61.14 1.22 61.14 227479.53 0"},
+        {{171, 9, 14e6}, "0", kUs, "1.58 -19.98 14,000,000 0.35 61.13 1.22 61.13 32497.08 0"},
+        // Total reflection at zero phase: no finite value where D is 0.
+        {{512, 0, 14e6}, "0", kUs, QString("0 0 14,000,000 %1 %1 2000 %1 %1 %1").arg(mark)},
+        {{171, 514, 0.0},
+         "0",
+         kUs,
+         QString("89.95 -19.98 0 9.94 49.02 1.22 50.02 %1 %1").arg(mark)},
+        // Zero reactance reads as the 0.01 ohm the readout keeps finite.
+        {{171, 0, 1e6}, "0", kUs, "0 -19.98 1,000,000 0.01 61.14 1.22 61.14 15923566.88 0"},
+    };
+    for (const auto& c : cases) {
+        for (const int marker : {1, 2}) {
+            PlainSweepControls controls;
+            controls.offset = c.offset;
+            ShowMarkerReadouts(controls, marker == 1 ? c.sample : kOther,
+                               marker == 2 ? c.sample : kOther, c.locale);
+            EXPECT_EQ(ReadoutsOf(controls, marker).toStdString(), c.shown.toStdString())
+                << c.sample.returnLossRaw << "/" << c.sample.phaseRaw << " offset " << c.offset
+                << " marker " << marker;
+        }
+    }
 }
 
 TEST(MarkerReadouts, SingleMarkerHidesTheSecondMarkerButStillComputesIt) {
-    PlainSweepControls controls;
     const MarkerSample sample{171.0F, 514.0F, 14'000'000.0};
-    controls.singleMarker = 1;
-    ShowMarkerReadouts(controls, sample, {700.0F, 300.0F, 7'050'000.0}, kPointLocale);
-    EXPECT_FALSE(controls.secondMarkerVisible);
-    EXPECT_EQ(controls.readoutText(Readout::Mk2Impedance), "69.47");
-    EXPECT_EQ(controls.readoutText(Readout::Mk2Frequency), "7,050,000");
-
-    for (const int shown : {0, 2}) {
-        controls.singleMarker = shown;
-        ShowMarkerReadouts(controls, sample, sample, kPointLocale);
-        EXPECT_TRUE(controls.secondMarkerVisible) << "Check9 value " << shown;
-        EXPECT_EQ(controls.readoutText(Readout::Mk2Impedance), "50.02");
+    for (const int single : {1, 0, 2}) {
+        PlainSweepControls controls;
+        controls.singleMarker = single;
+        ShowMarkerReadouts(controls, sample, kOther, kUs);
+        EXPECT_EQ(controls.secondMarkerVisible, single != 1) << single;
+        EXPECT_EQ(controls.readoutText(Readout::Mk2Impedance), "69.47");
     }
 }
 

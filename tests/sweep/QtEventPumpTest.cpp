@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <thread>
-
 #include <QCoreApplication>
 #include <QMetaObject>
 
@@ -13,47 +10,50 @@
 namespace ravemo {
 namespace {
 
+std::chrono::steady_clock::time_point gNow{std::chrono::hours(1)};
+std::chrono::steady_clock::time_point TestClock() { return gNow; }
+
 // Runs `action` from the event loop, at the next processEvents().
-void post(const std::function<void()>& action) {
+void Post(const std::function<void()>& action) {
     QMetaObject::invokeMethod(QCoreApplication::instance(), action, Qt::QueuedConnection);
 }
 
-TEST(QtEventPump, ProcessesEventsAndThrowsOnceCancelled) {
+TEST(QtEventPump, ProcessesEventsAtMostOncePerIntervalAndThrowsOnceCancelled) {
     int argc = 1;
     char name[] = "ravemo_tests_sweep";
     char* argv[] = {name, nullptr};
     QCoreApplication app(argc, argv);
-
-    // Every-yield pace: each yield runs what is pending.
-    QtEventPump everyYield(QtEventPump::Pace::EveryYield);
+    QtEventPump pump(QtEventPump::Pace::Throttled, &TestClock);
     int handled = 0;
-    post([&] { ++handled; });
-    everyYield.yield();
-    post([&] { ++handled; });
-    everyYield.yield();
+    const auto yieldTimes = [&pump](unsigned times) {
+        for (unsigned k = 0; k < times; ++k) pump.yield();
+    };
+
+    Post([&] { ++handled; });
+    yieldTimes(QtEventPump::kYieldsPerClockCheck - 1);  // no clock check yet
+    EXPECT_EQ(handled, 0);
+    pump.yield();
+    EXPECT_EQ(handled, 1);
+    Post([&] { ++handled; });
+    gNow += QtEventPump::kMinimumInterval - std::chrono::microseconds(1);
+    yieldTimes(10 * QtEventPump::kYieldsPerClockCheck);  // within the interval: nothing runs
+    EXPECT_EQ(handled, 1);
+    gNow += std::chrono::microseconds(1);
+    yieldTimes(QtEventPump::kYieldsPerClockCheck);
     EXPECT_EQ(handled, 2);
 
-    // Throttled pace: once the interval has passed, the next clock check processes.
-    QtEventPump throttled;
-    const auto yieldPastClockCheck = [&] {
-        std::this_thread::sleep_for(QtEventPump::kMinimumInterval * 2);
-        for (unsigned k = 0; k < QtEventPump::kYieldsPerClockCheck; ++k) throttled.yield();
-    };
-    post([&] { ++handled; });
-    yieldPastClockCheck();
-    EXPECT_EQ(handled, 3);
-    post([&] { ++handled; });
-    yieldPastClockCheck();
-    EXPECT_EQ(handled, 4);
-
     // A close handler that runs inside a yield makes that very yield throw, and every later one.
-    post([&] { throttled.requestCancel(); });
-    EXPECT_THROW(yieldPastClockCheck(), SweepCancelled);
-    EXPECT_TRUE(throttled.cancelRequested());
-    post([&] { ++handled; });
-    EXPECT_THROW(throttled.yield(), SweepCancelled);
-    EXPECT_EQ(handled, 4);  // nothing processed after the cancel
-    QCoreApplication::processEvents();
+    Post([&] { pump.requestCancel(); });
+    gNow += QtEventPump::kMinimumInterval;
+    EXPECT_THROW(yieldTimes(QtEventPump::kYieldsPerClockCheck), SweepCancelled);
+    Post([&] { ++handled; });
+    gNow += QtEventPump::kMinimumInterval;
+    EXPECT_THROW(yieldTimes(QtEventPump::kYieldsPerClockCheck), SweepCancelled);
+    EXPECT_EQ(handled, 2);  // nothing processed after the cancel
+
+    QtEventPump everyYield(QtEventPump::Pace::EveryYield, &TestClock);
+    everyYield.yield();
+    EXPECT_EQ(handled, 3);
 }
 
 }  // namespace

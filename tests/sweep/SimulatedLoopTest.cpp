@@ -82,30 +82,13 @@ TEST_P(SimulatedLoop, ReadsBackTheModelsImpedanceWithinOneConverterStep) {
         << c.modelText << " at " << c.hz;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Loads, SimulatedLoop,
-    ::testing::Values(LoopCase{"resistor:75", 14e6}, LoopCase{"resistor:100", 3.5e6},
-                      LoopCase{"r:200", 28e6}, LoopCase{"dipole", 13.9e6},
-                      LoopCase{"dipole", 14.2e6}, LoopCase{"dipole", 14.5e6},
-                      LoopCase{"dipole:7.1", 7.0e6}, LoopCase{"dipole:3.6", 3.7e6},
-                      LoopCase{"rlc:r=50,l=1.2u,c=100p", 10e6},
-                      LoopCase{"rlc:r=50,l=1.2u,c=100p", 20e6}, LoopCase{"rlc:r=20,l=0.5u", 7e6},
-                      LoopCase{"rlc:r=80,c=220p", 5e6}));
-
-TEST(SimulatedLoop, TheDipolesSwrDipsAtItsResonance) {
-    double bestSwr = 1e9;
-    double bestHz = 0;
-    for (double hz = 13.0e6; hz <= 15.4e6; hz += 50e3) {
-        const LoopPoint point = MeasureThroughTheLoop("dipole", hz);
-        const float swr = ConvertSample(point.returnLossRaw, point.phaseRaw).swr;
-        if (swr < bestSwr) {
-            bestSwr = swr;
-            bestHz = hz;
-        }
-    }
-    EXPECT_NEAR(bestHz, 14.2e6, 150e3);
-    EXPECT_LT(bestSwr, 1.6);
-}
+INSTANTIATE_TEST_SUITE_P(Loads, SimulatedLoop,
+                         ::testing::Values(LoopCase{"resistor:75", 14e6}, LoopCase{"r:200", 28e6},
+                                           LoopCase{"dipole", 13.9e6}, LoopCase{"dipole", 14.5e6},
+                                           LoopCase{"dipole:3.6", 3.7e6},
+                                           LoopCase{"rlc:r=50,l=1.2u,c=100p", 10e6},
+                                           LoopCase{"rlc:r=20,l=0.5u", 7e6},
+                                           LoopCase{"rlc:r=80,c=220p", 5e6}));
 
 TEST(SimulatedLoop, AMatchedLoadReadsAsTheBridgesFloor) {
     // Below -30 dB the return-loss reading clamps to 0: the best match the bridge can show.

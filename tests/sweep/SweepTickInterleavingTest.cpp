@@ -1,3 +1,5 @@
+// What handlers running inside the sweep's yields do to the tick: Hold, a nested tick, a close,
+// a file loaded mid-sweep.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,46 +16,36 @@ namespace {
 using test::SweepRig;
 
 // Yield number of the first yield of point k when every earlier point was read.
-constexpr int pointYield(int k) { return 2 + k * kYieldsPerPointWithRead; }
+constexpr int PointYield(int k) { return 2 + k * kYieldsPerPointWithRead; }
 
-TEST(SweepTickInterleaving, HoldStepsTheSynthesiserButReadsNothing) {
-    for (const int held : {1, 2}) {
+TEST(SweepTickInterleaving, HoldStepsTheSynthesiserButReadsFromNoPointWhileTicked) {
+    const struct {
+        int holdAtStart;
+        int changeAtYield;  // 0: none
+        int holdThen;
+        std::size_t pointsRead;
+    } cases[] = {
+        {1, 0, 1, 0},
+        {2, 0, 2, 0},                            // any value but 0 holds
+        {0, PointYield(3) + 5, 1, 3},            // ticked inside point 3's frame
+        {1, 2 + 9 * kYieldsPerPointHeld, 0, 2},  // unticked before point 9
+    };
+    for (const auto& c : cases) {
         SweepRig rig;
         rig.settleLimits(1.0F, 50.0F);
         rig.fillSamples(77.0F, 66.0F, 0.0);
-        rig.controls.hold = held;
+        rig.controls.hold = c.holdAtStart;
+        if (c.changeAtYield != 0) {
+            rig.pump.atYield(c.changeAtYield, [&rig, &c] { rig.controls.hold = c.holdThen; });
+        }
         rig.engine->tick();
-        EXPECT_EQ(rig.updatePulses(), 11U) << "Hold value " << held;
-        EXPECT_EQ(rig.port.readCount(), 0U);
-        EXPECT_TRUE(std::all_of(rig.data.ReturnLossSamples.begin(),
-                                rig.data.ReturnLossSamples.end(),
-                                [](float v) { return v == 77.0F; }));
-        EXPECT_TRUE(std::all_of(rig.data.PhaseSamples.begin(), rig.data.PhaseSamples.end(),
-                                [](float v) { return v == 66.0F; }));
-        EXPECT_EQ(rig.redraw.count, 1);  // the held readings are redrawn
+        EXPECT_EQ(rig.updatePulses(), 11U);
+        EXPECT_EQ(rig.port.readCount(), c.pointsRead * 20U) << c.holdAtStart;
+        const auto kept =
+            std::count(rig.data.PhaseSamples.begin(), rig.data.PhaseSamples.end(), 66.0F);
+        EXPECT_EQ(static_cast<std::size_t>(kept), 11U - c.pointsRead);
+        EXPECT_EQ(rig.redraw.count, 1);  // held readings are redrawn
     }
-}
-
-TEST(SweepTickInterleaving, HoldTickedInsideAFrameStopsReadsFromThatPointOn) {
-    SweepRig rig;
-    rig.settleLimits(1.0F, 50.0F);
-    rig.fillSamples(77.0F, 66.0F, 0.0);
-    rig.pump.atYield(pointYield(3) + 5, [&] { rig.controls.hold = 1; });
-    rig.engine->tick();
-    EXPECT_EQ(rig.port.readCount(), 3U * 20U);
-    EXPECT_EQ(rig.data.ReturnLossSamples[2], 0.0F);
-    EXPECT_EQ(rig.data.ReturnLossSamples[3], 77.0F);
-    EXPECT_EQ(rig.updatePulses(), 11U);
-}
-
-TEST(SweepTickInterleaving, HoldUntickedBetweenPointsResumesReading) {
-    SweepRig rig;
-    rig.settleLimits(1.0F, 50.0F);
-    rig.controls.hold = 1;
-    // Held points cost 32 yields; untick at the start of point 9.
-    rig.pump.atYield(2 + 9 * 32, [&] { rig.controls.hold = 0; });
-    rig.engine->tick();
-    EXPECT_EQ(rig.port.readCount(), 2U * 20U);
 }
 
 TEST(SweepTickInterleaving, ATickInsideAYieldIsRefusedWithoutPortAccess) {
@@ -62,7 +54,7 @@ TEST(SweepTickInterleaving, ATickInsideAYieldIsRefusedWithoutPortAccess) {
     std::size_t before = 0;
     std::size_t after = 0;
     bool tickingInside = false;
-    rig.pump.atYield(pointYield(1) + 3, [&] {
+    rig.pump.atYield(PointYield(1) + 3, [&] {
         tickingInside = rig.engine->ticking();
         before = rig.port.accesses().size();
         rig.engine->tick();
@@ -76,40 +68,27 @@ TEST(SweepTickInterleaving, ATickInsideAYieldIsRefusedWithoutPortAccess) {
     EXPECT_EQ(rig.pump.count(), 1 + 11 * kYieldsPerPointWithRead);
 }
 
-TEST(SweepTickInterleaving, CloseMidSweepEndsTheTickWithoutPortAccessOrRedraw) {
-    SweepRig rig;
-    rig.settleLimits(1.0F, 50.0F);
-    std::size_t accessesAtClose = 0;
-    rig.pump.atYield(pointYield(4) + 20, [&] {
-        accessesAtClose = rig.port.accesses().size();
-        throw SweepCancelled();
-    });
-    EXPECT_NO_THROW(rig.engine->tick());
-    EXPECT_EQ(rig.port.accesses().size(), accessesAtClose);
-    EXPECT_EQ(rig.redraw.count, 0);
-    EXPECT_FALSE(rig.engine->ticking());
-}
-
-TEST(SweepTickInterleaving, CloseInsideAConverterReadLeavesThePortAlone) {
-    SweepRig rig;
-    rig.settleLimits(1.0F, 50.0F);
-    std::size_t accessesAtClose = 0;
-    rig.pump.atYield(pointYield(0) + 31 + 4, [&] {  // the 4th converter bit of point 0
-        accessesAtClose = rig.port.accesses().size();
-        throw SweepCancelled();
-    });
-    rig.engine->tick();
-    EXPECT_EQ(rig.port.accesses().size(), accessesAtClose);
-    EXPECT_EQ(rig.redraw.count, 0);
-}
-
-TEST(SweepTickInterleaving, ProductionPumpAfterCancelTouchesNothing) {
+TEST(SweepTickInterleaving, ACloseEndsTheTickWithoutPortAccessOrRedraw) {
+    // Inside a frame, and inside a converter read.
+    for (const int closeAt : {PointYield(4) + 20, PointYield(0) + 31 + 4}) {
+        SweepRig rig;
+        rig.settleLimits(1.0F, 50.0F);
+        std::size_t accessesAtClose = 0;
+        rig.pump.atYield(closeAt, [&] {
+            accessesAtClose = rig.port.accesses().size();
+            throw SweepCancelled();
+        });
+        EXPECT_NO_THROW(rig.engine->tick());
+        EXPECT_EQ(rig.port.accesses().size(), accessesAtClose) << closeAt;
+        EXPECT_EQ(rig.redraw.count, 0);
+        EXPECT_FALSE(rig.engine->ticking());
+    }
+    // The program's pump, once cancelled, lets a tick touch nothing at all.
     SweepRig rig;
     rig.settleLimits(1.0F, 50.0F);
     QtEventPump pump;
     SweepEngine engine(rig.settings, rig.data, rig.controls,
-                       PortLink{rig.port, test::kDataAddress, pump}, rig.redraw,
-                       QLocale(QLocale::English, QLocale::UnitedStates));
+                       PortLink{rig.port, test::kDataAddress, pump}, rig.redraw, QLocale::c());
     pump.requestCancel();
     engine.tick();
     EXPECT_TRUE(rig.port.accesses().empty());
@@ -117,35 +96,25 @@ TEST(SweepTickInterleaving, ProductionPumpAfterCancelTouchesNothing) {
     EXPECT_TRUE(rig.controls.readouts.empty());
 }
 
-TEST(SweepTickInterleaving, FileLoadedMidSweepIsWhatTheRestOfTheSweepWorksOn) {
-    SweepRig rig;
-    rig.settleLimits(1.0F, 50.0F);
-    const float* returnLossCells = rig.data.ReturnLossSamples.data();
-    // The open command ticks Hold, then replaces the arrays' contents in one piece.
-    rig.pump.atYield(pointYield(5), [&] {
-        rig.controls.hold = 1;
-        rig.fillSamples(300.0F, 400.0F, 5.0);
-    });
-    rig.engine->tick();
-    EXPECT_EQ(rig.data.ReturnLossSamples.data(), returnLossCells);
-    for (std::size_t i = 0; i <= 10; ++i) {
-        EXPECT_EQ(rig.data.ReturnLossSamples[i], 300.0F) << "index " << i;
-        EXPECT_EQ(rig.data.PhaseSamples[i], 400.0F) << "index " << i;
+TEST(SweepTickInterleaving, AFileLoadedMidSweepStaysUnderHoldAndIsOverwrittenWithout) {
+    for (const int hold : {1, 0}) {
+        SweepRig rig;
+        rig.settleLimits(1.0F, 50.0F);
+        const float* cells = rig.data.ReturnLossSamples.data();
+        // The open command ticks Hold, then replaces the arrays' contents in one piece.
+        rig.pump.atYield(PointYield(5), [&] {
+            rig.controls.hold = hold;
+            rig.fillSamples(300.0F, 400.0F, 5.0);
+        });
+        rig.engine->tick();
+        EXPECT_EQ(rig.data.ReturnLossSamples.data(), cells);
+        EXPECT_EQ(rig.data.ReturnLossSamples[4], 300.0F);
+        EXPECT_EQ(rig.data.ReturnLossSamples[5], hold == 1 ? 300.0F : 0.0F);
+        EXPECT_EQ(rig.data.PhaseSamples[10], hold == 1 ? 400.0F : 0.0F);
+        // Points before the load keep the loaded words; from point 5 on the sweep writes its own.
+        EXPECT_EQ(rig.data.DdsWords[4], 5.0);
+        EXPECT_DOUBLE_EQ(rig.data.DdsWords[5], TuningWord(5 * 4.9e6 + 1e6));
     }
-    // Points before the load keep the loaded words; from point 5 on the sweep writes its own.
-    EXPECT_EQ(rig.data.DdsWords[4], 5.0);
-    EXPECT_DOUBLE_EQ(rig.data.DdsWords[5], TuningWord(5 * 4.9e6 + 1e6));
-    EXPECT_EQ(rig.redraw.count, 1);
-}
-
-TEST(SweepTickInterleaving, FileLoadedWithoutHoldIsOverwrittenPointByPoint) {
-    SweepRig rig;
-    rig.settleLimits(1.0F, 50.0F);
-    rig.pump.atYield(pointYield(5), [&] { rig.fillSamples(300.0F, 400.0F, 5.0); });
-    rig.engine->tick();
-    EXPECT_EQ(rig.data.ReturnLossSamples[4], 300.0F);
-    EXPECT_EQ(rig.data.ReturnLossSamples[5], 0.0F);
-    EXPECT_EQ(rig.data.ReturnLossSamples[10], 0.0F);
 }
 
 }  // namespace

@@ -28,39 +28,27 @@ struct SwitchView {
     QLineEdit* upper;
 };
 
-TEST(MainWindowSwitches, FullSweepLocksTheLimitBoxesAtOnce) {
-    test::WindowFixture f;
-    SwitchView v(*f.window);
-    v.fullSweep->click();
-    EXPECT_FALSE(v.boxesEnabled());
-    EXPECT_TRUE(v.fullSweepEnabled());
-    v.fullSweep->click();
-    EXPECT_TRUE(v.boxesEnabled());
-}
-
-TEST(MainWindowSwitches, HoldUnderFullSweepThenUnhold) {
-    test::WindowFixture f;
-    SwitchView v(*f.window);
-    v.fullSweep->click();
-    v.hold->click();
-    EXPECT_FALSE(v.boxesEnabled());
-    EXPECT_FALSE(v.fullSweepEnabled());
-    v.hold->click();
-    EXPECT_TRUE(v.fullSweepEnabled());
-    EXPECT_FALSE(v.boxesEnabled());
-    v.fullSweep->click();
-    EXPECT_TRUE(v.boxesEnabled());
-}
-
-TEST(MainWindowSwitches, HoldAloneAndBack) {
-    test::WindowFixture f;
-    SwitchView v(*f.window);
-    v.hold->click();
-    EXPECT_FALSE(v.boxesEnabled());
-    EXPECT_FALSE(v.fullSweepEnabled());
-    v.hold->click();
-    EXPECT_TRUE(v.boxesEnabled());
-    EXPECT_TRUE(v.fullSweepEnabled());
+// Each row: clicks on Full Sweep (F) and Hold (H) from the start, then whether the limit boxes
+// and the Full Sweep box can be used.
+TEST(MainWindowSwitches, ClicksLockAndFreeTheBoxesAtOnce) {
+    const struct {
+        const char* clicks;
+        bool boxes;
+        bool fullSweep;
+    } cases[] = {
+        {"", true, true},     {"F", false, true},   {"FF", true, true},
+        {"H", false, false},  {"HH", true, true},   {"FH", false, false},
+        {"FHH", false, true}, {"FHHF", true, true}, {"HF", false, false},
+    };
+    for (const auto& c : cases) {
+        test::WindowFixture f;
+        SwitchView v(*f.window);
+        for (const char* click = c.clicks; *click != 0; ++click) {
+            (*click == 'F' ? v.fullSweep : v.hold)->click();
+        }
+        EXPECT_EQ(v.boxesEnabled(), c.boxes) << c.clicks;
+        EXPECT_EQ(v.fullSweepEnabled(), c.fullSweep) << c.clicks;
+    }
 }
 
 TEST(MainWindowSwitches, FileCommandTickingHoldLocksLikeAClick) {

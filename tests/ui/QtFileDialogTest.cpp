@@ -22,7 +22,7 @@ void ensureApplication() {
 }
 
 // Runs `act` on the file dialog as soon as it is shown modally.
-void whenDialogShows(std::function<void(QFileDialog&)> act) {
+void whenDialogShows(const std::function<void(QFileDialog&)>& act) {
     auto* poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, [poll, act] {
         // Look among the top-level widgets: offscreen, a modal dialog is not always the
@@ -63,6 +63,10 @@ TEST(QtFileDialog, SelectsTheIndexedEntryAndReadsBackTheChosenOne) {
 TEST(QtFileDialog, ABareNameGetsTheExtensionOfTheEntryChosen) {
     ensureApplication();
     QTemporaryDir folder;
+    // Qt's dialog looks a bare name up in the working folder too and adds no extension when a
+    // folder of that name is there (the repository has a sweep/ folder): work in the new folder.
+    const QString workingFolder = QDir::currentPath();
+    QDir::setCurrent(folder.path());
     QtFileDialog dialog(nullptr);
     dialog.setFilter(QString::fromLatin1(kSaveFilter));
     dialog.setFilterIndex(1);
@@ -78,6 +82,7 @@ TEST(QtFileDialog, ABareNameGetsTheExtensionOfTheEntryChosen) {
     EXPECT_EQ(suffixAtStart, "vec");
     EXPECT_EQ(dialog.fileName(), QDir(folder.path()).filePath("sweep.tsv"));
     EXPECT_EQ(dialog.filterIndex(), 4);
+    QDir::setCurrent(workingFolder);
 }
 
 TEST(QtFileDialog, ACancelKeepsNameAndIndexAndReportsFalse) {
