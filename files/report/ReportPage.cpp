@@ -78,6 +78,7 @@ class PageFlow {
     }
 
     void head(const QString& text) {
+        y_ += px(kGapPt) / 2.0;  // a section stands apart from the lines above it
         QFont font = style_.font(kHeadPt);
         font.setBold(true);
         block(text, font, kHeadText);
