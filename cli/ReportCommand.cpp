@@ -63,8 +63,9 @@ int RunReportCommand(const QStringList& words, const QString& settingsPath, CliC
     if (!input.set) return input.status;
 
     const AntennaAnalysis analysis = AnalyseAntenna(*input.set, request.options);
-    const QString title = args.has(QStringLiteral("title")) ? args.value(QStringLiteral("title"))
-                                                            : QFileInfo(path).fileName();
+    // An empty title would leave the page without a name.
+    const QString givenTitle = args.value(QStringLiteral("title")).trimmed();
+    const QString title = givenTitle.isEmpty() ? QFileInfo(path).fileName() : givenTitle;
     const ReportInput report{
         title,           path,    QDateTime::currentDateTime(), *input.set, analysis,
         request.options, nullptr, TuningViewChoices{}};

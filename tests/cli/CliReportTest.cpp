@@ -75,6 +75,9 @@ TEST_F(ReportRun, StatusMessageAndWhatIsWritten) {
     const QByteArray html = cli.fileBytes("r.html");
     EXPECT_TRUE(html.contains("<h1>Attic dipole</h1>"));
     EXPECT_TRUE(html.contains("Trim for 7.0500 MHz: lengthen by 0.7%"));
+    // A blank title gives way to the file's name.
+    ASSERT_EQ(cli.run(words({"@d.vec", "--output", "@blank.html", "--title", " "})), 0);
+    EXPECT_TRUE(cli.fileBytes("blank.html").contains("<h1>d.vec</h1>"));
 }
 
 // The program itself, with no display and no platform chosen, and under a file-size limit that
