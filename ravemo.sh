@@ -29,6 +29,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils imagemagick fonts-dejavu-core fonts-liberation2 desktop-file-utils
   clang libclang-rt-14-dev clang-tidy
+  poppler-utils
 )
 
 install_missing_packages() {

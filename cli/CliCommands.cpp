@@ -15,6 +15,7 @@ const char kUsage[] =
     "  convert    turn a sweep file into .csv, .s1p, .tsv (or .vec)\n"
     "  readout    the marker readouts for raw readings or a sample of a sweep file\n"
     "  analyse    SWR dips, bandwidths, resonances, bands, trim and cable length of a sweep\n"
+    "  report     a one-page antenna report of a sweep as .png, .pdf or .html\n"
     "\n"
     "Options:\n"
     "  --settings FILE  the settings file (default: ravemo.ini beside the program, else\n"
@@ -28,6 +29,17 @@ const char kUsage[] =
     "included).\n";
 
 }  // namespace
+
+QString CliCommandName(const QStringList& arguments) {
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == QStringLiteral("--settings")) {
+            ++i;
+        } else if (!arguments[i].startsWith(QStringLiteral("--settings="))) {
+            return arguments[i];
+        }
+    }
+    return {};
+}
 
 int RunCli(const QStringList& arguments, CliContext& context) {
     QString settingsPath;
@@ -72,9 +84,10 @@ int RunCli(const QStringList& arguments, CliContext& context) {
     if (command == QStringLiteral("readout")) return RunReadoutCommand(words, context);
     if (command == QStringLiteral("analyse"))
         return RunAnalyseCommand(words, settingsPath, context);
+    if (command == QStringLiteral("report")) return RunReportCommand(words, settingsPath, context);
     return Fail(context, kExitBadInput,
                 QStringLiteral("unknown command \"%1\" (commands: settings, sweep, convert, "
-                               "readout, analyse; see --help)")
+                               "readout, analyse, report; see --help)")
                     .arg(command));
 }
 

@@ -1,16 +1,35 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <memory>
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QStandardPaths>
 #include <QTextStream>
 
 #include "cli/CliCommands.h"
 
+namespace {
+
+// The report paints text, which needs a GUI application and its fonts; it runs without a
+// display on the offscreen platform unless the user chose one. Every other command stays on
+// a core application: nothing of the window system is loaded for them.
+std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char* argv[]) {
+    QStringList words;
+    for (int i = 1; i < argc; ++i) words << QString::fromLocal8Bit(argv[i]);
+    if (ravemo::CliCommandName(words) != QStringLiteral("report")) {
+        return std::make_unique<QCoreApplication>(argc, argv);
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = MakeApplication(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
     ravemo::CliContext context{

@@ -10,9 +10,22 @@ TEST(CliCommands, HelpAndVersionSucceedOnEveryLevel) {
     EXPECT_EQ(cli.run({"--version"}), 0);
     EXPECT_EQ(cli.run({"--help"}), 0);
     EXPECT_TRUE(cli.out().startsWith("Usage: ravemo-cli"));
-    for (const char* command : {"settings", "sweep", "convert", "readout"}) {
+    for (const char* command : {"settings", "sweep", "convert", "readout", "analyse", "report"}) {
         EXPECT_EQ(cli.run({command, "--help"}), 0) << command;
         EXPECT_TRUE(cli.out().startsWith("Usage:")) << command;
+    }
+}
+
+TEST(CliCommands, TheCommandNameSkipsTheSettingsOption) {
+    const std::pair<QStringList, QString> cases[] = {
+        {{"report", "f.vec"}, "report"},
+        {{"--settings", "report", "analyse"}, "analyse"},
+        {{"--settings=x.ini", "report"}, "report"},
+        {{"--settings"}, ""},
+        {{}, ""},
+    };
+    for (const auto& [arguments, name] : cases) {
+        EXPECT_EQ(CliCommandName(arguments), name) << arguments.join(' ').toStdString();
     }
 }
 

@@ -3,23 +3,12 @@
 #include <cmath>
 #include <functional>
 
-#include <QGuiApplication>
 #include <QImage>
 
 #include "analysis/AntennaSample.h"
+#include "support/GuiApplication.h"
 
 namespace ravemo::test {
-
-// The one QGuiApplication of the plot tests (fonts need one), offscreen unless a platform is
-// set. Never destroyed: at exit Qt's own globals may already be gone.
-inline void EnsureGuiApplication() {
-    if (QCoreApplication::instance() != nullptr) return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "ravemo_tests_plot";
-    static char* argv[] = {name, nullptr};
-    new QGuiApplication(argc, argv);
-}
 
 // An image of `width` x `height` pixels at `dpi`.
 inline QImage ImageAt(int width, int height, double dpi) {

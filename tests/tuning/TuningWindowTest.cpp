@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -161,6 +164,42 @@ TEST(TuningWindow, AReferenceShowsTheShiftAndAFileThatIsNoSweepIsRefusedByName) 
     const QString error = rig.tuning->loadReference(bad);
     EXPECT_TRUE(error.contains(QDir::toNativeSeparators(bad)) && error.contains("5 bytes"))
         << error.toStdString();
+}
+
+TEST(TuningWindow, TheReportAndThePictureShowWhatTheWindowShows) {
+    TuningRig rig;
+    const QString html = rig.folder.filePath("antenna.html");
+    EXPECT_TRUE(rig.tuning->saveReport(html).contains("no sweep to report yet"));
+    rig.tick(2);
+    TuningToolBar& bar = rig.tuning->toolBar();
+    bar.regionBox().setCurrentIndex(1);
+    bar.targetBox().setText("7.05");
+    Q_EMIT bar.targetBox().editingFinished();
+    rig.tuning->keepReference();
+
+    ASSERT_EQ(rig.tuning->saveReport(html), "");
+    QFile file(html);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    for (const QString& expected :
+         {QStringLiteral("<h1>antenna</h1>"), QStringLiteral("simulated instrument"),
+          QStringLiteral("IARU region 2"), QStringLiteral("Trim for 7.0500 MHz"),
+          QStringLiteral("<th>Reference</th>"),
+          "<td>" + rig.tuning->dipsPanel().table().cellText(0, 0) + "</td>"}) {
+        EXPECT_TRUE(text.contains(expected)) << expected.toStdString();
+    }
+
+    // A folder that is not there: the reason, with the file's name, and no file.
+    const QString lost = rig.folder.filePath("no/antenna.pdf");
+    EXPECT_TRUE(rig.tuning->saveReport(lost).contains(QDir::toNativeSeparators(lost)));
+    EXPECT_FALSE(QFile::exists(lost));
+
+    rig.tuning->toolBar().copyPictureAction().trigger();
+    const QImage copied = QGuiApplication::clipboard()->image();
+    EXPECT_EQ(copied.size(), QSize(1500, 650));
+    EXPECT_EQ(copied, rig.tuning->picture().convertToFormat(copied.format()));
+    EXPECT_NE(copied.pixel(copied.width() / 3, copied.height() / 3),
+              copied.pixel(copied.width() - 2, copied.height() - 2));  // not one colour
 }
 
 TEST(TuningWindow, RemembersItsChoicesInItsOwnFile) {

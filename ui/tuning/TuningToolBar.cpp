@@ -89,6 +89,13 @@ TuningToolBar::TuningToolBar(const QLocale& locale, QWidget* parent)
     load_->setToolTip(tr("Load a saved sweep (.vec) or a Touchstone file (.s1p) as reference"));
     clear_ = addAction(tr("Clear reference"));
     clear_->setEnabled(false);
+    addSeparator();
+    saveReport_ = addAction(tr("Save report..."));
+    saveReport_->setIconText(saveReport_->text());
+    saveReport_->setToolTip(
+        tr("Save a one-page report of this sweep: charts, dips and bands as PDF, PNG or HTML"));
+    copyPicture_ = addAction(tr("Copy picture"));
+    copyPicture_->setToolTip(tr("Copy the tuning chart and the Smith chart as one picture"));
 
     const auto view = [this] { Q_EMIT viewChoiceChanged(); };
     const auto analysis = [this] { Q_EMIT analysisChoiceChanged(); };

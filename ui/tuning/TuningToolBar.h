@@ -16,8 +16,8 @@ class QLineEdit;
 namespace ravemo {
 
 // The tuning window's tool bar: how to look (band-plan region, SWR scale, right axis), the
-// target frequency of the trim advice, and the reference trace. Further commands (such as a
-// report) go at its end, after a separator.
+// target frequency of the trim advice, the reference trace, and the report and picture of what
+// it shows.
 class TuningToolBar final : public QToolBar {
     Q_OBJECT
   public:
@@ -40,6 +40,8 @@ class TuningToolBar final : public QToolBar {
     QAction& keepReferenceAction() const { return *keep_; }
     QAction& loadReferenceAction() const { return *load_; }
     QAction& clearReferenceAction() const { return *clear_; }
+    QAction& saveReportAction() const { return *saveReport_; }
+    QAction& copyPictureAction() const { return *copyPicture_; }
 
   Q_SIGNALS:
     void viewChoiceChanged();      // the SWR scale or the right axis
@@ -56,6 +58,8 @@ class TuningToolBar final : public QToolBar {
     QAction* keep_;
     QAction* load_;
     QAction* clear_;
+    QAction* saveReport_;
+    QAction* copyPicture_;
 };
 
 }  // namespace ravemo

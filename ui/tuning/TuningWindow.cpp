@@ -3,8 +3,12 @@
 #include <utility>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QDateTime>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -15,6 +19,9 @@
 #include "analysis/SweepSamples.h"
 #include "common/Units.h"
 #include "files/AntennaSamplesFile.h"
+#include "files/report/AntennaReport.h"
+#include "files/report/ReportFile.h"
+#include "files/report/ReportPictures.h"
 #include "plot/NearestSample.h"
 #include "plot/TuningTables.h"
 #include "ui/Measurement.h"
@@ -22,6 +29,7 @@
 #include "ui/tuning/DipsPanel.h"
 #include "ui/tuning/HistoryStripWidget.h"
 #include "ui/tuning/ReferenceShift.h"
+#include "ui/tuning/ReportPathDialog.h"
 #include "ui/tuning/SmithChartWidget.h"
 #include "ui/tuning/SweepAroundLimits.h"
 #include "ui/tuning/TuningChartWidget.h"
@@ -43,6 +51,12 @@ constexpr int kFirstChartHeightPx = 440;
 constexpr int kFirstHistoryHeightPx = 90;
 constexpr int kFirstDipsWidthPx = 690;
 constexpr int kFirstBandsWidthPx = 470;
+
+// The picture "Copy picture" gives: wide enough for the chart's ticks, at a resolution that
+// keeps its labels readable when pasted at its size.
+constexpr int kPictureWidthPx = 1500;
+constexpr int kPictureHeightPx = 650;
+constexpr double kPictureDpi = 110.0;
 
 const QString kReadoutHint = QStringLiteral(
     "Point at the chart to read a sample; the wheel zooms, a drag pans, a double-click shows "
@@ -153,6 +167,9 @@ void TuningWindow::connectControls() {
             &TuningWindow::chooseReferenceFile);
     connect(&toolBar_->clearReferenceAction(), &QAction::triggered, this,
             &TuningWindow::clearReference);
+    connect(&toolBar_->saveReportAction(), &QAction::triggered, this,
+            &TuningWindow::chooseReportFile);
+    connect(&toolBar_->copyPictureAction(), &QAction::triggered, this, &TuningWindow::copyPicture);
 
     connect(chart_, &TuningChartWidget::crosshairMoved, this, [this](double hz) {
         choices_.crosshairHz = hz;
@@ -324,6 +341,45 @@ void TuningWindow::chooseReferenceFile() {
     if (error.isEmpty()) return;
     QApplication::beep();
     QMessageBox::warning(this, tr("Load reference"), error);
+}
+
+QString TuningWindow::saveReport(const QString& path) {
+    if (live_.samples.empty()) return tr("There is no sweep to report yet: start a sweep first.");
+    const AnalysisOptions options = analysisOptions();
+    const BackEndInfo& backEnd = measurement_.backEnd();
+    const QString source = measurement_.holdTicked() ? tr("%1, held data").arg(backEnd.description)
+                                                     : backEnd.description;
+    const ReportInput input{QFileInfo(path).completeBaseName(),
+                            source,
+                            QDateTime::currentDateTime(),
+                            live_,
+                            analysis_,
+                            options,
+                            reference_ ? &*reference_ : nullptr,
+                            choices_};
+    const std::optional<QString> error = SaveReport(path, BuildAntennaReport(input, locale_));
+    if (!error) return {};
+    return tr("The report could not be saved to %1: %2")
+        .arg(QDir::toNativeSeparators(path), *error);
+}
+
+QImage TuningWindow::picture() const {
+    TuningViewChoices choices = choices_;
+    choices.crosshairHz.reset();
+    return ScenePicture(
+        BuildTuningScene(live_, analysis_, reference_ ? &*reference_ : nullptr, choices, locale_),
+        QSize(kPictureWidthPx, kPictureHeightPx), kPictureDpi, PlotStyle{});
+}
+
+void TuningWindow::copyPicture() { QGuiApplication::clipboard()->setImage(picture()); }
+
+void TuningWindow::chooseReportFile() {
+    const QString path = AskReportPath(this);
+    if (path.isEmpty()) return;  // cancelled
+    const QString error = saveReport(path);
+    if (error.isEmpty()) return;
+    QApplication::beep();
+    QMessageBox::warning(this, tr("Save report"), error);
 }
 
 void TuningWindow::sweepAroundDip(int row) {

@@ -12,6 +12,7 @@
 #include "plot/TuningScene.h"
 #include "ui/tuning/TuningPreferences.h"
 
+class QImage;
 class QLabel;
 class QSplitter;
 
@@ -57,6 +58,15 @@ class TuningWindow final : public QMainWindow {
     QString loadReference(const QString& path);
     void clearReference();
 
+    // The report of what the window shows (the sweep or the held data, the region, the target
+    // and the reference; not the crosshair), saved in the format of the path's extension. The
+    // message for the user, empty when it was saved.
+    QString saveReport(const QString& path);
+    // The tuning chart and the Smith chart as the window shows them, in one picture.
+    QImage picture() const;
+    // Puts picture() on the clipboard.
+    void copyPicture();
+
     // Writes the main window's limit boxes through the measurement (Full Sweep unticked).
     void sweepAroundDip(int row);
     void sweepBand(int pickerIndex);
@@ -97,6 +107,7 @@ class TuningWindow final : public QMainWindow {
     void showTexts();
     void showReadout();
     void chooseReferenceFile();
+    void chooseReportFile();
     void setReference(std::optional<AntennaSamples> set);
     AnalysisOptions analysisOptions() const;
 

@@ -1,0 +1,95 @@
+#include "files/report/AntennaReport.h"
+
+#include <cmath>
+
+#include "common/ProgramVersion.h"
+#include "plot/FrequencyLabels.h"
+
+namespace ravemo {
+namespace {
+
+constexpr int kCableMetreDecimals = 2;
+constexpr int kVelocityFactorDecimals = 2;
+
+QString MHz(double hz, const QLocale& locale) {
+    return TableMHz(hz, locale) + QStringLiteral(" MHz");
+}
+
+QString TrimText(const ReportInput& in, const QLocale& locale) {
+    if (!in.options.targetHz) return {};
+    QString line = QStringLiteral("Trim for %1: %2")
+                       .arg(MHz(*in.options.targetHz, locale), TrimWords(in.analysis.trim, locale));
+    if (in.analysis.trim) {
+        line += QStringLiteral(" (series resonance at %1)")
+                    .arg(MHz(in.analysis.trim->resonanceHz, locale));
+    }
+    return line;
+}
+
+QString CableText(const ReportInput& in, const QLocale& locale) {
+    if (!in.options.velocityFactor) return {};
+    const QString head =
+        QStringLiteral("Cable open at its far end, velocity factor %1: ")
+            .arg(FixedText(*in.options.velocityFactor, kVelocityFactorDecimals, locale));
+    const std::optional<CableEstimate>& cable = in.analysis.cable;
+    if (cable && cable->length) {
+        return head + QStringLiteral("quarter wave at %1, length %2 m")
+                          .arg(MHz(cable->length->quarterWaveHz, locale),
+                               FixedText(cable->length->lengthM, kCableMetreDecimals, locale));
+    }
+    if (cable && cable->problem == CableProblem::SweepStartsAboveQuarterWave) {
+        return head + QStringLiteral(
+                          "the sweep starts above the quarter-wave frequency; sweep "
+                          "from a lower frequency");
+    }
+    return head + QStringLiteral("no series resonance in the sweep");
+}
+
+std::vector<ReportFact> Facts(const ReportInput& in, const QLocale& locale) {
+    const std::vector<AntennaSample>& samples = in.live.samples;
+    std::vector<ReportFact> facts{
+        {QStringLiteral("Made"), locale.toString(in.madeAt.date(), QLocale::LongFormat) +
+                                     QStringLiteral(", ") +
+                                     locale.toString(in.madeAt.time(), QLocale::ShortFormat)},
+        {QStringLiteral("Program"),
+         QStringLiteral("Ravemo %1").arg(QString::fromLatin1(kProgramVersion))},
+        {QStringLiteral("Source"), in.source},
+        {QStringLiteral("Sweep"), samples.empty() ? QStringLiteral("no measured point")
+                                                  : QStringLiteral("%1 to %2")
+                                                        .arg(MHz(samples.front().hz, locale),
+                                                             MHz(samples.back().hz, locale))},
+        {QStringLiteral("Points"), locale.toString(static_cast<qlonglong>(samples.size()))},
+        {QStringLiteral("Band plan"), QStringLiteral("IARU region %1").arg(in.options.region)},
+        {QStringLiteral("Sign of X"),
+         in.live.sign == ReactanceSign::Estimated
+             ? QStringLiteral("estimated from |phase| (the instrument does not measure it)")
+             : QStringLiteral("measured")},
+    };
+    if (in.reference) {
+        facts.push_back({QStringLiteral("Reference"), QStringLiteral("the grey trace")});
+    }
+    return facts;
+}
+
+}  // namespace
+
+AntennaReport BuildAntennaReport(const ReportInput& in, const QLocale& locale) {
+    TuningViewChoices view = in.view;
+    view.region = in.options.region;
+    view.crosshairHz.reset();  // the mouse is not part of the record
+    AntennaReport report;
+    report.title = in.title;
+    report.facts = Facts(in, locale);
+    report.dips = DipTable(in.analysis.dips, in.live.sign, locale);
+    report.resonances =
+        QStringLiteral("Resonances: ") + ResonancesText(in.analysis.resonances, locale);
+    report.bandsHead = QStringLiteral("Amateur bands, IARU region %1").arg(in.options.region);
+    report.bands = BandTable(in.analysis.bands, locale);
+    report.trim = TrimText(in, locale);
+    report.cable = CableText(in, locale);
+    report.scene = BuildTuningScene(in.live, in.analysis, in.reference, view, locale);
+    report.locale = locale;
+    return report;
+}
+
+}  // namespace ravemo

@@ -1,0 +1,106 @@
+#include "files/report/ReportHtml.h"
+
+#include <QBuffer>
+#include <QPainter>
+
+#include "files/report/ReportPictures.h"
+
+namespace ravemo {
+namespace {
+
+// The pictures' pixels and resolution: sharp on a high-density screen at their shown size.
+constexpr int kChartWidthPx = 1500;
+constexpr int kChartHeightPx = 900;
+constexpr int kSmithSidePx = 900;
+constexpr double kPictureDpi = 192.0;
+
+const char kStyle[] =
+    "body{font-family:sans-serif;color:#202020;max-width:62em;margin:1.5em auto;padding:0 1em}"
+    "h1{color:#1f3a5f;font-size:1.6em;margin-bottom:.3em}"
+    "h2{color:#1f3a5f;font-size:1.15em;margin:1.2em 0 .4em}"
+    "table{border-collapse:collapse;margin:.3em 0}"
+    "th,td{padding:.2em .8em .2em 0;text-align:left;vertical-align:top}"
+    "table.data th{border-bottom:1px solid #b0b0b0}"
+    "table.data tr:nth-child(even) td{background:#f3f6fa}"
+    "table.facts th{color:#606060;font-weight:normal}"
+    ".pictures{display:flex;flex-wrap:wrap;gap:1em;align-items:center}"
+    ".pictures img{max-width:100%;height:auto}"
+    ".chart{flex:5 1 30em}.smith{flex:3 1 18em}";
+
+QString Escaped(const QString& text) { return text.toHtmlEscaped(); }
+
+QString PngDataUri(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return QStringLiteral("data:image/png;base64,") + QString::fromLatin1(bytes.toBase64());
+}
+
+QString Picture(const QImage& image, const QString& alt, const char* cssClass) {
+    return QStringLiteral("<div class=\"%1\"><img src=\"%2\" alt=\"%3\" width=\"%4\"></div>\n")
+        .arg(QLatin1String(cssClass), PngDataUri(image), Escaped(alt))
+        .arg(image.width() / 2);
+}
+
+QString Pictures(const TuningScene& scene) {
+    const PlotStyle style;
+    QImage chart = BlankPicture(QSize(kChartWidthPx, kChartHeightPx), kPictureDpi, style);
+    QImage smith = BlankPicture(QSize(kSmithSidePx, kSmithSidePx), kPictureDpi, style);
+    {
+        QPainter painter(&chart);
+        PaintSceneChart(painter, QRectF(chart.rect()), scene, style);
+    }
+    {
+        QPainter painter(&smith);
+        PaintSceneSmith(painter, QRectF(smith.rect()), scene, style);
+    }
+    return QStringLiteral("<div class=\"pictures\">\n") +
+           Picture(chart, QStringLiteral("Tuning chart: SWR over frequency"), "chart") +
+           Picture(smith, QStringLiteral("Smith chart of the impedance"), "smith") +
+           QStringLiteral("</div>\n");
+}
+
+QString Table(const TextTable& table) {
+    QString html = QStringLiteral("<table class=\"data\">\n<tr>");
+    for (const QString& head : table.heads)
+        html += QStringLiteral("<th>%1</th>").arg(Escaped(head));
+    html += QStringLiteral("</tr>\n");
+    for (const QStringList& cells : table.rows) {
+        html += QStringLiteral("<tr>");
+        for (const QString& cell : cells) html += QStringLiteral("<td>%1</td>").arg(Escaped(cell));
+        html += QStringLiteral("</tr>\n");
+    }
+    return html + QStringLiteral("</table>\n");
+}
+
+QString Paragraph(const QString& text) {
+    return text.isEmpty() ? QString() : QStringLiteral("<p>%1</p>\n").arg(Escaped(text));
+}
+
+}  // namespace
+
+QByteArray HtmlOfReport(const AntennaReport& report) {
+    QString html =
+        QStringLiteral(
+            "<!DOCTYPE html>\n<html lang=\"%1\">\n<head>\n<meta charset=\"utf-8\">\n"
+            "<title>%2</title>\n<style>%3</style>\n</head>\n<body>\n<h1>%2</h1>\n")
+            .arg(report.locale.bcp47Name(), Escaped(report.title), QString::fromLatin1(kStyle));
+    html += QStringLiteral("<table class=\"facts\">\n");
+    for (const ReportFact& f : report.facts) {
+        html += QStringLiteral("<tr><th>%1</th><td>%2</td></tr>\n")
+                    .arg(Escaped(f.label), Escaped(f.value));
+    }
+    html += QStringLiteral("</table>\n") + Pictures(report.scene);
+    html += QStringLiteral("<h2>SWR dips</h2>\n");
+    html +=
+        report.dips.rows.empty() ? Paragraph(QString::fromLatin1(kNoDipsText)) : Table(report.dips);
+    html += Paragraph(report.resonances) + Paragraph(report.trim) + Paragraph(report.cable);
+    html += QStringLiteral("<h2>%1</h2>\n").arg(Escaped(report.bandsHead));
+    html += report.bands.rows.empty() ? Paragraph(QString::fromLatin1(kNoBandsText))
+                                      : Table(report.bands);
+    html += QStringLiteral("</body>\n</html>\n");
+    return html.toUtf8();
+}
+
+}  // namespace ravemo
