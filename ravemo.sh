@@ -62,20 +62,21 @@ configure_and_build() {
 }
 
 # The C++ sources clang-tidy checks: on a branch, those changed since its merge base with main;
-# on main itself, those the last commit (a merge: the whole work it brought) changed; every
-# source when git cannot tell or RAVEMO_TIDY_ALL=1. A changed header brings the source of the
-# same name, else one source that includes it (the header filter then checks the header).
+# on main itself (or where there is no main), those the last commit (a merge: the whole work it
+# brought) changed; every source with RAVEMO_TIDY_ALL=1; none outside a git clone. A changed
+# header brings the source of the same name, else one source that includes it (the header
+# filter then checks the header).
 tidy_sources() {
   local folders=(common instrument sweep analysis plot files startup ui cli tests bench)
-  if [[ "${RAVEMO_TIDY_ALL:-0}" == 1 ]] || ! git -C "$root" rev-parse --verify -q main >/dev/null; then
-    git -C "$root" ls-files -- "${folders[@]/%//*.cpp}" 2>/dev/null ||
-      (cd "$root" && find "${folders[@]}" -name '*.cpp' 2>/dev/null)
+  if [[ "${RAVEMO_TIDY_ALL:-0}" == 1 ]]; then
+    (cd "$root" && find "${folders[@]}" -name '*.cpp' | sort)
     return
   fi
-  local base
-  base="$(git -C "$root" merge-base HEAD main)"
-  if [[ "$base" == "$(git -C "$root" rev-parse HEAD)" ]]; then
-    base="$(git -C "$root" rev-parse -q --verify HEAD^1 || echo "$base")"
+  local head base
+  head="$(git -C "$root" rev-parse -q --verify HEAD 2>/dev/null)" || return 0
+  base="$(git -C "$root" merge-base HEAD main 2>/dev/null || echo "$head")"
+  if [[ "$base" == "$head" ]]; then
+    base="$(git -C "$root" rev-parse -q --verify HEAD^1 || echo "$head")"
   fi
   local changed
   changed="$(git -C "$root" diff --name-only --diff-filter=d "$base" -- "${folders[@]}")"
