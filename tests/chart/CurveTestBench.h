@@ -42,7 +42,7 @@ struct CurveTestBench {
         settings.colorS6 = static_cast<float>(kSwrColour);
         xScale = static_cast<float>(kChartWidthTwips / champ);
         drawing = std::make_unique<CurveDrawing>(canvas, controls, data, settings, pump, xScale,
-                                                 locale, [this] { return ticks++; });
+                                                 locale, CurveDrawing::TickCounter{});
     }
 
     // Every coordinate that reached the canvas is finite and within the drawing limit.
@@ -69,7 +69,6 @@ struct CurveTestBench {
     FakeCurveControls controls;
     ScriptedPump pump;
     float xScale = 0;
-    std::uint32_t ticks = 0;
     std::unique_ptr<CurveDrawing> drawing;
 };
 

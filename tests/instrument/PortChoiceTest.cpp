@@ -4,10 +4,6 @@
 
 #include <QDir>
 
-#include "instrument/Adc.h"
-#include "instrument/Dds.h"
-#include "support/ScriptedPump.h"
-
 namespace ravemo {
 namespace {
 
@@ -45,16 +41,6 @@ TEST(OpenPort, OpensTheChoiceOrLetsTheSimulatorStandInSayingWhy) {
     }
     EXPECT_EQ(OpenPort("sim:open", 888, SimulatedNoise{1.0, 7}).description,
               "simulated instrument (open circuit) with noise");
-
-    // The simulator answers at Address1: a short reflects totally, in antiphase.
-    const OpenedPort opened = OpenPort("sim:short", 888);
-    test::ScriptedPump pump;
-    DdsLoadWord(PortLink{*opened.port, 888, pump}, TuningWord(5e6));
-    float phase = 0;
-    float returnLoss = 0;
-    ReadAdcPair(PortLink{*opened.port, 888, pump}, phase, returnLoss);
-    EXPECT_EQ(phase, 1023.0F);
-    EXPECT_EQ(returnLoss, 512.0F);
 }
 
 TEST(OpenPort, AutomaticChoiceWithoutAParallelPortFallsBack) {

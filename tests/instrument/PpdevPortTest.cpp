@@ -52,7 +52,6 @@ TEST_F(FakeParports, MapsAddress1ToTheListedDeviceOrSaysWhatTheSystemHas) {
 // What the user reads when the port cannot be opened: the cause and what to do.
 TEST(PortProblemText, NamesTheCauseAndTheFix) {
     using Step = PpdevPort::Step;
-    const QString busy = "/dev/parport0: the port is held by another driver (lp?): 'sudo rmmod lp'";
     const auto ppdev = [](int error, Step step) {
         return PpdevPort::problemText(error, step, "/dev/parport0");
     };
@@ -67,7 +66,7 @@ TEST(PortProblemText, NamesTheCauseAndTheFix) {
         {ppdev(EACCES, Step::Open),
          "no permission to use /dev/parport0: add your user to the lp group: sudo adduser $USER "
          "lp, then log in again"},
-        {ppdev(ENXIO, Step::Claim), busy},
+        {ppdev(ENXIO, Step::Claim), "the port is held by another driver (lp?): 'sudo rmmod lp'"},
         {ppdev(ENXIO, Step::Open), "modprobe ppdev"},
         {ppdev(ENOTTY, Step::Claim), "/dev/parport0 is not a parallel port device"},
         {ppdev(EIO, Step::Claim), "cannot claim /dev/parport0: "},
