@@ -7,35 +7,31 @@ namespace ravemo::test {
 namespace {
 
 TEST(ReturnLossPhaseCurves, WipeThenPensStartAtXOneFromThePreviousRedrawsLastHeights) {
-    for (const auto& [offset, locale, dB] :
-         {std::tuple{"2,5", QLocale(QLocale::German), 2.5}, {"-3", QLocale::c(), -3.0}}) {
-        CurveTestBench bench(6000, 1, locale);
-        bench.controls.switches[CurveSwitch::Phase] = 1;
-        bench.controls.offset = QString::fromUtf8(offset);  // by the leading number, in the locale
-        bench.data.PhaseSamples[0] = 256.0F;
-        bench.data.PhaseSamples[6000] = 1000.0F;
-        bench.data.ReturnLossSamples[3000] = 256.0F;
-        bench.data.ReturnLossSamples[6000] = 100.0F;
-        bench.drawing->DrawReturnLossAndPhase();
-        EXPECT_TRUE(bench.canvas.calls[0].wipe);  // then phase before loss, sample by sample
-        EXPECT_EQ(bench.canvas.calls[2].segment.colour, kLossColour);
-        // First redraw: from the top edge, a short stroke back to x = 0.
-        const auto phase = bench.canvas.segments(kPhaseColour);
-        EXPECT_EQ(phase[0].x1, 1.0F);
-        EXPECT_EQ(phase[0].y1, 0.0F);
-        EXPECT_EQ(phase[0].x2, 0.0F);
-        EXPECT_FLOAT_EQ(phase[0].y2, static_cast<float>(kH / 4));
-        EXPECT_FLOAT_EQ(bench.canvas.segments(kLossColour)[3000].y2,
-                        static_cast<float>(kH / 2 + dB * 126.5))
-            << offset;
+    CurveTestBench bench(6000, 1, QLocale(QLocale::German));
+    bench.controls.switches[CurveSwitch::Phase] = 1;
+    bench.controls.offset = QStringLiteral("2,5");  // by the leading number, in the locale
+    bench.data.PhaseSamples[0] = 256.0F;
+    bench.data.PhaseSamples[6000] = 1000.0F;
+    bench.data.ReturnLossSamples[3000] = 256.0F;
+    bench.data.ReturnLossSamples[6000] = 100.0F;
+    bench.drawing->DrawReturnLossAndPhase();
+    EXPECT_TRUE(bench.canvas.calls[0].wipe);  // then phase before loss, sample by sample
+    EXPECT_EQ(bench.canvas.calls[2].segment.colour, kLossColour);
+    // First redraw: from the top edge, a short stroke back to x = 0.
+    const auto phase = bench.canvas.segments(kPhaseColour);
+    EXPECT_EQ(phase[0].x1, 1.0F);
+    EXPECT_EQ(phase[0].y1, 0.0F);
+    EXPECT_EQ(phase[0].x2, 0.0F);
+    EXPECT_FLOAT_EQ(phase[0].y2, static_cast<float>(kH / 4));
+    EXPECT_FLOAT_EQ(bench.canvas.segments(kLossColour)[3000].y2,
+                    static_cast<float>(kH / 2 + 2.5 * 126.5));
 
-        bench.canvas.calls.clear();
-        bench.drawing->DrawReturnLossAndPhase();
-        EXPECT_FLOAT_EQ(bench.canvas.segments(kPhaseColour)[0].y1,
-                        static_cast<float>(kH * 1000 / 1024));
-        EXPECT_FLOAT_EQ(bench.canvas.segments(kLossColour)[0].y1,
-                        static_cast<float>(kH - kH * 100 / 512));  // without the offset
-    }
+    bench.canvas.calls.clear();
+    bench.drawing->DrawReturnLossAndPhase();
+    EXPECT_FLOAT_EQ(bench.canvas.segments(kPhaseColour)[0].y1,
+                    static_cast<float>(kH * 1000 / 1024));
+    EXPECT_FLOAT_EQ(bench.canvas.segments(kLossColour)[0].y1,
+                    static_cast<float>(kH - kH * 100 / 512));  // without the offset
 }
 
 // Return loss joins sample to sample; SWR strokes span one sample, leaving gaps between steps.
@@ -58,7 +54,6 @@ TEST(ReturnLossPhaseCurves, BothDrawingsReachTheLastSampleOnTheStepGrid) {
         ASSERT_EQ(swr.size(), c.segments) << c.step;
         EXPECT_EQ(loss.back().x2, static_cast<float>(c.lastIndex) * bench.xScale) << c.step;
         EXPECT_EQ(swr.back().x1, loss.back().x2) << c.step;
-        EXPECT_EQ(swr[1].x1, loss[1].x2) << c.step;
         EXPECT_EQ(swr[1].x2, swr[1].x1 + bench.xScale) << c.step;
     }
 }
