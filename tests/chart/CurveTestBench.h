@@ -1,7 +1,11 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <memory>
+
+#include <gtest/gtest.h>
 
 #include "common/Settings.h"
 #include "support/FakeCurveControls.h"
@@ -19,9 +23,11 @@ inline constexpr std::uint32_t kXsColour = 13;
 inline constexpr std::uint32_t kRsColour = 14;
 inline constexpr std::uint32_t kZColour = 15;
 inline constexpr std::uint32_t kSwrColour = 16;
+inline constexpr double kH = kChartHeightTwips;
+inline constexpr float kNan = std::numeric_limits<float>::quiet_NaN();
+inline constexpr float kInf = std::numeric_limits<float>::infinity();
 
-// A CurveDrawing on a recording canvas, fake controls and a scripted pump, with the default
-// settings (Champ 6000, Step 1) unless the test asks for others.
+// A CurveDrawing on a recording canvas, fake controls and a scripted pump.
 struct CurveTestBench {
     explicit CurveTestBench(std::int32_t champ = 6000, std::int16_t step = 1,
                             const QLocale& locale = QLocale::c())
@@ -36,7 +42,25 @@ struct CurveTestBench {
         settings.colorS6 = static_cast<float>(kSwrColour);
         xScale = static_cast<float>(kChartWidthTwips / champ);
         drawing = std::make_unique<CurveDrawing>(canvas, controls, data, settings, pump, xScale,
-                                                 locale, [this] { return ticks++; });
+                                                 locale, CurveDrawing::TickCounter{});
+    }
+
+    // Every coordinate that reached the canvas is finite and within the drawing limit.
+    void expectBoundedSegments() const {
+        for (const auto& call : canvas.calls) {
+            for (float v : {call.segment.x1, call.segment.y1, call.segment.x2, call.segment.y2}) {
+                ASSERT_TRUE(std::isfinite(v));
+                EXPECT_LE(std::fabs(v), CurveDrawing::kDrawLimitTwips);
+            }
+        }
+    }
+
+    // The segment of a colour that starts at a sample's x, or one of NaNs when none does.
+    RecordingCanvas::Segment strokeFrom(std::uint32_t colour, int index) const {
+        for (const auto& segment : canvas.segments(colour)) {
+            if (segment.x1 == static_cast<float>(index) * xScale) return segment;
+        }
+        return {kNan, kNan, kNan, kNan, colour};
     }
 
     Settings settings;
@@ -45,7 +69,6 @@ struct CurveTestBench {
     FakeCurveControls controls;
     ScriptedPump pump;
     float xScale = 0;
-    std::uint32_t ticks = 0;
     std::unique_ptr<CurveDrawing> drawing;
 };
 

@@ -17,7 +17,6 @@ const QLocale kDe(QLocale::German, QLocale::Germany);
 const QLocale kEgypt(QLocale::Arabic, QLocale::Egypt);
 const QLocale kIran(QLocale::Persian, QLocale::Iran);
 constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
-constexpr double kLargest = std::numeric_limits<double>::max();
 
 struct FormatCase {
     double value;
@@ -32,25 +31,16 @@ void ExpectShown(std::span<const FormatCase> cases, Format format) {
 
 TEST(NumberText, GeneralFormatHasFifteenOrSevenDigitsAndTheLocaleSeparator) {
     const FormatCase doubles[] = {
-        {1.0 / 3.0, kUs, "0.333333333333333"},
-        {2.0 / 3.0, kUs, "0.666666666666667"},
-        {100.0, kUs, "100"},
-        {-0.0, kUs, "0"},
-        {23860000.0, kUs, "23860000"},
-        {1.8, kDe, "1,8"},
-        {999999999999999.0, kUs, "999999999999999"},
         {999999999999999.9, kUs, "1E+15"},  // rounded to 15 digits first
         {123456789012345678.0, kUs, "1.23456789012346E+17"},
         {0.0001, kUs, "0.0001"},
         {0.00001, kUs, "1E-05"},
         {-1.8e-7, kDe, "-1,8E-07"},
         {kNan, kUs, NT::notANumberMark()},
-        {HUGE_VAL, kUs, NT::notANumberMark()},
     };
     ExpectShown(doubles, [](double v, const QLocale& l) { return NT::generalFormat(v, l); });
     const FormatCase singles[] = {
-        {1.0 / 3.0, kUs, "0.3333333"},     {0.66, kDe, "0,66"},
-        {1234567.0, kUs, "1234567"},       {1e7, kUs, "1E+07"},
+        {1.0 / 3.0, kUs, "0.3333333"},
         {16777216.0, kUs, "1.677722E+07"},
     };
     ExpectShown(singles, [](double v, const QLocale& l) {
@@ -64,65 +54,49 @@ TEST(NumberText, GeneralFormatHasFifteenOrSevenDigitsAndTheLocaleSeparator) {
 
 TEST(NumberText, DisplayPatternsRoundTiesAwayAndShowTheMarkWhereNoNumberReadsBack) {
     const FormatCase twoDecimals[] = {
-        {3.14159, kDe, "3,14"},
-        {2.5, kUs, "2.5"},
-        {100.0, kUs, "100"},
         {-0.004, kUs, "0"},
-        {-12.345678, kUs, "-12.35"},
         {1234567.891, kDe, "1234567,89"},  // no groups
-        {9.999, kUs, "10"},
-        {0.125, kUs, "0.13"},  // an exact tie rounds away from zero
-        {1 * 0.175, kUs, "0.18"},
-        {1023 * 0.175, kDe, "179,03"},  // ties held a hair below
-        {-0.005, kUs, "-0.01"},
-        {999.995, kUs, "1000"},
+        {0.125, kUs, "0.13"},              // an exact tie rounds away from zero
+        {1023 * 0.175, kDe, "179,03"},     // ties held a hair below
         {kNan, kDe, NT::notANumberMark()},
-        {-kLargest, kDe, NT::notANumberMark()},  // 15 digits rounded beyond every double
+        {-std::numeric_limits<double>::max(), kDe,
+         NT::notANumberMark()},  // 15 digits rounded beyond every double
     };
     ExpectShown(twoDecimals,
                 [](double v, const QLocale& l) { return NT::formatTwoDecimals(v, l); });
     const FormatCase grouped[] = {
         {1234567.4, kUs, "1,234,567"},
-        {1234567.4, kDe, "1.234.567"},
-        {-0.4, kUs, "0"},
         {2.5, kUs, "3"},
         {9223372036854775808.0, kUs, "9,223,372,036,854,780,000"},  // 2^63 to 15 digits
         {14'000'000.0, QLocale(QLocale::English, QLocale::India), "1,40,00,000"},
-        {kNan, kDe, NT::notANumberMark()},
-        {kLargest, kUs, NT::notANumberMark()},
     };
     ExpectShown(grouped, [](double v, const QLocale& l) { return NT::formatGrouped(v, l); });
     EXPECT_EQ(NT::parseLocaleNumber(NT::formatTwoDecimals(1e308, kDe), kDe), 1e308);
     // The frequency readouts read back wherever the locale groups otherwise.
-    for (const QLocale& locale :
-         {QLocale(QLocale::Spanish, QLocale::Spain), QLocale(QLocale::Polish, QLocale::Poland),
-          QLocale(QLocale::English, QLocale::India)}) {
-        for (const double hz : {1000.0, 7'050'000.0, -1'234'567.0}) {
-            EXPECT_EQ(NT::parseLocaleNumber(NT::formatGrouped(hz, locale), locale), hz)
-                << hz << " in " << locale.name().toStdString();
-        }
+    const QLocale polish(QLocale::Polish, QLocale::Poland);
+    for (const double hz : {1000.0, 7'050'000.0, -1'234'567.0}) {
+        EXPECT_EQ(NT::parseLocaleNumber(NT::formatGrouped(hz, polish), polish), hz) << hz;
     }
 }
 
+// A carriage return ends the number; spaces, tabs and line feeds inside it are skipped.
 TEST(NumberText, LeadingNumberTakesThePointAndInABoxAlsoTheLocalesMark) {
     const struct {
         QString text;
         QLocale locale;
         double value;
     } cases[] = {
-        {"1.8", kUs, 1.8},         {"7,1", kUs, 7.0},
-        {"12abc", kUs, 12.0},      {"1.2.3", kUs, 1.2},
-        {".5", kUs, 0.5},          {"-2.5e3", kUs, -2500.0},
-        {"3D2", kUs, 300.0},       {"  1 . 8", kUs, 1.8},
-        {"\t\n12\t3", kUs, 123.0}, {"- 5", kUs, -5.0},
-        {"5\r6", kUs, 5.0},  // a carriage return ends the number
-        {"abc", kUs, 0.0},         {"", kUs, 0.0},
-        {"+-5", kUs, 0.0},         {"e5", kUs, 0.0},
-        {"1e", kUs, 1.0},          {"7e-x", kUs, 7.0},
-        {"1e400", kUs, HUGE_VAL},  {"-1e400", kUs, -HUGE_VAL},
-        {"1e-400", kUs, 0.0},      {"1" + QString(400, u'0'), kUs, HUGE_VAL},
-        {"7,1", kDe, 7.1},         {"7.1", kDe, 7.1},
-        {"7.1,2", kDe, 7.1},       {NT::generalFormat(1.8, kEgypt), kEgypt, 1.8},
+        {"7,1", kUs, 7.0},
+        {"1.2.3", kUs, 1.2},
+        {"-2.5e3", kUs, -2500.0},
+        {"3D2", kUs, 300.0},
+        {"\t\n12\t3", kUs, 123.0},
+        {"5\r6", kUs, 5.0},
+        {"abc", kUs, 0.0},
+        {"1" + QString(400, u'0'), kUs, HUGE_VAL},
+        {"7,1", kDe, 7.1},
+        {"7.1,2", kDe, 7.1},
+        {NT::generalFormat(1.8, kEgypt), kEgypt, 1.8},
         {"1.8", kEgypt, 1.8},
     };
     for (const auto& c : cases) {
@@ -140,11 +114,9 @@ TEST(NumberText, LocaleReadingTakesTheLocaleSeparatorsAndAPointDecimalOtherwise)
         QLocale locale;
         std::optional<double> value;
     } cases[] = {
-        {"0,66", kDe, 0.66},    {"1.234,5", kDe, 1234.5}, {"1,234.5", kUs, 1234.5},
-        {"  66 ", kUs, 66.0},   {"1E3", kUs, 1000.0},     {"0.66", kDe, 0.66},
-        {"0.66", kEgypt, 0.66}, {"0.66", kIran, 0.66},    {"", kDe, {}},
-        {"abc", kUs, {}},       {"0,66x", kDe, {}},       {"1e999", kUs, {}},
-        {"nan", kDe, {}},       {"inf", kUs, {}},
+        {"1.234,5", kDe, 1234.5}, {"0.66", kDe, 0.66}, {"0.66", kEgypt, 0.66},
+        {"0.66", kIran, 0.66},    {"0,66x", kDe, {}},  {"1e999", kUs, {}},
+        {"nan", kDe, {}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(NT::parseLocaleNumber(c.text, c.locale), c.value)
@@ -161,23 +133,12 @@ TEST(NumberText, BoxNumberIsOnlyWhatTheSweepReadsAsOneWholeNumber) {
         std::optional<double> saved;
     } cases[] = {
         {"1.8", kDe, 1.8},
-        {"1,8", kDe, 1.8},
         {"1,8", kUs, {}},
         {"1.800", kDe, 1.8},  // a point is never a group separator
-        {"1,800", kUs, {}},
-        {"1.800,5", kDe, {}},
         {" -2.5e1 ", kUs, -25.0},
-        {"\t\n6\r\n", kUs, 6.0},
         {"\r\n6", kUs, {}},  // the sweep's scan stops at the carriage return
-        {QChar(0x00A0) + QString("6"), kUs, {}},
         {"1" + arabicMark + "8", kIran, 1.8},
-        {"1" + arabicMark + "8", kUs, {}},
-        {QChar(0x2212) + QString("5"), kUs, {}},
         {"7.1abc", kUs, {}},
-        {"1 8", kUs, {}},
-        {"1e", kUs, {}},
-        {"", kDe, {}},
-        {"1e999", kUs, {}},
     };
     for (const auto& c : cases) {
         const std::optional<double> saved = NT::parseBoxNumber(c.text, c.locale);

@@ -2,31 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <vector>
 
-#include "support/RecordingPort.h"
-#include "support/ScriptedPump.h"
+#include "PortRig.h"
 
 namespace ravemo {
 namespace {
 
-using test::RecordingPort;
-using Kind = RecordingPort::Kind;
-
-constexpr std::uint16_t kAddress1 = 888;
+using test::kAddress1;
+using Kind = test::RecordingPort::Kind;
 constexpr std::uint8_t kPhaseLine = 16;       // status bit 4
 constexpr std::uint8_t kReturnLossLine = 32;  // status bit 5
-
-struct AdcRig {
-    RecordingPort port;
-    test::ScriptedPump pump;
-    float phase = 777.0F;
-    float returnLoss = 777.0F;
-    void read(std::uint16_t address = kAddress1) {
-        ReadAdcPair(PortLink{port, address, pump}, phase, returnLoss);
-    }
-};
+constexpr std::uint8_t kOtherLines = 0xFF & ~(kPhaseLine | kReturnLossLine);
 
 // The status bytes of one read, most significant bit first: per bit, the first read answers
 // the phase converter, the second the return-loss converter.
@@ -39,68 +26,56 @@ std::vector<std::uint8_t> StatusOf(int phase, int returnLoss, std::uint8_t other
     return reads;
 }
 
-TEST(ReadAdcPair, ClocksTenBitsWithTwoStatusReadsEach) {
-    AdcRig rig;
-    rig.read();
-    std::vector<RecordingPort::Access> expected{{Kind::Write, kAddress1, 24}};
+// A handler between two bits sees the partial reading: cleared first, one bit more at each yield.
+TEST(ReadAdcPair, ClocksTenBitsWithTwoStatusReadsEachAndYieldsBeforeEach) {
+    test::PortRig rig;
+    rig.port.setDefaultStatus(kPhaseLine | kReturnLossLine);
+    float phase = 777.0F;
+    float returnLoss = 777.0F;
+    std::vector<float> phaseSeen;
+    rig.pump.atEveryYield([&](int) { phaseSeen.push_back(phase); });
+    ReadAdcPair(rig.link, phase, returnLoss);
+    std::vector<test::RecordingPort::Access> expected{{Kind::Write, kAddress1, 24}};
     for (int bit = 0; bit < 10; ++bit) {
         expected.push_back({Kind::Write, kAddress1, 0});
-        expected.push_back({Kind::Read, kAddress1 + 1, 0});
-        expected.push_back({Kind::Read, kAddress1 + 1, 0});
+        expected.push_back({Kind::Read, kAddress1 + 1, kPhaseLine | kReturnLossLine});
+        expected.push_back({Kind::Read, kAddress1 + 1, kPhaseLine | kReturnLossLine});
         expected.push_back({Kind::Write, kAddress1, 8});
         expected.push_back({Kind::Write, kAddress1, 0});
     }
     expected.push_back({Kind::Write, kAddress1, 24});
     EXPECT_EQ(rig.port.accesses(), expected);
-    EXPECT_EQ(rig.pump.count(), 10);
+    EXPECT_EQ(phaseSeen, (std::vector<float>{0, 512, 768, 896, 960, 992, 1008, 1016, 1020, 1022}));
+    EXPECT_EQ(phase, 1023.0F);
+    EXPECT_EQ(returnLoss, 1023.0F);
 
-    AdcRig wrapped;  // the status register address is a 16-bit sum
-    wrapped.read(0xFFFF);
-    EXPECT_EQ(wrapped.port.accesses()[2].address, 0);
+    test::RecordingPort wrapped;  // the status register address is a 16-bit sum
+    ReadAdcPair(PortLink{wrapped, 0xFFFF, rig.pump}, phase, returnLoss);
+    EXPECT_EQ(wrapped.accesses()[2].address, 0);
 }
 
 TEST(ReadAdcPair, TakesPhaseFromBit4OfTheFirstReadAndReturnLossFromBit5OfTheSecond) {
+    std::vector<std::uint8_t> swapped;  // each line raised only in the other converter's read
+    for (int k = 0; k < 10; ++k) swapped.insert(swapped.end(), {kReturnLossLine, kPhaseLine});
     const struct {
         std::vector<std::uint8_t> status;
         float phase;
         float returnLoss;
     } cases[] = {
         {StatusOf(514, 171), 514.0F, 171.0F},
-        {StatusOf(1, 512), 1.0F, 512.0F},
-        {StatusOf(1023, 0, 0xFF & ~(kPhaseLine | kReturnLossLine)), 1023.0F, 0.0F},
-        {StatusOf(0, 1023, 0xFF & ~(kPhaseLine | kReturnLossLine)), 0.0F, 1023.0F},
-        // Each line raised only in the other converter's read counts for neither.
-        {std::vector<std::uint8_t>(20, 0), 0.0F, 0.0F},
-        {[] {
-             std::vector<std::uint8_t> swapped;
-             for (int k = 0; k < 10; ++k)
-                 swapped.insert(swapped.end(), {kReturnLossLine, kPhaseLine});
-             return swapped;
-         }(),
-         0.0F, 0.0F},
+        {StatusOf(1023, 0, kOtherLines), 1023.0F, 0.0F},
+        {StatusOf(0, 1023, kOtherLines), 0.0F, 1023.0F},
+        {swapped, 0.0F, 0.0F},
     };
     for (const auto& c : cases) {
-        AdcRig rig;
+        test::PortRig rig;
         rig.port.scriptReads(c.status);
-        rig.read();
-        EXPECT_EQ(rig.phase, c.phase);
-        EXPECT_EQ(rig.returnLoss, c.returnLoss);
+        float phase = 777.0F;
+        float returnLoss = 777.0F;
+        ReadAdcPair(rig.link, phase, returnLoss);
+        EXPECT_EQ(phase, c.phase);
+        EXPECT_EQ(returnLoss, c.returnLoss);
     }
-}
-
-TEST(ReadAdcPair, AHandlerBetweenTwoBitsSeesThePartialReading) {
-    AdcRig rig;
-    rig.port.setDefaultStatus(kPhaseLine | kReturnLossLine);
-    std::vector<float> phaseSeen;
-    rig.pump.atEveryYield([&](int k) {
-        phaseSeen.push_back(rig.phase);
-        EXPECT_EQ(rig.port.readCount(), 2U * static_cast<std::size_t>(k - 1));
-    });
-    rig.read();
-    // Cleared before the first bit, then one bit more at each yield.
-    EXPECT_EQ(phaseSeen, (std::vector<float>{0, 512, 768, 896, 960, 992, 1008, 1016, 1020, 1022}));
-    EXPECT_EQ(rig.phase, 1023.0F);
-    EXPECT_EQ(rig.returnLoss, 1023.0F);
 }
 
 }  // namespace
