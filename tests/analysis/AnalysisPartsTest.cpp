@@ -1,5 +1,3 @@
-// The analysis's parts on hand-made samples whose answers follow by hand.
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -22,13 +20,7 @@ namespace {
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 AntennaSample At(double hz, double swr, double xs = 0.0, double z = 50.0) {
-    AntennaSample s;
-    s.hz = hz;
-    s.swr = swr;
-    s.xs = xs;
-    s.z = z;
-    s.rs = std::sqrt(z * z - xs * xs);
-    return s;
+    return {.hz = hz, .swr = swr, .rs = std::sqrt(z * z - xs * xs), .xs = xs, .z = z, .gamma = {}};
 }
 
 std::vector<AntennaSample> SwrProfile(const std::vector<double>& swr) {
@@ -45,19 +37,17 @@ TEST(SwrDips, DeepestFirstWithInterpolatedEdges) {
     EXPECT_EQ(dips[0].bottom.hz, 7.0);
     EXPECT_EQ(dips[1].bottom.hz, 3.0);
     EXPECT_EQ(dips[2].bottom.hz, 10.0);
-    struct EdgeCase {
-        std::optional<SwrEdges> edges;
-        double low;
-        double high;
-    };
-    for (const EdgeCase& c : {EdgeCase{dips[0].swr2, 7.0 - 0.8 / 1.3, 7.0},
-                              EdgeCase{dips[0].swr15, 7.0 - 0.3 / 1.3, 7.0},
-                              EdgeCase{dips[1].swr2, 1.0 - 0.2 / 1.2, 5.0 + 0.1 / 0.6},
-                              EdgeCase{dips[1].swr15, 2.0 - 0.1 / 0.4, 4.0 + 0.1 / 0.5}}) {
-        ASSERT_TRUE(c.edges);
-        EXPECT_DOUBLE_EQ(c.edges->lowHz, c.low);
-        EXPECT_DOUBLE_EQ(c.edges->highHz, c.high);
-        EXPECT_DOUBLE_EQ(c.edges->bandwidthHz, c.high - c.low);
+    for (const auto& [edges, low, high] :
+         {std::tuple{dips[0].swr2, 7.0 - 0.8 / 1.3, 7.0},
+          std::tuple{dips[0].swr15, 7.0 - 0.3 / 1.3, 7.0},
+          std::tuple{dips[1].swr2, 1.0 - 0.2 / 1.2, 5.0 + 0.1 / 0.6},
+          std::tuple{dips[1].swr15, 2.0 - 0.1 / 0.4, 4.0 + 0.1 / 0.5},
+          // A sample at exactly 2 is the edge itself.
+          std::tuple{FindSwrDips(SwrProfile({2.0, 1.3, 2.0}), 2.0, 1).at(0).swr2, 0.0, 2.0}}) {
+        ASSERT_TRUE(edges);
+        EXPECT_DOUBLE_EQ(edges->lowHz, low);
+        EXPECT_DOUBLE_EQ(edges->highHz, high);
+        EXPECT_DOUBLE_EQ(edges->bandwidthHz, high - low);
     }
     EXPECT_DOUBLE_EQ(*dips[1].q, 3.0 / (dips[1].swr2->bandwidthHz * std::sqrt(2.0)));
     EXPECT_FALSE(dips[2].swr2);   // its upper edge lies beyond the sweep
@@ -67,13 +57,6 @@ TEST(SwrDips, DeepestFirstWithInterpolatedEdges) {
     EXPECT_EQ(FindSwrDips(samples, 2.0, 2).size(), 2U);
     EXPECT_EQ(FindSwrDips(samples, 1.5, 3).size(), 2U);
     EXPECT_EQ(FindSwrDips(samples, 1.1, 3).size(), 0U);
-
-    // A sample at exactly 2 is the edge itself.
-    const std::vector<SwrDip> exact = FindSwrDips(SwrProfile({2.0, 1.3, 2.0}), 2.0, 1);
-    ASSERT_EQ(exact.size(), 1U);
-    ASSERT_TRUE(exact[0].swr2);
-    EXPECT_DOUBLE_EQ(exact[0].swr2->lowHz, 0.0);
-    EXPECT_DOUBLE_EQ(exact[0].swr2->highHz, 2.0);
 }
 
 TEST(BandReport, BandsTheSweepOverlapsInTheRegion) {
@@ -83,22 +66,16 @@ TEST(BandReport, BandsTheSweepOverlapsInTheRegion) {
         const double hz = 6.9e6 + k * 1e4;
         samples.push_back(At(hz, hz >= 7.05e6 && hz <= 7.09e6 ? 1.5 : 3.0));
     }
-    struct RegionCase {
-        int region;
-        double highHz;
-        double covered;
-        double below2;
-    };
-    for (const RegionCase& c :
-         {RegionCase{1, 7.2e6, 0.75, 5.0 / 16.0}, RegionCase{2, 7.3e6, 0.5, 5.0 / 16.0}}) {
-        const std::vector<BandCoverage> bands = ReportBands(samples, c.region);
-        ASSERT_EQ(bands.size(), 1U) << c.region;
+    for (const auto& [region, highHz, covered] :
+         {std::tuple{1, 7.2e6, 0.75}, std::tuple{2, 7.3e6, 0.5}}) {
+        const std::vector<BandCoverage> bands = ReportBands(samples, region);
+        ASSERT_EQ(bands.size(), 1U) << region;
         EXPECT_STREQ(bands[0].band.name, "40m");
-        EXPECT_EQ(bands[0].band.highHz, c.highHz);
-        EXPECT_DOUBLE_EQ(bands[0].coveredFraction, c.covered);
+        EXPECT_EQ(bands[0].band.highHz, highHz);
+        EXPECT_DOUBLE_EQ(bands[0].coveredFraction, covered);
         EXPECT_EQ(*bands[0].minSwr, 1.5);
-        EXPECT_EQ(*bands[0].minSwrHz, 7.07e6);  // the middle of the flat bottom
-        EXPECT_DOUBLE_EQ(*bands[0].below2Fraction, c.below2);
+        EXPECT_EQ(*bands[0].minSwrHz, 7.07e6);                   // the middle of the flat bottom
+        EXPECT_DOUBLE_EQ(*bands[0].below2Fraction, 5.0 / 16.0);  // of the samples in the band
     }
     // A coarse sweep over 60 m has no sample in it; one that ends at 7 MHz only touches 40 m.
     const std::vector<BandCoverage> coarse = ReportBands({At(5.0e6, 3), At(7.0e6, 3)}, 1);
@@ -128,13 +105,10 @@ TEST(TrimAndCable, FromTheResonances) {
     EXPECT_EQ(EstimateOpenCable({}, 0.66).problem, CableProblem::NoSeriesResonance);
 
     // The settings write a percentage, the program's default is the factor itself.
-    for (const auto& [setting, factor, valid] :
-         {std::tuple{66.0, 0.66, true}, std::tuple{0.66, 0.66, true}, std::tuple{100.0, 1.0, true},
-          std::tuple{1.0, 1.0, true}, std::tuple{0.0, 0.0, false},
-          std::tuple{-66.0, -66.0, false}}) {
-        EXPECT_DOUBLE_EQ(VelocityFactorOfSetting(setting), factor) << setting;
-        EXPECT_EQ(IsVelocityFactor(VelocityFactorOfSetting(setting)), valid) << setting;
-    }
+    EXPECT_DOUBLE_EQ(VelocityFactorOfSetting(66.0), 0.66);
+    EXPECT_DOUBLE_EQ(VelocityFactorOfSetting(1.0), 1.0);
+    EXPECT_TRUE(IsVelocityFactor(1.0));
+    EXPECT_FALSE(IsVelocityFactor(0.0));
     EXPECT_FALSE(IsVelocityFactor(1.01));
 }
 
@@ -152,7 +126,8 @@ TEST(MeasuredZeros, WhereTheSignChangesBeyondTheNoise) {
     EXPECT_EQ(zeros[1].kind, ResonanceKind::Parallel);
 }
 
-TEST(ReactanceZeros, OnlyClearMinimaOfImG) {
+// Without a measured sign: clear minima of |Im G| are the zeros, and the sign follows from them.
+TEST(EstimatedReactance, OnlyClearMinimaOfImGAreZerosAndTheSignsFollowFoster) {
     struct ZeroCase {
         const char* name;
         std::vector<double> imG;
@@ -181,9 +156,7 @@ TEST(ReactanceZeros, OnlyClearMinimaOfImG) {
             EXPECT_EQ(zeros[i].kind, ResonanceKind::Series) << c.name;  // |Z| lowest there
         }
     }
-}
 
-TEST(ReactanceSigns, FosterBetweenZerosAndTheTrendWithoutAny) {
     std::vector<AntennaSample> samples;
     for (int i = 0; i < 10; ++i) samples.push_back(At(i, 1.0, 10.0 - i, i == 5 ? 500.0 : 50.0));
     // Two series zeros hide a parallel one where |Z| peaks.
@@ -204,21 +177,14 @@ TEST(SweepSamples, TheMeasuredIndicesInAscendingFrequency) {
     data.ReturnLossSamples = {171, 171, 171, 171, std::nanf(""), 171, 853};
     data.PhaseSamples = {514, 514, 514, 514, 514, 514, 300};
     const AntennaSamples set = SamplesFromSweep(data, 2);
-    EXPECT_EQ(set.sign, ReactanceSign::Estimated);
     ASSERT_EQ(set.samples.size(), 2U);
     EXPECT_NEAR(set.samples[0].hz, 3e6, 0.1);
     EXPECT_NEAR(set.samples[1].hz, 9e6, 0.1);
-    for (const auto& [sample, r, p] :
-         {std::tuple{set.samples[0], 853.0F, 300.0F}, std::tuple{set.samples[1], 171.0F, 514.0F}}) {
-        const SampleValues v = ConvertSample(r, p);
-        EXPECT_EQ(sample.swr, v.swr);
-        EXPECT_EQ(sample.rs, v.rs);
-        EXPECT_EQ(std::fabs(sample.xs), v.xs);
-        EXPECT_EQ(sample.z, v.z);
-        EXPECT_DOUBLE_EQ(sample.returnLossDb, std::fabs(ReturnLossDb(r)));
-        EXPECT_NEAR(std::abs(sample.gamma), std::pow(10.0, -sample.returnLossDb / 20.0), 1e-6);
-        EXPECT_GE(sample.gamma.imag(), 0.0);
-    }
+    const AntennaSample& low = set.samples[0];
+    EXPECT_EQ(low.swr, ConvertSample(853.0F, 300.0F).swr);
+    EXPECT_DOUBLE_EQ(low.returnLossDb, std::fabs(ReturnLossDb(853.0F)));
+    EXPECT_NEAR(std::abs(low.gamma), std::pow(10.0, -low.returnLossDb / 20.0), 1e-6);
+    EXPECT_GE(low.gamma.imag(), 0.0);
 }
 
 }  // namespace

@@ -21,9 +21,8 @@ namespace ravemo::test {
 
 inline constexpr std::uint16_t kSimulatedAddress = 888;
 
-// One sweep tick over a simulated load (a "--port sim:MODEL" text) from `lowMHz` to `highMHz`
-// with champ + 1 points: the sweep engine, the simulated synthesiser and the quantising
-// converters (with `noiseSteps` of Gaussian noise), as the program measures.
+// One sweep tick over a simulated load ("--port sim:MODEL") with champ + 1 points, through the
+// sweep engine and the quantising converters (with `noiseSteps` of Gaussian noise).
 inline SweepData SweepSimulated(const QString& modelText, double lowMHz, double highMHz,
                                 std::int32_t champ, double noiseSteps = 0.0) {
     ParsedLoadModel parsed = ParseLoadModel(modelText);
@@ -48,8 +47,7 @@ inline SweepData SweepSimulated(const QString& modelText, double lowMHz, double 
     return data;
 }
 
-// Writes a one-port Touchstone file (Hz, real and imaginary parts against 50 ohms) of an
-// impedance in closed form at `points` frequencies from `lowHz` to `highHz`.
+// Writes a one-port Touchstone file (Hz, RI against 50 ohms) of an impedance in closed form.
 inline void WriteTouchstone(const QString& path,
                             const std::function<std::complex<double>(double)>& impedance,
                             double lowHz, double highHz, int points) {

@@ -1,5 +1,4 @@
-// The texts of the dips and bands tables and of the trim advice, as the window and a report
-// show them.
+// The texts of the dips table and of the trim advice, as the window and a report show them.
 
 #include <gtest/gtest.h>
 
@@ -10,7 +9,7 @@ namespace {
 
 const QLocale kComma(QLocale::German, QLocale::Germany);
 
-TEST(TuningTables, DipRowsNameEveryBandwidthAndTheSignOfX) {
+TEST(TuningTables, DipRowsNameEveryBandwidthAndTheSignOfXAndTrimAdviceIsInWords) {
     SwrDip full;
     full.bottom = {7.10049e6, 1.456, 14.6, 72.94, -0.06, 72.9, {}};
     full.swr2 = SwrEdges{6.95e6, 7.2769e6, 326'900.0};
@@ -27,9 +26,7 @@ TEST(TuningTables, DipRowsNameEveryBandwidthAndTheSignOfX) {
                                           "not reached", QString::fromUtf8("\u2013")}));
     EXPECT_EQ(DipTable({}, ReactanceSign::Measured, kComma).heads.at(3),
               QString::fromUtf8("X (\u03A9)"));
-}
 
-TEST(TuningTables, TrimAdviceInWords) {
     const struct {
         std::optional<TrimAdvice> trim;
         const char* words;

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QLocale>
 #include <QStandardPaths>
@@ -14,8 +15,8 @@
 
 namespace ravemo::test {
 
-// The one QApplication of the widget tests, on the offscreen platform unless one is set. It is
-// never destroyed: at exit Qt's own globals may already be gone.
+// The one QApplication of the widget tests, offscreen unless a platform is set. Never destroyed:
+// at exit Qt's own globals may already be gone.
 inline QApplication& uiApplication() {
     static int argc = 1;
     static char name[] = "ravemo_tests_ui";
@@ -23,10 +24,9 @@ inline QApplication& uiApplication() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     static QApplication* app = [] {
         auto* made = new QApplication(argc, argv);
-        // The tests end their event loops themselves. A window closed inside one would otherwise
-        // leave Qt's deferred quit behind, which ends a later test's dialog at once.
+        // A window closed inside a test's event loop would leave a deferred quit for the next.
         QApplication::setQuitOnLastWindowClosed(false);
-        // Nothing a test opens may write into the user's own configuration folder.
+        // Nothing may write into the user's own configuration folder.
         QStandardPaths::setTestModeEnabled(true);
         return made;
     }();
@@ -49,6 +49,15 @@ inline Settings testSettings() {
     s.Address1 = 888;
     s.Address2 = 956;
     s.InputVelFactor = 0.66F;
+    return s;
+}
+
+// Ten points; the first tick sweeps the boxes' 1 to 50 MHz with the step of 1 to 30 MHz.
+inline Settings smallSweep() {
+    Settings s = testSettings();
+    s.Champ = 10;
+    s.FMin = 1e6F;
+    s.FMax = 30e6F;
     return s;
 }
 
@@ -76,6 +85,12 @@ struct WindowFixture {
     RecordingPort* port = nullptr;  // owned by the window's measurement
     std::unique_ptr<MainWindow> window;
     Measurement& measurement() { return window->measurement(); }
+    template <typename W = QWidget>
+    W* child(const char* name) const {
+        W* widget = window->findChild<W*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
 };
 
 }  // namespace ravemo::test
