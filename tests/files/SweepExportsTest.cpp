@@ -1,9 +1,13 @@
+#include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include <gtest/gtest.h>
 #include <QByteArrayList>
 
+#include "FilesTestSupport.h"
 #include "common/ProgramVersion.h"
+#include "files/CsvExport.h"
 #include "files/TableExport.h"
 #include "files/TouchstoneExport.h"
 #include "instrument/Dds.h"
@@ -16,7 +20,7 @@ namespace {
 // Champ 8 swept with Step 2: indices 0, 2, 4, 6, 8 are on the grid. Index 0 has no word yet,
 // index 6 a word too large to send, index 8 a word that is not a number; index 3 is measured
 // data off the grid. Only 2 and 4 are swept points.
-SweepData sweepWithStepTwo() {
+SweepData SweepWithStepTwo() {
     SweepData data(8);
     data.DdsWords = {0.0, 1.0e8, 334040000.0, 2.0e8, 168213000.0, 3.0e8, 3.0e9, 4.0e8, NAN};
     data.ReturnLossSamples = {1, 2, 171, 4, 700, 6, 7, 8, 9};
@@ -24,97 +28,81 @@ SweepData sweepWithStepTwo() {
     return data;
 }
 
-TEST(SweptPoints, OnlyGridIndicesWithASendableWord) {
-    EXPECT_EQ(SweptIndices(sweepWithStepTwo(), 2), (std::vector<std::int32_t>{2, 4}));
-    // Step 1 takes every index, and a Step below 1 counts as 1 rather than looping forever.
-    const std::vector<std::int32_t> everyIndex{1, 2, 3, 4, 5, 7};
-    EXPECT_EQ(SweptIndices(sweepWithStepTwo(), 1), everyIndex);
-    EXPECT_EQ(SweptIndices(sweepWithStepTwo(), 0), everyIndex);
-    EXPECT_EQ(SweptIndices(sweepWithStepTwo(), -3), everyIndex);
+QByteArrayList DataLines(const QByteArray& touchstone) {
+    QByteArrayList lines;
+    for (const QByteArray& line : touchstone.split('\n')) {
+        if (!line.isEmpty() && !line.startsWith('!') && !line.startsWith('#')) lines.append(line);
+    }
+    return lines;
 }
 
+// The exports below take the swept points of Step 2; a Step below 1 counts as 1 rather than
+// looping forever.
+TEST(SweptPoints, AStepBelowOneCountsAsOne) {
+    EXPECT_EQ(SweptIndices(SweepWithStepTwo(), 1), (std::vector<std::int32_t>{1, 2, 3, 4, 5, 7}));
+    EXPECT_EQ(SweptIndices(SweepWithStepTwo(), 0), SweptIndices(SweepWithStepTwo(), 1));
+    EXPECT_EQ(SweptIndices(SweepWithStepTwo(), -3), SweptIndices(SweepWithStepTwo(), 1));
+}
+
+// 7.05 MHz: r 700 -> 11.02 dB -> 10^(-11.02/20); p 300 -> 52.5 degrees.
+// 14 MHz: r 171 -> -19.9794 dB -> 10^(-19.9794/20); p 514 -> 89.95 degrees.
 TEST(TouchstoneExport, OnePortMagnitudeAngleInAscendingFrequency) {
-    const QByteArray text = EncodeTouchstone(sweepWithStepTwo(), 2);
-    const QList<QByteArray> lines = text.split('\n');
-    ASSERT_GE(lines.size(), 4);
-    EXPECT_EQ(lines[0], "# MHZ S MA R 50");
-    EXPECT_EQ(lines[1], QByteArray("! Ravemo ") + kProgramVersion + " one-port sweep");
+    const QByteArray text = EncodeTouchstone(SweepWithStepTwo(), 2);
+    EXPECT_TRUE(text.startsWith(QByteArray("# MHZ S MA R 50\n! Ravemo ") + kProgramVersion +
+                                " one-port sweep\n"));
     EXPECT_TRUE(text.contains("sign of the phase"));
-    EXPECT_TRUE(text.contains("inductive"));
-    QList<QByteArray> data;
-    for (const QByteArray& line : lines) {
-        if (!line.isEmpty() && !line.startsWith('!') && !line.startsWith('#')) data.append(line);
-    }
-    // 7.05 MHz: r 700 -> 11.02 dB -> 10^(-11.02/20); p 300 -> 52.5 degrees.
-    // 14 MHz: r 171 -> -19.9794 dB -> 10^(-19.9794/20); p 514 -> 89.95 degrees.
-    EXPECT_EQ(data, (QList<QByteArray>{"7.05 0.28119 52.5", "14 0.100237 89.95"}));
+    EXPECT_EQ(DataLines(text), (QByteArrayList{"7.05 0.28119 52.5", "14 0.100237 89.95"}));
     EXPECT_TRUE(text.endsWith('\n'));
 }
 
+// 14 to 14.0003 MHz over Champ 6000: steps of 0.05 Hz, as the sweep computes the words. A
+// repeated frequency is written once.
 TEST(TouchstoneExport, ANarrowSweepKeepsEveryFrequencyDistinctAndReadsBack) {
-    // 14 to 14.0003 MHz over Champ 6000: steps of 0.05 Hz, as the sweep computes the words.
-    constexpr std::int32_t kChamp = 6000;
-    constexpr double kLowHz = 14e6;
-    constexpr double kStepHz = 300.0 / kChamp;
-    SweepData data(kChamp);
-    for (std::int32_t i = 0; i <= kChamp; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        data.DdsWords[at] = TuningWord(i * kStepHz + kLowHz);
-        data.ReturnLossSamples[at] = 600.0F;
-        data.PhaseSamples[at] = 300.0F;
-    }
-    data.DdsWords[1] = data.DdsWords[0];  // a repeated frequency is written once
+    SweepData data(6000);
+    for (std::size_t i = 0; i <= 6000; ++i) data.DdsWords[i] = TuningWord(0.05 * i + 14e6);
+    data.DdsWords[1] = data.DdsWords[0];
     const QByteArray text = EncodeTouchstone(data, 1);
-    double previous = -1.0;
-    int rows = 0;
-    for (const QByteArray& line : text.split('\n')) {
-        if (line.isEmpty() || line.startsWith('!') || line.startsWith('#')) continue;
-        const double printed = line.split(' ').front().toDouble();
-        EXPECT_GT(printed, previous) << line.toStdString();
-        previous = printed;
-        ++rows;
-    }
-    EXPECT_EQ(rows, kChamp);
+    std::vector<double> hz;
+    for (const QByteArray& line : DataLines(text)) hz.push_back(line.split(' ').front().toDouble());
+    ASSERT_EQ(hz.size(), 6000U);
+    EXPECT_EQ(std::adjacent_find(hz.begin(), hz.end(), std::greater_equal<>()), hz.end());
     const TouchstoneModel::Parsed back = TouchstoneModel::fromText(QString::fromLatin1(text), "n");
     ASSERT_NE(back.model, nullptr) << back.error.toStdString();
-    EXPECT_EQ(back.model->points().size(), static_cast<std::size_t>(kChamp));
+    EXPECT_EQ(back.model->points().size(), 6000U);
 }
 
 TEST(TableExport, HeaderAndOneLinePerSweptPointInIndexOrder) {
-    SweepData data(4);
-    data.DdsWords = {0.0, 1.0, 334040000.0, 1.0, 168213000.0};
-    data.ReturnLossSamples = {0, 0, 256, 0, 256};
-    data.PhaseSamples = {0, 0, 0, 0, 514};
-    const QList<QByteArray> lines = EncodeSweepTable(data, 2).split('\n');
-    ASSERT_EQ(lines.size(), 4);  // header, two points, empty after the last LF
-    EXPECT_EQ(lines[0],
-              "index\tfrequency_hz\treturn_loss_db\tphase_deg\trs_ohm\txs_ohm\tz_ohm\tswr");
-    EXPECT_TRUE(lines[3].isEmpty());
-
-    const QList<QByteArray> first = lines[1].split('\t');
-    ASSERT_EQ(first.size(), 8);
-    EXPECT_EQ(first[0], "2");
-    EXPECT_EQ(first[1], "14000000");
-    EXPECT_NEAR(first[2].toDouble(), 256 * 0.0586 - 30, 1e-4);
-    EXPECT_EQ(first[3], "0");
-    EXPECT_NEAR(first[4].toDouble(), 71.63, 0.01);   // Rs
-    EXPECT_NEAR(first[5].toDouble(), 0.0, 1e-4);     // |Xs|
-    EXPECT_NEAR(first[6].toDouble(), 71.63, 0.01);   // |Z|
-    EXPECT_NEAR(first[7].toDouble(), 1.433, 0.001);  // SWR
-
-    const QList<QByteArray> second = lines[2].split('\t');
-    ASSERT_EQ(second.size(), 8);
-    EXPECT_EQ(second[0], "4");
-    EXPECT_EQ(second[1], "7050000");
-    EXPECT_EQ(second[3], "89.95");
-    EXPECT_NEAR(second[4].toDouble(), 46.96, 0.01);
-    EXPECT_NEAR(second[5].toDouble(), 17.25, 0.01);
-    EXPECT_NEAR(second[6].toDouble(), 50.03, 0.01);
+    const QByteArray header =
+        "index\tfrequency_hz\treturn_loss_db\tphase_deg\trs_ohm\txs_ohm\tz_ohm\tswr\n";
+    EXPECT_EQ(EncodeSweepTable(SweepWithStepTwo(), 2),
+              header +
+                  "2\t14000000\t-19.9794\t89.95\t49.0213\t9.92726\t50.0163\t1.22281\n"
+                  "4\t7050000\t11.02\t52.5\t62.5199\t30.2787\t69.4661\t1.78238\n");
+    EXPECT_EQ(EncodeSweepTable(SweepData(10), 1), header);
 }
 
-TEST(TableExport, NoSweptPointGivesTheHeaderAlone) {
-    EXPECT_EQ(EncodeSweepTable(SweepData(10), 1),
-              "index\tfrequency_hz\treturn_loss_db\tphase_deg\trs_ohm\txs_ohm\tz_ohm\tswr\n");
+// Byte for byte; a comma locale changes only the decimal separator. Index 0 is never exported.
+TEST(CsvExport, EveryLineByteForByteInTheLocale) {
+    SweepData data(2);
+    data.ReturnLossSamples = {999.0F, 512.0F, 0.5F};
+    data.PhaseSamples = {999.0F, 300.0F, -3.25F};
+    data.DdsWords = {999.0, 23860000.0, 334040000.1234567};
+    const QByteArray point =
+        "SAMPLE N\xB0;RETURN LOSS;PHASE;DDS WORD;\r\n"
+        " 1 ; 512 ; 300 ; 23860000 ;\r\n"
+        " 2 ; .5 ;-3.25 ; 334040000.123457 ;\r\n"
+        " 1.8           .5 \r\n";
+    EXPECT_EQ(EncodeCsvExport(data, {1.8F, 0.5F}, testing::kPointLocale), point);
+    EXPECT_EQ(EncodeCsvExport(data, {1.8F, 0.5F}, testing::kCommaLocale),
+              QByteArray(point).replace('.', ','));
+    // A limit that fills a whole print zone moves the second to the zone after.
+    EXPECT_TRUE(EncodeCsvExport(data, {1.234567E+20F, 7.0F}, testing::kPointLocale)
+                    .endsWith("\r\n 1.234567E+20  7 \r\n"));
+    // Beyond the 16-bit range of an index counter, the export still completes.
+    const QByteArrayList lines =
+        EncodeCsvExport(SweepData(40000), {1.0F, 50.0F}, testing::kPointLocale).split('\n');
+    ASSERT_EQ(lines.size(), 40003);
+    EXPECT_EQ(lines[40000], " 40000 ; 0 ; 0 ; 0 ;\r");
 }
 
 }  // namespace
