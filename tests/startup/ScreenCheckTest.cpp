@@ -5,19 +5,26 @@
 namespace ravemo {
 namespace {
 
+// The warning needs both sizes below 12000 x 9000 twips; no DPI reported counts as 96.
 TEST(ScreenCheck, WarnsOnlyWhenBothSizesAreBelowTheirLimits) {
-    EXPECT_FALSE(ScreenWarningNeeded(800, 600, 96.0));  // exactly 12000 x 9000 twips
-    EXPECT_TRUE(ScreenWarningNeeded(640, 480, 96.0));
-    EXPECT_TRUE(ScreenWarningNeeded(800, 600, 120.0));    // 9600 x 7200 twips
-    EXPECT_FALSE(ScreenWarningNeeded(1024, 768, 120.0));  // 12288 x 9216 twips
-    EXPECT_FALSE(ScreenWarningNeeded(640, 600, 96.0));    // narrow but tall enough
-    EXPECT_FALSE(ScreenWarningNeeded(800, 480, 96.0));    // wide enough but low
-    EXPECT_TRUE(ScreenWarningNeeded(799, 599, 96.0));
-}
-
-TEST(ScreenCheck, TakesStandardDpiWhenTheScreenReportsNone) {
-    EXPECT_FALSE(ScreenWarningNeeded(800, 600, 0.0));
-    EXPECT_TRUE(ScreenWarningNeeded(640, 480, -1.0));
+    const struct {
+        int width;
+        int height;
+        double dpi;
+        bool warns;
+    } cases[] = {
+        {800, 600, 96.0, false},  // exactly the limits
+        {799, 599, 96.0, true},   // both below
+        {640, 600, 96.0, false},  // narrow but tall enough
+        {800, 480, 96.0, false},  // wide enough but low
+        {800, 600, 120.0, true},  // 9600 x 7200 twips
+        {800, 600, 0.0, false},   // no DPI: 96
+        {799, 599, -1.0, true},   // no DPI: 96
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ScreenWarningNeeded(c.width, c.height, c.dpi), c.warns)
+            << c.width << " " << c.dpi;
+    }
 }
 
 }  // namespace

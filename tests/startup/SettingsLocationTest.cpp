@@ -9,51 +9,25 @@
 namespace ravemo {
 namespace {
 
-void touch(const QString& path) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-}
-
-class SettingsLocationTest : public ::testing::Test {
-  protected:
-    SettingsLocationTest() : program_(root_.filePath("bin")), config_(root_.filePath("config")) {
-        QDir().mkpath(program_);
-        QDir().mkpath(config_);
-    }
-    QTemporaryDir root_;
-    QString program_;
-    QString config_;
-};
-
-TEST_F(SettingsLocationTest, PrefersTheFileBesideTheProgram) {
-    touch(program_ + "/ravemo.ini");
-    touch(config_ + "/ravemo/ravemo.ini");
-    const SettingsLocation location = FindSettingsFile(program_, config_, QString());
-    EXPECT_EQ(location.path, program_ + "/ravemo.ini");
-    EXPECT_TRUE(location.problem.isEmpty());
-}
-
-TEST_F(SettingsLocationTest, FallsBackToTheConfigFolderWhetherOrNotItExists) {
-    EXPECT_EQ(FindSettingsFile(program_, config_, QString()).path, config_ + "/ravemo/ravemo.ini");
-    touch(config_ + "/ravemo/ravemo.ini");
-    EXPECT_EQ(FindSettingsFile(program_, config_, QString()).path, config_ + "/ravemo/ravemo.ini");
-    // A folder named ravemo.ini beside the program is not the settings file.
-    QDir().mkpath(program_ + "/ravemo.ini");
-    EXPECT_EQ(FindSettingsFile(program_, config_, QString()).path, config_ + "/ravemo/ravemo.ini");
-}
-
-TEST_F(SettingsLocationTest, OverrideWinsAndMustExist) {
-    touch(program_ + "/ravemo.ini");
-    const QString other = root_.filePath("other.ini");
-    touch(other);
-    const SettingsLocation named = FindSettingsFile(program_, config_, other);
-    EXPECT_EQ(named.path, other);
-    EXPECT_TRUE(named.problem.isEmpty());
-
-    const SettingsLocation missing =
-        FindSettingsFile(program_, config_, root_.filePath("typo.ini"));
-    EXPECT_EQ(missing.path, root_.filePath("typo.ini"));
+TEST(SettingsLocation, BesideTheProgramElseTheConfigFolderUnlessNamed) {
+    const QTemporaryDir root;
+    const QString program = root.filePath("bin");
+    const QString config = root.filePath("config");
+    const QString inConfig = config + "/ravemo/ravemo.ini";
+    QDir().mkpath(program + "/ravemo.ini");  // a folder is not the settings file
+    EXPECT_EQ(FindSettingsFile(program, config, QString()).path, inConfig);
+    QDir().mkpath(config + "/ravemo");
+    ASSERT_TRUE(QFile(inConfig).open(QIODevice::WriteOnly));
+    EXPECT_EQ(FindSettingsFile(program, config, QString()).path, inConfig);
+    QDir(program).rmdir("ravemo.ini");
+    ASSERT_TRUE(QFile(program + "/ravemo.ini").open(QIODevice::WriteOnly));
+    const SettingsLocation beside = FindSettingsFile(program, config, QString());
+    EXPECT_EQ(beside.path, program + "/ravemo.ini");
+    EXPECT_TRUE(beside.problem.isEmpty());
+    // A named file wins and must exist.
+    EXPECT_EQ(FindSettingsFile(program, config, inConfig).path, inConfig);
+    const SettingsLocation missing = FindSettingsFile(program, config, root.filePath("typo.ini"));
+    EXPECT_EQ(missing.path, root.filePath("typo.ini"));
     EXPECT_TRUE(missing.problem.contains("typo.ini"));
     EXPECT_TRUE(missing.problem.contains("does not exist"));
 }
