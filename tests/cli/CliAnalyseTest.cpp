@@ -33,12 +33,8 @@ class AnalyseRun : public ::testing::Test {
             cli.path("cap.s1p"),
             [](double hz) { return std::complex<double>(1.0, -1.0 / (6.2832 * hz * 100e-12)); },
             10e6, 20e6, 11);
-        QFile odd(cli.path("odd.vec"));
-        ASSERT_TRUE(odd.open(QIODevice::WriteOnly));
-        odd.write("not a sweep");
-        QFile empty(cli.path("empty.vec"));
-        ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
-        empty.write(QByteArray(16 * 401 + 8, '\0'));
+        cli.writeFile("odd.vec", "not a sweep");
+        cli.writeFile("empty.vec", QByteArray(16 * 401 + 8, '\0'));
     }
 
     QStringList with(const char* file, const QStringList& options) const {
@@ -87,7 +83,8 @@ TEST_F(AnalyseRun, StatusAndWhatItSays) {
     }
 }
 
-TEST_F(AnalyseRun, ASettingsVelocityFactorOutsideTheRangeIsRefused) {
+// Another settings file over the same sweep: its velocity factor, locale and Step count.
+TEST_F(AnalyseRun, TheSettingsVelocityFactorLocaleAndStepCount) {
     CliRun refused("[PARAMETERS]\nInputVelFactor=150\n");
     QFile::copy(cli.path("rlc.s1p"), refused.path("rlc.s1p"));
     EXPECT_EQ(refused.run({"analyse", refused.path("rlc.s1p"), "--cable"}), 2);
@@ -95,20 +92,12 @@ TEST_F(AnalyseRun, ASettingsVelocityFactorOutsideTheRangeIsRefused) {
     EXPECT_EQ(
         refused.run({"analyse", refused.path("rlc.s1p"), "--cable", "--velocity-factor", "0.8"}),
         0);
-}
-
-TEST_F(AnalyseRun, NumbersFollowTheLocale) {
-    CliRun german(kAnalyseSettings, QLocale(QLocale::German, QLocale::Germany));
+    CliRun german("[PARAMETERS]\nChamp=400\nStep=2\n", QLocale(QLocale::German, QLocale::Germany));
     QFile::copy(cli.path("d.vec"), german.path("d.vec"));
     ASSERT_EQ(german.run({"analyse", german.path("d.vec"), "--target-mhz", "14.2"}), 0);
     EXPECT_TRUE(german.out().contains("Trim for 14,2 MHz")) << german.out().toStdString();
-}
-
-TEST_F(AnalyseRun, TheSettingsStepPicksTheSweptPoints) {
-    CliRun stepped("[PARAMETERS]\nChamp=400\nStep=2\n");
-    QFile::copy(cli.path("d.vec"), stepped.path("d.vec"));
-    ASSERT_EQ(stepped.run({"analyse", stepped.path("d.vec"), "--json"}), 0);
-    EXPECT_EQ(QJsonDocument::fromJson(stepped.out().toUtf8())["points"].toInt(), 201);
+    ASSERT_EQ(german.run({"analyse", german.path("d.vec"), "--json"}), 0);
+    EXPECT_EQ(QJsonDocument::fromJson(german.out().toUtf8())["points"].toInt(), 201);
 }
 
 QStringList KeysOf(const QJsonValue& value) { return value.toObject().keys(); }
