@@ -45,7 +45,7 @@ TEST(SingleInstance, StaleLocksAreTakenOver) {
         Outcome outcome;
     } cases[] = {
         {crashed, 0, Outcome::Acquired},
-        {"", 0, Outcome::HeldByAnother},
+        {"", 5, Outcome::HeldByAnother},
         {"", 60, Outcome::Acquired},
     };
     for (const auto& c : cases) {
