@@ -74,18 +74,17 @@ TEST_F(ReportRun, TheProgramReportsWithoutADisplayAndLeavesNothingOnAFailedWrite
     for (const Case& c : {Case{"unlimited", "ok.pdf", 0}, Case{"8", "big.png", 1}}) {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(QStringLiteral("DISPLAY"));
-        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+            environment.remove(QString::fromLatin1(name));
+        }
         process.setProcessEnvironment(environment);
         // Ignoring SIGXFSZ lets the write fail with an error instead of ending the program.
         process.start(
             QStringLiteral("sh"),
-            {QStringLiteral("-c"),
-             QStringLiteral("trap '' XFSZ; ulimit -f %1; exec \"$@\"").arg(c.limit),
-             QStringLiteral("sh"), QStringLiteral(RAVEMO_CLI), QStringLiteral("--settings"),
-             cli.path("ravemo.ini"), QStringLiteral("report"), cli.path("d.vec"),
-             QStringLiteral("--output"), cli.path(QLatin1String(c.output))});
+            QStringList{"-c", QString("trap '' XFSZ; ulimit -f %1; exec \"$@\"").arg(c.limit), "sh",
+                        RAVEMO_CLI} +
+                cli.words(QStringLiteral("--settings @ravemo.ini report @d.vec --output @") +
+                          c.output));
         ASSERT_TRUE(process.waitForFinished(60'000));
         EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << c.output;
         EXPECT_EQ(process.exitCode(), c.status)

@@ -22,9 +22,7 @@ class CliRun {
     explicit CliRun(const QString& settingsText,
                     const QLocale& locale = QLocale(QLocale::English, QLocale::UnitedStates))
         : locale_(locale) {
-        QFile file(dir_.filePath(QStringLiteral("ravemo.ini")));
-        file.open(QIODevice::WriteOnly);
-        file.write(settingsText.toUtf8());
+        writeFile(QStringLiteral("ravemo.ini"), settingsText.toUtf8());
     }
 
     int run(const QStringList& arguments) {
