@@ -211,8 +211,8 @@ TEST(FileCommands, OutcomesOfEveryCommandForHoldFullSweepMessagesAndFiles) {
 }
 
 TEST(FileFilter, EachEntryGivesANameFilterAndTheExtensionOfItsFirstPattern) {
-    EXPECT_EQ(NameFiltersOfFilterList("Text|*.txt;*.log|All|*.*|"),
-              (QStringList{"Text (*.txt *.log)", "All (*.*)"}));
+    EXPECT_EQ(NameFiltersOfFilterList("Text|*.txt;*.log|CSV files(*.csv)|*.csv|"),
+              (QStringList{"Text (*.txt *.log)", "CSV files(*.csv)"}));
     EXPECT_EQ(SuffixesOfFilterList("Text|*.txt;*.log|All|*.*|Any|*|"),
               (QStringList{"txt", "", ""}));
 }

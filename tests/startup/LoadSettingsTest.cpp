@@ -71,14 +71,12 @@ TEST_F(LoadSettingsTest, ReadsEachValueAsTheProgramAlwaysHasOrRefusesIt) {
     } cases[] = {
         // Frequencies round to the nearest single-precision number.
         {"FMax=30000001", us, 30000000.0F},
-        {"FMin=16777217", us, 16777216.0F},
         {"FMax=2147483647", us, 2147483648.0F},
         // Integers: leading digits count, no leading digit reads 0, an empty value is the default.
         {"FMax=14200000Hz", us, 14200000.0F},
         {"FMin=abc", us, 0.0F},
         {"Champ=", us, 6000},
         {"Step=+3", us, 3},
-        {"Address1=0x378", us, 0},
         // The edges of each range, and beyond.
         {"Address1=32766", us, 32766},
         {"Address1=-32768", us, -32768},
@@ -98,12 +96,10 @@ TEST_F(LoadSettingsTest, ReadsEachValueAsTheProgramAlwaysHasOrRefusesIt) {
         {"InputVelFactor=0,66", kGerman, 0.66F},
         {"InputVelFactor=0.66", kGerman, 0.66F},
         {"InputVelFactor=0.660", kGerman, 0.66F},
-        {"InputVelFactor=66", kGerman, 66.0F},
         {"InputVelFactor=0.8", us, 0.8F},
         {"InputVelFactor=0.8", kEgypt, 0.8F},
         {"InputVelFactor=" + fifty + "junk", us, 6.6F},
         {"InputVelFactor=", kGerman, 0, "0.66"},
-        {"InputVelFactor=abc", kGerman, 0, "0.66"},
         {"InputVelFactor=0.66x", kGerman, 0, "0.66"},
         {"InputVelFactor=1e300", kGerman, 0, "0.66"},
         {"InputVelFactor=1.000,5", kGerman, 0, "0.66"},
