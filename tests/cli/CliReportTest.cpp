@@ -22,62 +22,45 @@ class ReportRun : public ::testing::Test {
                   0)
             << cli.err().toStdString();
     }
-    // The command's words; "@name" stands for a file in the run's folder.
-    QStringList words(const QStringList& list) const {
-        QStringList result{"report"};
-        for (const QString& w : list) result << (w.startsWith(u'@') ? cli.path(w.mid(1)) : w);
-        return result;
-    }
 
     CliRun cli{kReportSettings};
 };
 
 TEST_F(ReportRun, StatusMessageAndWhatIsWritten) {
-    struct Case {
-        QStringList arguments;
+    const struct {
+        const char* arguments;  // after "report", as CliRun::words reads them
         int status;
         const char* fragment;  // in stdout when the status is 0, else in stderr
         const char* output;    // the file that must exist afterwards (status 0) or must not
         const char* magic;     // its first bytes
+    } cases[] = {
+        {"--help", 0, "report FILE --output OUT", "", ""},
+        {"@d.vec", 2, "report needs --output OUT", "", ""},
+        {"@d.vec --output @r.txt", 2, "takes a .png, .pdf or .html file", "r.txt", ""},
+        {"@none.vec --output @r.pdf", 2, "none.vec: no such file", "r.pdf", ""},
+        {"@d.vec @d.vec --output @r.pdf", 2, "report needs one file", "r.pdf", ""},
+        {"@d.vec --output @r.pdf --region 5", 2, "--region takes", "r.pdf", ""},
+        {"@d.vec --output @no/r.pdf", 1, "cannot write", "no/r.pdf", ""},
+        {"@d.vec --output @r.png", 0, "", "r.png", "\x89PNG"},
+        {"@d.vec --output @r.pdf --cable --velocity-factor 0.8", 0, "", "r.pdf", "%PDF"},
+        {"@d.vec --output @r.html --target-mhz 7.05", 0, "", "r.html", "<!DOCTYPE html>"},
     };
-    const Case cases[] = {
-        {{"--help"}, 0, "report FILE --output OUT", "", ""},
-        {{"@d.vec"}, 2, "report needs --output OUT", "", ""},
-        {{"@d.vec", "--output", "@r.txt"}, 2, "takes a .png, .pdf or .html file", "r.txt", ""},
-        {{"@none.vec", "--output", "@r.pdf"}, 2, "none.vec: no such file", "r.pdf", ""},
-        {{"@d.vec", "@d.vec", "--output", "@r.pdf"}, 2, "report needs one file", "r.pdf", ""},
-        {{"@d.vec", "--output", "@r.pdf", "--region", "5"}, 2, "--region takes", "r.pdf", ""},
-        {{"@d.vec", "--output", "@no/r.pdf"}, 1, "cannot write", "no/r.pdf", ""},
-        {{"@d.vec", "--output", "@r.png"}, 0, "", "r.png", "\x89PNG"},
-        {{"@d.vec", "--output", "@r.pdf", "--cable", "--velocity-factor", "0.8"},
-         0,
-         "",
-         "r.pdf",
-         "%PDF"},
-        {{"@d.vec", "--output", "@r.html", "--title", "Attic dipole", "--target-mhz", "7.05"},
-         0,
-         "",
-         "r.html",
-         "<!DOCTYPE html>"},
-    };
-    for (const Case& c : cases) {
-        const QString name = c.arguments.join(' ');
-        EXPECT_EQ(cli.run(words(c.arguments)), c.status) << name.toStdString();
+    for (const auto& c : cases) {
+        EXPECT_EQ(cli.run(cli.words(QStringLiteral("report ") + c.arguments)), c.status)
+            << c.arguments;
         const QString& text = c.status == 0 ? cli.out() : cli.err();
         EXPECT_TRUE(text.contains(QLatin1String(c.fragment))) << text.toStdString();
         if (*c.output == '\0') continue;
-        EXPECT_EQ(QFile::exists(cli.path(QLatin1String(c.output))), c.status == 0)
-            << name.toStdString();
-        EXPECT_TRUE(cli.fileBytes(QLatin1String(c.output)).startsWith(c.magic))
-            << name.toStdString();
+        EXPECT_EQ(QFile::exists(cli.path(QLatin1String(c.output))), c.status == 0) << c.arguments;
+        EXPECT_TRUE(cli.fileBytes(QLatin1String(c.output)).startsWith(c.magic)) << c.arguments;
     }
-    // The title and the trim made it in.
-    const QByteArray html = cli.fileBytes("r.html");
-    EXPECT_TRUE(html.contains("<h1>Attic dipole</h1>"));
-    EXPECT_TRUE(html.contains("Trim for 7.0500 MHz: lengthen by 0.7%"));
-    // A blank title gives way to the file's name.
-    ASSERT_EQ(cli.run(words({"@d.vec", "--output", "@blank.html", "--title", " "})), 0);
-    EXPECT_TRUE(cli.fileBytes("blank.html").contains("<h1>d.vec</h1>"));
+    EXPECT_TRUE(cli.fileBytes("r.html").contains("Trim for 7.0500 MHz: lengthen by 0.7%"));
+    // The title, or when blank the file's name.
+    for (const auto& [title, heading] :
+         {std::pair{"Attic dipole", "<h1>Attic dipole</h1>"}, std::pair{" ", "<h1>d.vec</h1>"}}) {
+        ASSERT_EQ(cli.run(cli.words("report @d.vec --output @t.html") << "--title" << title), 0);
+        EXPECT_TRUE(cli.fileBytes("t.html").contains(heading)) << title;
+    }
 }
 
 // The program itself, with no display and no platform chosen, and under a file-size limit that
@@ -91,18 +74,17 @@ TEST_F(ReportRun, TheProgramReportsWithoutADisplayAndLeavesNothingOnAFailedWrite
     for (const Case& c : {Case{"unlimited", "ok.pdf", 0}, Case{"8", "big.png", 1}}) {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(QStringLiteral("DISPLAY"));
-        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+            environment.remove(QString::fromLatin1(name));
+        }
         process.setProcessEnvironment(environment);
         // Ignoring SIGXFSZ lets the write fail with an error instead of ending the program.
         process.start(
             QStringLiteral("sh"),
-            {QStringLiteral("-c"),
-             QStringLiteral("trap '' XFSZ; ulimit -f %1; exec \"$@\"").arg(c.limit),
-             QStringLiteral("sh"), QStringLiteral(RAVEMO_CLI), QStringLiteral("--settings"),
-             cli.path("ravemo.ini"), QStringLiteral("report"), cli.path("d.vec"),
-             QStringLiteral("--output"), cli.path(QLatin1String(c.output))});
+            QStringList{"-c", QString("trap '' XFSZ; ulimit -f %1; exec \"$@\"").arg(c.limit), "sh",
+                        RAVEMO_CLI} +
+                cli.words(QStringLiteral("--settings @ravemo.ini report @d.vec --output @") +
+                          c.output));
         ASSERT_TRUE(process.waitForFinished(60'000));
         EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << c.output;
         EXPECT_EQ(process.exitCode(), c.status)

@@ -22,9 +22,7 @@ class CliRun {
     explicit CliRun(const QString& settingsText,
                     const QLocale& locale = QLocale(QLocale::English, QLocale::UnitedStates))
         : locale_(locale) {
-        QFile file(dir_.filePath(QStringLiteral("ravemo.ini")));
-        file.open(QIODevice::WriteOnly);
-        file.write(settingsText.toUtf8());
+        writeFile(QStringLiteral("ravemo.ini"), settingsText.toUtf8());
     }
 
     int run(const QStringList& arguments) {
@@ -45,8 +43,20 @@ class CliRun {
     std::function<OpenedPort(const QString& choice, std::int16_t address1)> openPort;
 
     QString path(const QString& name) const { return dir_.filePath(name); }
+    // A command line split at blanks; "@name" stands for a file in the run's folder.
+    QStringList words(const QString& line) const {
+        QStringList result;
+        for (const QString& word : line.split(' ', Qt::SkipEmptyParts)) {
+            result << (word.startsWith('@') ? path(word.mid(1)) : word);
+        }
+        return result;
+    }
     const QString& out() const { return out_; }
     const QString& err() const { return err_; }
+    void writeFile(const QString& name, const QByteArray& bytes) const {
+        QFile file(path(name));
+        if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+    }
     QByteArray fileBytes(const QString& name) const {
         QFile file(path(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();

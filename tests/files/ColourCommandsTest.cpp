@@ -1,82 +1,67 @@
 #include "files/ColourCommands.h"
 
-#include <gtest/gtest.h>
+#include <utility>
 
-#include "FileTestDoubles.h"
+#include <gtest/gtest.h>
+#include <QStringList>
 
 namespace ravemo {
 namespace {
 
-using Call = testing::RecordingColourTargets::Call;
+constexpr std::uint32_t kChosen = 0xFEDCBAU;  // 24 bits, exact in a float
 
-struct CurveRow {
-    ColourButton button;
-    float Settings::*field;
-    ColourLabel caption;
+// One recolouring as "kind target colour", e.g. "L3 fedcba" (L label, B button, M marker line).
+template <typename Target>
+QString Call(char kind, Target target, std::uint32_t colour = kChosen) {
+    return QStringLiteral("%1%2 %3").arg(kind).arg(static_cast<int>(target)).arg(colour, 0, 16);
+}
+
+struct ColourBench : ColourDialog, ColourTargets {
+    // The first show is cancelled, the next ones choose kChosen.
+    std::optional<std::uint32_t> pickColour() override { return std::exchange(answer, kChosen); }
+    void setLabelTextColour(ColourLabel t, std::uint32_t c) override { calls << Call('L', t, c); }
+    void setButtonBackground(ColourButton t, std::uint32_t c) override { calls << Call('B', t, c); }
+    void setMarkerLineColour(MarkerLine t, std::uint32_t c) override { calls << Call('M', t, c); }
+
+    std::optional<std::uint32_t> answer;
+    QStringList calls;
+    Settings settings;
+    ColourCommands commands{settings, *this, *this};
 };
 
-TEST(ColourCommands, CurveButtonsStoreTheColourAndRecolourCaptionAndButton) {
-    const CurveRow rows[] = {
-        {ColourButton::SwrCurve, &Settings::colorS6, ColourLabel::SwrCaption},
-        {ColourButton::PhaseCurve, &Settings::colorS1, ColourLabel::PhaseCaption},
-        {ColourButton::ReturnLossCurve, &Settings::colorS2, ColourLabel::ReturnLossCaption},
-        {ColourButton::ReactanceCurve, &Settings::colorS3, ColourLabel::ReactanceCaption},
-        {ColourButton::ResistanceCurve, &Settings::colorS4, ColourLabel::ResistanceCaption},
-        {ColourButton::ImpedanceCurve, &Settings::colorS5, ColourLabel::ImpedanceCaption},
+// A cancelled dialog changes nothing; a chosen colour goes to the button's curve setting.
+TEST(ColourCommands, EachButtonStoresItsCurveColourAndRecoloursWhatShowsIt) {
+    using B = ColourButton;
+    using L = ColourLabel;
+    const struct {
+        ColourButton button;
+        float Settings::*field;  // none for the markers
+        ColourLabel label;
+        MarkerLine line = MarkerLine::Marker1;
+    } rows[] = {
+        {B::SwrCurve, &Settings::colorS6, L::SwrCaption},
+        {B::PhaseCurve, &Settings::colorS1, L::PhaseCaption},
+        {B::ReturnLossCurve, &Settings::colorS2, L::ReturnLossCaption},
+        {B::ReactanceCurve, &Settings::colorS3, L::ReactanceCaption},
+        {B::ResistanceCurve, &Settings::colorS4, L::ResistanceCaption},
+        {B::ImpedanceCurve, &Settings::colorS5, L::ImpedanceCaption},
+        {B::Marker1, nullptr, L::Marker1Tag, MarkerLine::Marker1},
+        {B::Marker2, nullptr, L::Marker2Tag, MarkerLine::Marker2},
     };
-    for (const CurveRow& row : rows) {
-        Settings settings;
-        testing::ScriptedColourDialog dialog;
-        testing::RecordingColourTargets targets;
-        ColourCommands commands(settings, dialog, targets);
-        dialog.answers.push_back(0xFEDCBAU);  // 24 bits, exact in a float
-        commands.click(row.button);
-        EXPECT_EQ(settings.*row.field, 16702650.0F);
-        settings.*row.field = 0.0F;
-        const Settings untouched;
-        for (float Settings::*field :
-             {&Settings::colorS1, &Settings::colorS2, &Settings::colorS3, &Settings::colorS4,
-              &Settings::colorS5, &Settings::colorS6}) {
-            EXPECT_EQ(settings.*field, untouched.*field);  // no other curve changed
+    for (const auto& row : rows) {
+        ColourBench bench;
+        bench.commands.click(row.button);
+        EXPECT_TRUE(bench.calls.isEmpty());
+        bench.commands.click(row.button);
+        const QStringList calls =
+            row.field != nullptr
+                ? QStringList{Call('L', row.label), Call('B', row.button)}
+                : QStringList{Call('M', row.line), Call('B', row.button), Call('L', row.label)};
+        EXPECT_EQ(bench.calls, calls);
+        if (row.field != nullptr) {
+            EXPECT_EQ(bench.settings.*row.field, 16702650.0F);
         }
-        EXPECT_EQ(targets.calls,
-                  (std::vector<Call>{{'L', static_cast<int>(row.caption), 0xFEDCBAU},
-                                     {'B', static_cast<int>(row.button), 0xFEDCBAU}}));
     }
-}
-
-TEST(ColourCommands, MarkerButtonsRecolourLineButtonAndTag) {
-    Settings settings;
-    const Settings before = settings;
-    testing::ScriptedColourDialog dialog;
-    testing::RecordingColourTargets targets;
-    ColourCommands commands(settings, dialog, targets);
-    dialog.answers = {0x0000FFU, 0xFF0000U};
-    commands.click(ColourButton::Marker1);
-    commands.click(ColourButton::Marker2);
-    EXPECT_EQ(targets.calls, (std::vector<Call>{
-                                 {'M', static_cast<int>(MarkerLine::Marker1), 0x0000FFU},
-                                 {'B', static_cast<int>(ColourButton::Marker1), 0x0000FFU},
-                                 {'L', static_cast<int>(ColourLabel::Marker1Tag), 0x0000FFU},
-                                 {'M', static_cast<int>(MarkerLine::Marker2), 0xFF0000U},
-                                 {'B', static_cast<int>(ColourButton::Marker2), 0xFF0000U},
-                                 {'L', static_cast<int>(ColourLabel::Marker2Tag), 0xFF0000U},
-                             }));
-    EXPECT_EQ(settings.colorS1, before.colorS1);
-}
-
-TEST(ColourCommands, ACancelledDialogChangesNothing) {
-    Settings settings;
-    settings.colorS2 = 255.0F;
-    testing::ScriptedColourDialog dialog;
-    testing::RecordingColourTargets targets;
-    ColourCommands commands(settings, dialog, targets);
-    dialog.answers = {std::nullopt, std::nullopt};
-    commands.click(ColourButton::ReturnLossCurve);
-    commands.click(ColourButton::Marker2);
-    EXPECT_EQ(dialog.shows, 2);
-    EXPECT_EQ(settings.colorS2, 255.0F);
-    EXPECT_TRUE(targets.calls.empty());
 }
 
 }  // namespace

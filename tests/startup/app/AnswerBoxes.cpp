@@ -1,5 +1,4 @@
-// Preloaded into the program by refusals.sh: answers its message boxes at once, as a user
-// would, and prints each box's text on standard error so the script sees what the user was told.
+// Preloaded by refusals.sh: answers each message box at once and prints its text on stderr.
 
 #include <cstdio>
 #include <cstdlib>
@@ -7,13 +6,9 @@
 
 #include <QMessageBox>
 
-namespace {
-
-void tell(const char* kind, const QString& text) {
+static void tell(const char* kind, const QString& text) {
     std::fprintf(stderr, "[%s box] %s\n", kind, qPrintable(text));
 }
-
-}  // namespace
 
 QMessageBox::StandardButton QMessageBox::critical(QWidget*, const QString&, const QString& text,
                                                   StandardButtons, StandardButton) {
