@@ -1,11 +1,18 @@
 #include "ui/Measurement.h"
 
+#include <deque>
+#include <optional>
+#include <vector>
+
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "files/FileTestDoubles.h"
+#include "files/ColourDialog.h"
+#include "files/ColourTargets.h"
+#include "files/FileDialog.h"
+#include "files/MessageReporter.h"
 #include "files/VecFile.h"
 #include "instrument/Dds.h"
 #include "support/FakeCurveControls.h"
@@ -43,6 +50,41 @@ struct FailingPort final : PortIo {
     std::uint64_t failedAccesses() const override { return failed; }
 };
 
+// The dialogs of the file and colour commands: files answered from a script, errors recorded,
+// no colour ever picked.
+struct ScriptedDialogs final : FileDialog, MessageReporter, ColourDialog, ColourTargets {
+    struct Answer {
+        bool accept = true;
+        QString fileName;
+        int chosenFilterIndex = 0;  // 0: the preselected entry
+    };
+    std::deque<Answer> answers;
+    std::vector<QString> messages;
+    int index = 1;
+    QString name;
+
+    void setFilter(const QString&) override {}
+    void setFilterIndex(int i) override { index = i; }
+    int filterIndex() const override { return index; }
+    QString fileName() const override { return name; }
+    bool showOpen() override { return show(); }
+    bool showSave() override { return show(); }
+    void reportError(const QString&, const QString& text) override { messages.push_back(text); }
+    std::optional<std::uint32_t> pickColour() override { return std::nullopt; }
+    void setLabelTextColour(ColourLabel, std::uint32_t) override {}
+    void setButtonBackground(ColourButton, std::uint32_t) override {}
+    void setMarkerLineColour(MarkerLine, std::uint32_t) override {}
+
+  private:
+    bool show() {
+        const Answer answer = answers.front();
+        answers.pop_front();
+        name = answer.fileName;
+        if (answer.chosenFilterIndex != 0) index = answer.chosenFilterIndex;
+        return answer.accept;
+    }
+};
+
 // A measurement on plain fakes of every window-side seam.
 struct MeasurementRig {
     explicit MeasurementRig(
@@ -51,17 +93,14 @@ struct MeasurementRig {
         test::uiApplication();
         measurement = std::make_unique<Measurement>(
             test::smallSweep(), std::move(backEnd),
-            MeasurementSeams{controls, curves, chart, controls, dialog, reporter, colours, targets},
+            MeasurementSeams{controls, curves, chart, controls, dialog, dialog, dialog, dialog},
             locale);
     }
 
     SharedControls controls;
     test::FakeCurveControls curves;
     test::RecordingCanvas chart;
-    testing::ScriptedFileDialog dialog;
-    testing::RecordingReporter reporter;
-    testing::ScriptedColourDialog colours;
-    testing::RecordingColourTargets targets;
+    ScriptedDialogs dialog;
     std::unique_ptr<Measurement> measurement;
 };
 
@@ -158,7 +197,7 @@ TEST(Measurement, OpenUnderFullSweepKeepsTheFilesLimitsThroughTicksAndTheNextSav
     rig.dialog.answers.push_back({true, saved, 1});
     ASSERT_EQ(m.save(), FileCommandOutcome::Done);
     EXPECT_EQ(readFile(saved), readFile(opened));
-    EXPECT_TRUE(rig.reporter.messages.empty());
+    EXPECT_TRUE(rig.dialog.messages.empty());
 }
 
 }  // namespace
