@@ -2,9 +2,10 @@
 
 #include <algorithm>
 
+#include "common/Units.h"
+
 namespace ravemo {
 namespace {
-constexpr double kPercent = 100.0;
 constexpr double kWavelengthsPerQuarter = 4.0;
 }  // namespace
 

@@ -2,10 +2,9 @@
 
 #include <cmath>
 
+#include "common/Units.h"
+
 namespace ravemo {
-namespace {
-constexpr double kPercent = 100.0;
-}
 
 std::optional<TrimAdvice> AdviseTrim(const std::vector<Resonance>& resonances, double targetHz) {
     const Resonance* nearest = nullptr;

@@ -11,7 +11,6 @@ namespace {
 
 constexpr double kHzPerKHz = 1e3;
 constexpr double kShownHzStep = 100.0;  // frequencies show to 100 Hz, four decimals of a MHz
-constexpr double kPercent = 100.0;
 
 class ReportText {
   public:

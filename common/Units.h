@@ -10,4 +10,6 @@ inline constexpr double kDbPerRatioDecade = 20.0;
 
 inline constexpr double kDegreesPerHalfTurn = 180.0;
 
+inline constexpr double kPercent = 100.0;
+
 }  // namespace ravemo

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/Units.h"
 #include "plot/FrequencyLabels.h"
 
 namespace ravemo {
@@ -17,7 +18,6 @@ constexpr int kPercentDecimals = 0;
 constexpr int kTrimDecimals = 1;
 constexpr int kReturnLossDecimals = 1;
 constexpr double kHzPerKHz = 1e3;
-constexpr double kPercent = 100.0;
 
 const QString kDash = QStringLiteral("\u2013");
 

@@ -23,6 +23,7 @@
 #include "common/ColourNumber.h"
 #include "common/NumberText.h"
 #include "common/ProgramVersion.h"
+#include "common/Units.h"
 #include "ui/AdapterWidgets.h"
 #include "ui/ChartGeometry.h"
 #include "ui/CheckBoxes.h"
@@ -46,7 +47,6 @@ namespace ravemo {
 namespace {
 
 constexpr double kDefaultLogicalDpi = 96.0;
-constexpr float kPercent = 100.0F;
 // The Tuning button at the right end of the status line.
 constexpr double kTuningButtonWidthTwips = 1200.0;
 // Room kept for the window's title bar when fitting it on a small screen before the window
@@ -160,8 +160,8 @@ void MainWindow::load(Settings settings, OpenedPort backEnd) {
 
     c_.txtVal[0]->setText(QString::fromLatin1(kLowerLimitStartMHz));
     c_.txtVal[1]->setText(QString::fromLatin1(kUpperLimitStartMHz));
-    c_.Text15->setText(
-        NumberText::generalFormat(measurement_->settings().InputVelFactor / kPercent, locale_));
+    c_.Text15->setText(NumberText::generalFormat(
+        measurement_->settings().InputVelFactor / static_cast<float>(kPercent), locale_));
 
     setWindowTitle(captionFor(measurement_->backEnd()));
     refreshStatusLine();
