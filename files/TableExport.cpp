@@ -10,7 +10,7 @@ namespace ravemo {
 namespace {
 
 constexpr int kFrequencyDigits = 10;  // hundredths of a hertz up to 100 MHz
-constexpr int kValueDigits = 6;
+constexpr int kTableValueDigits = 6;
 
 const char* const kTableHeader =
     "index\tfrequency_hz\treturn_loss_db\tphase_deg\trs_ohm\txs_ohm\tz_ohm\tswr\n";
@@ -27,10 +27,12 @@ QByteArray EncodeSweepTable(const SweepData& data, std::int32_t step) {
         text += std::to_string(i);
         for (const std::string& field :
              {MachineNumber(WordFrequencyHz(data.DdsWords[at]), kFrequencyDigits),
-              MachineNumber(ReturnLossDb(r), kValueDigits),
-              MachineNumber(PhaseDegrees(p), kValueDigits), MachineNumber(values.rs, kValueDigits),
-              MachineNumber(values.xs, kValueDigits), MachineNumber(values.z, kValueDigits),
-              MachineNumber(values.swr, kValueDigits)}) {
+              MachineNumber(ReturnLossDb(r), kTableValueDigits),
+              MachineNumber(PhaseDegrees(p), kTableValueDigits),
+              MachineNumber(values.rs, kTableValueDigits),
+              MachineNumber(values.xs, kTableValueDigits),
+              MachineNumber(values.z, kTableValueDigits),
+              MachineNumber(values.swr, kTableValueDigits)}) {
             text += '\t';
             text += field;
         }

@@ -13,7 +13,7 @@
 namespace ravemo {
 namespace {
 
-constexpr int kValueDigits = 6;
+constexpr int kTouchstoneValueDigits = 6;
 
 const char* const kOptionLine = "# MHZ S MA R 50\n";
 
@@ -53,8 +53,8 @@ QByteArray EncodeTouchstone(const SweepData& data, std::int32_t step) {
     for (const auto& point : points) {
         std::string frequency = ExactMachineNumber(point.frequencyMHz);
         if (frequency == previousFrequency) continue;
-        text += frequency + ' ' + MachineNumber(point.magnitude, kValueDigits) + ' ' +
-                MachineNumber(point.angleDegrees, kValueDigits) + '\n';
+        text += frequency + ' ' + MachineNumber(point.magnitude, kTouchstoneValueDigits) + ' ' +
+                MachineNumber(point.angleDegrees, kTouchstoneValueDigits) + '\n';
         previousFrequency = std::move(frequency);
     }
     return QByteArray::fromStdString(text);

@@ -9,6 +9,7 @@
 
 #include "plot/FrequencyLabels.h"
 #include "plot/NiceTicks.h"
+#include "plot/TuningTables.h"
 #include "plot/ValueRange.h"
 
 namespace ravemo {
@@ -18,7 +19,6 @@ namespace {
 constexpr double kSmallestResonanceSpanHz = 10'000.0;
 constexpr double kSmallestSwrSpan = 0.5;
 constexpr int kScaleIntervals = 2;
-constexpr int kSwrDecimals = 2;
 constexpr int kFewestResonanceDecimals = 3;
 constexpr int kMostResonanceDecimals = 6;
 

@@ -9,7 +9,6 @@ namespace ravemo {
 namespace {
 
 constexpr int kMHzDecimals = 4;  // to the 100 Hz
-constexpr int kSwrDecimals = 2;
 constexpr int kOhmDecimals = 1;
 constexpr int kKHzDecimals = 1;
 constexpr int kQDecimals = 0;

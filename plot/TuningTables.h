@@ -12,6 +12,9 @@
 
 namespace ravemo {
 
+// An SWR near the match shows two decimals (1.46) in the tables, the history and the shifts.
+inline constexpr int kSwrDecimals = 2;
+
 // A table as text: the column heads (with their units) and the rows, every cell filled.
 struct TextTable {
     QStringList heads;

@@ -6,7 +6,7 @@
 
 namespace ravemo {
 namespace {
-constexpr int kMinimumHeightPx = 60;
+constexpr int kStripMinimumHeightPx = 60;
 constexpr int kPreferredWidthPx = 600;
 constexpr int kPreferredHeightPx = 90;
 }  // namespace
@@ -14,7 +14,7 @@ constexpr int kPreferredHeightPx = 90;
 HistoryStripWidget::HistoryStripWidget(const QLocale& locale, QWidget* parent)
     : QWidget(parent), locale_(locale) {
     setObjectName(QStringLiteral("HistoryStrip"));
-    setMinimumHeight(kMinimumHeightPx);
+    setMinimumHeight(kStripMinimumHeightPx);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     setToolTip(tr("The tuned frequency and the lowest SWR of the last %1 sweeps, the latest at "
                   "the right. It starts afresh when the sweep limits change.")

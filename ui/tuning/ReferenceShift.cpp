@@ -11,7 +11,6 @@ namespace {
 
 constexpr double kHzPerKHz = 1e3;
 constexpr double kTenKHz = 1e4;
-constexpr int kSwrDecimals = 2;
 
 struct ShiftUnit {
     double hzPerUnit;

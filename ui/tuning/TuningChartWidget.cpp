@@ -11,8 +11,8 @@
 namespace ravemo {
 namespace {
 
-constexpr int kMinimumWidthPx = 320;
-constexpr int kMinimumHeightPx = 180;
+constexpr int kChartMinimumWidthPx = 320;
+constexpr int kChartMinimumHeightPx = 180;
 constexpr double kWheelUnitsPerNotch = 120.0;  // QWheelEvent's eighths of a degree
 
 }  // namespace
@@ -20,7 +20,7 @@ constexpr double kWheelUnitsPerNotch = 120.0;  // QWheelEvent's eighths of a deg
 TuningChartWidget::TuningChartWidget(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TuningChart"));
     setMouseTracking(true);
-    setMinimumSize(kMinimumWidthPx, kMinimumHeightPx);
+    setMinimumSize(kChartMinimumWidthPx, kChartMinimumHeightPx);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setCursor(Qt::CrossCursor);
     relayout();
