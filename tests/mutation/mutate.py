@@ -62,6 +62,8 @@ MUTANTS = [
      "-returnLoss / kDbPerRatioDecade", "files"),
     ("files/FileCommands.cpp", "std::fabs(*value) > std::numeric_limits<float>::max()", "false",
      "files"),
+    ("files/SafeFileIo.cpp", "if (!file.flush() || file.error() != QFileDevice::NoError) return cancelled(file);",
+     "file.flush();", "files"),
     ("files/SafeFileIo.cpp", "if (!file.commit()) return file.errorString();", "file.commit();", "files"),
     # settings
     ("startup/LoadSettings.cpp", "QStringLiteral(\"Step\"), kStepDefault, 1, kInt16Max",
