@@ -5,6 +5,8 @@
 #include <cmath>
 #include <numbers>
 
+#include <QTemporaryDir>
+
 #include "SimulatedSweep.h"
 #include "analysis/SweepSamples.h"
 #include "instrument/LoadModelText.h"
@@ -25,22 +27,43 @@ struct LoadCase {
     double noiseSteps = 0.0;
 };
 
-std::vector<LoadCase> Loads() {
-    const double rlcHz = 1.0 / (2.0 * std::numbers::pi * std::sqrt(5e-6 * 25e-12));
+double ResonantHz(double henry, double farad) {
+    return 1.0 / (2.0 * std::numbers::pi * std::sqrt(henry * farad));
+}
+
+// A 5 kohm, 2 uH, 250 pF parallel trap, as a Touchstone file ("s1p:PATH") the simulator replays.
+QString ParallelTrapModel(const QTemporaryDir& folder) {
+    const QString path = folder.filePath(QStringLiteral("trap.s1p"));
+    test::WriteTouchstone(
+        path,
+        [](double hz) {
+            const double w = 2.0 * std::numbers::pi * hz;
+            return 1.0 / std::complex<double>(1.0 / 5000.0, w * 250e-12 - 1.0 / (w * 2e-6));
+        },
+        0.99e6, 30.3e6, 4001);
+    return QStringLiteral("s1p:") + path;
+}
+
+std::vector<LoadCase> Loads(const QString& trapModel) {
+    const double rlcHz = ResonantHz(5e-6, 25e-12);
     const std::vector<Resonance> dipoleZeros = {
         {14.2e6, 0, kSeries}, {28.4e6, 0, ResonanceKind::Parallel}, {42.6e6, 0, kSeries}};
     return {
         // Below 50 ohms the phase clamps at the converter's end around the resonance.
         {"rlc:r=20,l=5u,c=25p", 10, 20, {{rlcHz, 0, kSeries}}},
+        {trapModel, 1, 30, {{ResonantHz(2e-6, 250e-12), 0, ResonanceKind::Parallel}}},
         {"dipole", 1, 50, dipoleZeros},
         {"dipole", 1, 50, dipoleZeros, 2.0},  // converter noise of two steps
     };
 }
 
 TEST(LoadAnalysis, ResonancesAndReactanceSignsOfKnownLoads) {
-    for (const LoadCase& c : Loads()) {
+    const QTemporaryDir folder;
+    const QString trap = ParallelTrapModel(folder);
+    for (const LoadCase& c : Loads(trap)) {
         const bool noisy = c.noiseSteps > 0.0;
-        const std::string name = c.model.toStdString() + (noisy ? " noisy" : "");
+        const std::string name =
+            (c.model == trap ? "parallel trap" : c.model.toStdString()) + (noisy ? " noisy" : "");
         const std::unique_ptr<LoadModel> truth = ParseLoadModel(c.model).model;
         const AntennaSamples swept = SamplesFromSweep(
             test::SweepSimulated(c.model, c.lowMHz, c.highMHz, kChamp, c.noiseSteps), 1);
