@@ -22,16 +22,11 @@ class ScriptedPump final : public EventPump {
 
     // Number of yields so far.
     int count() const { return count_; }
-    void resetCount() { count_ = 0; }
 
-    // Runs `action` at the k-th yield (k counted from 1 since construction or resetCount()).
+    // Runs `action` at the k-th yield (k counted from 1).
     void atYield(int k, std::function<void()> action) { actions_.emplace(k, std::move(action)); }
     // Runs `action(k)` at every yield, after any action scripted for that yield.
     void atEveryYield(std::function<void(int)> action) { everyYield_ = std::move(action); }
-    void clearActions() {
-        actions_.clear();
-        everyYield_ = nullptr;
-    }
 
   private:
     int count_ = 0;
