@@ -158,6 +158,7 @@ TEST(EstimatedReactance, OnlyClearMinimaOfImGAreZerosAndTheSignsFollowFoster) {
     }
 
     std::vector<AntennaSample> samples;
+    samples.reserve(10);
     for (int i = 0; i < 10; ++i) samples.push_back(At(i, 1.0, 10.0 - i, i == 5 ? 500.0 : 50.0));
     // Two series zeros hide a parallel one where |Z| peaks.
     AssignEstimatedSigns(samples,

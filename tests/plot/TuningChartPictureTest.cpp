@@ -38,7 +38,7 @@ class TuningChartPictureTest : public ::testing::Test {
     }
 
     TuningLayout paint(QImage& image) const {
-        const TuningLayout layout = LayoutTuningChart(image.rect(), image, content, style);
+        TuningLayout layout = LayoutTuningChart(image.rect(), image, content, style);
         QPainter painter(&image);
         PaintTuningChart(painter, layout, content, style);
         return layout;

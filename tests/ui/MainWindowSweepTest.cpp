@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTimer>
