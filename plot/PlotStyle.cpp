@@ -18,6 +18,11 @@ QFont PlotStyle::font(double points) const {
 
 double PixelsPerPoint(const QPaintDevice& device) { return device.logicalDpiY() / kPointsPerInch; }
 
+PlotFrame FrameOf(const QRectF& target, const QPaintDevice& device, const PlotStyle& style) {
+    return {target, PixelsPerPoint(device), style.font(style.labelPt),
+            style.font(style.smallLabelPt)};
+}
+
 QPen PenOf(const QColor& colour, double widthPt, double pixelsPerPoint, Qt::PenStyle line) {
     QPen pen(colour, widthPt * pixelsPerPoint, line);
     pen.setCapStyle(Qt::FlatCap);

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPen>
+#include <QRectF>
 
 class QPaintDevice;
 
@@ -50,6 +51,16 @@ struct PlotStyle {
 
 // How many device pixels a point is on a paint device.
 double PixelsPerPoint(const QPaintDevice& device);
+
+// What every picture lays out first: its rectangle, the device's pixels per point and the fonts.
+struct PlotFrame {
+    QRectF bounds;  // the target rectangle
+    double pixelsPerPoint = 1.0;
+    QFont labelFont;
+    QFont smallFont;
+};
+
+PlotFrame FrameOf(const QRectF& target, const QPaintDevice& device, const PlotStyle& style);
 
 // A pen `widthPt` points wide, with flat ends and bevelled corners (no spikes at sharp turns).
 QPen PenOf(const QColor& colour, double widthPt, double pixelsPerPoint,

@@ -57,10 +57,7 @@ QRectF OutsideRim(const SmithCircle& circle, std::complex<double> gamma, QSizeF 
 SmithChartLayout LayoutSmithChart(const QRectF& target, const QPaintDevice& device,
                                   const SmithChartContent& content, const PlotStyle& style) {
     SmithChartLayout l;
-    l.bounds = target;
-    l.pixelsPerPoint = PixelsPerPoint(device);
-    l.labelFont = style.font(style.labelPt);
-    l.smallFont = style.font(style.smallLabelPt);
+    static_cast<PlotFrame&>(l) = FrameOf(target, device, style);
     const QFontMetricsF metrics(l.labelFont, &device);
     const QFontMetricsF small(l.smallFont, &device);
     const double pad = style.paddingPt * l.pixelsPerPoint;

@@ -41,11 +41,7 @@ struct SmithMark {
 };
 
 // Everything the Smith chart's painter draws, in the target's pixels.
-struct SmithChartLayout {
-    QRectF bounds;
-    double pixelsPerPoint = 1.0;
-    QFont labelFont;
-    QFont smallFont;
+struct SmithChartLayout : PlotFrame {
     SmithCircle circle;
     std::vector<QRectF> resistanceCircles;  // the bounding boxes of the R circles
     QPainterPath reactanceArcs;             // the X arcs inside the unit circle and the real axis

@@ -48,6 +48,7 @@ double WidestLabel(const std::vector<AxisTick>& ticks, const QFontMetricsF& metr
 std::vector<AxisTick> ValueTicks(const std::vector<double>& values, int decimals,
                                  const QLocale& locale) {
     std::vector<AxisTick> ticks;
+    ticks.reserve(values.size());
     for (const double v : values) ticks.push_back({0.0, FixedText(v, decimals, locale), {}});
     return ticks;
 }
@@ -185,10 +186,7 @@ double TuningLayout::rightOfY(double y) const {
 TuningLayout LayoutTuningChart(const QRectF& target, const QPaintDevice& device,
                                const TuningChartContent& content, const PlotStyle& style) {
     TuningLayout l;
-    l.bounds = target;
-    l.pixelsPerPoint = PixelsPerPoint(device);
-    l.labelFont = style.font(style.labelPt);
-    l.smallFont = style.font(style.smallLabelPt);
+    static_cast<PlotFrame&>(l) = FrameOf(target, device, style);
     const QFontMetricsF metrics(l.labelFont, &device);
     const QFontMetricsF small(l.smallFont, &device);
     const double pad = style.paddingPt * l.pixelsPerPoint;

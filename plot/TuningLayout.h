@@ -45,12 +45,8 @@ struct DipMark {
 // Everything the tuning chart's painter draws, in the target's pixels, and the mappings between
 // pixels and values. The widget keeps the layout of its last paint for the mouse (hzOfX for
 // the crosshair, the wheel and the drag); the painter paints exactly what it holds.
-struct TuningLayout {
-    QRectF bounds;  // the target rectangle
-    QRectF plot;    // the curves' area, framed
-    double pixelsPerPoint = 1.0;
-    QFont labelFont;
-    QFont smallFont;
+struct TuningLayout : PlotFrame {
+    QRectF plot;  // the curves' area, framed
 
     FrequencyView view;
     SwrScale swrScale;
