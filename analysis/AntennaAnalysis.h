@@ -26,7 +26,9 @@ struct AntennaAnalysis {
     std::vector<SwrDip> dips;
     std::vector<Resonance> resonances;
     std::vector<BandCoverage> bands;
-    std::optional<TrimAdvice> trim;      // asked for, and a series resonance found
+    // The sweep's lowest SWR when it lies at an edge of the sweep: no dip, sweep further.
+    std::optional<SwrAtEdge> lowestAtEdge;
+    std::optional<TrimAdvice> trim;      // asked for
     std::optional<CableEstimate> cable;  // asked for
 };
 

@@ -7,9 +7,11 @@
 
 namespace ravemo {
 
-// How the signs of the reactances in a sample set are known: measured with the complex
-// reflection (a Touchstone file), or estimated, because the instrument measures |phase| only.
-enum class ReactanceSign { Estimated, Measured };
+// How the sign of a reactance is known: measured with the complex reflection (a Touchstone
+// file), estimated, because the instrument measures |phase| only, or unknown, where the readings
+// cannot tell (near an SWR dip, or with no zero of X in the sweep): then xs holds |X|. A sample
+// set as a whole is Measured or Estimated; each of its samples says what holds for it.
+enum class ReactanceSign { Estimated, Measured, Unknown };
 
 // One sample as the antenna analysis sees it.
 struct AntennaSample {
@@ -22,6 +24,7 @@ struct AntennaSample {
     // The reflection coefficient as far as it is known: from a sweep its magnitude and |phase|
     // (imaginary part >= 0), from a Touchstone file the complex value itself.
     std::complex<double> gamma;
+    ReactanceSign xsSign = ReactanceSign::Estimated;
 };
 
 // Samples in ascending frequency, no frequency twice, every impedance finite, and the zeros of

@@ -7,63 +7,64 @@
 namespace ravemo {
 namespace {
 
-using SampleIterator = std::vector<AntennaSample>::iterator;
+// What bounds a stretch of samples: a zero of a kind, an unclear stretch or an end of the sweep.
+struct Boundary {
+    double lowHz;   // samples below it lie before it
+    double highHz;  // samples at or above it lie beyond it (inside for an unclear stretch)
+    bool isZero;
+    ResonanceKind kind;
+};
 
-void GiveSign(SampleIterator begin, SampleIterator end, double sign) {
-    for (auto it = begin; it != end; ++it) it->xs = std::copysign(it->xs, sign);
+int SignAfter(ResonanceKind kind) { return kind == ResonanceKind::Series ? 1 : -1; }
+int SignBefore(ResonanceKind kind) { return -SignAfter(kind); }
+
+void Give(AntennaSample& s, int sign) {
+    s.xs = std::fabs(s.xs);
+    if (sign == 0) {
+        s.xsSign = ReactanceSign::Unknown;
+        return;
+    }
+    s.xs = std::copysign(s.xs, sign);
+    s.xsSign = ReactanceSign::Estimated;
 }
 
-// Sign of the least-squares slope of |X| over frequency; flat counts as rising.
-double TrendSign(const std::vector<AntennaSample>& samples) {
-    double meanHz = 0.0;
-    double meanX = 0.0;
-    for (const AntennaSample& s : samples) {
-        meanHz += s.hz;
-        meanX += std::fabs(s.xs);
+std::vector<Boundary> BoundariesOf(const ReactanceEvidence& evidence) {
+    std::vector<Boundary> boundaries;
+    for (const Resonance& r : evidence.zeros) boundaries.push_back({r.hz, r.hz, true, r.kind});
+    for (const UnclearStretch& u : evidence.unclear) {
+        boundaries.push_back({u.lowHz, u.highHz, false, ResonanceKind::Series});
     }
-    const auto count = static_cast<double>(samples.size());
-    meanHz /= count;
-    meanX /= count;
-    double covariance = 0.0;
-    for (const AntennaSample& s : samples) {
-        covariance += (s.hz - meanHz) * (std::fabs(s.xs) - meanX);
-    }
-    return covariance < 0.0 ? -1.0 : 1.0;
+    std::sort(boundaries.begin(), boundaries.end(),
+              [](const Boundary& a, const Boundary& b) { return a.lowHz < b.lowHz; });
+    return boundaries;
 }
 
-double SignAfter(ResonanceKind kind) { return kind == ResonanceKind::Series ? 1.0 : -1.0; }
-double SignBefore(ResonanceKind kind) { return -SignAfter(kind); }
+// A sample at a zero lies beyond it; one at an unclear stretch's end still inside it.
+bool LiesBeyond(double hz, const Boundary& b) { return b.isZero ? hz >= b.highHz : hz > b.highHz; }
 
-bool LowerZ(const AntennaSample& a, const AntennaSample& b) { return a.z < b.z; }
+// The sign of a stretch between two boundaries (either may be absent: an end of the sweep).
+int SignBetween(const Boundary* below, const Boundary* above) {
+    const int after = below != nullptr && below->isZero ? SignAfter(below->kind) : 0;
+    const int before = above != nullptr && above->isZero ? SignBefore(above->kind) : 0;
+    if (after != 0 && before != 0) return after == before ? after : 0;
+    return after != 0 ? after : before;
+}
 
 }  // namespace
 
-void AssignEstimatedSigns(std::vector<AntennaSample>& samples,
-                          const std::vector<Resonance>& zeros) {
-    if (samples.empty()) return;
-    if (zeros.empty()) {
-        GiveSign(samples.begin(), samples.end(), TrendSign(samples));
-        return;
-    }
-    auto begin = samples.begin();
-    for (std::size_t j = 0; j <= zeros.size(); ++j) {
-        const auto end = j == zeros.size()
-                             ? samples.end()
-                             : std::find_if(begin, samples.end(), [&](const AntennaSample& s) {
-                                   return s.hz >= zeros[j].hz;
-                               });
-        // +1 or -1 as the zero below or above implies; 0 where there is none.
-        const double after = j > 0 ? SignAfter(zeros[j - 1].kind) : 0.0;
-        const double before = j < zeros.size() ? SignBefore(zeros[j].kind) : 0.0;
-        if (after != 0.0 && before != 0.0 && after != before && begin != end) {
-            const auto turn = after > 0.0 ? std::max_element(begin, end, LowerZ)
-                                          : std::min_element(begin, end, LowerZ);
-            GiveSign(begin, turn, after);
-            GiveSign(turn, end, before);
-        } else {
-            GiveSign(begin, end, after != 0.0 ? after : before);
+void AssignEstimatedSigns(std::vector<AntennaSample>& samples, const ReactanceEvidence& evidence) {
+    const std::vector<Boundary> boundaries = BoundariesOf(evidence);
+    std::size_t next = 0;  // the first boundary whose stretch does not lie below the sample
+    for (AntennaSample& s : samples) {
+        while (next < boundaries.size() && LiesBeyond(s.hz, boundaries[next])) ++next;
+        if (next < boundaries.size() && !boundaries[next].isZero &&
+            s.hz >= boundaries[next].lowHz) {
+            Give(s, 0);  // inside an unclear stretch
+            continue;
         }
-        begin = end;
+        const Boundary* below = next > 0 ? &boundaries[next - 1] : nullptr;
+        const Boundary* above = next < boundaries.size() ? &boundaries[next] : nullptr;
+        Give(s, SignBetween(below, above));
     }
 }
 

@@ -3,17 +3,21 @@
 #include <vector>
 
 #include "analysis/AntennaSample.h"
-#include "analysis/Resonance.h"
+#include "analysis/ReactanceZeros.h"
 
 namespace ravemo {
 
-// Gives every sample's reactance magnitude the sign that Foster's reactance theorem implies for
-// the zeros found (ascending). Between two zeros the sign is constant: positive after a series
-// zero and before a parallel one, negative after a parallel zero and before a series one. Two
-// zeros of one kind in a row hide a shallow zero of the other kind between them; the sign
-// changes where |Z| peaks (between series zeros) or dips (between parallel ones). A sample at a
-// zero's frequency counts as beyond it. With no zero at all, a magnitude that falls with
-// frequency is capacitive (negative), one that rises or stays is inductive (positive).
-void AssignEstimatedSigns(std::vector<AntennaSample>& samples, const std::vector<Resonance>& zeros);
+// Gives every sample's reactance magnitude a sign and says how it is known, from the zeros and
+// unclear stretches found (EstimateReactanceZeros). Foster's reactance theorem: X rises through a
+// series zero and falls through a parallel one, so the sign is positive after a series zero and
+// before a parallel one, negative after a parallel zero and before a series one. A stretch takes
+// the sign its neighbouring zero implies, as far as the next zero or unclear stretch:
+// - between two zeros whose kinds disagree (two of one kind in a row), a zero was missed and
+//   the signs there are unknown;
+// - beyond an unclear stretch, away from any zero, and inside an unclear stretch, unknown;
+// - with no zero at all, every sign is unknown: a falling or rising |X| says nothing about the
+//   sign once the antenna has loss or a feedline.
+// A sample at a zero's frequency counts as beyond it. Unknown samples keep |X|.
+void AssignEstimatedSigns(std::vector<AntennaSample>& samples, const ReactanceEvidence& evidence);
 
 }  // namespace ravemo

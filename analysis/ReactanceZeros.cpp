@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <numbers>
 #include <optional>
 
 namespace ravemo {
@@ -10,19 +11,24 @@ namespace {
 
 // A minimum of |Im G| counts when |Im G| rises on both sides to at least twice the minimum and
 // by at least this much. One converter step moves |Im G| by at most 0.003 (phase) or 0.7 % of
-// itself (return loss), so the steps make no zero; a noisy dip far from a zero rises by much
-// less than the dip's own value.
+// itself (return loss), so the steps make no minimum.
 constexpr double kZeroRise = 0.02;
-// ... and when |X| reaches this share of |Z| on both sides before |Im G| falls below the
-// minimum again. A match below the bridge's -30 dB floor keeps |X| under 7 % of |Z|, so the
-// wandering phase of a matched load makes no zero.
-constexpr double kZeroReactanceShare = 0.25;
-// |Z| is compared where |Im G| has risen this far (or as far as it goes before falling).
-constexpr double kKindRise = 0.3;
+// ... and by this many times the sweep's own noise, so converter noise makes none either.
+constexpr double kNoiseRises = 6.0;
+// The locus's bend is seen where |Im G| has risen this far (or as far as it goes before falling).
+constexpr double kKindRise = 0.15;
 
-// |Im G| is averaged over 2 k + 1 samples, k = sample count / this: noise averages out in a
-// dense sweep, a coarse one keeps its every sample.
-constexpr std::size_t kSamplesPerSmoothingStep = 600;
+// G crosses the real axis where the phase reading comes this close to 0 or 180 degrees: the
+// phase converter stops 0.975 degrees short of 180, and one step is 0.175 degrees.
+constexpr double kAxisDegrees = 3.0;
+// ... while |G| is at least this: the return-loss converter's floor is 0.032 (30 dB), and
+// below twice the floor the bridge's phase means little.
+constexpr double kSmallestCrossingGamma = 0.06;
+// A minimum that is no crossing may still hide one when |Im G| comes this close to zero.
+constexpr double kUnclearImGamma = 0.05;
+// Noise from the second differences: their median absolute value over 0.6745 is the standard
+// deviation of white noise times sqrt(6).
+constexpr double kMedianToSigma = 1.0 / (0.6745 * 2.449489742783178);
 
 enum class Direction { kDown, kUp };
 constexpr Direction kDown = Direction::kDown;
@@ -30,38 +36,40 @@ constexpr Direction kUp = Direction::kUp;
 
 std::size_t Next(std::size_t i, Direction d) { return d == kDown ? i - 1 : i + 1; }
 
+// The standard deviation of the noise on `w`, from the median of its second differences: a
+// smooth curve's are small beside the noise's, so the curve's own shape barely counts.
+double NoiseOf(const std::vector<double>& w) {
+    if (w.size() < 3) return 0.0;
+    std::vector<double> second(w.size() - 2);
+    for (std::size_t i = 1; i + 1 < w.size(); ++i) {
+        second[i - 1] = std::fabs(w[i - 1] - 2.0 * w[i] + w[i + 1]);
+    }
+    const auto middle = second.begin() + static_cast<std::ptrdiff_t>(second.size() / 2);
+    std::nth_element(second.begin(), middle, second.end());
+    return *middle * kMedianToSigma;
+}
+
 class ZeroFinder {
   public:
     explicit ZeroFinder(const std::vector<AntennaSample>& samples) : samples_(samples) {
-        // Running sums of |Im G| give the moving average in one pass.
-        std::vector<double> sums(samples.size() + 1, 0.0);
-        for (std::size_t i = 0; i < samples.size(); ++i) {
-            sums[i + 1] = sums[i] + std::fabs(samples[i].gamma.imag());
-        }
-        const std::size_t reach = samples.size() / kSamplesPerSmoothingStep;
         w_.resize(samples.size());
-        for (std::size_t i = 0; i < samples.size(); ++i) {
-            const std::size_t from = i > reach ? i - reach : 0;
-            const std::size_t to = std::min(i + reach + 1, samples.size());
-            w_[i] = (sums[to] - sums[from]) / static_cast<double>(to - from);
-        }
+        for (std::size_t i = 0; i < samples.size(); ++i) w_[i] = std::fabs(samples[i].gamma.imag());
+        noise_ = NoiseOf(w_);
     }
 
-    std::vector<Resonance> find() const {
-        std::vector<Resonance> zeros;
+    ReactanceEvidence find() const {
+        ReactanceEvidence evidence;
         const std::size_t n = w_.size();
         // A run of equal values lower than both neighbours; runs touching an end never count.
         for (std::size_t first = 1; first + 1 < n;) {
             std::size_t last = first;
             while (last + 1 < n && w_[last + 1] == w_[first]) ++last;
             if (w_[first - 1] > w_[first] && last + 1 < n && w_[last + 1] > w_[first]) {
-                if (const std::optional<Resonance> zero = zeroAt(first, last)) {
-                    zeros.push_back(*zero);
-                }
+                classify(first, last, evidence);
             }
             first = last + 1;
         }
-        return zeros;
+        return evidence;
     }
 
   private:
@@ -84,11 +92,14 @@ class ZeroFinder {
         return false;
     }
 
-    // Whether |Im G| rises to `target` on both sides of the run first..last. Both sides are
-    // walked in step, so a minimum that is only a ripple on a slope is given up as soon as its
-    // lower side shows. Of equal minima in one basin only the first counts: the downward walk
-    // stops at an equal value, the upward one only at a lower one.
-    bool risesOnBothSides(std::size_t first, std::size_t last, double target, double bottom) const {
+    // Where |Im G| first reaches `target` below and above the run first..last, when it does on
+    // both sides. Both sides are walked in step, so a minimum that is only a ripple on a slope
+    // is given up as soon as its lower side shows. Of equal minima in one basin only the first
+    // counts: the downward walk stops at an equal value, the upward one only at a lower one.
+    std::optional<std::pair<std::size_t, std::size_t>> risesOnBothSides(std::size_t first,
+                                                                        std::size_t last,
+                                                                        double target,
+                                                                        double bottom) const {
         std::size_t down = first;
         std::size_t up = last;
         bool downArrived = false;
@@ -100,19 +111,8 @@ class ZeroFinder {
                 upArrived = stepToward(up, kUp, target, bottom, false, failed);
             }
         }
-        return !failed;
-    }
-
-    // The largest |X| / |Z| beyond `from` before |Im G| falls below `bottom` or the sweep ends.
-    double largestReactanceShare(std::size_t from, Direction d, double bottom) const {
-        double largest = 0.0;
-        for (std::size_t i = from; !atEnd(i, d);) {
-            i = Next(i, d);
-            if (w_[i] < bottom) break;
-            const AntennaSample& s = samples_[i];
-            if (s.z > 0.0) largest = std::max(largest, std::fabs(s.xs) / s.z);
-        }
-        return largest;
+        if (failed) return std::nullopt;
+        return std::pair{down, up};
     }
 
     // The highest |Im G| on the way to `target`, before it falls below `bottom` or the sweep ends.
@@ -127,19 +127,6 @@ class ZeroFinder {
         return best;
     }
 
-    // Frequency where |Im G| first reaches `level` beyond `from`, linear between two samples.
-    // The caller has made sure it does.
-    double crossingHz(std::size_t from, Direction d, double level) const {
-        std::size_t inside = from;
-        std::size_t outside = Next(from, d);
-        while (w_[outside] < level) {
-            inside = outside;
-            outside = Next(outside, d);
-        }
-        const double t = (level - w_[inside]) / (w_[outside] - w_[inside]);
-        return samples_[inside].hz + (samples_[outside].hz - samples_[inside].hz) * t;
-    }
-
     double rsAt(double hz) const {
         std::size_t above = 1;
         while (above + 1 < samples_.size() && samples_[above].hz < hz) ++above;
@@ -149,31 +136,71 @@ class ZeroFinder {
         return a.rs + (b.rs - a.rs) * t;
     }
 
-    std::optional<Resonance> zeroAt(std::size_t first, std::size_t last) const {
+    // How close to zero |Im G| may come at a crossing of the real axis by `gammaMagnitude`: the
+    // phase's own resolution, the noise, and half the steepest step out of the bottom (a
+    // coarse sweep samples a crossing between two points).
+    double crossingAllowance(std::size_t first, std::size_t last, double gammaMagnitude) const {
         const double bottom = w_[first];
-        const double target = std::max(bottom + kZeroRise, 2.0 * bottom);
-        if (!risesOnBothSides(first, last, target, bottom) ||
-            largestReactanceShare(first, kDown, bottom) < kZeroReactanceShare ||
-            largestReactanceShare(last, kUp, bottom) < kZeroReactanceShare) {
-            return std::nullopt;
+        const double steepest = std::max(w_[first - 1], w_[last + 1]) - bottom;
+        return std::max(
+            gammaMagnitude * std::sin(kAxisDegrees / 180.0 * std::numbers::pi) + 3.0 * noise_,
+            steepest / 2.0);
+    }
+
+    void classify(std::size_t first, std::size_t last, ReactanceEvidence& evidence) const {
+        const double bottom = w_[first];
+        const double target =
+            std::max(bottom + std::max(kZeroRise, kNoiseRises * noise_), 2.0 * bottom);
+        const auto reach = risesOnBothSides(first, last, target, bottom);
+        if (!reach) return;
+        const std::size_t middle = first + (last - first) / 2;
+        const double gammaMagnitude = std::abs(samples_[middle].gamma);
+        const double allowance = crossingAllowance(first, last, gammaMagnitude);
+        if (bottom <= allowance && gammaMagnitude >= kSmallestCrossingGamma) {
+            evidence.zeros.push_back(zeroAt(first, last, *reach, bottom, target));
+        } else if (bottom <= std::max(allowance, kUnclearImGamma)) {
+            evidence.unclear.push_back(
+                {samples_[reach->first + 1].hz, samples_[reach->second - 1].hz});
         }
-        // Midway between the crossings of a low level: the middle of a flat bottom.
-        const double level = (bottom + target) / 2.0;
-        const double hz = (crossingHz(first, kDown, level) + crossingHz(last, kUp, level)) / 2.0;
-        const double zHere = samples_[first + (last - first) / 2].z;
-        const double zBelow = samples_[highestToward(first, kDown, bottom + kKindRise, bottom)].z;
-        const double zAbove = samples_[highestToward(last, kUp, bottom + kKindRise, bottom)].z;
-        const bool series = zHere < std::sqrt(zBelow) * std::sqrt(zAbove);
+    }
+
+    // The centre of the notch under `target` between `reach` (where |Im G| reaches it on either
+    // side): each sample weighs by how far it lies under it. The middle of a flat bottom, the
+    // point of a V, and noise averages out over the notch's own width.
+    double notchCentreHz(std::pair<std::size_t, std::size_t> reach, double target) const {
+        double weights = 0.0;
+        double sum = 0.0;
+        for (std::size_t i = reach.first + 1; i < reach.second; ++i) {
+            const double weight = target - w_[i];
+            weights += weight;
+            sum += weight * samples_[i].hz;
+        }
+        return sum / weights;
+    }
+
+    Resonance zeroAt(std::size_t first, std::size_t last, std::pair<std::size_t, std::size_t> reach,
+                     double bottom, double target) const {
+        const double hz = notchCentreHz(reach, target);
+        // G turns clockwise with frequency (Foster), so it crosses the real axis upwards (X
+        // rising: series) where the locus bends towards a larger Re G, downwards (parallel)
+        // where it bends towards a smaller one. Re G does not depend on the unknown sign.
+        const double reHere = samples_[first + (last - first) / 2].gamma.real();
+        const double reBelow =
+            samples_[highestToward(first, kDown, bottom + kKindRise, bottom)].gamma.real();
+        const double reAbove =
+            samples_[highestToward(last, kUp, bottom + kKindRise, bottom)].gamma.real();
+        const bool series = reHere < (reBelow + reAbove) / 2.0;
         return Resonance{hz, rsAt(hz), series ? ResonanceKind::Series : ResonanceKind::Parallel};
     }
 
     const std::vector<AntennaSample>& samples_;
     std::vector<double> w_;  // |Im G| of each sample
+    double noise_ = 0.0;     // its noise's standard deviation
 };
 
 }  // namespace
 
-std::vector<Resonance> EstimateReactanceZeros(const std::vector<AntennaSample>& samples) {
+ReactanceEvidence EstimateReactanceZeros(const std::vector<AntennaSample>& samples) {
     return ZeroFinder(samples).find();
 }
 

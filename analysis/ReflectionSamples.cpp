@@ -21,8 +21,8 @@ AntennaSamples SamplesFromReflections(const std::vector<TouchstoneModel::Point>&
         const double swr = magnitude < 1.0 ? (1.0 + magnitude) / (1.0 - magnitude) : kInfinity;
         const double returnLoss =
             magnitude > 0.0 ? -kDbPerRatioDecade * std::log10(magnitude) : kInfinity;
-        set.samples.push_back(
-            {point.hz, swr, returnLoss, z.real(), z.imag(), std::abs(z), point.gamma});
+        set.samples.push_back({point.hz, swr, returnLoss, z.real(), z.imag(), std::abs(z),
+                               point.gamma, ReactanceSign::Measured});
     }
     set.resonances = FindMeasuredZeros(set.samples);
     return set;

@@ -63,8 +63,9 @@ AntennaSamples SamplesFromSweep(const SweepData& data, std::int32_t step) {
         std::unique(samples.begin(), samples.end(),
                     [](const AntennaSample& a, const AntennaSample& b) { return a.hz == b.hz; }),
         samples.end());
-    set.resonances = EstimateReactanceZeros(samples);
-    AssignEstimatedSigns(samples, set.resonances);
+    const ReactanceEvidence evidence = EstimateReactanceZeros(samples);
+    set.resonances = evidence.zeros;
+    AssignEstimatedSigns(samples, evidence);
     return set;
 }
 

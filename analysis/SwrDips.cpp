@@ -5,6 +5,8 @@
 #include <cstddef>
 
 #include "analysis/LowestSwr.h"
+#include "instrument/ConverterScale.h"
+#include "sweep/MeasurementRules.h"
 
 namespace ravemo {
 namespace {
@@ -30,22 +32,47 @@ std::optional<double> EdgeHz(const std::vector<AntennaSample>& samples, std::siz
 std::optional<SwrEdges> EdgesAt(const std::vector<AntennaSample>& samples, std::size_t bottom,
                                 double level) {
     if (!(samples[bottom].swr < level)) return std::nullopt;
-    const std::optional<double> low = EdgeHz(samples, bottom, 0, level);
-    const std::optional<double> high = EdgeHz(samples, bottom, samples.size() - 1, level);
-    if (!low || !high) return std::nullopt;
-    return SwrEdges{*low, *high, *high - *low};
+    return SwrEdges{EdgeHz(samples, bottom, 0, level),
+                    EdgeHz(samples, bottom, samples.size() - 1, level)};
 }
 
-std::optional<double> QOf(double hz, const std::optional<SwrEdges>& swr2) {
-    if (!swr2 || !(swr2->bandwidthHz > 0.0)) return std::nullopt;
-    return hz / swr2->bandwidthHz * (kSwrTwoToOne - 1.0) / std::sqrt(kSwrTwoToOne);
+// The SWR one return-loss step better than 2:1. A bottom above it reads 2:1 within the
+// converter's rounding, and its "2:1 band" is no more than that rounding.
+double SwrOneStepUnderTwoToOne() {
+    const double twoToOneGamma = (kSwrTwoToOne - 1.0) / (kSwrTwoToOne + 1.0);
+    const double gamma = twoToOneGamma * std::pow(10.0, -kDbPerReturnLossStep / kDbPerRatioDecade);
+    return (1.0 + gamma) / (1.0 - gamma);
+}
+
+void GiveQ(SwrDip& dip) {
+    const std::optional<double> bandwidth = dip.swr2 ? dip.swr2->bandwidthHz() : std::nullopt;
+    if (!dip.swr2) {
+        dip.qProblem = QProblem::NotReached;
+    } else if (!(dip.bottom.swr <= SwrOneStepUnderTwoToOne())) {
+        dip.qProblem = QProblem::BottomNearTwoToOne;
+    } else if (!bandwidth || !(*bandwidth > 0.0)) {
+        dip.qProblem = QProblem::EdgeOutside;
+    } else {
+        dip.q = dip.bottom.hz / *bandwidth * (kSwrTwoToOne - 1.0) / std::sqrt(kSwrTwoToOne);
+    }
+}
+
+// The run of samples with the SWR of `bottom` around it touches the first or the last sample.
+std::optional<SweepEdge> EdgeOfRun(const std::vector<AntennaSample>& samples, std::size_t bottom) {
+    const double swr = samples[bottom].swr;
+    std::size_t first = bottom;
+    std::size_t last = bottom;
+    while (first > 0 && samples[first - 1].swr == swr) --first;
+    while (last + 1 < samples.size() && samples[last + 1].swr == swr) ++last;
+    if (first == 0) return SweepEdge::Lower;
+    if (last + 1 == samples.size()) return SweepEdge::Upper;
+    return std::nullopt;
 }
 
 }  // namespace
 
-std::vector<SwrDip> FindSwrDips(const std::vector<AntennaSample>& samples, double swrLimit,
-                                int maxDips) {
-    std::vector<SwrDip> dips;
+SwrLows FindSwrLows(const std::vector<AntennaSample>& samples, double swrLimit) {
+    SwrLows lows;
     for (std::size_t first = 0; first < samples.size();) {
         if (!(samples[first].swr < swrLimit)) {
             ++first;
@@ -54,15 +81,34 @@ std::vector<SwrDip> FindSwrDips(const std::vector<AntennaSample>& samples, doubl
         std::size_t last = first;
         while (last + 1 < samples.size() && samples[last + 1].swr < swrLimit) ++last;
         const std::size_t bottom = LowestSwrIndex(samples, first, last);
-        const std::optional<SwrEdges> swr2 = EdgesAt(samples, bottom, kSwrTwoToOne);
-        dips.push_back({samples[bottom], swr2, EdgesAt(samples, bottom, kSwrOneAndHalf),
-                        QOf(samples[bottom].hz, swr2)});
+        if (const std::optional<SweepEdge> edge = EdgeOfRun(samples, bottom)) {
+            lows.atEdges.push_back({*edge, samples[bottom]});
+        } else {
+            SwrDip dip{samples[bottom], EdgesAt(samples, bottom, kSwrTwoToOne),
+                       EdgesAt(samples, bottom, kSwrOneAndHalf), std::nullopt, QProblem::None};
+            GiveQ(dip);
+            lows.dips.push_back(dip);
+        }
         first = last + 1;
     }
-    std::stable_sort(dips.begin(), dips.end(),
+    std::stable_sort(lows.dips.begin(), lows.dips.end(),
                      [](const SwrDip& a, const SwrDip& b) { return a.bottom.swr < b.bottom.swr; });
+    return lows;
+}
+
+std::vector<SwrDip> FindSwrDips(const std::vector<AntennaSample>& samples, double swrLimit,
+                                int maxDips) {
+    std::vector<SwrDip> dips = FindSwrLows(samples, swrLimit).dips;
     dips.resize(std::min(dips.size(), static_cast<std::size_t>(std::max(maxDips, 0))));
     return dips;
+}
+
+std::optional<SwrAtEdge> LowestSwrAtEdge(const std::vector<AntennaSample>& samples) {
+    if (samples.empty()) return std::nullopt;
+    const std::size_t lowest = LowestSwrIndex(samples, 0, samples.size() - 1);
+    const std::optional<SweepEdge> edge = EdgeOfRun(samples, lowest);
+    if (!edge) return std::nullopt;
+    return SwrAtEdge{*edge, samples[lowest]};
 }
 
 }  // namespace ravemo

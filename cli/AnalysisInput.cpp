@@ -82,8 +82,11 @@ AnalysisRequest ParseAnalysisRequest(CliArguments& args, const char* command, Cl
     if (region && *region != 1.0 && *region != 2.0 && *region != 3.0) {
         return fail(QStringLiteral("--region takes the IARU region 1, 2 or 3"));
     }
-    if (targetMHz && !(*targetMHz > 0.0)) {
-        return fail(QStringLiteral("--target-mhz takes a frequency in MHz above 0, such as 14.2"));
+    if (targetMHz && !IsTrimTargetHz(*targetMHz * kHzPerMHz)) {
+        return fail(
+            QStringLiteral("--target-mhz takes a frequency from %1 to %2 MHz, such as 14.2")
+                .arg(NumberText::generalFormat(kLowestTrimTargetHz / kHzPerMHz, QLocale::c()),
+                     NumberText::generalFormat(kHighestTrimTargetHz / kHzPerMHz, QLocale::c())));
     }
     parsed.cable = args.has(QStringLiteral("cable"));
     if (velocityFactor && !parsed.cable) {

@@ -6,6 +6,7 @@
 #include <QJsonObject>
 
 #include "cli/AnalysisOutput.h"
+#include "plot/Verdicts.h"
 
 namespace ravemo {
 namespace {
@@ -22,31 +23,67 @@ QJsonValue Edges(const std::optional<SwrEdges>& edges) {
     if (!edges) return QJsonValue::Null;
     return QJsonObject{{QStringLiteral("low_hz"), Number(edges->lowHz)},
                        {QStringLiteral("high_hz"), Number(edges->highHz)},
-                       {QStringLiteral("bandwidth_hz"), Number(edges->bandwidthHz)}};
+                       {QStringLiteral("bandwidth_hz"), Number(edges->bandwidthHz())}};
+}
+
+QString SignName(ReactanceSign sign) {
+    switch (sign) {
+        case ReactanceSign::Measured:
+            return QStringLiteral("measured");
+        case ReactanceSign::Unknown:
+            return QStringLiteral("unknown");
+        case ReactanceSign::Estimated:
+            break;
+    }
+    return QStringLiteral("estimated");
+}
+
+QString QProblemName(QProblem problem) {
+    switch (problem) {
+        case QProblem::NotReached:
+            return QStringLiteral("2:1 not reached");
+        case QProblem::EdgeOutside:
+            return QStringLiteral("2:1 edge outside the sweep");
+        case QProblem::BottomNearTwoToOne:
+            return QStringLiteral("lowest SWR within one converter step of 2:1");
+        case QProblem::None:
+            break;
+    }
+    return {};
+}
+
+// X as its sign state allows: |X| where the sign is unknown.
+QJsonObject WithReactance(QJsonObject object, const AntennaSample& s) {
+    object.insert(QStringLiteral("xs_ohm"),
+                  Number(s.xsSign == ReactanceSign::Unknown ? std::fabs(s.xs) : s.xs));
+    object.insert(QStringLiteral("xs_sign"), SignName(s.xsSign));
+    return object;
 }
 
 QJsonArray Dips(const std::vector<SwrDip>& dips) {
     QJsonArray array;
     for (const SwrDip& dip : dips) {
         const AntennaSample& s = dip.bottom;
-        array.append(QJsonObject{{QStringLiteral("frequency_hz"), Number(s.hz)},
-                                 {QStringLiteral("swr"), Number(s.swr)},
-                                 {QStringLiteral("return_loss_db"), Number(s.returnLossDb)},
-                                 {QStringLiteral("rs_ohm"), Number(s.rs)},
-                                 {QStringLiteral("xs_ohm"), Number(s.xs)},
-                                 {QStringLiteral("z_ohm"), Number(s.z)},
-                                 {QStringLiteral("swr_2"), Edges(dip.swr2)},
-                                 {QStringLiteral("swr_1_5"), Edges(dip.swr15)},
-                                 {QStringLiteral("q"), Number(dip.q)}});
+        QJsonObject object{{QStringLiteral("frequency_hz"), Number(s.hz)},
+                           {QStringLiteral("swr"), Number(s.swr)},
+                           {QStringLiteral("return_loss_db"), Number(s.returnLossDb)},
+                           {QStringLiteral("rs_ohm"), Number(s.rs)},
+                           {QStringLiteral("z_ohm"), Number(s.z)},
+                           {QStringLiteral("swr_2"), Edges(dip.swr2)},
+                           {QStringLiteral("swr_1_5"), Edges(dip.swr15)},
+                           {QStringLiteral("q"), Number(dip.q)}};
+        if (!dip.q) object.insert(QStringLiteral("q_missing"), QProblemName(dip.qProblem));
+        array.append(WithReactance(object, s));
     }
     return array;
 }
 
-QJsonArray Resonances(const std::vector<Resonance>& resonances) {
+QJsonArray Resonances(const std::vector<Resonance>& resonances, ReactanceSign setSign) {
     QJsonArray array;
     for (const Resonance& r : resonances) {
         array.append(QJsonObject{{QStringLiteral("frequency_hz"), Number(r.hz)},
                                  {QStringLiteral("rs_ohm"), Number(r.rs)},
+                                 {QStringLiteral("xs_sign"), SignName(setSign)},
                                  {QStringLiteral("kind"), r.kind == ResonanceKind::Series
                                                               ? QStringLiteral("series")
                                                               : QStringLiteral("parallel")}});
@@ -68,12 +105,39 @@ QJsonArray Bands(const std::vector<BandCoverage>& bands) {
     return array;
 }
 
-QJsonValue Trim(const std::optional<TrimAdvice>& trim) {
+QString BasisName(TrimBasis basis) {
+    switch (basis) {
+        case TrimBasis::Dip:
+            return QStringLiteral("dip");
+        case TrimBasis::LowerEdge:
+            return QStringLiteral("lowest_swr_at_lower_edge");
+        case TrimBasis::UpperEdge:
+            return QStringLiteral("lowest_swr_at_upper_edge");
+        case TrimBasis::NoSwrDip:
+            break;
+    }
+    return QStringLiteral("no_dip");
+}
+
+QJsonValue Trim(const std::optional<TrimAdvice>& trim, double swrLimit) {
     if (!trim) return QJsonValue::Null;
+    const bool dip = trim->basis == TrimBasis::Dip;
+    const bool any = trim->basis != TrimBasis::NoSwrDip;
+    return QJsonObject{{QStringLiteral("target_hz"), Number(trim->targetHz)},
+                       {QStringLiteral("basis"), BasisName(trim->basis)},
+                       {QStringLiteral("dip_hz"), any ? Number(trim->dipHz) : QJsonValue()},
+                       {QStringLiteral("length_change_percent"),
+                        dip ? Number(trim->lengthChangePercent) : QJsonValue()},
+                       {QStringLiteral("advice"), TrimText(*trim, swrLimit, QLocale::c())}};
+}
+
+QJsonValue LowestAtEdge(const std::optional<SwrAtEdge>& low) {
+    if (!low) return QJsonValue::Null;
     return QJsonObject{
-        {QStringLiteral("target_hz"), Number(trim->targetHz)},
-        {QStringLiteral("resonance_hz"), Number(trim->resonanceHz)},
-        {QStringLiteral("length_change_percent"), Number(trim->lengthChangePercent)}};
+        {QStringLiteral("edge"),
+         low->edge == SweepEdge::Lower ? QStringLiteral("lower") : QStringLiteral("upper")},
+        {QStringLiteral("frequency_hz"), Number(low->sample.hz)},
+        {QStringLiteral("swr"), Number(low->sample.swr)}};
 }
 
 QJsonValue Cable(const std::optional<CableEstimate>& cable) {
@@ -87,11 +151,11 @@ QJsonValue Cable(const std::optional<CableEstimate>& cable) {
 QJsonArray Samples(const std::vector<AntennaSample>& samples) {
     QJsonArray array;
     for (const AntennaSample& s : samples) {
-        array.append(QJsonObject{{QStringLiteral("frequency_hz"), Number(s.hz)},
-                                 {QStringLiteral("swr"), Number(s.swr)},
-                                 {QStringLiteral("rs_ohm"), Number(s.rs)},
-                                 {QStringLiteral("xs_ohm"), Number(s.xs)},
-                                 {QStringLiteral("z_ohm"), Number(s.z)}});
+        array.append(WithReactance(QJsonObject{{QStringLiteral("frequency_hz"), Number(s.hz)},
+                                               {QStringLiteral("swr"), Number(s.swr)},
+                                               {QStringLiteral("rs_ohm"), Number(s.rs)},
+                                               {QStringLiteral("z_ohm"), Number(s.z)}},
+                                   s));
     }
     return array;
 }
@@ -109,10 +173,13 @@ QByteArray AnalysisJson(const AnalysisOutputInput& input) {
                                                ? QStringLiteral("measured")
                                                : QStringLiteral("estimated")},
         {QStringLiteral("dips"), Dips(input.analysis.dips)},
-        {QStringLiteral("resonances"), Resonances(input.analysis.resonances)},
+        {QStringLiteral("resonances"), Resonances(input.analysis.resonances, input.set.sign)},
+        {QStringLiteral("lowest_swr_at_edge"), LowestAtEdge(input.analysis.lowestAtEdge)},
         {QStringLiteral("bands"), Bands(input.analysis.bands)},
     };
-    if (input.options.targetHz) root.insert(QStringLiteral("trim"), Trim(input.analysis.trim));
+    if (input.options.targetHz) {
+        root.insert(QStringLiteral("trim"), Trim(input.analysis.trim, input.options.swrLimit));
+    }
     if (input.options.velocityFactor) {
         root.insert(QStringLiteral("cable"), Cable(input.analysis.cable));
     }

@@ -5,38 +5,30 @@
 #include "cli/AnalysisOutput.h"
 #include "common/NumberText.h"
 #include "common/Units.h"
+#include "plot/TuningTables.h"
+#include "plot/Verdicts.h"
 
 namespace ravemo {
 namespace {
 
-constexpr double kHzPerKHz = 1e3;
-constexpr double kShownHzStep = 100.0;  // frequencies show to 100 Hz, four decimals of a MHz
-
 class ReportText {
   public:
     ReportText(const AnalysisOutputInput& input, const QLocale& locale)
-        : in_(input),
-          locale_(locale),
-          reactanceLabel_(input.set.sign == ReactanceSign::Estimated ? QStringLiteral("X (est.)")
-                                                                     : QStringLiteral("X")) {}
+        : in_(input), locale_(locale), reactanceLabel_(ReactanceLabel(input.set.sign)) {}
 
     QString text() {
         header();
         dips();
         resonances();
         bands();
-        if (in_.options.targetHz) trim();
+        if (in_.analysis.trim) trim();
         if (in_.options.velocityFactor) cable();
         if (in_.withSamples) samples();
         return lines_.join(u'\n') + u'\n';
     }
 
   private:
-    QString mhz(double hz) const {
-        return NumberText::generalFormat(
-                   std::nearbyint(hz / kShownHzStep) * kShownHzStep / kHzPerMHz, locale_) +
-               QStringLiteral(" MHz");
-    }
+    QString mhz(double hz) const { return TableMHz(hz, locale_) + QStringLiteral(" MHz"); }
     QString number(double value) const { return NumberText::formatTwoDecimals(value, locale_); }
     QString ohms(double value) const { return number(value) + QStringLiteral(" ohm"); }
     QString percent(double fraction) const {
@@ -49,19 +41,19 @@ class ReportText {
         lines_ << QStringLiteral("  %1 points from %2 to %3; %4")
                       .arg(samples.size())
                       .arg(mhz(samples.front().hz), mhz(samples.back().hz),
-                           in_.set.sign == ReactanceSign::Estimated
-                               ? QStringLiteral("the sign of the reactance is estimated from "
-                                                "|phase|, shown as X (est.)")
-                               : QStringLiteral("the sign of the reactance is measured"));
+                           QStringLiteral("the sign of the reactance is ") +
+                               SignStateText(in_.set.sign));
+        if (in_.analysis.lowestAtEdge) {
+            lines_ << QStringLiteral("  No dip there: ") +
+                          EdgeText(*in_.analysis.lowestAtEdge, locale_);
+        }
     }
 
-    QString edges(const char* name, double level, const SwrDip& dip,
-                  const std::optional<SwrEdges>& e) const {
-        const QString head = QStringLiteral("      SWR %1").arg(QLatin1String(name));
-        if (!(dip.bottom.swr < level)) return head + QStringLiteral(": not reached");
-        if (!e) return head + QStringLiteral(": an edge lies outside the sweep");
-        return head + QStringLiteral(" from %1 to %2, bandwidth %3 kHz")
-                          .arg(mhz(e->lowHz), mhz(e->highHz), number(e->bandwidthHz / kHzPerKHz));
+    QString band(const char* name, double level, const SwrDip& dip,
+                 const std::optional<SwrEdges>& e) const {
+        const auto& samples = in_.set.samples;
+        return QStringLiteral("      SWR %1 ").arg(QLatin1String(name)) +
+               BandText(dip, level, e, samples.front().hz, samples.back().hz, locale_);
     }
 
     void dips() {
@@ -73,16 +65,15 @@ class ReportText {
         int rank = 0;
         for (const SwrDip& dip : dips) {
             const AntennaSample& s = dip.bottom;
-            lines_ << QStringLiteral("  %1. %2: SWR %3, return loss %4 dB, Rs %5, %6 %7, |Z| %8")
+            lines_ << QStringLiteral(
+                          "  %1. %2: SWR %3, return loss %4 dB, Rs %5, %6 %7 ohm, |Z| %8")
                           .arg(++rank)
-                          .arg(mhz(s.hz), number(s.swr), number(s.returnLossDb), ohms(s.rs),
-                               reactanceLabel_, ohms(s.xs), ohms(s.z));
-            lines_ << edges("2:1", kSwrTwoToOne, dip, dip.swr2)
-                   << edges("1.5:1", kSwrOneAndHalf, dip, dip.swr15);
-            lines_
-                << (dip.q
-                        ? QStringLiteral("      Q %1 (from the 2:1 bandwidth)").arg(number(*dip.q))
-                        : QStringLiteral("      Q: no 2:1 bandwidth"));
+                          .arg(mhz(s.hz), SwrText(s.swr, locale_), number(s.returnLossDb),
+                               ohms(s.rs), reactanceLabel_, ReactanceText(s, locale_), ohms(s.z));
+            lines_ << band("2:1", kSwrTwoToOne, dip, dip.swr2)
+                   << band("1.5:1", kSwrOneAndHalf, dip, dip.swr15);
+            lines_ << QStringLiteral("      ") + QText(dip, locale_) +
+                          (dip.q ? QStringLiteral(" (from the 2:1 bandwidth)") : QString());
         }
     }
 
@@ -121,24 +112,7 @@ class ReportText {
     }
 
     void trim() {
-        const double targetHz = *in_.options.targetHz;
-        const auto& trim = in_.analysis.trim;
-        lines_ << QString();
-        if (!trim) {
-            lines_ << QStringLiteral("Trim for %1: no series resonance in the sweep, no advice")
-                          .arg(mhz(targetHz));
-            return;
-        }
-        const double change = trim->lengthChangePercent;
-        const QString amount = number(std::fabs(change));
-        QString advice = QStringLiteral("no change needed");
-        if (amount != number(0.0)) {
-            advice = QStringLiteral("make the element %1 % %2")
-                         .arg(amount,
-                              change < 0.0 ? QStringLiteral("shorter") : QStringLiteral("longer"));
-        }
-        lines_ << QStringLiteral("Trim for %1: the nearest series resonance is at %2: %3")
-                      .arg(mhz(targetHz), mhz(trim->resonanceHz), advice);
+        lines_ << QString() << TrimSentence(*in_.analysis.trim, in_.options.swrLimit, locale_);
     }
 
     void cable() {
@@ -169,7 +143,11 @@ class ReportText {
         for (const AntennaSample& s : in_.set.samples) {
             lines_ << QStringLiteral("%1\t%2\t%3\t%4\t%5")
                           .arg(NumberText::generalFormat(s.hz / kHzPerMHz, locale_), number(s.swr),
-                               number(s.rs), number(s.xs), number(s.z));
+                               number(s.rs),
+                               s.xsSign == ReactanceSign::Unknown
+                                   ? number(std::fabs(s.xs)) + QStringLiteral(" (sign unknown)")
+                                   : number(s.xs),
+                               number(s.z));
         }
     }
 

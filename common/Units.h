@@ -4,6 +4,7 @@ namespace ravemo {
 
 // The sweep limits are typed and shown in MHz and held in Hz.
 inline constexpr double kHzPerMHz = 1e6;
+inline constexpr double kHzPerKHz = 1e3;
 
 // A voltage (or reflection) ratio of ten is 20 dB.
 inline constexpr double kDbPerRatioDecade = 20.0;

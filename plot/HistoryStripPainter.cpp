@@ -112,12 +112,20 @@ void PaintHistoryStrip(QPainter& painter, const QRectF& target, std::span<const 
 
     const std::optional<HistoryPoint> latest =
         points.empty() ? std::nullopt : std::optional<HistoryPoint>(points.back());
-    QString resonanceText = QStringLiteral("Resonance: none");
+    QString resonanceText = QStringLiteral("Dip: none");
     if (latest && latest->resonanceHz) {
         const QString mhz = MHzText(*latest->resonanceHz, latestDecimals, locale);
-        resonanceText = latest->kind == TunedFrequency::Resonance
-                            ? QStringLiteral("Resonance %1 MHz").arg(mhz)
-                            : QStringLiteral("Dip %1 MHz (no series resonance)").arg(mhz);
+        switch (latest->kind) {
+            case TunedFrequency::Dip:
+                resonanceText = QStringLiteral("Dip %1 MHz").arg(mhz);
+                break;
+            case TunedFrequency::SweepEdge:
+                resonanceText = QStringLiteral("No dip: lowest SWR at the edge, %1 MHz").arg(mhz);
+                break;
+            case TunedFrequency::LowestSwr:
+                resonanceText = QStringLiteral("No dip: lowest SWR at %1 MHz").arg(mhz);
+                break;
+        }
     }
     const QString swrText = latest && latest->lowestSwr && std::isfinite(*latest->lowestSwr)
                                 ? QStringLiteral("Lowest SWR %1")

@@ -118,6 +118,8 @@ SmithChartLayout LayoutSmithChart(const QRectF& target, const QPaintDevice& devi
 
     const double marker = style.markerPt * l.pixelsPerPoint;
     for (const SwrDip& dip : content.dips) {
+        // Where the sign of X is unknown the dip has no place on the chart.
+        if (dip.bottom.xsSign == ReactanceSign::Unknown) continue;
         const QPointF p = c.pointOfImpedance({dip.bottom.rs, dip.bottom.xs});
         const QString text = MHzText(dip.bottom.hz, kDipDecimals, content.locale);
         const double width = metrics.horizontalAdvance(text) + pad / 2.0;
@@ -126,7 +128,8 @@ SmithChartLayout LayoutSmithChart(const QRectF& target, const QPaintDevice& devi
                                         metrics.height())}});
     }
     if (content.live != nullptr && content.crosshairHz) {
-        if (const auto s = NearestSample(content.live->samples, *content.crosshairHz)) {
+        if (const auto s = NearestSample(content.live->samples, *content.crosshairHz);
+            s && s->xsSign != ReactanceSign::Unknown) {
             l.crosshair = c.pointOfImpedance({s->rs, s->xs});
         }
     }

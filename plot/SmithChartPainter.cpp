@@ -12,9 +12,16 @@ namespace {
 // Locus points closer than this (in pixels, along x plus along y) to the last one are skipped.
 constexpr double kLocusStepPixels = 0.5;
 
-QPolygonF Locus(const SmithCircle& circle, const std::vector<AntennaSample>& samples) {
-    QPolygonF points;
+// The locus in pieces: a sample whose sign of X is unknown has no place on the chart (either
+// half could be right), so it breaks the locus instead of drawing a jump between the halves.
+std::vector<QPolygonF> Locus(const SmithCircle& circle, const std::vector<AntennaSample>& samples) {
+    std::vector<QPolygonF> pieces(1);
     for (const AntennaSample& s : samples) {
+        if (s.xsSign == ReactanceSign::Unknown) {
+            if (!pieces.back().isEmpty()) pieces.emplace_back();
+            continue;
+        }
+        QPolygonF& points = pieces.back();
         const QPointF p = circle.pointOfImpedance({s.rs, s.xs});
         if (!points.isEmpty() && (p - points.back()).manhattanLength() < kLocusStepPixels &&
             &s != &samples.back()) {
@@ -22,12 +29,12 @@ QPolygonF Locus(const SmithCircle& circle, const std::vector<AntennaSample>& sam
         }
         points << p;
     }
-    return points;
+    return pieces;
 }
 
 // A locus that stays on one spot (a resistor's, a held sweep's) shows as a dot, where a
 // polyline of zero length would show nothing.
-void DrawLocus(QPainter& p, const QPolygonF& locus, const QPen& pen) {
+void DrawPiece(QPainter& p, const QPolygonF& locus, const QPen& pen) {
     if (locus.isEmpty()) return;
     const QRectF extent = locus.boundingRect();
     if (extent.width() < kLocusStepPixels && extent.height() < kLocusStepPixels) {
@@ -39,6 +46,10 @@ void DrawLocus(QPainter& p, const QPolygonF& locus, const QPen& pen) {
     }
     p.setPen(pen);
     StrokeCurve(p, locus);
+}
+
+void DrawLocus(QPainter& p, const std::vector<QPolygonF>& pieces, const QPen& pen) {
+    for (const QPolygonF& piece : pieces) DrawPiece(p, piece, pen);
 }
 
 void PaintGrid(QPainter& p, const SmithChartLayout& l, const PlotStyle& s) {

@@ -6,36 +6,26 @@
 #include "analysis/LowestSwr.h"
 
 namespace ravemo {
-namespace {
-
-// The bottom of the SWR curve: the deepest dip's, or the lowest SWR of all samples.
-double CurveBottomHz(const AntennaSamples& set, const AntennaAnalysis& analysis) {
-    if (!analysis.dips.empty()) return analysis.dips.front().bottom.hz;
-    return set.samples[LowestSwrIndex(set.samples, 0, set.samples.size() - 1)].hz;
-}
-
-}  // namespace
-
 HistoryPoint HistoryPointOf(const AntennaSamples& set, const AntennaAnalysis& analysis) {
     HistoryPoint point;
     if (set.samples.empty()) return point;
     for (const AntennaSample& s : set.samples) {
         if (!point.lowestSwr || s.swr < *point.lowestSwr) point.lowestSwr = s.swr;
     }
-    if (analysis.trim) {
-        point.resonanceHz = analysis.trim->resonanceHz;
-        return point;
+    if (analysis.trim && analysis.trim->basis != TrimBasis::NoSwrDip) {
+        point.resonanceHz = analysis.trim->dipHz;
+        point.kind = analysis.trim->basis == TrimBasis::Dip ? TunedFrequency::Dip
+                                                            : TunedFrequency::SweepEdge;
+    } else if (!analysis.dips.empty()) {
+        point.resonanceHz = analysis.dips.front().bottom.hz;
+        point.kind = TunedFrequency::Dip;
+    } else if (analysis.lowestAtEdge) {
+        point.resonanceHz = analysis.lowestAtEdge->sample.hz;
+        point.kind = TunedFrequency::SweepEdge;
+    } else {
+        point.resonanceHz = set.samples[LowestSwrIndex(set.samples, 0, set.samples.size() - 1)].hz;
+        point.kind = TunedFrequency::LowestSwr;
     }
-    const double bottomHz = CurveBottomHz(set, analysis);
-    std::optional<double> nearest;
-    for (const Resonance& r : set.resonances) {
-        if (r.kind != ResonanceKind::Series) continue;
-        if (!nearest || std::fabs(r.hz - bottomHz) < std::fabs(*nearest - bottomHz)) {
-            nearest = r.hz;
-        }
-    }
-    point.resonanceHz = nearest.value_or(bottomHz);
-    point.kind = nearest ? TunedFrequency::Resonance : TunedFrequency::DipBottom;
     return point;
 }
 

@@ -10,21 +10,21 @@
 
 namespace ravemo {
 
-// What the tuned frequency of a sweep is: a series resonance, or, when the sweep has none, the
-// bottom of its SWR curve (the deepest dip, or the lowest SWR when nothing dips below the limit).
-enum class TunedFrequency { Resonance, DipBottom };
+// What the tuned frequency of a sweep is: an SWR dip; the lowest SWR at an edge of the sweep,
+// which is no dip (the SWR may fall further outside); or, with nothing below the SWR limit, the
+// lowest SWR inside the sweep.
+enum class TunedFrequency { Dip, SweepEdge, LowestSwr };
 
 // What one sweep adds to the tuning history.
 struct HistoryPoint {
     std::optional<double> resonanceHz;  // the tuned frequency; none: the sweep had no samples
     std::optional<double> lowestSwr;    // none: the sweep had no samples
-    TunedFrequency kind = TunedFrequency::Resonance;
+    TunedFrequency kind = TunedFrequency::Dip;
 };
 
 // The point of one analysed sweep: the lowest SWR of its samples, and the frequency the user is
-// tuning: the resonance of the trim advice when a target was given (so the history follows
-// what the advice is about), else the series resonance nearest the bottom of the SWR curve,
-// else that bottom itself.
+// tuning: the dip (or edge) the trim advice is based on when a target was given (so the history
+// follows what the advice is about), else the deepest dip, else the sweep's lowest SWR.
 HistoryPoint HistoryPointOf(const AntennaSamples& set, const AntennaAnalysis& analysis);
 
 inline constexpr std::size_t kHistoryLength = 200;

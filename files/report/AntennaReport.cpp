@@ -4,6 +4,7 @@
 
 #include "common/ProgramVersion.h"
 #include "plot/FrequencyLabels.h"
+#include "plot/Verdicts.h"
 
 namespace ravemo {
 namespace {
@@ -15,15 +16,9 @@ QString MHz(double hz, const QLocale& locale) {
     return TableMHz(hz, locale) + QStringLiteral(" MHz");
 }
 
-QString TrimText(const ReportInput& in, const QLocale& locale) {
-    if (!in.options.targetHz) return {};
-    QString line = QStringLiteral("Trim for %1: %2")
-                       .arg(MHz(*in.options.targetHz, locale), TrimWords(in.analysis.trim, locale));
-    if (in.analysis.trim) {
-        line += QStringLiteral(" (series resonance at %1)")
-                    .arg(MHz(in.analysis.trim->resonanceHz, locale));
-    }
-    return line;
+QString TrimLine(const ReportInput& in, const QLocale& locale) {
+    if (!in.analysis.trim) return {};
+    return TrimSentence(*in.analysis.trim, in.options.swrLimit, locale);
 }
 
 QString CableText(const ReportInput& in, const QLocale& locale) {
@@ -60,11 +55,11 @@ std::vector<ReportFact> Facts(const ReportInput& in, const QLocale& locale) {
                                                              MHz(samples.back().hz, locale))},
         {QStringLiteral("Points"), locale.toString(static_cast<qlonglong>(samples.size()))},
         {QStringLiteral("Band plan"), QStringLiteral("IARU region %1").arg(in.options.region)},
-        {QStringLiteral("Sign of X"),
-         in.live.sign == ReactanceSign::Estimated
-             ? QStringLiteral("estimated from |phase| (the instrument does not measure it)")
-             : QStringLiteral("measured")},
+        {QStringLiteral("Sign of X"), SignStateText(in.live.sign)},
     };
+    if (in.analysis.lowestAtEdge) {
+        facts.push_back({QStringLiteral("No dip"), EdgeText(*in.analysis.lowestAtEdge, locale)});
+    }
     if (in.reference) {
         facts.push_back({QStringLiteral("Reference"), QStringLiteral("the grey trace")});
     }
@@ -80,12 +75,12 @@ AntennaReport BuildAntennaReport(const ReportInput& in, const QLocale& locale) {
     AntennaReport report;
     report.title = in.title;
     report.facts = Facts(in, locale);
-    report.dips = DipTable(in.analysis.dips, in.live.sign, locale);
+    report.dips = DipTable(in.analysis.dips, in.live, locale);
     report.resonances =
         QStringLiteral("Resonances: ") + ResonancesText(in.analysis.resonances, locale);
     report.bandsHead = QStringLiteral("Amateur bands, IARU region %1").arg(in.options.region);
     report.bands = BandTable(in.analysis.bands, locale);
-    report.trim = TrimText(in, locale);
+    report.trim = TrimLine(in, locale);
     report.cable = CableText(in, locale);
     report.scene = BuildTuningScene(in.live, in.analysis, in.reference, view, locale);
     report.locale = locale;

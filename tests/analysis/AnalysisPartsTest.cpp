@@ -29,14 +29,18 @@ std::vector<AntennaSample> SwrProfile(const std::vector<double>& swr) {
     return samples;
 }
 
-TEST(SwrDips, DeepestFirstWithInterpolatedEdges) {
-    // Stretches below 2: 1..5 (flat bottom 2..4), 7 (beside an infinite SWR), 9..10 (the end).
+TEST(SwrDips, DeepestFirstWithInterpolatedEdgesAndNoDipAtTheSweepsEdge) {
+    // Stretches below 2: 1..5 (flat bottom 2..4), 7 (beside an infinite SWR), 9..10 (lowest at
+    // the last sample: no dip).
     const auto samples = SwrProfile({3.0, 1.8, 1.4, 1.4, 1.4, 1.9, 2.5, 1.2, kInfinity, 1.9, 1.6});
-    const std::vector<SwrDip> dips = FindSwrDips(samples, 2.0, 3);
-    ASSERT_EQ(dips.size(), 3U);
+    const SwrLows lows = FindSwrLows(samples, 2.0);
+    const std::vector<SwrDip>& dips = lows.dips;
+    ASSERT_EQ(dips.size(), 2U);
     EXPECT_EQ(dips[0].bottom.hz, 7.0);
     EXPECT_EQ(dips[1].bottom.hz, 3.0);
-    EXPECT_EQ(dips[2].bottom.hz, 10.0);
+    ASSERT_EQ(lows.atEdges.size(), 1U);
+    EXPECT_EQ(lows.atEdges[0].edge, SweepEdge::Upper);
+    EXPECT_EQ(lows.atEdges[0].sample.hz, 10.0);
     for (const auto& [edges, low, high] :
          {std::tuple{dips[0].swr2, 7.0 - 0.8 / 1.3, 7.0},
           std::tuple{dips[0].swr15, 7.0 - 0.3 / 1.3, 7.0},
@@ -45,18 +49,39 @@ TEST(SwrDips, DeepestFirstWithInterpolatedEdges) {
           // A sample at exactly 2 is the edge itself.
           std::tuple{FindSwrDips(SwrProfile({2.0, 1.3, 2.0}), 2.0, 1).at(0).swr2, 0.0, 2.0}}) {
         ASSERT_TRUE(edges);
-        EXPECT_DOUBLE_EQ(edges->lowHz, low);
-        EXPECT_DOUBLE_EQ(edges->highHz, high);
-        EXPECT_DOUBLE_EQ(edges->bandwidthHz, high - low);
+        EXPECT_DOUBLE_EQ(*edges->lowHz, low);
+        EXPECT_DOUBLE_EQ(*edges->highHz, high);
+        EXPECT_DOUBLE_EQ(*edges->bandwidthHz(), high - low);
     }
-    EXPECT_DOUBLE_EQ(*dips[1].q, 3.0 / (dips[1].swr2->bandwidthHz * std::sqrt(2.0)));
-    EXPECT_FALSE(dips[2].swr2);   // its upper edge lies beyond the sweep
-    EXPECT_FALSE(dips[2].swr15);  // it does not go below 1.5
-    EXPECT_FALSE(dips[2].q);
+    EXPECT_DOUBLE_EQ(*dips[1].q, 3.0 / (*dips[1].swr2->bandwidthHz() * std::sqrt(2.0)));
 
-    EXPECT_EQ(FindSwrDips(samples, 2.0, 2).size(), 2U);
+    // A dip near the start: the lower 2:1 edge lies before the sweep, the upper one is known.
+    const SwrDip early = FindSwrDips(SwrProfile({1.9, 1.5, 1.2, 1.6, 2.6}), 2.0, 1).at(0);
+    ASSERT_TRUE(early.swr2);
+    EXPECT_FALSE(early.swr2->lowHz);
+    EXPECT_DOUBLE_EQ(*early.swr2->highHz, 3.0 + 0.4 / 1.0);
+    EXPECT_FALSE(early.swr2->bandwidthHz());
+    EXPECT_FALSE(early.q);
+    EXPECT_EQ(early.qProblem, QProblem::EdgeOutside);
+    // A bottom that reads 2:1 within one return-loss step (SWR 1.9896) has a band of rounding.
+    for (const auto& [bottom, problem] :
+         {std::pair{1.995, QProblem::BottomNearTwoToOne}, std::pair{1.985, QProblem::None},
+          std::pair{2.0, QProblem::NotReached}}) {
+        const SwrDip dip = FindSwrDips(SwrProfile({2.5, bottom, 2.5}), 2.01, 1).at(0);
+        EXPECT_EQ(dip.qProblem, problem) << bottom;
+        EXPECT_EQ(dip.q.has_value(), problem == QProblem::None) << bottom;
+    }
+
+    EXPECT_EQ(FindSwrDips(samples, 2.0, 1).size(), 1U);
     EXPECT_EQ(FindSwrDips(samples, 1.5, 3).size(), 2U);
     EXPECT_EQ(FindSwrDips(samples, 1.1, 3).size(), 0U);
+    // A flat bottom at the start: the lowest SWR lies at the lower edge, no dip.
+    const auto profile = SwrProfile({1.2, 1.2, 1.5, 3.0});
+    const std::optional<SwrAtEdge> lower = LowestSwrAtEdge(profile);
+    ASSERT_TRUE(lower);
+    EXPECT_EQ(lower->edge, SweepEdge::Lower);
+    EXPECT_TRUE(FindSwrLows(profile, 2.0).dips.empty());
+    EXPECT_FALSE(LowestSwrAtEdge(samples));
 }
 
 TEST(BandReport, BandsTheSweepOverlapsInTheRegion) {
@@ -86,17 +111,55 @@ TEST(BandReport, BandsTheSweepOverlapsInTheRegion) {
     EXPECT_TRUE(ReportBands(samples, 4).empty());
 }
 
-TEST(TrimAndCable, FromTheResonances) {
+TEST(TrimAndCable, TrimByTheNearestDipInTheTargetsBandAndCableFromTheResonances) {
+    // Dips at 13.65 and 14.6 MHz (outside 20 m), 21.1 MHz; the SWR falls to the sweep's end.
+    std::vector<AntennaSample> samples;
+    for (const auto& [mhz, swr] : {std::pair{13.0, 3.0},
+                                   {13.65, 1.3},
+                                   {14.0, 3.0},
+                                   {14.3, 1.8},
+                                   {14.4, 3.0},
+                                   {14.6, 1.2},
+                                   {15.0, 3.0},
+                                   {21.1, 1.5},
+                                   {25.0, 3.0},
+                                   {29.0, 1.9}}) {
+        samples.push_back(At(mhz * 1e6, swr));
+    }
+    const SwrLows lows = FindSwrLows(samples, 2.0);
+    const std::vector<AmateurBand> bands = AmateurBandsOf(1);
+    const struct {
+        double targetMHz;
+        TrimBasis basis;
+        double dipMHz;
+    } cases[] = {
+        {14.2, TrimBasis::Dip, 14.3},        // the dip inside 20 m, though 14.6 is deeper
+        {13.7, TrimBasis::Dip, 13.65},       // outside a band: the nearest dip
+        {28.5, TrimBasis::UpperEdge, 29.0},  // the nearest low is the sweep's end: no dip
+        {21.2, TrimBasis::Dip, 21.1},
+    };
+    for (const auto& c : cases) {
+        const TrimAdvice trim = AdviseTrim(lows, c.targetMHz * 1e6, bands);
+        EXPECT_EQ(trim.basis, c.basis) << c.targetMHz;
+        EXPECT_DOUBLE_EQ(trim.dipHz, c.dipMHz * 1e6) << c.targetMHz;
+        if (c.basis == TrimBasis::Dip) {
+            // A dip below the target means a long element: shorten it.
+            EXPECT_NEAR(trim.lengthChangePercent, (c.dipMHz / c.targetMHz - 1.0) * 100.0, 1e-12);
+        }
+    }
+    EXPECT_EQ(AdviseTrim(FindSwrLows(samples, 1.1), 14.2e6, bands).basis, TrimBasis::NoSwrDip);
+    for (const auto& [mhz, ok] : {std::pair{0.0009, false},
+                                  {0.001, true},
+                                  {90.0035, true},
+                                  {90.0036, false},
+                                  {1e9, false},
+                                  {std::nan(""), false}}) {
+        EXPECT_EQ(IsTrimTargetHz(mhz * 1e6), ok) << mhz;
+    }
+
     const std::vector<Resonance> resonances = {{14.0e6, 60, ResonanceKind::Series},
                                                {14.15e6, 3000, ResonanceKind::Parallel},
                                                {21.3e6, 90, ResonanceKind::Series}};
-    const std::optional<TrimAdvice> trim = AdviseTrim(resonances, 14.2e6);
-    ASSERT_TRUE(trim);
-    EXPECT_EQ(trim->resonanceHz, 14.0e6);  // the nearest series resonance, not the parallel one
-    EXPECT_DOUBLE_EQ(trim->lengthChangePercent, (14.0 / 14.2 - 1.0) * 100.0);  // shorter
-    EXPECT_GT(AdviseTrim(resonances, 20e6)->lengthChangePercent, 0.0);         // longer
-    EXPECT_FALSE(AdviseTrim({{7e6, 3000, ResonanceKind::Parallel}}, 7e6));
-
     const CableEstimate cable = EstimateOpenCable(resonances, 0.66);
     ASSERT_TRUE(cable.length);
     EXPECT_DOUBLE_EQ(cable.length->lengthM, 0.66 * 299'792'458.0 / (4.0 * 14.0e6));
@@ -126,47 +189,65 @@ TEST(MeasuredZeros, WhereTheSignChangesBeyondTheNoise) {
     EXPECT_EQ(zeros[1].kind, ResonanceKind::Parallel);
 }
 
-// Without a measured sign: clear minima of |Im G| are the zeros, and the sign follows from them.
-TEST(EstimatedReactance, OnlyClearMinimaOfImGAreZerosAndTheSignsFollowFoster) {
+// Without a measured sign: G crosses the real axis where |Im G| has a clear minimum near zero
+// while the phase comes close to 0 or 180 degrees; at a small |G| nobody can tell.
+TEST(EstimatedReactance, ZerosOnlyWherePhaseReachesTheAxisAndSignsFollowFosterOrAreUnknown) {
     struct ZeroCase {
         const char* name;
-        std::vector<double> imG;
-        double reactanceShare;  // |X| / |Z| away from the minimum
-        std::vector<double> zeros;
+        double bottom;  // |Im G| at sample 20; it rises by 0.02 a sample on both sides
+        double re;      // Re G at the bottom (0.5 elsewhere)
+        int zeros;
+        int unclear;
     };
     const ZeroCase cases[] = {
-        {"a clear minimum", {0.03, 0.0, 0.03}, 0.9, {1.0}},
-        {"equal minima in one basin count once", {0.5, 0.3, 0.0, 0.001, 0.0, 0.3, 0.5}, 0.9, {3.0}},
-        {"a dip that does not double", {0.19, 0.1, 0.19}, 0.9, {}},
-        {"a wandering match: X stays small", {0.03, 0.0, 0.03}, 0.2, {}},
-        {"a minimum at the end", {0.0, 0.3, 0.5}, 0.9, {}},
+        {"a crossing bending right: upwards, series", 0.0, 0.45, 1, 0},
+        {"a crossing sampled beside it", 0.008, 0.45, 1, 0},
+        {"a crossing bending left: downwards, parallel", 0.0, 0.55, 1, 0},
+        {"a pass beside the axis", 0.1, 0.5, 0, 0},
+        {"an SWR dip: phase at 90 degrees", 0.01, 0.0, 0, 1},
+        {"phase at 0 but |G| below the floor", 0.001, 0.03, 0, 1},
     };
     for (const ZeroCase& c : cases) {
         std::vector<AntennaSample> samples;
-        for (const double w : c.imG) {
-            AntennaSample s = At(double(samples.size()), 1.0, 0.0, w == 0.0 ? 50.0 : 100.0);
-            s.xs = w == 0.0 ? 0.0 : c.reactanceShare * s.z;
-            s.gamma = {0.0, w};
+        for (int i = 0; i <= 40; ++i) {
+            AntennaSample s = At(double(i), 1.0, 0.0, i == 20 ? 50.0 : 100.0);
+            s.gamma = {i == 20 ? c.re : 0.5, c.bottom + 0.02 * std::abs(i - 20)};
             samples.push_back(s);
         }
-        const std::vector<Resonance> zeros = EstimateReactanceZeros(samples);
-        ASSERT_EQ(zeros.size(), c.zeros.size()) << c.name;
-        for (std::size_t i = 0; i < zeros.size(); ++i) {
-            EXPECT_DOUBLE_EQ(zeros[i].hz, c.zeros[i]) << c.name;
-            EXPECT_EQ(zeros[i].kind, ResonanceKind::Series) << c.name;  // |Z| lowest there
+        const ReactanceEvidence evidence = EstimateReactanceZeros(samples);
+        ASSERT_EQ(int(evidence.zeros.size()), c.zeros) << c.name;
+        EXPECT_EQ(int(evidence.unclear.size()), c.unclear) << c.name;
+        if (c.zeros == 1) {
+            EXPECT_DOUBLE_EQ(evidence.zeros[0].hz, 20.0) << c.name;
+            EXPECT_EQ(evidence.zeros[0].kind,
+                      c.re < 0.5 ? ResonanceKind::Series : ResonanceKind::Parallel)
+                << c.name;
+        }
+        if (c.unclear == 1) {
+            EXPECT_LE(evidence.unclear[0].lowHz, 20.0) << c.name;
+            EXPECT_GE(evidence.unclear[0].highHz, 20.0) << c.name;
         }
     }
 
+    // Zeros at 2.5 (series), 7 (series), 12 (parallel), an unclear stretch 15..16, and 19.
     std::vector<AntennaSample> samples;
-    samples.reserve(10);
-    for (int i = 0; i < 10; ++i) samples.push_back(At(i, 1.0, 10.0 - i, i == 5 ? 500.0 : 50.0));
-    // Two series zeros hide a parallel one where |Z| peaks.
-    AssignEstimatedSigns(samples,
-                         {{2.5, 50, ResonanceKind::Series}, {7.0, 50, ResonanceKind::Series}});
-    const double expected[] = {-1, -1, -1, 1, 1, -1, -1, 1, 1, 1};
-    for (int i = 0; i < 10; ++i) EXPECT_EQ(std::copysign(1.0, samples[i].xs), expected[i]) << i;
-    AssignEstimatedSigns(samples, {});  // |X| falls: capacitive
-    for (const AntennaSample& s : samples) EXPECT_LT(s.xs, 0.0) << s.hz;
+    for (int i = 0; i < 22; ++i) samples.push_back(At(i, 1.0, 5.0, 50.0));
+    constexpr ResonanceKind kS = ResonanceKind::Series;
+    constexpr ResonanceKind kP = ResonanceKind::Parallel;
+    AssignEstimatedSigns(
+        samples, {{{2.5, 50, kS}, {7.0, 50, kS}, {12.0, 50, kP}, {19.0, 50, kS}}, {{15.0, 16.0}}});
+    // - before a series zero, + after it; two series zeros in a row: one was missed between
+    // them, so nothing is known there; + before the parallel zero, - after it up to the unclear
+    // stretch; beyond it only the series zero at 19 tells: - before it.
+    const char* const expected = "---....+++++---..--+++";
+    for (int i = 0; i < 22; ++i) {
+        const AntennaSample& s = samples[static_cast<std::size_t>(i)];
+        const char got = s.xsSign == ReactanceSign::Unknown ? '.' : s.xs > 0 ? '+' : '-';
+        EXPECT_EQ(got, expected[i]) << i;
+        EXPECT_EQ(std::fabs(s.xs), 5.0) << i;
+    }
+    AssignEstimatedSigns(samples, {});  // no zero at all: nothing is known
+    for (const AntennaSample& s : samples) EXPECT_EQ(s.xsSign, ReactanceSign::Unknown) << s.hz;
 }
 
 TEST(SweepSamples, TheMeasuredIndicesInAscendingFrequency) {

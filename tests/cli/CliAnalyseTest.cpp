@@ -61,14 +61,18 @@ TEST_F(AnalyseRun, StatusAndWhatItSays) {
         {"analyse @odd.vec", 2, "is not a sweep file"},
         {"analyse @empty.vec", 2, "holds 0 measured point(s)"},
         {"analyse @CliTestSupport.h", 2, "reads a sweep file (.vec) or a one-port"},
-        {"analyse @d.vec --target-mhz 14", 0, "Trim for 14 MHz: the nearest series "},
+        {"analyse @d.vec --target-mhz 14", 0,
+         "Trim for 14.0000 MHz: the dip at 14.2000 MHz: make the element 1.4% longer"},
+        {"analyse @d.vec --target-mhz 1e9", 2,
+         "--target-mhz takes a frequency from 0.001 to 90.0035"},
         {"analyse @d.vec", 0, "X (est.) "},
-        {"analyse @d.vec", 0, "  20m (14 MHz to 14.35 MHz): lowest SWR 1.4"},
+        {"analyse @d.vec", 0, "  20m (14.0000 MHz to 14.3500 MHz): lowest SWR 1.4"},
         {"analyse @d.vec --cable", 0, "Cable open at its far end, velocity factor 0.66: "},
         {"analyse @d.vec --samples", 0, "MHz\tSWR\tRs (ohm)\tX (est.) (ohm)\t|Z| (ohm)\n10\t"},
         {"analyse @rlc.s1p --dips 0", 0, "SWR dips below 2: none"},
         {"analyse @rlc.s1p", 0, "reactance is measured"},
-        {"analyse @rlc.s1p --target-mhz 7", 0, "make the element 103.36 % longer"},
+        {"analyse @rlc.s1p --target-mhz 7", 0,
+         "the dip at 14.2500 MHz: make the element 103.6% longer"},
         {"analyse @cap.s1p", 0, "Resonances (zeros of X): none"},
         {"analyse @cap.s1p --cable", 0, "no series resonance in the sweep"},
         // The settings' velocity factor and Step count.
@@ -90,7 +94,9 @@ TEST_F(AnalyseRun, NumbersFollowTheLocale) {
     CliRun german(kAnalyseSettings, QLocale(QLocale::German, QLocale::Germany));
     QFile::copy(cli.path("d.vec"), german.path("d.vec"));
     ASSERT_EQ(german.run({"analyse", german.path("d.vec"), "--target-mhz", "14.2"}), 0);
-    EXPECT_TRUE(german.out().contains("Trim for 14,2 MHz")) << german.out().toStdString();
+    EXPECT_TRUE(
+        german.out().contains("Trim for 14,2000 MHz: the dip at 14,2000 MHz: no change needed"))
+        << german.out().toStdString();
 }
 
 TEST_F(AnalyseRun, JsonHasExactlyTheDocumentedKeys) {
@@ -103,32 +109,33 @@ TEST_F(AnalyseRun, JsonHasExactlyTheDocumentedKeys) {
     // Each object's keys; of an array, its first element's.
     const std::pair<QJsonValue, QStringList> objects[] = {
         {root,
-         {"bands", "cable", "dips", "from_hz", "points", "reactance_sign", "resonances", "samples",
-          "source", "to_hz", "trim"}},
+         {"bands", "cable", "dips", "from_hz", "lowest_swr_at_edge", "points", "reactance_sign",
+          "resonances", "samples", "source", "to_hz", "trim"}},
         {root["dips"][0],
          {"frequency_hz", "q", "return_loss_db", "rs_ohm", "swr", "swr_1_5", "swr_2", "xs_ohm",
-          "z_ohm"}},
+          "xs_sign", "z_ohm"}},
         {root["dips"][0]["swr_2"], {"bandwidth_hz", "high_hz", "low_hz"}},
-        {root["resonances"][0], {"frequency_hz", "kind", "rs_ohm"}},
+        {root["resonances"][0], {"frequency_hz", "kind", "rs_ohm", "xs_sign"}},
         {root["bands"][0],
          {"below_2_fraction", "covered_fraction", "high_hz", "low_hz", "min_swr", "min_swr_hz",
           "name"}},
-        {root["trim"], {"length_change_percent", "resonance_hz", "target_hz"}},
+        {root["trim"], {"advice", "basis", "dip_hz", "length_change_percent", "target_hz"}},
         {root["cable"], {"length_m", "quarter_wave_hz", "velocity_factor"}},
-        {root["samples"][0], {"frequency_hz", "rs_ohm", "swr", "xs_ohm", "z_ohm"}},
+        {root["samples"][0], {"frequency_hz", "rs_ohm", "swr", "xs_ohm", "xs_sign", "z_ohm"}},
     };
     for (const auto& [object, keys] : objects) EXPECT_EQ(object.toObject().keys(), keys);
 
     // Without the options, nothing of theirs.
     ASSERT_EQ(cli.run(cli.words("analyse @d.vec --json")), 0);
     EXPECT_EQ(QJsonDocument::fromJson(cli.out().toUtf8()).object().keys(),
-              QStringList({"bands", "dips", "from_hz", "points", "reactance_sign", "resonances",
-                           "source", "to_hz"}));
-    // Asked for but not to be had: null, not a missing key.
+              QStringList({"bands", "dips", "from_hz", "lowest_swr_at_edge", "points",
+                           "reactance_sign", "resonances", "source", "to_hz"}));
+    // Asked for but not to be had: null, not a missing key; a trim says why it has no advice.
     ASSERT_EQ(cli.run(cli.words("analyse @cap.s1p --json --target-mhz 14 --cable")), 0);
     const QJsonObject capacitor = QJsonDocument::fromJson(cli.out().toUtf8()).object();
     EXPECT_EQ(capacitor["reactance_sign"].toString(), "measured");
-    EXPECT_TRUE(capacitor["trim"].isNull());
+    EXPECT_EQ(capacitor["trim"]["basis"].toString(), "no_dip");
+    EXPECT_TRUE(capacitor["trim"]["length_change_percent"].isNull());
     EXPECT_TRUE(capacitor["cable"].isNull());
     EXPECT_TRUE(capacitor["dips"].toArray().isEmpty());
 }

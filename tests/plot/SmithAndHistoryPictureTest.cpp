@@ -54,37 +54,33 @@ TEST_F(SmithAndHistoryPictureTest, TheLocusLiesWhereTheLoadIsAndTheCaptionSaysHo
               "sign of X measured");
 }
 
-TEST_F(SmithAndHistoryPictureTest, TheHistoryFollowsTheResonanceBeingTuned) {
+TEST_F(SmithAndHistoryPictureTest, TheHistoryFollowsTheDipBeingTuned) {
     // Eleven samples from 1 to 30 MHz, all SWR 1: with no dip the bottom is the middle, 15.5 MHz.
     const AntennaSamples flat = test::SamplesOf(1e6, 30e6, 11, [](double) { return 50.0; });
-    const std::vector<Resonance> all = {{5e6, 70.0, ResonanceKind::Parallel},
-                                        {7e6, 60.0, ResonanceKind::Series},
-                                        {21e6, 90.0, ResonanceKind::Series}};
-    const std::vector<Resonance> parallelOnly = {all.front()};
     const struct {
-        const std::vector<Resonance>* resonances;
         std::optional<std::size_t> dipAt;  // the deepest dip's bottom sample
-        bool trim;                         // advice about the resonance at 7 MHz
+        std::optional<TrimBasis> trim;     // advice based on 7 MHz
+        bool lowAtEdge;                    // the sweep's lowest SWR at its end
         double hz;
         TunedFrequency kind;
     } cases[] = {
-        {&all, std::nullopt, false, 21e6, TunedFrequency::Resonance},  // nearest 15.5 MHz
-        {&all, 2, false, 7e6, TunedFrequency::Resonance},              // dip at 6.8 MHz
-        {&all, 7, false, 21e6, TunedFrequency::Resonance},             // dip at 21.3 MHz
-        {&all, 7, true, 7e6, TunedFrequency::Resonance},
-        {&parallelOnly, 7, false, 21.3e6, TunedFrequency::DipBottom},
+        {std::nullopt, std::nullopt, false, 15.5e6, TunedFrequency::LowestSwr},
+        {2, std::nullopt, false, 6.8e6, TunedFrequency::Dip},
+        {7, TrimBasis::Dip, false, 7e6, TunedFrequency::Dip},
+        {7, TrimBasis::UpperEdge, false, 7e6, TunedFrequency::SweepEdge},
+        {7, TrimBasis::NoSwrDip, false, 21.3e6, TunedFrequency::Dip},
+        {std::nullopt, std::nullopt, true, 30e6, TunedFrequency::SweepEdge},
     };
     for (const auto& c : cases) {
-        AntennaSamples set = flat;
-        set.resonances = *c.resonances;
         AntennaAnalysis analysis;
         if (c.dipAt) {
             // The deepest dip first, then a shallower one at 1 MHz that must not count.
-            analysis.dips.push_back({set.samples[*c.dipAt], {}, {}, {}});
-            analysis.dips.push_back({set.samples[0], {}, {}, {}});
+            analysis.dips.push_back({flat.samples[*c.dipAt], {}, {}, {}});
+            analysis.dips.push_back({flat.samples[0], {}, {}, {}});
         }
-        if (c.trim) analysis.trim = TrimAdvice{7.1e6, 7e6, -1.4};
-        const HistoryPoint point = HistoryPointOf(set, analysis);
+        if (c.trim) analysis.trim = TrimAdvice{7.1e6, *c.trim, 7e6, 1.2, -1.4};
+        if (c.lowAtEdge) analysis.lowestAtEdge = SwrAtEdge{SweepEdge::Upper, flat.samples.back()};
+        const HistoryPoint point = HistoryPointOf(flat, analysis);
         EXPECT_DOUBLE_EQ(point.resonanceHz.value_or(0.0), c.hz) << c.hz;
         EXPECT_EQ(point.kind, c.kind) << c.hz;
     }

@@ -65,7 +65,7 @@ TEST_F(ReportOfRlc, ThePdfIsOneA4PageWhoseTextCanBeRead) {
     const QString dipMHz = TableMHz(analysis_.dips.at(0).bottom.hz, QLocale::c());
     for (const QString& expected :
          {QStringLiteral("Dipole"), dipMHz, QStringLiteral("40m"), QStringLiteral("Ravemo 1.0"),
-          QStringLiteral("2:1 band (kHz)"), QStringLiteral("Trim for 7.2000 MHz: shorten"),
+          QStringLiteral("2:1 band (kHz)"), QStringLiteral("Trim for 7.2000 MHz: the dip at"),
           QStringLiteral("velocity factor 0.66"), QStringLiteral("sign of X measured")}) {
         EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << "\n"
                                              << text.toStdString();

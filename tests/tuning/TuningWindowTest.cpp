@@ -139,7 +139,7 @@ TEST(TuningWindow, AReferenceShowsTheShiftAndAFileThatIsNoSweepIsRefusedByName) 
     EXPECT_TRUE(shift->isHidden());
     rig.tuning->keepReference();
     EXPECT_EQ(rig.tuning->dipsPanel().referenceShiftText(),
-              "Reference: resonance unchanged since reference; lowest SWR " +
+              "Reference: dip unchanged since reference; lowest SWR " +
                   rig.tuning->dipsPanel().table().cellText(0, 1) + ", was " +
                   rig.tuning->dipsPanel().table().cellText(0, 1));
 
@@ -153,7 +153,7 @@ TEST(TuningWindow, AReferenceShowsTheShiftAndAFileThatIsNoSweepIsRefusedByName) 
     file.close();
     EXPECT_EQ(rig.tuning->loadReference(path), "");
     EXPECT_TRUE(rig.tuning->dipsPanel().referenceShiftText().startsWith(
-        "Reference: resonance +200 kHz since reference"))
+        "Reference: dip +200 kHz since reference"))
         << rig.tuning->dipsPanel().referenceShiftText().toStdString();
 
     const QString bad = rig.folder.filePath("short.vec");

@@ -40,7 +40,7 @@ DipsPanel::DipsPanel(QWidget* parent)
     layout->addWidget(resonances_);
     layout->addWidget(trim_);
     layout->addWidget(referenceShift_);
-    showDips(DipTable({}, ReactanceSign::Estimated, QLocale::c()));
+    showDips(DipTable({}, AntennaSamples{}, QLocale::c()));
 }
 
 void DipsPanel::showDips(const TextTable& dips) {

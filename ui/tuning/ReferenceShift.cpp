@@ -9,7 +9,6 @@
 namespace ravemo {
 namespace {
 
-constexpr double kHzPerKHz = 1e3;
 constexpr double kTenKHz = 1e4;
 
 struct ShiftUnit {
@@ -32,9 +31,8 @@ QString SwrText(const std::optional<double>& swr, const QLocale& locale) {
 
 QString FrequencyPart(const HistoryPoint& now, const HistoryPoint& reference,
                       const QLocale& locale) {
-    const bool resonances =
-        now.kind == TunedFrequency::Resonance && reference.kind == TunedFrequency::Resonance;
-    const QString what = resonances ? QStringLiteral("resonance") : QStringLiteral("dip");
+    const bool dips = now.kind == TunedFrequency::Dip && reference.kind == TunedFrequency::Dip;
+    const QString what = dips ? QStringLiteral("dip") : QStringLiteral("lowest SWR");
     if (now.resonanceHz && reference.resonanceHz) {
         const double shiftHz = *now.resonanceHz - *reference.resonanceHz;
         if (FrequencyShiftText(shiftHz, locale) == FrequencyShiftText(0.0, locale)) {

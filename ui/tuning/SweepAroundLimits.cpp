@@ -33,8 +33,13 @@ SweepLimitsHz RoundedReachableLimits(double lowHz, double highHz) {
 }
 
 SweepLimitsHz LimitsAroundDip(const SwrDip& dip) {
-    if (dip.swr2) return WithMargins(dip.swr2->lowHz, dip.swr2->highHz);
     const double hz = dip.bottom.hz;
+    if (dip.swr2 && (dip.swr2->lowHz || dip.swr2->highHz)) {
+        // An edge beyond the sweep is taken as far from the bottom as the known one.
+        const double low = dip.swr2->lowHz.value_or(2.0 * hz - dip.swr2->highHz.value_or(hz));
+        const double high = dip.swr2->highHz.value_or(2.0 * hz - low);
+        return WithMargins(low, high);
+    }
     const double half = std::max(hz * kDipSpanWithoutBand, kSmallestMarginHz);
     return RoundedReachableLimits(hz - half, hz + half);
 }

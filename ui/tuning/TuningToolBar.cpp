@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
+#include "analysis/TrimAdvice.h"
 #include "common/NumberText.h"
 #include "common/Units.h"
 
@@ -139,7 +140,7 @@ RightAxisQuantity TuningToolBar::rightAxis() const {
 
 std::optional<double> TuningToolBar::targetHz() const {
     const std::optional<double> mhz = NumberText::parseLocaleNumber(target_->text(), locale_);
-    if (!mhz || !(*mhz > 0.0)) return std::nullopt;
+    if (!mhz || !IsTrimTargetHz(*mhz * kHzPerMHz)) return std::nullopt;
     return *mhz * kHzPerMHz;
 }
 
@@ -149,8 +150,10 @@ void TuningToolBar::markTarget() {
     target_->setStyleSheet(wrong ? QStringLiteral("QLineEdit { background: #FBE3DE; }")
                                  : QString());
     target_->setToolTip(
-        wrong ? tr("Not a frequency: type the target in MHz, such as %1")
-                    .arg(NumberText::generalFormat(kTargetExampleMHz, locale_))
+        wrong ? tr("Not a target frequency: type one from %1 to %2 MHz, such as %3")
+                    .arg(NumberText::generalFormat(kLowestTrimTargetHz / kHzPerMHz, locale_),
+                         NumberText::generalFormat(kHighestTrimTargetHz / kHzPerMHz, locale_),
+                         NumberText::generalFormat(kTargetExampleMHz, locale_))
               : tr("The frequency the antenna should resonate at, in MHz: the trim advice says "
                    "how much to lengthen or shorten the element"));
 }

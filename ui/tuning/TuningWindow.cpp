@@ -69,16 +69,9 @@ QSplitter* Splitter(Qt::Orientation orientation, const char* name, QWidget* pare
     return splitter;
 }
 
-QString TrimLine(const std::optional<double>& targetHz, const std::optional<TrimAdvice>& trim,
-                 const QLocale& locale) {
-    if (!targetHz) return QStringLiteral("Trim: type a target frequency above for advice.");
-    QString line = QStringLiteral("Trim for %1 MHz: <b>%2</b>")
-                       .arg(TableMHz(*targetHz, locale), TrimWords(trim, locale));
-    if (trim) {
-        line += QStringLiteral(" (series resonance at %1 MHz)")
-                    .arg(TableMHz(trim->resonanceHz, locale));
-    }
-    return line;
+QString TrimLine(const std::optional<TrimAdvice>& trim, double swrLimit, const QLocale& locale) {
+    if (!trim) return QStringLiteral("Trim: type a target frequency above for advice.");
+    return TrimSentence(*trim, swrLimit, locale).toHtmlEscaped();
 }
 
 }  // namespace
@@ -299,9 +292,9 @@ void TuningWindow::showReadout() {
 }
 
 void TuningWindow::showTexts() {
-    dips_->showDips(DipTable(analysis_.dips, live_.sign, locale_));
+    dips_->showDips(DipTable(analysis_.dips, live_, locale_));
     dips_->showResonances(ResonancesText(analysis_.resonances, locale_));
-    dips_->showTrim(TrimLine(toolBar_->targetHz(), analysis_.trim, locale_));
+    dips_->showTrim(TrimLine(analysis_.trim, kDefaultSwrLimit, locale_));
     dips_->showReferenceShift(
         reference_ && !live_.samples.empty()
             ? QStringLiteral("Reference: %1")

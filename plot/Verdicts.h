@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+#include "analysis/AntennaAnalysis.h"
+#include "analysis/AntennaSample.h"
+
+namespace ravemo {
+
+// The analysis's verdicts in words, one phrasing for the tuning window, the command line's
+// text and the report, so the three never disagree. Numbers in `locale`; frequencies in MHz
+// to the 100 Hz.
+
+// An SWR near the match shows two decimals (1.46) in the tables, the history and the shifts.
+inline constexpr int kSwrDecimals = 2;
+// Bandwidths show to the 100 Hz, in kHz.
+inline constexpr int kBandwidthKHzDecimals = 1;
+
+// An SWR: two decimals near the match, fewer above 10, "∞" at total reflection.
+QString SwrText(double swr, const QLocale& locale);
+
+// Ohms with the decimals that matter: a tenth near 50, none from 100.
+QString OhmsText(double ohms, const QLocale& locale);
+
+// A reactance as its sign state allows: "+5.1", "-12.0", or "12.0 (sign unknown)".
+QString ReactanceText(const AntennaSample& sample, const QLocale& locale);
+
+// The heading of a reactance: "X (est.)" for estimated signs, "X" for measured ones.
+QString ReactanceLabel(ReactanceSign setSign);
+
+// How the set's signs are known: "measured", or "estimated from |phase|; unknown where the
+// readings cannot tell (shown as "sign unknown")".
+QString SignStateText(ReactanceSign setSign);
+
+// A dip's band under `level` (2 or 1.5): "from 7.0512 to 7.1480 MHz (96.8 kHz)", "from
+// 18.0518 MHz to beyond 18.1700 MHz", "from below 3.5000 MHz to 3.6120 MHz", or "not reached".
+// The sweep's ends name what lies beyond.
+QString BandText(const SwrDip& dip, double level, const std::optional<SwrEdges>& edges,
+                 double sweepLowHz, double sweepHighHz, const QLocale& locale);
+
+// A dip's Q, or why it has none: "Q 12.3", "Q unknown: the 2:1 band's edge lies outside the
+// sweep".
+QString QText(const SwrDip& dip, const QLocale& locale);
+
+// The lowest SWR at an edge of the sweep: "the lowest SWR (2.41) is at the lower edge, 6.9000
+// MHz: sweep lower".
+QString EdgeText(const SwrAtEdge& low, const QLocale& locale);
+
+// The trim advice: "the dip at 13.6500 MHz: make the element 3.9% shorter", "...: no change
+// needed", the edge text, or "no SWR dip under 2.00 in the sweep".
+QString TrimText(const TrimAdvice& trim, double swrLimit, const QLocale& locale);
+
+// "Trim for 14.2000 MHz: " and the advice.
+QString TrimSentence(const TrimAdvice& trim, double swrLimit, const QLocale& locale);
+
+}  // namespace ravemo
