@@ -137,11 +137,15 @@ class ZeroFinder {
     }
 
     // How close to zero |Im G| may come at a crossing of the real axis by `gammaMagnitude`: the
-    // phase's own resolution, the noise, and half the steepest step out of the bottom (a
-    // coarse sweep samples a crossing between two points).
+    // phase's own resolution, the noise, and half the steepest rise over two samples out of the
+    // bottom. A coarse sweep samples a crossing between two points: the V's arms rise by d a
+    // sample from zero, the bottom sample lies at t d (t <= 1/2) and the one two samples beyond
+    // it across the crossing at (2 - t) d, so the bottom is never above half that rise.
     double crossingAllowance(std::size_t first, std::size_t last, double gammaMagnitude) const {
         const double bottom = w_[first];
-        const double steepest = std::max(w_[first - 1], w_[last + 1]) - bottom;
+        const double below = w_[first >= 2 ? first - 2 : first - 1];
+        const double above = w_[last + 2 < w_.size() ? last + 2 : last + 1];
+        const double steepest = std::max(below, above) - bottom;
         return std::max(
             gammaMagnitude * std::sin(kAxisDegrees / 180.0 * std::numbers::pi) + 3.0 * noise_,
             steepest / 2.0);

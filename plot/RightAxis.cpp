@@ -1,5 +1,7 @@
 #include "plot/RightAxis.h"
 
+#include <limits>
+
 namespace ravemo {
 
 double RightAxisValue(const AntennaSample& sample, RightAxisQuantity quantity) {
@@ -9,7 +11,10 @@ double RightAxisValue(const AntennaSample& sample, RightAxisQuantity quantity) {
         case RightAxisQuantity::Resistance:
             return sample.rs;
         case RightAxisQuantity::Reactance:
-            return sample.xs;
+            // Where its sign is unknown X has no place on a signed axis.
+            return sample.xsSign == ReactanceSign::Unknown
+                       ? std::numeric_limits<double>::quiet_NaN()
+                       : sample.xs;
         case RightAxisQuantity::None:
             break;
     }

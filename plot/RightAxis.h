@@ -11,6 +11,7 @@ namespace ravemo {
 enum class RightAxisQuantity { None, Impedance, Resistance, Reactance };
 
 // The sample's value of the quantity: |Z|, Rs or the signed X.
+// NaN for a reactance whose sign is unknown: it has no place on a signed axis.
 double RightAxisValue(const AntennaSample& sample, RightAxisQuantity quantity);
 
 // The axis title: "|Z| Ω", "Rs Ω", "X Ω", or "X (est.) Ω" when the sign of X is estimated;

@@ -1,5 +1,6 @@
 #include "plot/TuningChartPainter.h"
 
+#include <cmath>
 #include <vector>
 
 #include <QPainter>
@@ -18,6 +19,26 @@ QPolygonF CurveInView(const TuningLayout& l, const std::vector<AntennaSample>& s
     points.reserve(static_cast<qsizetype>(span.size()));
     for (const AntennaSample& s : span) points << QPointF(l.xOfHz(s.hz), yOf(s));
     return DecimateByColumn(TrimToColumns(points, l.plot.left(), l.plot.right()));
+}
+
+// The curve of the samples in view in pieces, broken where a sample has no value (NaN: an X
+// whose sign is unknown), so no line bridges the gap.
+template <typename ValueOf>
+std::vector<QPolygonF> PiecesInView(const TuningLayout& l,
+                                    const std::vector<AntennaSample>& samples, ValueOf valueOf) {
+    std::vector<QPolygonF> pieces(1);
+    for (const AntennaSample& s : SamplesInView(samples, l.view, 1)) {
+        const double value = valueOf(s);
+        if (std::isnan(value)) {
+            if (!pieces.back().isEmpty()) pieces.emplace_back();
+            continue;
+        }
+        pieces.back() << QPointF(l.xOfHz(s.hz), l.yOfRight(value));
+    }
+    for (QPolygonF& piece : pieces) {
+        piece = DecimateByColumn(TrimToColumns(piece, l.plot.left(), l.plot.right()));
+    }
+    return pieces;
 }
 
 void PaintAxes(QPainter& p, const TuningLayout& l, const PlotStyle& s) {
@@ -131,11 +152,13 @@ void PaintTuningChart(QPainter& painter, const TuningLayout& l, const TuningChar
     }
     if (content.live != nullptr) {
         if (l.rightAxis != RightAxisQuantity::None) {
-            const auto rightY = [&l](const AntennaSample& x) {
-                return l.yOfRight(RightAxisValue(x, l.rightAxis));
+            const auto value = [&l](const AntennaSample& x) {
+                return RightAxisValue(x, l.rightAxis);
             };
             p.setPen(PenOf(s.rightCurve, s.rightCurveWidthPt, ppp));
-            StrokeCurve(p, CurveInView(l, content.live->samples, rightY));
+            for (const QPolygonF& piece : PiecesInView(l, content.live->samples, value)) {
+                StrokeCurve(p, piece);
+            }
         }
         p.setPen(PenOf(s.swrCurve, s.curveWidthPt, ppp));
         StrokeCurve(p, CurveInView(l, content.live->samples, swrY));

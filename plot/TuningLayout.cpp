@@ -67,6 +67,7 @@ ValueRange RightRange(std::span<const AntennaSample> samples, RightAxisQuantity 
     double high = -low;
     for (const AntennaSample& s : samples) {
         const double v = RightAxisValue(s, quantity);
+        if (std::isnan(v)) continue;
         low = std::min(low, v);
         high = std::max(high, v);
     }

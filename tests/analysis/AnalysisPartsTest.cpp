@@ -231,6 +231,7 @@ TEST(EstimatedReactance, ZerosOnlyWherePhaseReachesTheAxisAndSignsFollowFosterOr
 
     // Zeros at 2.5 (series), 7 (series), 12 (parallel), an unclear stretch 15..16, and 19.
     std::vector<AntennaSample> samples;
+    samples.reserve(22);
     for (int i = 0; i < 22; ++i) samples.push_back(At(i, 1.0, 5.0, 50.0));
     constexpr ResonanceKind kS = ResonanceKind::Series;
     constexpr ResonanceKind kP = ResonanceKind::Parallel;

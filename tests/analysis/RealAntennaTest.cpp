@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -29,6 +30,7 @@ struct RealCase {
     double lowMHz;
     double highMHz;
     double noiseSteps = 0.0;
+    double seriesMHz = 0.0;  // a narrow series resonance that must be found, when not 0
 };
 
 Impedance EndFedThroughTransformer(double hz, double hz0) {
@@ -55,8 +57,15 @@ std::vector<RealCase> Cases() {
          },
          3, 30, 1.0},
         {"G5RV with its window line and 20 m RG-58", G5rv, 3, 30},
-        {"dipole 1.9 MHz in a wide sweep", [](double hz) { return test::Dipole(hz, 1.9e6); }, 1,
-         50},
+        {"dipole 1.9 MHz in a wide sweep", [](double hz) { return test::Dipole(hz, 1.9e6); }, 1, 50,
+         0.0, 1.9},
+        // 30 ohms, 100 uH, 1.27 pF: resonant at 14.12 MHz, a 2:1 band of 30 kHz, 3 samples.
+        {"a high-Q load in a wide sweep",
+         [](double hz) {
+             const double w = test::Omega(hz);
+             return Impedance(30.0, w * 100e-6 - 1.0 / (w * 1.27e-12));
+         },
+         1, 30, 0.0, 1.0 / (2.0 * std::numbers::pi * std::sqrt(100e-6 * 1.27e-12)) / 1e6},
     };
 }
 
@@ -111,6 +120,14 @@ TEST(RealAntennas, TheSignOfXIsNeverConfidentlyWrongAndEveryResonanceIsReal) {
             EXPECT_EQ(dip.bottom.xs > 0.0, z.imag() > 0.0) << c.name << " dip " << dip.bottom.hz;
         }
         const double step = (c.highMHz - c.lowMHz) * 1e6 / kRealChamp;
+        if (c.seriesMHz > 0.0) {
+            EXPECT_TRUE(std::any_of(set.resonances.begin(), set.resonances.end(),
+                                    [&](const Resonance& r) {
+                                        return r.kind == ResonanceKind::Series &&
+                                               std::fabs(r.hz - c.seriesMHz * 1e6) < 2.0 * step;
+                                    }))
+                << c.name;
+        }
         for (const Resonance& r : set.resonances) {
             EXPECT_TRUE(TrueZeroNear(c, r.hz, std::max(0.01 * r.hz, 3.0 * step), r.kind))
                 << c.name << " resonance " << r.hz;
