@@ -4,25 +4,37 @@
 #include <limits>
 
 #include "analysis/MeasuredZeros.h"
+#include "analysis/ReactanceSigns.h"
+#include "analysis/ReactanceZeros.h"
 #include "instrument/LoadModel.h"
 #include "sweep/MeasurementRules.h"
 
 namespace ravemo {
 
 AntennaSamples SamplesFromReflections(const std::vector<TouchstoneModel::Point>& points,
-                                      double referenceOhms) {
+                                      double referenceOhms, bool signsEstimated) {
     constexpr double kInfinity = std::numeric_limits<double>::infinity();
     AntennaSamples set;
-    set.sign = ReactanceSign::Measured;
+    set.sign = signsEstimated ? ReactanceSign::Estimated : ReactanceSign::Measured;
     for (const TouchstoneModel::Point& point : points) {
-        const std::complex<double> z = ImpedanceOf(point.gamma, referenceOhms);
+        // An estimated sign is no measurement: only |phase| counts.
+        const std::complex<double> gamma =
+            signsEstimated ? std::complex<double>(point.gamma.real(), std::fabs(point.gamma.imag()))
+                           : point.gamma;
+        const std::complex<double> z = ImpedanceOf(gamma, referenceOhms);
         if (!std::isfinite(z.real()) || !std::isfinite(z.imag())) continue;
-        const double magnitude = std::abs(point.gamma);
+        const double magnitude = std::abs(gamma);
         const double swr = magnitude < 1.0 ? (1.0 + magnitude) / (1.0 - magnitude) : kInfinity;
         const double returnLoss =
             magnitude > 0.0 ? -kDbPerRatioDecade * std::log10(magnitude) : kInfinity;
-        set.samples.push_back({point.hz, swr, returnLoss, z.real(), z.imag(), std::abs(z),
-                               point.gamma, ReactanceSign::Measured});
+        set.samples.push_back(
+            {point.hz, swr, returnLoss, z.real(), z.imag(), std::abs(z), gamma, set.sign});
+    }
+    if (signsEstimated) {
+        const ReactanceEvidence evidence = EstimateReactanceZeros(set.samples);
+        set.resonances = evidence.zeros;
+        AssignEstimatedSigns(set.samples, evidence);
+        return set;
     }
     set.resonances = FindMeasuredZeros(set.samples);
     return set;

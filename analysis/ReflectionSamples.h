@@ -11,7 +11,10 @@ namespace ravemo {
 // reference resistance: Z from the complex reflection (ImpedanceOf), so X carries its measured
 // sign; SWR = (1 + |G|) / (1 - |G|), infinite where |G| >= 1; return loss -20 log10 |G|. A
 // point whose impedance is not finite (G = 1) is left out. The zeros: FindMeasuredZeros.
+// With `signsEstimated` (Ravemo's own export of a sweep, whose angles carry estimated signs)
+// only |phase| counts, as in a sweep: the zeros and signs are estimated again
+// (EstimateReactanceZeros, AssignEstimatedSigns), unknown where the readings cannot tell.
 AntennaSamples SamplesFromReflections(const std::vector<TouchstoneModel::Point>& points,
-                                      double referenceOhms);
+                                      double referenceOhms, bool signsEstimated = false);
 
 }  // namespace ravemo

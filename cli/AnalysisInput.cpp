@@ -138,7 +138,8 @@ AnalysisInput ReadAnalysisInput(const QString& path, const QString& settingsPath
     } else {
         const TouchstoneModel::Parsed touchstone = TouchstoneModel::fromFile(path);
         if (!touchstone.model) return failed(Fail(context, kExitBadInput, touchstone.error));
-        set = SamplesFromReflections(touchstone.model->points(), touchstone.model->referenceOhms());
+        set = SamplesFromReflections(touchstone.model->points(), touchstone.model->referenceOhms(),
+                                     touchstone.model->signsEstimated());
     }
     if (set.samples.size() < kFewestPoints) {
         return failed(Fail(context, kExitBadInput,

@@ -37,7 +37,9 @@ AntennaSamplesRead ReadSweepFile(const QString& path, std::int32_t step) {
 AntennaSamplesRead ReadTouchstoneFile(const QString& path) {
     const TouchstoneModel::Parsed parsed = TouchstoneModel::fromFile(path);
     if (!parsed.model) return Failed(parsed.error);
-    return {SamplesFromReflections(parsed.model->points(), parsed.model->referenceOhms()), {}};
+    return {SamplesFromReflections(parsed.model->points(), parsed.model->referenceOhms(),
+                                   parsed.model->signsEstimated()),
+            {}};
 }
 
 }  // namespace

@@ -16,8 +16,8 @@ constexpr qint64 kMaxFileBytes = 64LL * 1024 * 1024;
 TouchstoneModel::Parsed TouchstoneModel::fromText(const QString& text, const QString& name) {
     TouchstoneParse parse = ParseTouchstone(text);
     if (!parse.error.isEmpty()) return {nullptr, parse.error};
-    return {std::unique_ptr<TouchstoneModel>(
-                new TouchstoneModel(std::move(parse.points), parse.referenceOhms, name)),
+    return {std::unique_ptr<TouchstoneModel>(new TouchstoneModel(
+                std::move(parse.points), parse.referenceOhms, name, parse.signsEstimated)),
             {}};
 }
 

@@ -34,14 +34,21 @@ class TouchstoneModel final : public LoadModel {
     std::complex<double> reflection(double hz) const;
     double referenceOhms() const { return referenceOhms_; }
     const std::vector<Point>& points() const { return points_; }
+    // The file is Ravemo's own export of a sweep: the signs of its angles are estimates.
+    bool signsEstimated() const { return signsEstimated_; }
 
   private:
-    TouchstoneModel(std::vector<Point> points, double referenceOhms, QString name)
-        : points_(std::move(points)), referenceOhms_(referenceOhms), name_(std::move(name)) {}
+    TouchstoneModel(std::vector<Point> points, double referenceOhms, QString name,
+                    bool signsEstimated)
+        : points_(std::move(points)),
+          referenceOhms_(referenceOhms),
+          name_(std::move(name)),
+          signsEstimated_(signsEstimated) {}
 
     std::vector<Point> points_;  // strictly increasing frequencies, at least one
     double referenceOhms_;
     QString name_;
+    bool signsEstimated_;
 };
 
 }  // namespace ravemo

@@ -75,6 +75,7 @@ class Reader {
     bool inNetworkData_ = false;
     bool ended_ = false;
     bool referencePending_ = false;
+    bool signsEstimated_ = false;
     std::optional<double> keywordReference_;
     std::optional<qint64> frequencyCount_;
     int frequencyCountLine_ = 0;
@@ -83,6 +84,7 @@ class Reader {
 
 void Reader::line(int number, const QString& rawLine) {
     number_ = number;
+    if (rawLine.trimmed() == QLatin1String(kEstimatedSignsComment)) signsEstimated_ = true;
     QString line = rawLine;
     const qsizetype comment = line.indexOf(u'!');
     if (comment >= 0) line.truncate(comment);
@@ -309,7 +311,10 @@ TouchstoneParse Reader::finish() {
                               .arg(*frequencyCount_)
                               .arg(points_.size()))};
     }
-    return {std::move(points_), keywordReference_.value_or(options_.referenceOhms), {}};
+    return {std::move(points_),
+            keywordReference_.value_or(options_.referenceOhms),
+            {},
+            signsEstimated_};
 }
 
 }  // namespace

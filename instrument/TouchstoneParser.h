@@ -8,11 +8,17 @@
 
 namespace ravemo {
 
+// The comment line with which Ravemo's own export says that the signs of its angles were
+// estimated (the instrument measures |phase| only), not measured.
+inline constexpr const char* kEstimatedSignsComment =
+    "! Ravemo: the sign of each angle is estimated from |phase|, positive where unknown";
+
 // The points and the reference resistance of a one-port Touchstone text, or an error.
 struct TouchstoneParse {
     std::vector<TouchstoneModel::Point> points;  // strictly increasing frequencies, at least one
     double referenceOhms = 0.0;
-    QString error;  // "line N: what is wrong", empty on success
+    QString error;                // "line N: what is wrong", empty on success
+    bool signsEstimated = false;  // the file holds the kEstimatedSignsComment line
 };
 
 // Reads one-port Touchstone text in either version:

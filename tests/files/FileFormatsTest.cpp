@@ -1,11 +1,15 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <numbers>
 
 #include <gtest/gtest.h>
+
 #include <QByteArrayList>
 
 #include "FilesTestSupport.h"
+#include "analysis/ReflectionSamples.h"
+#include "analysis/SimulatedSweep.h"
 #include "common/ProgramVersion.h"
 #include "files/CsvExport.h"
 #include "files/TableExport.h"
@@ -13,6 +17,7 @@
 #include "files/VecFile.h"
 #include "instrument/Dds.h"
 #include "instrument/TouchstoneModel.h"
+#include "instrument/TouchstoneParser.h"
 #include "sweep/SweptPoints.h"
 
 namespace ravemo {
@@ -113,10 +118,37 @@ TEST(SweptPoints, AStepBelowOneCountsAsOne) {
 TEST(TouchstoneExport, OnePortMagnitudeAngleInAscendingFrequency) {
     const QByteArray text = EncodeTouchstone(SweepWithStepTwo(), 2);
     EXPECT_TRUE(text.startsWith(QByteArray("# MHZ S MA R 50\n! Ravemo ") + kProgramVersion +
-                                " one-port sweep\n"));
-    EXPECT_TRUE(text.contains("sign of the phase"));
+                                " one-port sweep\n! The instrument does not measure the sign of "
+                                "the phase. |S11| = 10^(-|return loss| / 20).\n! Ravemo: the sign "
+                                "of each angle is estimated from |phase|, positive where "
+                                "unknown\n7.05 "));
     EXPECT_EQ(DataLines(text), (QByteArrayList{"7.05 0.28119 52.5", "14 0.100237 89.95"}));
     EXPECT_TRUE(text.endsWith('\n'));
+}
+
+// A series RLC swept through the simulator: capacitive below its resonance, inductive above.
+// The angles carry that sign, and Ravemo reads its own file back as estimated, not measured.
+TEST(TouchstoneExport, AnglesCarryTheEstimatedSignAndReadBackAsEstimated) {
+    const QByteArray text =
+        EncodeTouchstone(test::SweepSimulated("rlc:r=20,l=5u,c=25p", 10, 20, 400), 1);
+    EXPECT_TRUE(text.contains(QByteArray("\n") + kEstimatedSignsComment + '\n'));
+    const TouchstoneParse back = ParseTouchstone(QString::fromLatin1(text));
+    ASSERT_TRUE(back.signsEstimated) << back.error.toStdString();
+    const double resonanceHz = 1.0 / (2.0 * std::numbers::pi * std::sqrt(5e-6 * 25e-12));
+    int signed_ = 0;
+    for (const TouchstoneModel::Point& p : back.points) {
+        if (std::fabs(p.hz - resonanceHz) < 0.02 * resonanceHz) continue;
+        EXPECT_EQ(p.gamma.imag() > 0.0, p.hz > resonanceHz) << p.hz;
+        ++signed_;
+    }
+    EXPECT_GT(signed_, 300);
+    const AntennaSamples set = SamplesFromReflections(back.points, back.referenceOhms, true);
+    EXPECT_EQ(set.sign, ReactanceSign::Estimated);
+    ASSERT_EQ(set.resonances.size(), 1U);
+    EXPECT_NEAR(set.resonances[0].hz, resonanceHz, 0.002 * resonanceHz);
+    // Without the line, the same angles are measurements.
+    EXPECT_FALSE(
+        ParseTouchstone(QString::fromLatin1(text).remove(kEstimatedSignsComment)).signsEstimated);
 }
 
 // 14 to 14.0003 MHz over Champ 6000: steps of 0.05 Hz, as the sweep computes the words. A
