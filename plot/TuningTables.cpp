@@ -101,10 +101,10 @@ QString SampleReadoutText(const AntennaSample& s, ReactanceSign sign, const QLoc
     const QString returnLoss = std::isfinite(s.returnLossDb)
                                    ? FixedText(s.returnLossDb, kReturnLossDecimals, locale)
                                    : QStringLiteral("\u221E");
-    return QStringLiteral(
-               "%1 MHz   SWR %2   RL %3 dB   Rs %4 \u03A9   %5 %6 \u03A9   |Z| %7 \u03A9")
+    return QStringLiteral("%1 MHz   SWR %2   RL %3 dB   Rs %4 \u03A9   %5 %6   |Z| %7 \u03A9")
         .arg(TableMHz(s.hz, locale), SwrText(s.swr, locale), returnLoss, OhmsText(s.rs, locale),
-             ReactanceLabel(sign), ReactanceText(s, locale), OhmsText(s.z, locale));
+             ReactanceLabel(sign), ReactanceText(s, locale, QStringLiteral(" \u03A9")),
+             OhmsText(s.z, locale));
 }
 
 }  // namespace ravemo

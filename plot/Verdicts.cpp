@@ -40,12 +40,13 @@ QString OhmsText(double ohms, const QLocale& locale) {
     return FixedText(ohms, std::fabs(ohms) < kWholeOhmsFrom ? kTenthOhm : 0, locale);
 }
 
-QString ReactanceText(const AntennaSample& s, const QLocale& locale) {
+QString ReactanceText(const AntennaSample& s, const QLocale& locale, const QString& unit) {
     if (s.xsSign == ReactanceSign::Unknown) {
-        return OhmsText(std::fabs(s.xs), locale) + QStringLiteral(" (sign unknown)");
+        return OhmsText(std::fabs(s.xs), locale) + unit + QStringLiteral(" (sign unknown)");
     }
     const QString text = OhmsText(s.xs, locale);
-    return s.xs > 0.0 && text != OhmsText(0.0, locale) ? locale.positiveSign() + text : text;
+    return (s.xs > 0.0 && text != OhmsText(0.0, locale) ? locale.positiveSign() + text : text) +
+           unit;
 }
 
 QString ReactanceLabel(ReactanceSign setSign) {

@@ -23,8 +23,9 @@ QString SwrText(double swr, const QLocale& locale);
 // Ohms with the decimals that matter: a tenth near 50, none from 100.
 QString OhmsText(double ohms, const QLocale& locale);
 
-// A reactance as its sign state allows: "+5.1", "-12.0", or "12.0 (sign unknown)".
-QString ReactanceText(const AntennaSample& sample, const QLocale& locale);
+// A reactance as its sign state allows: "+5.1", "-12.0", or "12.0 (sign unknown)", with `unit`
+// (" Ω", " ohm") after the number: "12.0 Ω (sign unknown)".
+QString ReactanceText(const AntennaSample& sample, const QLocale& locale, const QString& unit = {});
 
 // The heading of a reactance: "X (est.)" for estimated signs, "X" for measured ones.
 QString ReactanceLabel(ReactanceSign setSign);
