@@ -173,6 +173,13 @@ TEST(TuningWindow, TheReportAndThePictureShowWhatTheWindowShows) {
     rig.tick(2);
     TuningToolBar& bar = rig.tuning->toolBar();
     bar.regionBox().setCurrentIndex(1);
+    // A target the synthesiser cannot reach gives no advice ("shorten by 100%" once).
+    for (const char* beyond : {"1e9", "0.0009", "90.0036"}) {
+        bar.targetBox().setText(beyond);
+        Q_EMIT bar.targetBox().editingFinished();
+        EXPECT_FALSE(bar.targetHz()) << beyond;
+        EXPECT_FALSE(bar.targetBox().toolTip().isEmpty());
+    }
     bar.targetBox().setText("7.05");
     Q_EMIT bar.targetBox().editingFinished();
     rig.tuning->keepReference();
