@@ -128,13 +128,18 @@ void SweepEngine::sweepPoints() {
         const auto i = static_cast<std::size_t>(index);
         const double word = TuningWord(static_cast<double>(index) * freqStep_ +
                                        static_cast<double>(settings_.FMin));
+        // Held readings that a failing port left keep their mark until they are read again.
+        const bool heldReadingFailed = std::isnan(data_.DdsWords[i]);
         data_.DdsWords[i] = word;
         if (!WordFitsFrame(word)) continue;
+        const std::uint64_t failuresBefore = link_.port.failedAccesses();
         DdsLoadWord(link_, word);
         // Hold is read afresh at every point: a click between points takes effect at once.
-        if (controls_.holdValue() == kUnticked) {
-            ReadAdcPair(link_, data_.PhaseSamples[i], data_.ReturnLossSamples[i]);
-        }
+        const bool read = controls_.holdValue() == kUnticked;
+        if (read) ReadAdcPair(link_, data_.PhaseSamples[i], data_.ReturnLossSamples[i]);
+        const bool readingFailed =
+            read ? link_.port.failedAccesses() != failuresBefore : heldReadingFailed;
+        if (readingFailed) data_.DdsWords[i] = kNotMeasuredWord;
     }
 }
 

@@ -167,6 +167,37 @@ TEST(SweepTick, HoldStepsTheSynthesiserButReadsFromNoPointWhileTicked) {
     }
 }
 
+// An adapter pulled out during points 3 and 4: their zeros are marked as no measurement; a held
+// tick keeps the marks (its readings are still those zeros) and the next read clears them.
+TEST(SweepTick, PointsWhosePortAccessesFailedAreMarkedNotMeasuredUntilReadAgain) {
+    SweepRig rig;
+    rig.pump.atYield(PointYield(3) + 7, [&rig] { rig.port.setFailing(true); });
+    rig.pump.atYield(PointYield(5), [&rig] { rig.port.setFailing(false); });
+    rig.engine->tick();
+    const auto marked = [&rig] {
+        std::vector<int> indices;
+        for (int i = 0; i <= 10; ++i) {
+            if (!WordIsReachable(rig.data.DdsWords[static_cast<std::size_t>(i)])) {
+                indices.push_back(i);
+            }
+        }
+        return indices;
+    };
+    EXPECT_EQ(marked(), (std::vector<int>{3, 4}));
+
+    rig.controls.hold = 1;
+    rig.port.setFailing(true);  // a held tick reads nothing: its failed loads spoil no reading
+    rig.engine->tick();
+    EXPECT_EQ(marked(), (std::vector<int>{3, 4}));
+    rig.port.setFailing(false);
+    rig.engine->tick();
+    EXPECT_EQ(marked(), (std::vector<int>{3, 4}));
+    rig.controls.hold = 0;
+    rig.engine->tick();
+    EXPECT_EQ(marked(), std::vector<int>{});
+    EXPECT_EQ(rig.data.DdsWords[4], TuningWord(1e6 + 4 * 4.9e6));
+}
+
 TEST(SweepTick, ATickInsideAYieldIsRefusedAndACloseEndsTheTickWithoutPortAccess) {
     SweepRig rig;
     rig.pump.atYield(PointYield(1) + 3, [&] { rig.engine->tick(); });

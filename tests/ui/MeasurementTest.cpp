@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "analysis/SweepSamples.h"
+#include "common/NumberText.h"
 #include "files/ColourDialog.h"
 #include "files/ColourTargets.h"
 #include "files/FileDialog.h"
@@ -146,12 +148,26 @@ TEST(Measurement, TheStatusSaysWhenPortAccessesFailedDuringTheLastSweep) {
                   .arg(port.accesses - before));
     EXPECT_TRUE(m.statusIsWarning());
     EXPECT_EQ(changes, 1);
+    // Its zeros would read as a near-perfect match: no curve, readout or analysis takes them.
+    const auto curvesAfterLastWipe = [&rig] {
+        std::size_t segments = 0;
+        for (const test::RecordingCanvas::Call& call : rig.chart.calls) {
+            segments = call.wipe ? 0U : segments + 1U;
+        }
+        return segments;
+    };
+    EXPECT_EQ(curvesAfterLastWipe(), 0U);
+    EXPECT_TRUE(SamplesFromSweep(m.data(), 1).samples.empty());
 
     port.failing = false;
     m.tick();
     EXPECT_EQ(m.statusText(), "Instrument: test port");
     EXPECT_FALSE(m.statusIsWarning());
     EXPECT_EQ(changes, 2);
+    // The markers read the failed sweep's readings at this tick's start, the next sweep's later.
+    EXPECT_EQ(rig.controls.readouts.value(Readout::Mk1Swr), NumberText::notANumberMark());
+    EXPECT_GT(curvesAfterLastWipe(), 0U);
+    EXPECT_EQ(SamplesFromSweep(m.data(), 1).samples.size(), 11U);
     EXPECT_EQ(Measurement::portFailureNoticeFor(1).left(22), "1 port access failed d");
 }
 
