@@ -3,19 +3,25 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "files/VecFile.h"
 #include "ui/UiTestSupport.h"
@@ -115,6 +121,59 @@ TEST(TuningWindow, SweepAroundADipOrABandWritesTheLimitBoxesAndUnticksFullSweep)
     EXPECT_FALSE(rig.main->controls().Check7->isChecked());
     EXPECT_EQ(rig.box(0), "13.82");
     EXPECT_EQ(rig.box(1), "14.53");
+}
+
+// Runs `act` on the first modal dialog of type D once its loop runs.
+template <typename D>
+void whenShown(const std::function<void(D&)>& act) {
+    QTimer::singleShot(0, [act] {
+        if (auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget())) return act(*dialog);
+        ADD_FAILURE() << "no " << D::staticMetaObject.className() << " shown";
+    });
+}
+
+// "Sweep there" under Hold (a save ticks it) sweeps there: the held readings are never shown
+// under the new limits, where they would move the 7.1 MHz dip to 6.88 MHz.
+TEST(TuningWindow, SweepingADipUnderHoldMeasuresTheNewLimitsAndAsksBeforeReplacingAFile) {
+    TuningRig rig;
+    rig.tick(2);
+    QCheckBox& hold = *rig.main->controls().Check8;
+    hold.setChecked(true);
+    rig.tuning->dipsPanel().sweepButton(0)->click();
+    EXPECT_FALSE(hold.isChecked());
+    EXPECT_EQ(rig.box(0), "6.8");
+    rig.tick(2);
+    const std::vector<SwrDip>& dips = rig.tuning->analysis().dips;
+    ASSERT_FALSE(dips.empty());
+    EXPECT_NEAR(dips[0].bottom.hz, 7.1e6, 0.05e6);
+    EXPECT_EQ(rig.tuning->history().points().size(), 1U);  // measured at the new limits
+
+    // Readings opened from a file: a No keeps them, held, under their own limits.
+    const QString path = rig.folder.filePath("kept.vec");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(EncodeVecFile(rig.main->measurement().data(), {6.8F, 7.41F}));
+    file.close();
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    whenShown<QFileDialog>([&path](QFileDialog& dialog) {
+        dialog.selectFile(path);
+        static_cast<QDialog&>(dialog).accept();  // public in QDialog
+    });
+    ASSERT_EQ(rig.main->measurement().open(), FileCommandOutcome::Done);
+    ASSERT_TRUE(hold.isChecked());
+    QString asked;
+    whenShown<QMessageBox>([&asked](QMessageBox& box) {
+        asked = box.text();
+        box.button(QMessageBox::No)->click();
+    });
+    rig.tuning->sweepBand(0);
+    EXPECT_TRUE(asked.contains("opened from")) << asked.toStdString();
+    EXPECT_TRUE(hold.isChecked());
+    EXPECT_EQ(rig.box(0), "6.8");
+    whenShown<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); });
+    rig.tuning->sweepBand(0);
+    EXPECT_FALSE(hold.isChecked());
+    EXPECT_NE(rig.box(0), "6.8");
 }
 
 TEST(TuningWindow, TheHistoryStartsAfreshWhenTheLimitsChange) {

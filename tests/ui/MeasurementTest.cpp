@@ -62,6 +62,8 @@ struct ScriptedDialogs final : FileDialog, MessageReporter, ColourDialog, Colour
     };
     std::deque<Answer> answers;
     std::vector<QString> messages;
+    std::vector<QString> questions;
+    bool yes = false;
     int index = 1;
     QString name;
 
@@ -72,6 +74,10 @@ struct ScriptedDialogs final : FileDialog, MessageReporter, ColourDialog, Colour
     bool showOpen() override { return show(); }
     bool showSave() override { return show(); }
     void reportError(const QString&, const QString& text) override { messages.push_back(text); }
+    bool askYesNo(const QString&, const QString& text) override {
+        questions.push_back(text);
+        return yes;
+    }
     std::optional<std::uint32_t> pickColour() override { return std::nullopt; }
     void setLabelTextColour(ColourLabel, std::uint32_t) override {}
     void setButtonBackground(ColourButton, std::uint32_t) override {}
@@ -113,13 +119,16 @@ TEST(Measurement, ObserversSetLimitsInTheUsersLocaleAndHearOfEachSweep) {
     int finished = 0;
     QObject::connect(&m, &Measurement::sweepFinished, [&] { ++finished; });
     rig.controls.fullSweep = 1;
-    m.setSweepLimitsMHz(1.8, 30.0);
+    rig.controls.hold = 1;  // held readings would be stretched over the new limits
+    EXPECT_TRUE(m.sweepLimitsMHz(1.8, 30.0));
     EXPECT_EQ(rig.controls.fullSweep, 0);
+    EXPECT_EQ(rig.controls.hold, 0);
     EXPECT_EQ(rig.controls.lowerLimit, "1,8");
+    EXPECT_TRUE(rig.dialog.questions.empty());  // the live sweep's readings are not lost
     m.tick();
     EXPECT_EQ(m.fMin(), 1.8e6F);
     // Equal limits: the next tick still sweeps, the one after sweeps nothing.
-    m.setSweepLimitsMHz(5.0, 5.0);
+    m.sweepLimitsMHz(5.0, 5.0);
     m.tick();
     m.tick();
     EXPECT_EQ(finished, 2);
@@ -214,6 +223,41 @@ TEST(Measurement, OpenUnderFullSweepKeepsTheFilesLimitsThroughTicksAndTheNextSav
     ASSERT_EQ(m.save(), FileCommandOutcome::Done);
     EXPECT_EQ(readFile(saved), readFile(opened));
     EXPECT_TRUE(rig.dialog.messages.empty());
+}
+
+// Sweeping elsewhere replaces readings opened from a file: only after a Yes.
+TEST(Measurement, SweepingOtherLimitsAsksBeforeReplacingReadingsOpenedFromAFile) {
+    MeasurementRig rig;
+    Measurement& m = *rig.measurement;
+    QTemporaryDir folder;
+    const QString opened = QDir(folder.path()).filePath("a.vec");
+    QFile file(opened);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(sweepFileOf3To20MHz());
+    file.close();
+    rig.dialog.answers.push_back({true, opened, 0});
+    ASSERT_EQ(m.open(), FileCommandOutcome::Done);
+    m.tick();  // held: the file's readings stay
+
+    EXPECT_FALSE(m.sweepLimitsMHz(6.8, 7.41));
+    ASSERT_EQ(rig.dialog.questions.size(), 1U);
+    EXPECT_EQ(rig.dialog.questions[0],
+              "The readings shown were opened from " + QDir::toNativeSeparators(opened) +
+                  ". Sweeping 6.8 to 7.41 MHz replaces them with new readings. Sweep now?");
+    EXPECT_EQ(rig.controls.hold, 1);
+    EXPECT_EQ(rig.controls.lowerLimit, "3");
+
+    rig.dialog.yes = true;
+    EXPECT_TRUE(m.sweepLimitsMHz(6.8, 7.41));
+    EXPECT_EQ(rig.controls.hold, 0);
+    EXPECT_EQ(rig.controls.lowerLimit, "6.8");
+    EXPECT_EQ(rig.controls.upperLimit, "7.41");
+    // Once swept, the readings are the instrument's: no question for the next limits.
+    m.tick();
+    EXPECT_FALSE(m.readingsFromFile());
+    rig.controls.hold = 1;
+    EXPECT_TRUE(m.sweepLimitsMHz(7.0, 7.2));
+    EXPECT_EQ(rig.dialog.questions.size(), 2U);
 }
 
 }  // namespace

@@ -385,14 +385,14 @@ void TuningWindow::chooseReportFile() {
 void TuningWindow::sweepAroundDip(int row) {
     if (row < 0 || row >= static_cast<int>(analysis_.dips.size())) return;
     const SweepLimitsHz limits = LimitsAroundDip(analysis_.dips[static_cast<std::size_t>(row)]);
-    measurement_.setSweepLimitsMHz(limits.lowHz / kHzPerMHz, limits.highHz / kHzPerMHz);
+    measurement_.sweepLimitsMHz(limits.lowHz / kHzPerMHz, limits.highHz / kHzPerMHz);
 }
 
 void TuningWindow::sweepBand(int pickerIndex) {
     const std::vector<AmateurBand> bands = AmateurBandsOf(choices_.region);
     if (pickerIndex < 0 || pickerIndex >= static_cast<int>(bands.size())) return;
     const SweepLimitsHz limits = LimitsAroundBand(bands[static_cast<std::size_t>(pickerIndex)]);
-    measurement_.setSweepLimitsMHz(limits.lowHz / kHzPerMHz, limits.highHz / kHzPerMHz);
+    measurement_.sweepLimitsMHz(limits.lowHz / kHzPerMHz, limits.highHz / kHzPerMHz);
 }
 
 }  // namespace ravemo

@@ -67,7 +67,8 @@ class TuningWindow final : public QMainWindow {
     // Puts picture() on the clipboard.
     void copyPicture();
 
-    // Writes the main window's limit boxes through the measurement (Full Sweep unticked).
+    // "Sweep there": the measurement unticks Hold and Full Sweep and writes the main window's
+    // limit boxes, after asking when the readings shown were opened from a file.
     void sweepAroundDip(int row);
     void sweepBand(int pickerIndex);
 
