@@ -53,14 +53,20 @@ struct TuningRig {
         main->show();
         main->showTuning();
         tuning = main->tuningWindow();
+        tuning->setHistoryClock([this] { return now; });
     }
     QString preferences() const { return folder.filePath(QStringLiteral("tuning.ini")); }
+    // Each tick five seconds after the last: each sweep a point of the history.
     void tick(int times = 1) {
-        for (int i = 0; i < times; ++i) main->measurement().tick();
+        for (int i = 0; i < times; ++i) {
+            now += std::chrono::seconds(5);
+            main->measurement().tick();
+        }
     }
     QString box(int which) const { return main->controls().txtVal.at(which)->text(); }
 
     QTemporaryDir folder;
+    HistoryClock::time_point now{std::chrono::hours(1)};
     std::unique_ptr<MainWindow> main;
     TuningWindow* tuning = nullptr;
 };

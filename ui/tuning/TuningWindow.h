@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <utility>
 
 #include <QLocale>
 #include <QMainWindow>
@@ -74,6 +75,8 @@ class TuningWindow final : public QMainWindow {
 
     const AntennaAnalysis& analysis() const { return analysis_; }
     const TuningHistory& history() const { return history_; }
+    // Starts the history afresh on another clock (tests control time with it).
+    void setHistoryClock(TuningHistory::Clock clock) { history_ = TuningHistory(std::move(clock)); }
     TuningPreferences preferences() const;
 
     TuningToolBar& toolBar() const { return *toolBar_; }
