@@ -23,12 +23,12 @@
 #include "files/report/ReportFile.h"
 #include "files/report/ReportPictures.h"
 #include "plot/NearestSample.h"
+#include "plot/ReferenceShift.h"
 #include "plot/TuningTables.h"
 #include "ui/Measurement.h"
 #include "ui/tuning/BandsPanel.h"
 #include "ui/tuning/DipsPanel.h"
 #include "ui/tuning/HistoryStripWidget.h"
-#include "ui/tuning/ReferenceShift.h"
 #include "ui/tuning/ReportPathDialog.h"
 #include "ui/tuning/SmithChartWidget.h"
 #include "ui/tuning/SweepAroundLimits.h"
@@ -304,8 +304,9 @@ void TuningWindow::showTexts() {
     dips_->showTrim(TrimLine(toolBar_->targetHz(), analysis_.trim, locale_));
     dips_->showReferenceShift(
         reference_ && !live_.samples.empty()
-            ? QStringLiteral("Reference: %1")
-                  .arg(ReferenceShiftText(HistoryPointOf(live_, analysis_),
+            ? QStringLiteral("Reference (%1): %2")
+                  .arg(referenceName_,
+                       ReferenceShiftText(HistoryPointOf(live_, analysis_),
                                           HistoryPointOf(*reference_, referenceAnalysis_), locale_))
             : QString());
     bands_->showBands(BandTable(analysis_.bands, locale_));
@@ -313,20 +314,23 @@ void TuningWindow::showTexts() {
 
 void TuningWindow::keepReference() {
     if (live_.samples.empty()) return;
-    setReference(live_);
+    setReference(live_, tr("kept at %1")
+                            .arg(locale_.toString(QDateTime::currentDateTime().time(),
+                                                  QLocale::ShortFormat)));
 }
 
 QString TuningWindow::loadReference(const QString& path) {
     AntennaSamplesRead read = ReadAntennaSamplesFile(path, measurement_.settings().Step);
     if (!read.set) return read.error;
-    setReference(std::move(read.set));
+    setReference(std::move(read.set), QFileInfo(path).fileName());
     return {};
 }
 
-void TuningWindow::clearReference() { setReference(std::nullopt); }
+void TuningWindow::clearReference() { setReference(std::nullopt, {}); }
 
-void TuningWindow::setReference(std::optional<AntennaSamples> set) {
+void TuningWindow::setReference(std::optional<AntennaSamples> set, QString name) {
     reference_ = std::move(set);
+    referenceName_ = std::move(name);
     toolBar_->clearReferenceAction().setEnabled(reference_.has_value());
     analyse();
 }
@@ -356,7 +360,10 @@ QString TuningWindow::saveReport(const QString& path) {
                             analysis_,
                             options,
                             reference_ ? &*reference_ : nullptr,
-                            choices_};
+                            choices_,
+                            referenceName_,
+                            reference_ ? &referenceAnalysis_ : nullptr,
+                            history_.points()};
     const std::optional<QString> error = SaveReport(path, BuildAntennaReport(input, locale_));
     if (!error) return {};
     return tr("The report could not be saved to %1: %2")

@@ -112,7 +112,7 @@ class TuningWindow final : public QMainWindow {
     void showReadout();
     void chooseReferenceFile();
     void chooseReportFile();
-    void setReference(std::optional<AntennaSamples> set);
+    void setReference(std::optional<AntennaSamples> set, QString name);
     AnalysisOptions analysisOptions() const;
 
     Measurement& measurement_;
@@ -134,6 +134,7 @@ class TuningWindow final : public QMainWindow {
     AntennaSamples live_;
     AntennaAnalysis analysis_;
     std::optional<AntennaSamples> reference_;
+    QString referenceName_;  // the file's name, or when the sweep was kept
     AntennaAnalysis referenceAnalysis_;
     TuningHistory history_;
     TuningViewChoices choices_;
