@@ -278,7 +278,7 @@ TEST(TuningWindow, RemembersItsChoicesInItsOwnFile) {
     bar.scaleBox().setCurrentIndex(1);
     bar.targetBox().setText("14.2");
     Q_EMIT bar.targetBox().editingFinished();
-    rig.tuning->resize(900, 640);
+    rig.tuning->resize(700, 640);
     rig.tuning->close();
 
     TuningWindow again(rig.main->measurement(), test::kLocale, rig.preferences());
@@ -286,7 +286,7 @@ TEST(TuningWindow, RemembersItsChoicesInItsOwnFile) {
     EXPECT_EQ(remembered.region, 3);
     EXPECT_EQ(remembered.scale, SwrScaleChoice::UpTo2);
     EXPECT_EQ(remembered.targetHz, 14.2e6);
-    EXPECT_EQ(again.size(), QSize(900, 640));
+    EXPECT_EQ(again.size(), QSize(700, 640));
     EXPECT_EQ(remembered.paneSizes.size(), 4U);
 }
 

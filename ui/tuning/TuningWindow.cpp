@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QVBoxLayout>
 
@@ -30,6 +31,7 @@
 #include "ui/tuning/DipsPanel.h"
 #include "ui/tuning/HistoryStripWidget.h"
 #include "ui/tuning/ReportPathDialog.h"
+#include "ui/tuning/ScreenFit.h"
 #include "ui/tuning/SmithChartWidget.h"
 #include "ui/tuning/SweepAroundLimits.h"
 #include "ui/tuning/TuningChartWidget.h"
@@ -104,6 +106,7 @@ TuningWindow::TuningWindow(Measurement& measurement, const QLocale& locale, QStr
     setObjectName(QStringLiteral("TuningWindow"));
     setWindowTitle(titleFor(measurement.backEnd()));
     addToolBar(toolBar_);
+    addToolBar(&toolBar_->commandBar());
     buildPanes();
     connectControls();
     applyPreferences(LoadTuningPreferences(preferencesPath_));
@@ -141,12 +144,35 @@ void TuningWindow::buildPanes() {
     tablesSplitter_->addWidget(bands_);
     tablesSplitter_->setSizes({kFirstDipsWidthPx, kFirstBandsWidthPx});
 
-    mainSplitter_ = Splitter(Qt::Vertical, "PicturesAndTables", this);
+    mainSplitter_ = Splitter(Qt::Vertical, "PicturesAndTables");
     mainSplitter_->addWidget(chartSplitter_);
     mainSplitter_->addWidget(tablesSplitter_);
     mainSplitter_->setStretchFactor(0, 1);
     mainSplitter_->setSizes({kFirstPicturesHeightPx, kFirstPanelsHeightPx});
-    setCentralWidget(mainSplitter_);
+    // On a small or scaled screen the panes keep their smallest sizes and scroll, so that every
+    // control can still be reached.
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("PanesScroll"));
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    scroll_->setWidget(mainSplitter_);
+    setCentralWidget(scroll_);
+}
+
+void TuningWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    wrapToolBars();
+}
+
+void TuningWindow::wrapToolBars() {
+    QToolBar& commands = toolBar_->commandBar();
+    const bool narrow = width() < toolBar_->sizeHint().width() + commands.sizeHint().width();
+    if (narrow == toolBarBreak(&commands)) return;
+    if (narrow) {
+        insertToolBarBreak(&commands);
+    } else {
+        removeToolBarBreak(&commands);
+    }
 }
 
 void TuningWindow::connectControls() {
@@ -198,14 +224,14 @@ void TuningWindow::applyPreferences(const TuningPreferences& p) {
     choices_.scale = toolBar_->scale();
     choices_.rightAxis = toolBar_->rightAxis();
     bands_->setPickerBands(AmateurBandsOf(choices_.region));
-    if (p.geometry.isEmpty() || !restoreGeometry(p.geometry)) {
-        QSize size(kFirstWidthPx, kFirstHeightPx);
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            size = size.boundedTo(screen->availableSize() * kLargestScreenShare);
-        }
-        resize(size);
+    if (p.geometry.isEmpty() || !restoreGeometry(p.geometry)) resize(kFirstWidthPx, kFirstHeightPx);
+    const QScreen* screen = QGuiApplication::screenAt(geometry().center());
+    if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+    if (screen != nullptr) {
+        setGeometry(FittedOnScreen(geometry(), screen->availableGeometry(), kLargestScreenShare));
     }
     restoreState(p.windowState);
+    wrapToolBars();
     for (QSplitter* splitter : {mainSplitter_, chartSplitter_, historySplitter_, tablesSplitter_}) {
         const auto saved = p.paneSizes.find(splitter->objectName());
         if (saved != p.paneSizes.end()) splitter->restoreState(saved->second);

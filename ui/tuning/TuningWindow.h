@@ -15,6 +15,7 @@
 
 class QImage;
 class QLabel;
+class QScrollArea;
 class QSplitter;
 
 namespace ravemo {
@@ -86,6 +87,7 @@ class TuningWindow final : public QMainWindow {
     SmithChartWidget& smith() const { return *smith_; }
     HistoryStripWidget& historyStrip() const { return *historyStrip_; }
     QLabel& readout() const { return *readout_; }
+    QScrollArea& panesScroll() const { return *scroll_; }
 
     // No menu for hiding the tool bar: the window has no other way to show it again.
     QMenu* createPopupMenu() override { return nullptr; }
@@ -93,6 +95,7 @@ class TuningWindow final : public QMainWindow {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     // What identifies a sweep's frequencies: its start and its step.
@@ -103,6 +106,8 @@ class TuningWindow final : public QMainWindow {
     };
 
     void buildPanes();
+    // The commands bar goes under the choices where the window is too narrow for both in a row.
+    void wrapToolBars();
     void connectControls();
     void applyPreferences(const TuningPreferences& preferences);
     void onSweepFinished();
@@ -126,6 +131,7 @@ class TuningWindow final : public QMainWindow {
     SmithChartWidget* smith_;
     DipsPanel* dips_;
     BandsPanel* bands_;
+    QScrollArea* scroll_ = nullptr;
     QSplitter* mainSplitter_ = nullptr;
     QSplitter* chartSplitter_ = nullptr;
     QSplitter* historySplitter_ = nullptr;
