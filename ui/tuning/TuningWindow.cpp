@@ -15,7 +15,6 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QSplitter>
-#include <QVBoxLayout>
 
 #include "analysis/SweepSamples.h"
 #include "common/Units.h"
@@ -35,6 +34,7 @@
 #include "ui/tuning/SmithChartWidget.h"
 #include "ui/tuning/SweepAroundLimits.h"
 #include "ui/tuning/TuningChartWidget.h"
+#include "ui/tuning/TuningPanes.h"
 #include "ui/tuning/TuningToolBar.h"
 
 namespace ravemo {
@@ -44,16 +44,6 @@ namespace {
 constexpr int kFirstWidthPx = 1180;
 constexpr int kFirstHeightPx = 780;
 constexpr double kLargestScreenShare = 0.9;
-// The first split of the panes, in pixels (the splitters keep the proportions).
-constexpr int kFirstChartWidthPx = 780;
-constexpr int kFirstSmithWidthPx = 380;
-constexpr int kFirstPicturesHeightPx = 540;
-constexpr int kFirstPanelsHeightPx = 220;
-constexpr int kFirstChartHeightPx = 440;
-constexpr int kFirstHistoryHeightPx = 90;
-constexpr int kFirstDipsWidthPx = 690;
-constexpr int kFirstBandsWidthPx = 470;
-
 // The picture "Copy picture" gives: wide enough for the chart's ticks, at a resolution that
 // keeps its labels readable when pasted at its size.
 constexpr int kPictureWidthPx = 1500;
@@ -63,13 +53,6 @@ constexpr double kPictureDpi = 110.0;
 const QString kReadoutHint = QStringLiteral(
     "Point at the chart to read a sample; the wheel zooms, a drag pans, a double-click shows "
     "the whole sweep.");
-
-QSplitter* Splitter(Qt::Orientation orientation, const char* name, QWidget* parent = nullptr) {
-    auto* splitter = new QSplitter(orientation, parent);
-    splitter->setObjectName(QString::fromLatin1(name));
-    splitter->setChildrenCollapsible(false);
-    return splitter;
-}
 
 QString TrimLine(const std::optional<double>& targetHz, const std::optional<TrimAdvice>& trim,
                  const QLocale& locale) {
@@ -119,44 +102,8 @@ TuningWindow::~TuningWindow() = default;
 void TuningWindow::buildPanes() {
     readout_->setObjectName(QStringLiteral("Readout"));
     readout_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* chartColumn = new QWidget;
-    auto* chartLayout = new QVBoxLayout(chartColumn);
-    chartLayout->setContentsMargins(0, 0, 0, 0);
-    chartLayout->addWidget(chart_, 1);
-    chartLayout->addWidget(readout_);
-
-    historySplitter_ = Splitter(Qt::Vertical, "ChartAndHistory");
-    historySplitter_->addWidget(chartColumn);
-    historySplitter_->addWidget(historyStrip_);
-    historySplitter_->setStretchFactor(0, 1);
-    historySplitter_->setSizes({kFirstChartHeightPx, kFirstHistoryHeightPx});
-
-    // The Smith chart beside the tuning chart rather than on a tab: the crosshair marks the
-    // same frequency on both, and a tuner watches both while trimming.
-    chartSplitter_ = Splitter(Qt::Horizontal, "ChartsSideBySide");
-    chartSplitter_->addWidget(historySplitter_);
-    chartSplitter_->addWidget(smith_);
-    chartSplitter_->setStretchFactor(0, 1);
-    chartSplitter_->setSizes({kFirstChartWidthPx, kFirstSmithWidthPx});
-
-    tablesSplitter_ = Splitter(Qt::Horizontal, "DipsAndBands");
-    tablesSplitter_->addWidget(dips_);
-    tablesSplitter_->addWidget(bands_);
-    tablesSplitter_->setSizes({kFirstDipsWidthPx, kFirstBandsWidthPx});
-
-    mainSplitter_ = Splitter(Qt::Vertical, "PicturesAndTables");
-    mainSplitter_->addWidget(chartSplitter_);
-    mainSplitter_->addWidget(tablesSplitter_);
-    mainSplitter_->setStretchFactor(0, 1);
-    mainSplitter_->setSizes({kFirstPicturesHeightPx, kFirstPanelsHeightPx});
-    // On a small or scaled screen the panes keep their smallest sizes and scroll, so that every
-    // control can still be reached.
-    scroll_ = new QScrollArea(this);
-    scroll_->setObjectName(QStringLiteral("PanesScroll"));
-    scroll_->setFrameShape(QFrame::NoFrame);
-    scroll_->setWidgetResizable(true);
-    scroll_->setWidget(mainSplitter_);
-    setCentralWidget(scroll_);
+    panes_ = BuildTuningPanes({chart_, readout_, historyStrip_, smith_, dips_, bands_}, this);
+    setCentralWidget(panes_.scroll);
 }
 
 void TuningWindow::resizeEvent(QResizeEvent* event) {
@@ -232,7 +179,7 @@ void TuningWindow::applyPreferences(const TuningPreferences& p) {
     }
     restoreState(p.windowState);
     wrapToolBars();
-    for (QSplitter* splitter : {mainSplitter_, chartSplitter_, historySplitter_, tablesSplitter_}) {
+    for (QSplitter* splitter : panes_.splitters()) {
         const auto saved = p.paneSizes.find(splitter->objectName());
         if (saved != p.paneSizes.end()) splitter->restoreState(saved->second);
     }
@@ -248,8 +195,7 @@ TuningPreferences TuningWindow::preferences() const {
     p.targetHz = toolBar_->targetHz();
     p.geometry = saveGeometry();
     p.windowState = saveState();
-    for (const QSplitter* splitter :
-         {mainSplitter_, chartSplitter_, historySplitter_, tablesSplitter_}) {
+    for (const QSplitter* splitter : panes_.splitters()) {
         p.paneSizes[splitter->objectName()] = splitter->saveState();
     }
     return p;

@@ -11,12 +11,12 @@
 #include "analysis/AntennaSample.h"
 #include "plot/TuningHistory.h"
 #include "plot/TuningScene.h"
+#include "ui/tuning/TuningPanes.h"
 #include "ui/tuning/TuningPreferences.h"
 
 class QImage;
 class QLabel;
 class QScrollArea;
-class QSplitter;
 
 namespace ravemo {
 
@@ -87,7 +87,7 @@ class TuningWindow final : public QMainWindow {
     SmithChartWidget& smith() const { return *smith_; }
     HistoryStripWidget& historyStrip() const { return *historyStrip_; }
     QLabel& readout() const { return *readout_; }
-    QScrollArea& panesScroll() const { return *scroll_; }
+    QScrollArea& panesScroll() const { return *panes_.scroll; }
 
     // No menu for hiding the tool bar: the window has no other way to show it again.
     QMenu* createPopupMenu() override { return nullptr; }
@@ -131,11 +131,7 @@ class TuningWindow final : public QMainWindow {
     SmithChartWidget* smith_;
     DipsPanel* dips_;
     BandsPanel* bands_;
-    QScrollArea* scroll_ = nullptr;
-    QSplitter* mainSplitter_ = nullptr;
-    QSplitter* chartSplitter_ = nullptr;
-    QSplitter* historySplitter_ = nullptr;
-    QSplitter* tablesSplitter_ = nullptr;
+    TuningPanes panes_;
 
     AntennaSamples live_;
     AntennaAnalysis analysis_;
