@@ -58,7 +58,8 @@ std::optional<ValueRange> RangeOf(std::span<const HistoryPoint> points, Value me
 }
 
 // One series as runs of points without gaps, in pixels, placed by their time (the latest at
-// the right edge); a value above the range (an infinite SWR) sits on the top edge.
+// the right edge). The range holds every finite value; an infinite one (total reflection) is
+// above any scale: it breaks the line and an arrow at the top edge points up over it.
 void PaintSeries(QPainter& p, const QRectF& plot, std::span<const HistoryPoint> points,
                  Value member, const ValueRange& range, int axisMinutes, double dotRadius) {
     const HistoryClock::time_point latest = points.back().at;
@@ -73,12 +74,19 @@ void PaintSeries(QPainter& p, const QRectF& plot, std::span<const HistoryPoint> 
     };
     for (std::size_t i = 0; i < points.size(); ++i) {
         const std::optional<double>& v = points[i].*member;
+        const bool drawn = v && std::isfinite(*v);
         const bool longAfterPrevious = i > 0 && points[i].at - points[i - 1].at > kLongestJoinedGap;
-        if (!run.isEmpty() && (!v || std::isnan(*v) || longAfterPrevious)) flush();
-        if (!v || std::isnan(*v)) continue;
-        const double fraction = std::clamp((*v - range.low) / (range.high - range.low), 0.0, 1.0);
+        if (!run.isEmpty() && (!drawn || longAfterPrevious)) flush();
         const double minutesAgo = Minutes(latest - points[i].at).count();
         const double x = plot.right() - minutesAgo / axisMinutes * plot.width();
+        if (v && std::isinf(*v) && *v > 0.0) {
+            const QPointF arrow[] = {{x, plot.top()},
+                                     {x - 2.0 * dotRadius, plot.top() + 3.0 * dotRadius},
+                                     {x + 2.0 * dotRadius, plot.top() + 3.0 * dotRadius}};
+            p.drawPolygon(arrow, 3);
+        }
+        if (!drawn) continue;
+        const double fraction = std::clamp((*v - range.low) / (range.high - range.low), 0.0, 1.0);
         run << QPointF(x, plot.bottom() - fraction * plot.height());
     }
     if (!run.isEmpty()) flush();

@@ -7,6 +7,8 @@
 #include <optional>
 #include <vector>
 
+#include <limits>
+
 #include <QPainter>
 
 #include "PlotTestSupport.h"
@@ -149,6 +151,29 @@ TEST_F(SmithAndHistoryPictureTest, TheHistoryStripPlacesSweepsByTime) {
         }
     }
     EXPECT_FALSE(middleHasResonance(gap));
+
+    // Total reflection in the middle sweep: no SWR line along the top edge, an arrow over it.
+    style.historySwr = QColor::fromRgb(0xFFC00000);
+    for (HistoryPoint& p : points) p.resonanceHz.reset();
+    points[10].lowestSwr = std::numeric_limits<double>::infinity();
+    QImage image = test::ImageAt(600, 120, 96.0);
+    {
+        QPainter painter(&image);
+        PaintHistoryStrip(painter, image.rect(), points, QLocale::c(), style);
+    }
+    // Around the middle (the neighbours lie 30 s, about 28 pixels, away): red only in the top
+    // rows of the plot (it starts under the 15-pixel header), none further down.
+    int arrowPixels = 0;
+    int lowerPixels = 0;
+    for (int x = 280; x <= 315; ++x) {
+        for (int y = 0; y < image.height(); ++y) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() - std::max(c.green(), c.blue()) <= 60) continue;
+            (y < 30 ? arrowPixels : lowerPixels) += 1;
+        }
+    }
+    EXPECT_GE(arrowPixels, 6);
+    EXPECT_EQ(lowerPixels, 0);
 }
 
 // Nothing to show, a single sample, a target of a few pixels: every painter still paints.
