@@ -7,8 +7,9 @@
 namespace ravemo {
 
 // The three sample arrays, indices 0..Champ, created once zero-filled and never resized:
-// raw return-loss and phase readings (0..1023, single precision) and the tuning word last
-// computed for each index (double). Owned by the application and handed by reference to the
+// raw return-loss and phase readings (0..1023, single precision) and for each index the tuning
+// word its readings were taken at (double; a word the synthesiser cannot reach where the sweep
+// skipped the point). Owned by the application and handed by reference to the
 // sweep, the chart and the file commands.
 //
 // A sample whose port accesses failed while it was swept (an unplugged adapter reads zeros)
