@@ -134,6 +134,11 @@ TEST(Measurement, ObserversSetLimitsInTheUsersLocaleAndHearOfEachSweep) {
     EXPECT_EQ(finished, 2);
 }
 
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 TEST(Measurement, TheStatusSaysWhenPortAccessesFailedDuringTheLastSweep) {
     auto failing = std::make_unique<FailingPort>();
     FailingPort& port = *failing;
@@ -167,6 +172,17 @@ TEST(Measurement, TheStatusSaysWhenPortAccessesFailedDuringTheLastSweep) {
     };
     EXPECT_EQ(curvesAfterLastWipe(), 0U);
     EXPECT_TRUE(SamplesFromSweep(m.data(), 1).samples.empty());
+    // Saved, the sweep file keeps its format and its readings stay unmeasured when read back.
+    QTemporaryDir folder;
+    const QString saved = QDir(folder.path()).filePath("failed.vec");
+    rig.dialog.answers.push_back({true, saved, 1});
+    ASSERT_EQ(m.save(), FileCommandOutcome::Done);
+    const QByteArray bytes = readFile(saved);
+    EXPECT_EQ(bytes.size(), VecFileSize(10));
+    const VecDecodeResult back = DecodeVecFile(bytes, 10);
+    ASSERT_TRUE(back.contents);
+    EXPECT_TRUE(SamplesFromSweep(back.contents->data, 1).samples.empty());
+    rig.controls.hold = 0;
 
     port.failing = false;
     m.tick();
@@ -178,11 +194,6 @@ TEST(Measurement, TheStatusSaysWhenPortAccessesFailedDuringTheLastSweep) {
     EXPECT_GT(curvesAfterLastWipe(), 0U);
     EXPECT_EQ(SamplesFromSweep(m.data(), 1).samples.size(), 11U);
     EXPECT_EQ(Measurement::portFailureNoticeFor(1).left(22), "1 port access failed d");
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // A sweep of 3 to 20 MHz in ten steps as the engine leaves it once its limits have settled.
