@@ -1,7 +1,9 @@
 #include "plot/HistoryStripPainter.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <iterator>
 #include <optional>
 
 #include <QFontMetricsF>
@@ -21,6 +23,22 @@ constexpr double kSmallestSwrSpan = 0.5;
 constexpr int kScaleIntervals = 2;
 constexpr int kFewestResonanceDecimals = 3;
 constexpr int kMostResonanceDecimals = 6;
+// The time axis spans the shortest of these that holds the history, in minutes.
+constexpr int kAxisMinutes[] = {1, 2, 5, 10, 15, 30};
+constexpr int kTimeIntervals = 2;
+// Sweeps further apart than this (Hold, a hidden window) are not joined by a line.
+constexpr std::chrono::seconds kLongestJoinedGap{60};
+
+using Minutes = std::chrono::duration<double, std::chrono::minutes::period>;
+
+// The axis span in minutes: the shortest listed one that holds the points.
+int AxisMinutes(std::span<const HistoryPoint> points) {
+    const Minutes held = points.empty() ? Minutes(0) : points.back().at - points.front().at;
+    for (const int minutes : kAxisMinutes) {
+        if (held.count() <= minutes) return minutes;
+    }
+    return kAxisMinutes[std::size(kAxisMinutes) - 1];
+}
 
 using Value = std::optional<double> HistoryPoint::*;
 
@@ -39,12 +57,12 @@ std::optional<ValueRange> RangeOf(std::span<const HistoryPoint> points, Value me
     return RoundRangeAround(*low, *high, smallestSpan, floor, kScaleIntervals);
 }
 
-// One series as runs of points without gaps, in pixels; a value above the range (an infinite
-// SWR) sits on the top edge.
+// One series as runs of points without gaps, in pixels, placed by their time (the latest at
+// the right edge). The range holds every finite value; an infinite one (total reflection) is
+// above any scale: it breaks the line and an arrow at the top edge points up over it.
 void PaintSeries(QPainter& p, const QRectF& plot, std::span<const HistoryPoint> points,
-                 Value member, const ValueRange& range, double dotRadius) {
-    const double step = plot.width() / static_cast<double>(kHistoryLength - 1);
-    const auto count = static_cast<double>(points.size());
+                 Value member, const ValueRange& range, int axisMinutes, double dotRadius) {
+    const HistoryClock::time_point latest = points.back().at;
     QPolygonF run;
     const auto flush = [&]() {
         if (run.size() == 1) {
@@ -56,12 +74,19 @@ void PaintSeries(QPainter& p, const QRectF& plot, std::span<const HistoryPoint> 
     };
     for (std::size_t i = 0; i < points.size(); ++i) {
         const std::optional<double>& v = points[i].*member;
-        if (!v || std::isnan(*v)) {
-            if (!run.isEmpty()) flush();
-            continue;
+        const bool drawn = v && std::isfinite(*v);
+        const bool longAfterPrevious = i > 0 && points[i].at - points[i - 1].at > kLongestJoinedGap;
+        if (!run.isEmpty() && (!drawn || longAfterPrevious)) flush();
+        const double minutesAgo = Minutes(latest - points[i].at).count();
+        const double x = plot.right() - minutesAgo / axisMinutes * plot.width();
+        if (v && std::isinf(*v) && *v > 0.0) {
+            const QPointF arrow[] = {{x, plot.top()},
+                                     {x - 2.0 * dotRadius, plot.top() + 3.0 * dotRadius},
+                                     {x + 2.0 * dotRadius, plot.top() + 3.0 * dotRadius}};
+            p.drawPolygon(arrow, 3);
         }
+        if (!drawn) continue;
         const double fraction = std::clamp((*v - range.low) / (range.high - range.low), 0.0, 1.0);
-        const double x = plot.right() - (count - 1.0 - static_cast<double>(i)) * step;
         run << QPointF(x, plot.bottom() - fraction * plot.height());
     }
     if (!run.isEmpty()) flush();
@@ -69,9 +94,9 @@ void PaintSeries(QPainter& p, const QRectF& plot, std::span<const HistoryPoint> 
 
 }  // namespace
 
-void PaintHistoryStrip(QPainter& painter, const QRectF& target, std::span<const HistoryPoint> all,
-                       const QLocale& locale, const PlotStyle& style) {
-    const std::span<const HistoryPoint> points = all.last(std::min(all.size(), kHistoryLength));
+void PaintHistoryStrip(QPainter& painter, const QRectF& target,
+                       std::span<const HistoryPoint> points, const QLocale& locale,
+                       const PlotStyle& style) {
     QPainter& p = painter;
     p.save();
     const double ppp = PixelsPerPoint(*p.device());
@@ -99,9 +124,10 @@ void PaintHistoryStrip(QPainter& painter, const QRectF& target, std::span<const 
     const double rightWidth =
         std::max(small.horizontalAdvance(swrTop), small.horizontalAdvance(swrBottom));
     const double header = metrics.height() + pad / 2.0;
-    const QRectF plot(
-        QPointF(target.left() + pad + leftWidth + pad / 2.0, target.top() + header),
-        QPointF(target.right() - pad - rightWidth - pad / 2.0, target.bottom() - pad / 2.0));
+    const double timeRow = small.height();
+    const QRectF plot(QPointF(target.left() + pad + leftWidth + pad / 2.0, target.top() + header),
+                      QPointF(target.right() - pad - rightWidth - pad / 2.0,
+                              target.bottom() - pad / 2.0 - timeRow));
 
     p.setRenderHint(QPainter::Antialiasing, false);
     p.fillRect(target, style.background);
@@ -152,17 +178,38 @@ void PaintHistoryStrip(QPainter& painter, const QRectF& target, std::span<const 
     p.drawText(rightTop, Qt::AlignLeft | Qt::AlignTop, swrTop);
     p.drawText(rightBottom, Qt::AlignLeft | Qt::AlignBottom, swrBottom);
 
+    // The time axis: minutes before the latest sweep, at the right edge.
+    const int axisMinutes = AxisMinutes(points);
+    p.setPen(style.text);
+    for (int k = 0; k <= kTimeIntervals; ++k) {
+        const double minutesAgo = static_cast<double>(axisMinutes) * (kTimeIntervals - k) /
+                                  static_cast<double>(kTimeIntervals);
+        const double x = plot.left() + plot.width() * k / static_cast<double>(kTimeIntervals);
+        const QString text =
+            k == kTimeIntervals
+                ? QStringLiteral("latest")
+                : QStringLiteral("\u2212%1 min").arg(locale.toString(minutesAgo, 'g', 3));
+        const Qt::Alignment along = k == 0                ? Qt::AlignLeft
+                                    : k == kTimeIntervals ? Qt::AlignRight
+                                                          : Qt::AlignHCenter;
+        const double width = small.horizontalAdvance(text);
+        const double left = along == Qt::AlignLeft    ? x
+                            : along == Qt::AlignRight ? x - width
+                                                      : x - width / 2.0;
+        p.drawText(QRectF(left, plot.bottom(), width, timeRow), along | Qt::AlignTop, text);
+    }
+
     p.setRenderHint(QPainter::Antialiasing, true);
     const double dot = style.curveWidthPt * ppp;
     if (swrRange) {
         p.setPen(QPen(style.historySwr, style.curveWidthPt * ppp));
         p.setBrush(style.historySwr);
-        PaintSeries(p, plot, points, &HistoryPoint::lowestSwr, *swrRange, dot);
+        PaintSeries(p, plot, points, &HistoryPoint::lowestSwr, *swrRange, axisMinutes, dot);
     }
     if (hzRange) {
         p.setPen(QPen(style.historyResonance, style.curveWidthPt * ppp));
         p.setBrush(style.historyResonance);
-        PaintSeries(p, plot, points, &HistoryPoint::resonanceHz, *hzRange, dot);
+        PaintSeries(p, plot, points, &HistoryPoint::resonanceHz, *hzRange, axisMinutes, dot);
     }
     p.restore();
 }

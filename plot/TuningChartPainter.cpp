@@ -118,8 +118,23 @@ void PaintDips(QPainter& p, const TuningLayout& l, const PlotStyle& s) {
     p.setFont(l.labelFont);
     p.setPen(s.dip);
     for (const DipMark& d : l.dips) {
+        if (d.labelRect.isEmpty()) continue;
         p.fillRect(d.labelRect, s.labelBackground);
         p.drawText(d.labelRect, Qt::AlignCenter, d.label);
+    }
+}
+
+// An arrow pointing up from the top edge over each stretch of SWRs above the scale.
+void PaintAboveScaleArrows(QPainter& p, const TuningLayout& l, const PlotStyle& s) {
+    const double half = s.markerPt * l.pixelsPerPoint;
+    const double height = kAboveScaleArrowHeightFactor * half;
+    p.setPen(Qt::NoPen);
+    p.setBrush(s.swrCurve);
+    for (const double x : l.aboveScaleX) {
+        const QPointF corners[] = {QPointF(x, l.plot.top()),
+                                   QPointF(x - half, l.plot.top() + height),
+                                   QPointF(x + half, l.plot.top() + height)};
+        p.drawPolygon(corners, 3);
     }
 }
 
@@ -145,7 +160,9 @@ void PaintTuningChart(QPainter& painter, const TuningLayout& l, const TuningChar
 
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setBrush(Qt::NoBrush);
-    const auto swrY = [&l](const AntennaSample& x) { return l.yOfSwr(x.swr); };
+    // SWRs above the scale leave the plot through its top edge: the curves are clipped there.
+    const auto swrY = [&l](const AntennaSample& x) { return l.yOfSwrBeyondTop(x.swr); };
+    p.setClipRect(l.plot.adjusted(0.0, -1.0, 0.0, 1.0));
     if (content.reference != nullptr) {
         p.setPen(PenOf(s.reference, s.referenceWidthPt, ppp));
         StrokeCurve(p, CurveInView(l, content.reference->samples, swrY));
@@ -163,6 +180,8 @@ void PaintTuningChart(QPainter& painter, const TuningLayout& l, const TuningChar
         p.setPen(PenOf(s.swrCurve, s.curveWidthPt, ppp));
         StrokeCurve(p, CurveInView(l, content.live->samples, swrY));
     }
+    p.setClipping(false);
+    PaintAboveScaleArrows(p, l, s);
     PaintDips(p, l, s);
 
     if (content.crosshairHz && *content.crosshairHz >= l.view.lowHz &&

@@ -29,12 +29,20 @@ HistoryPoint HistoryPointOf(const AntennaSamples& set, const AntennaAnalysis& an
     return point;
 }
 
-void TuningHistory::add(const HistoryPoint& point) {
-    if (points_.size() >= kHistoryLength) {
-        points_.erase(points_.begin(), points_.begin() + static_cast<std::ptrdiff_t>(
-                                                             points_.size() - kHistoryLength + 1));
+void TuningHistory::add(HistoryPoint point) {
+    point.at = clock_();
+    const auto slotOf = [](HistoryClock::time_point t) {
+        return t.time_since_epoch() / kHistorySlot;
+    };
+    if (!points_.empty() && slotOf(points_.back().at) == slotOf(point.at)) {
+        points_.back() = point;
+    } else {
+        points_.push_back(point);
     }
-    points_.push_back(point);
+    const HistoryClock::time_point oldest = point.at - kHistorySpan;
+    const auto kept = std::find_if(points_.begin(), points_.end(),
+                                   [oldest](const HistoryPoint& p) { return p.at >= oldest; });
+    points_.erase(points_.begin(), kept);
 }
 
 }  // namespace ravemo

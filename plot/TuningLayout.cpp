@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include <QFontMetricsF>
 
@@ -120,40 +121,90 @@ void PlaceBands(TuningLayout& l, int region, const QFontMetricsF& small, double 
     }
 }
 
+// The box of a dip's marker, the triangle standing on its bottom.
+QRectF MarkerBox(const QPointF& tip, double markerPx) {
+    const double height = markerPx * kDipMarkerHeightFactor;
+    return {tip.x() - markerPx, tip.y() - height, 2.0 * markerPx, height};
+}
+
 void PlaceDips(TuningLayout& l, std::span<const SwrDip> dips, const QFontMetricsF& metrics,
                double markerPx, double gap, double bandRowBottom, const QLocale& locale) {
     const int decimals = std::clamp(l.frequencyDecimals + 1, kFewestDipDecimals, kMostDipDecimals);
     for (const SwrDip& dip : dips) {
         const double hz = dip.bottom.hz;
         if (hz < l.view.lowHz || hz > l.view.highHz) continue;
-        DipMark mark{{l.xOfHz(hz), l.yOfSwr(dip.bottom.swr)},
-                     MHzText(hz, decimals, locale) + QStringLiteral(" MHz"),
-                     {}};
-        // Below the bottom, where the dip's own curve never runs, when there is room; else
-        // above the marker.
-        QRectF label(0.0, 0.0, metrics.horizontalAdvance(mark.label) + gap, metrics.height());
-        label.moveCenter(mark.point);
+        l.dips.push_back({{l.xOfHz(hz), l.yOfSwr(dip.bottom.swr)},
+                          MHzText(hz, decimals, locale) + QStringLiteral(" MHz"),
+                          {}});
+    }
+    // What a label must not cover: every marker, the band names and the labels placed before.
+    std::vector<QRectF> taken;
+    for (const DipMark& m : l.dips) taken.push_back(MarkerBox(m.point, markerPx));
+    for (const BandMark& b : l.bands) {
+        if (!b.nameRect.isEmpty()) taken.push_back(b.nameRect);
+    }
+    const auto isFree = [&](const QRectF& r) {
+        return l.plot.contains(r) &&
+               std::none_of(taken.begin(), taken.end(),
+                            [&r](const QRectF& t) { return t.intersects(r); });
+    };
+    for (DipMark& mark : l.dips) {
+        // Below the bottom, where the dip's own curve never runs, when there is room; else above
+        // the marker. Labels of dips close together stack on that side, then try the other side,
+        // then beside the marker.
+        const QSizeF size(metrics.horizontalAdvance(mark.label) + gap, metrics.height());
         const double below = mark.point.y() + gap / 2.0;
         const double above = mark.point.y() - markerPx * kDipMarkerHeightFactor - gap / 4.0;
-        const bool goesBelow =
-            below + label.height() <= l.plot.bottom() || above - label.height() < bandRowBottom;
-        if (goesBelow) {
-            label.moveTop(below);
-        } else {
-            label.moveBottom(above);
+        const bool belowFirst =
+            below + size.height() <= l.plot.bottom() || above - size.height() < bandRowBottom;
+        const auto rowTop = [&](bool downwards, int row) {
+            return downwards ? below + row * size.height() : above - (row + 1) * size.height();
+        };
+        const double sideShift = size.width() / 2.0 + markerPx;
+        const auto rows = static_cast<int>(std::ceil(l.plot.height() / size.height()));
+        std::optional<QRectF> placed;
+        for (const double shift : {0.0, sideShift, -sideShift}) {
+            for (const bool downwards : {belowFirst, !belowFirst}) {
+                for (int row = 0; row < rows && !placed; ++row) {
+                    QRectF label(QPointF(0.0, rowTop(downwards, row)), size);
+                    label.moveLeft(mark.point.x() + shift - size.width() / 2.0);
+                    if (label.left() < l.plot.left()) label.moveLeft(l.plot.left());
+                    if (label.right() > l.plot.right()) label.moveRight(l.plot.right());
+                    if (isFree(label)) placed = label;
+                }
+            }
         }
-        label = KeptInside(label, l.plot);
-        // Labels of dips close together are stacked rather than drawn over each other.
-        for (std::size_t tries = 0; tries < dips.size(); ++tries) {
-            const bool clash = std::any_of(l.dips.begin(), l.dips.end(), [&](const DipMark& m) {
-                return m.labelRect.intersects(label);
-            });
-            if (!clash) break;
-            label.translate(0.0, goesBelow ? label.height() : -label.height());
-        }
-        mark.labelRect = KeptInside(label, l.plot);
-        l.dips.push_back(mark);
+        if (!placed) continue;  // no room left: the label is left out
+        mark.labelRect = *placed;
+        taken.push_back(*placed);
     }
+}
+
+// The middle of each stretch of samples above the scale's top, an arrow's width apart at least.
+void PlaceAboveScaleArrows(TuningLayout& l, std::span<const AntennaSample> visible,
+                           double markerPx) {
+    bool inStretch = false;
+    double stretchStartHz = 0.0;
+    double lastHz = 0.0;
+    const auto close = [&] {
+        if (!inStretch) return;
+        const double x =
+            std::clamp(l.xOfHz((stretchStartHz + lastHz) / 2.0), l.plot.left(), l.plot.right());
+        if (l.aboveScaleX.empty() || x - l.aboveScaleX.back() >= 3.0 * markerPx) {
+            l.aboveScaleX.push_back(x);
+        }
+        inStretch = false;
+    };
+    for (const AntennaSample& s : visible) {
+        if (s.swr > l.swrScale.top) {
+            if (!inStretch) stretchStartHz = s.hz;
+            inStretch = true;
+            lastHz = s.hz;
+        } else if (!std::isnan(s.swr)) {
+            close();
+        }
+    }
+    close();
 }
 
 }  // namespace
@@ -168,6 +219,15 @@ double TuningLayout::hzOfX(double x) const {
 
 double TuningLayout::yOfSwr(double swr) const {
     return plot.bottom() - swrScale.fractionOf(swr) * plot.height();
+}
+
+double TuningLayout::yOfSwrBeyondTop(double swr) const {
+    if (!(swr > swrScale.top)) return yOfSwr(swr);
+    // Beyond the top the scale goes on as it runs below it, for at most another plot height.
+    const double fraction = swrScale.logarithmic
+                                ? std::log(swr) / std::log(swrScale.top)
+                                : (swr - kSwrScaleBottom) / (swrScale.top - kSwrScaleBottom);
+    return plot.bottom() - std::min(fraction, 2.0) * plot.height();
 }
 
 double TuningLayout::swrOfY(double y) const {
@@ -268,6 +328,7 @@ TuningLayout LayoutTuningChart(const QRectF& target, const QPaintDevice& device,
         l.plot.top() + pad / 4.0 + static_cast<double>(kBandNameRows) * small.height();
     PlaceDips(l, content.dips, metrics, style.markerPt * l.pixelsPerPoint, pad, bandRowBottom,
               content.locale);
+    PlaceAboveScaleArrows(l, SamplesInView(samples, l.view), style.markerPt * l.pixelsPerPoint);
     return l;
 }
 

@@ -35,12 +35,17 @@ struct BandMark {
 // The dip marker, a triangle pointing down at the dip's bottom, is this many markerPt high.
 inline constexpr double kDipMarkerHeightFactor = 1.6;
 
-// A dip in view: the bottom's point on the SWR curve and its frequency label.
+// A dip in view: the bottom's point on the SWR curve and its frequency label. The label never
+// covers another dip's label or marker, nor a band's name: where no place is free it is left
+// out (an empty labelRect), and the dips table still gives the frequency.
 struct DipMark {
     QPointF point;
     QString label;
     QRectF labelRect;
 };
+
+// The arrow at the top edge that marks SWRs above the scale, this many markerPt high.
+inline constexpr double kAboveScaleArrowHeightFactor = 1.6;
 
 // Everything the tuning chart's painter draws, in the target's pixels, and the mappings between
 // pixels and values. The widget keeps the layout of its last paint for the mouse (hzOfX for
@@ -59,6 +64,9 @@ struct TuningLayout : PlotFrame {
     std::vector<AxisTick> rightTicks;      // along y, labels on the right
     std::vector<BandMark> bands;
     std::vector<DipMark> dips;
+    // Where the live SWR curve runs above the top of the scale: the middle of each such stretch,
+    // marked by an arrow at the top edge (stretches closer than an arrow's width share one).
+    std::vector<double> aboveScaleX;
     QString swrTitle;
     QRectF swrTitleRect;
     QString rightTitle;
@@ -72,6 +80,10 @@ struct TuningLayout : PlotFrame {
     double hzOfX(double x) const;
     // Clamped to the plot: SWRs above the top of the scale sit on its top edge.
     double yOfSwr(double swr) const;
+    // For the curves: SWRs above the top of the scale lie above the plot (at most a plot's
+    // height, infinity there too), so a curve clipped to the plot leaves it through the top
+    // edge instead of running along it as if it read the top value.
+    double yOfSwrBeyondTop(double swr) const;
     double swrOfY(double y) const;
     double yOfRight(double value) const;  // clamped to the plot
     double rightOfY(double y) const;

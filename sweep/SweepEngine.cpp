@@ -107,13 +107,17 @@ void SweepEngine::refreshMarkerReadouts() {
     mk2Index_ =
         MarkerIndex(controls_.markerLineX(kSecondMarker), controls_.chartWidth(), champ, step);
     // A reading is a measurement only where its word was reachable, and it cannot be one of a
-    // frequency the synthesiser does not make (the caption's, under limits just typed).
+    // frequency the synthesiser does not make (the caption's, under limits just typed), nor of
+    // the caption's frequency when it was read at another (held readings under new limits).
     const auto sampleAt = [this](std::int32_t index) {
         const auto i = static_cast<std::size_t>(index);
         const double hz =
             static_cast<double>(index) * freqStep_ + static_cast<double>(settings_.FMin);
+        const double word = data_.DdsWords[i];
+        const bool readThere =
+            std::fabs(word - TuningWord(hz)) <= TuningWord(std::fabs(freqStep_)) / 4.0;
         return MarkerSample{data_.ReturnLossSamples[i], data_.PhaseSamples[i], hz,
-                            WordIsReachable(data_.DdsWords[i]) && FrequencyIsReachable(hz)};
+                            WordIsReachable(word) && FrequencyIsReachable(hz) && readThere};
     };
     ShowMarkerReadouts(controls_, sampleAt(mk1Index_), sampleAt(mk2Index_), locale_);
 }
@@ -128,13 +132,18 @@ void SweepEngine::sweepPoints() {
         const auto i = static_cast<std::size_t>(index);
         const double word = TuningWord(static_cast<double>(index) * freqStep_ +
                                        static_cast<double>(settings_.FMin));
-        data_.DdsWords[i] = word;
-        if (!WordFitsFrame(word)) continue;
-        DdsLoadWord(link_, word);
-        // Hold is read afresh at every point: a click between points takes effect at once.
-        if (controls_.holdValue() == kUnticked) {
-            ReadAdcPair(link_, data_.PhaseSamples[i], data_.ReturnLossSamples[i]);
+        if (!WordFitsFrame(word)) {
+            data_.DdsWords[i] = word;  // no reading can be of this frequency
+            continue;
         }
+        const std::uint64_t failuresBefore = link_.port.failedAccesses();
+        DdsLoadWord(link_, word);
+        // Hold is read afresh at every point: a click between points takes effect at once. A
+        // held reading keeps the word it was read at (or its not-measured mark), so that it is
+        // never shown, analysed or saved as a reading of the new limits' frequency.
+        if (controls_.holdValue() != kUnticked) continue;
+        ReadAdcPair(link_, data_.PhaseSamples[i], data_.ReturnLossSamples[i]);
+        data_.DdsWords[i] = link_.port.failedAccesses() == failuresBefore ? word : kNotMeasuredWord;
     }
 }
 

@@ -22,7 +22,9 @@ inline constexpr int kYieldsPerPointWithRead = kYieldsPerPointHeld + kConverterB
 
 // The sweep tick: the timer handler that reads the limits, refreshes the marker readouts from
 // the previous sweep, walks every Step-th sample index loading the synthesiser and reading the
-// converters, and finally has the curves redrawn.
+// converters, and finally has the curves redrawn. Each point read gets its tuning word, or
+// kNotMeasuredWord (sweep/SweepData.h) when port accesses failed while it was read; a point not
+// read (Hold) keeps the word of its reading, whatever the limits now say.
 //
 // Re-entrancy: the tick yields through link.pump at its start, before every point and inside
 // every frame load and converter read. Other handlers run there and may change anything on

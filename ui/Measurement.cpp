@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include <QDir>
+
 #include "common/CheckBoxValue.h"
 #include "common/NumberText.h"
 #include "instrument/Dds.h"
@@ -47,7 +49,9 @@ Measurement::Measurement(Settings settings, OpenedPort backEnd, const Measuremen
       engine_(settings_, data_, seams.sweepControls, link_, redraw_, locale_),
       fileCommands_(data_, settings_, seams.fileDialog, seams.fileControls, seams.reporter,
                     locale_),
-      colourCommands_(settings_, seams.colourDialog, seams.colourTargets) {
+      colourCommands_(settings_, seams.colourDialog, seams.colourTargets),
+      fileDialog_(seams.fileDialog),
+      reporter_(seams.reporter) {
     engine_.onRangeNotice([this](const QString& notice) { setNotice(rangeNotice_, notice); });
     timer_.setObjectName(QStringLiteral("Timer1"));
     connect(&timer_, &QTimer::timeout, this, &Measurement::tick);
@@ -70,6 +74,8 @@ void Measurement::tick() {
     // Equal limits, or a close: the tick swept nothing, or did not finish its redraw.
     if (redraw_.count() == redrawsBefore) return;
     setNotice(portFailureNotice_, portFailureNoticeFor(port_->failedAccesses() - failuresBefore));
+    // Hold is read at every point: unticked at the end, the last points at least were read.
+    if (!holdTicked()) readingsFromFile_ = false;
     Q_EMIT sweepFinished();
 }
 
@@ -79,14 +85,31 @@ void Measurement::stop() {
 }
 
 FileCommandOutcome Measurement::save() { return fileCommands_.save(); }
-FileCommandOutcome Measurement::open() { return fileCommands_.open(); }
+FileCommandOutcome Measurement::open() {
+    const FileCommandOutcome outcome = fileCommands_.open();
+    if (outcome == FileCommandOutcome::Done) readingsFromFile_ = true;
+    return outcome;
+}
 void Measurement::pickColour(ColourButton button) { colourCommands_.click(button); }
 
-void Measurement::setSweepLimitsMHz(double minMHz, double maxMHz) {
-    // Under Full Sweep the next tick would write the full range over the limits.
+bool Measurement::sweepLimitsMHz(double minMHz, double maxMHz) {
+    const QString minText = NumberText::generalFormat(minMHz, locale_);
+    const QString maxText = NumberText::generalFormat(maxMHz, locale_);
+    if (readingsFromFile_ && holdTicked() &&
+        !reporter_.askYesNo(
+            QStringLiteral("Sweep"),
+            QStringLiteral("The readings shown were opened from %1. Sweeping %2 to %3 MHz "
+                           "replaces them with new readings. Sweep now?")
+                .arg(QDir::toNativeSeparators(fileDialog_.fileName()), minText, maxText))) {
+        return false;
+    }
+    // Under Full Sweep the next tick would write the full range over the limits; under Hold it
+    // would stretch the held readings over them.
     fileControls_.setFullSweepValue(kUnticked);
-    fileControls_.setLowerLimitText(NumberText::generalFormat(minMHz, locale_));
-    fileControls_.setUpperLimitText(NumberText::generalFormat(maxMHz, locale_));
+    fileControls_.setHoldValue(kUnticked);
+    fileControls_.setLowerLimitText(minText);
+    fileControls_.setUpperLimitText(maxText);
+    return true;
 }
 
 bool Measurement::holdTicked() const { return sweepControls_.holdValue() != kUnticked; }

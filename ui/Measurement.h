@@ -78,10 +78,14 @@ class Measurement final : public QObject {
     FileCommandOutcome open();  // Command2
     void pickColour(ColourButton button);
 
-    // For an observer: unticks Full Sweep and writes both limit boxes in the user's locale;
-    // the sweep reads them as it reads any typed limit (the start at the next tick, the step
-    // one tick later).
-    void setSweepLimitsMHz(double minMHz, double maxMHz);
+    // For an observer's "sweep there": unticks Hold and Full Sweep and writes both limit boxes
+    // in the user's locale; the sweep reads them as it reads any typed limit (the start at the
+    // next tick, the step one tick later). Held readings are never left standing under limits
+    // they were not measured at. Readings opened from a file would be lost, so the user is
+    // asked first; false, with nothing changed, when the user keeps them.
+    bool sweepLimitsMHz(double minMHz, double maxMHz);
+    // True from a successful open until a sweep reads the converters again.
+    bool readingsFromFile() const { return readingsFromFile_; }
 
     // What an observer reads after sweepFinished().
     const SweepData& data() const { return data_; }
@@ -144,6 +148,9 @@ class Measurement final : public QObject {
     QTimer timer_;
     QString rangeNotice_;
     QString portFailureNotice_;
+    FileDialog& fileDialog_;
+    MessageReporter& reporter_;
+    bool readingsFromFile_ = false;
 };
 
 }  // namespace ravemo

@@ -13,4 +13,9 @@ void QtMessageReporter::reportError(const QString& title, const QString& text) {
     QMessageBox::warning(parent_, title, text, QMessageBox::Ok);
 }
 
+bool QtMessageReporter::askYesNo(const QString& title, const QString& text) {
+    return QMessageBox::question(parent_, title, text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
 }  // namespace ravemo

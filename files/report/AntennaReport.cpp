@@ -4,6 +4,7 @@
 
 #include "common/ProgramVersion.h"
 #include "plot/FrequencyLabels.h"
+#include "plot/ReferenceShift.h"
 #include "plot/Verdicts.h"
 
 namespace ravemo {
@@ -61,7 +62,16 @@ std::vector<ReportFact> Facts(const ReportInput& in, const QLocale& locale) {
         facts.push_back({QStringLiteral("No dip"), EdgeText(*in.analysis.lowestAtEdge, locale)});
     }
     if (in.reference) {
-        facts.push_back({QStringLiteral("Reference"), QStringLiteral("the grey trace")});
+        facts.push_back({QStringLiteral("Reference"),
+                         in.referenceName.isEmpty()
+                             ? QStringLiteral("the grey trace")
+                             : QStringLiteral("the grey trace: %1").arg(in.referenceName)});
+        if (in.referenceAnalysis && !samples.empty()) {
+            facts.push_back(
+                {QStringLiteral("Since reference"),
+                 ReferenceShiftText(HistoryPointOf(in.live, in.analysis),
+                                    HistoryPointOf(*in.reference, *in.referenceAnalysis), locale)});
+        }
     }
     return facts;
 }
@@ -83,6 +93,7 @@ AntennaReport BuildAntennaReport(const ReportInput& in, const QLocale& locale) {
     report.trim = TrimLine(in, locale);
     report.cable = CableText(in, locale);
     report.scene = BuildTuningScene(in.live, in.analysis, in.reference, view, locale);
+    report.history.assign(in.history.begin(), in.history.end());
     report.locale = locale;
     return report;
 }

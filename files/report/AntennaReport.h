@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <vector>
 
 #include <QDateTime>
@@ -8,6 +9,7 @@
 
 #include "analysis/AntennaAnalysis.h"
 #include "analysis/AntennaSample.h"
+#include "plot/TuningHistory.h"
 #include "plot/TuningScene.h"
 #include "plot/TuningTables.h"
 
@@ -24,6 +26,12 @@ struct ReportInput {
     const AnalysisOptions& options;  // its region, target and velocity factor are reported
     const AntennaSamples* reference = nullptr;  // grey under the live curve, when there is one
     TuningViewChoices view;  // the SWR scale, right axis and zoom of the pictures
+    // What the grey trace is ("kept.vec", "kept at 14:02"; empty: not known) and its analysis,
+    // for the shift since it (none: the shift is not reported).
+    QString referenceName{};
+    const AntennaAnalysis* referenceAnalysis = nullptr;
+    // The tuning history; its strip is printed under the pictures unless it is empty.
+    std::span<const HistoryPoint> history{};
 };
 
 // A line of the report's header: "Points" and "401".
@@ -37,7 +45,9 @@ struct ReportFact {
 // borrows from the ReportInput.
 struct AntennaReport {
     QString title;
-    std::vector<ReportFact> facts;  // date, program, source, range, points, region, sign of X
+    // Date, program, source, range, points, region, sign of X; the reference and the shift
+    // since it when there is one.
+    std::vector<ReportFact> facts;
     TextTable dips;
     QString resonances;
     QString bandsHead;  // "Amateur bands, IARU region 1"
@@ -45,6 +55,7 @@ struct AntennaReport {
     QString trim;   // empty without a target
     QString cable;  // empty unless a velocity factor was given
     TuningScene scene;
+    std::vector<HistoryPoint> history;  // empty: no history strip
     QLocale locale;
 };
 

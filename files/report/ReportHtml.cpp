@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "files/report/ReportPictures.h"
+#include "plot/HistoryStripPainter.h"
 
 namespace ravemo {
 namespace {
@@ -13,6 +14,7 @@ constexpr int kChartWidthPx = 1500;
 constexpr int kChartHeightPx = 900;
 constexpr int kSmithSidePx = 900;
 constexpr double kPictureDpi = 192.0;
+constexpr int kHistoryHeightPx = 260;
 
 const char kStyle[] =
     "body{font-family:sans-serif;color:#202020;max-width:62em;margin:1.5em auto;padding:0 1em}"
@@ -25,7 +27,7 @@ const char kStyle[] =
     "table.facts th{color:#606060;font-weight:normal}"
     ".pictures{display:flex;flex-wrap:wrap;gap:1em;align-items:center}"
     ".pictures img{max-width:100%;height:auto}"
-    ".chart{flex:5 1 30em}.smith{flex:3 1 18em}";
+    ".chart{flex:5 1 30em}.smith{flex:3 1 18em}.history img{max-width:100%;height:auto}";
 
 QString Escaped(const QString& text) { return text.toHtmlEscaped(); }
 
@@ -41,6 +43,20 @@ QString Picture(const QImage& image, const QString& alt, const char* cssClass) {
     return QStringLiteral("<div class=\"%1\"><img src=\"%2\" alt=\"%3\" width=\"%4\"></div>\n")
         .arg(QLatin1String(cssClass), PngDataUri(image), Escaped(alt))
         .arg(image.width() / 2);
+}
+
+// The history strip as wide as the pictures above it; nothing without a history.
+QString HistoryPicture(const AntennaReport& report) {
+    if (report.history.empty()) return {};
+    const PlotStyle style;
+    QImage strip =
+        BlankPicture(QSize(kChartWidthPx + kSmithSidePx, kHistoryHeightPx), kPictureDpi, style);
+    {
+        QPainter painter(&strip);
+        PaintHistoryStrip(painter, QRectF(strip.rect()), report.history, report.locale, style);
+    }
+    return Picture(strip, QStringLiteral("Tuning history: tuned frequency and lowest SWR"),
+                   "history");
 }
 
 QString Pictures(const TuningScene& scene) {
@@ -91,7 +107,7 @@ QByteArray HtmlOfReport(const AntennaReport& report) {
         html += QStringLiteral("<tr><th>%1</th><td>%2</td></tr>\n")
                     .arg(Escaped(f.label), Escaped(f.value));
     }
-    html += QStringLiteral("</table>\n") + Pictures(report.scene);
+    html += QStringLiteral("</table>\n") + Pictures(report.scene) + HistoryPicture(report);
     html += QStringLiteral("<h2>SWR dips</h2>\n");
     html +=
         report.dips.rows.empty() ? Paragraph(QString::fromLatin1(kNoDipsText)) : Table(report.dips);

@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "files/report/ReportPictures.h"
+#include "plot/HistoryStripPainter.h"
 
 namespace ravemo {
 namespace {
@@ -24,6 +25,7 @@ constexpr double kFactLabelGapPt = 10.0;
 constexpr double kLeastPicturesPt = 140.0;
 constexpr double kLargestPicturesShare = 0.5;
 constexpr double kLargestSmithShare = 0.42;  // of the page's width
+constexpr double kHistoryStripPt = 72.0;
 
 const QColor kHeadText{0x1F, 0x3A, 0x5F};
 const QColor kFactLabel{0x60, 0x60, 0x60};
@@ -127,6 +129,16 @@ class PageFlow {
         y_ += height + px(kGapPt);
     }
 
+    // The tuning history's strip across the page; nothing without a history.
+    void historyStrip(std::span<const HistoryPoint> history, const QLocale& locale) {
+        if (history.empty()) return;
+        if (paint_) {
+            PaintHistoryStrip(p_, QRectF(page_.left(), y_, page_.width(), px(kHistoryStripPt)),
+                              history, locale, style_);
+        }
+        y_ += px(kHistoryStripPt) + px(kGapPt);
+    }
+
   private:
     void block(const QString& text, const QFont& font, const QColor& colour) {
         const QFontMetricsF metrics(font, p_.device());
@@ -198,6 +210,7 @@ void Flow(PageFlow& flow, const AntennaReport& report, double picturesHeight) {
     flow.title(report.title);
     flow.facts(report.facts);
     flow.pictures(report.scene, picturesHeight);
+    flow.historyStrip(report.history, report.locale);
     flow.head(QStringLiteral("SWR dips"));
     if (report.dips.rows.empty()) {
         flow.paragraph(QString::fromLatin1(kNoDipsText));

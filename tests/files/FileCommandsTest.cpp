@@ -76,6 +76,10 @@ struct FileCommandsBench : FileDialog, FileCommandControls, MessageReporter {
     void reportError(const QString& title, const QString& text) override {
         messages.push_back(title + ": " + text);
     }
+    bool askYesNo(const QString&, const QString& text) override {
+        ADD_FAILURE() << "a file command asked: " << text.toStdString();
+        return false;
+    }
 
     struct Answer {
         bool accept;

@@ -7,6 +7,8 @@
 #include <optional>
 #include <vector>
 
+#include <limits>
+
 #include <QPainter>
 
 #include "PlotTestSupport.h"
@@ -85,13 +87,89 @@ TEST_F(SmithAndHistoryPictureTest, TheHistoryFollowsTheDipBeingTuned) {
         EXPECT_EQ(point.kind, c.kind) << c.hz;
     }
     EXPECT_FALSE(HistoryPointOf(AntennaSamples{}, AntennaAnalysis{}).resonanceHz);
+}
 
-    // The history keeps its last kHistoryLength sweeps only.
-    TuningHistory history;
-    for (std::size_t i = 0; i < kHistoryLength + 30; ++i) {
-        history.add({14.2e6, 1.3});
-        ASSERT_EQ(history.points().size(), std::min(i + 1, kHistoryLength));
+// 22 sweeps a second, as the simulator runs: a trim made 20 minutes ago is still in sight, the
+// history never holds more than one point per 3 s, and nothing older than 30 minutes.
+TEST_F(SmithAndHistoryPictureTest, TheHistoryKeepsThirtyMinutesAtAnySweepRate) {
+    using namespace std::chrono_literals;
+    HistoryClock::time_point now{1h};
+    TuningHistory history([&now] { return now; });
+    const HistoryClock::time_point start = now;
+    const auto sweepFor = [&](std::chrono::seconds length, double hz) {
+        for (const HistoryClock::time_point end = now + length; now < end; now += 45ms) {
+            history.add({hz, 1.3});
+            ASSERT_LE(history.points().size(), 601U);
+        }
+    };
+    sweepFor(3s, 7.20e6);  // before the trim
+    sweepFor(20min, 7.10e6);
+    ASSERT_EQ(history.points().front().resonanceHz, 7.20e6);
+    EXPECT_EQ(history.points().front().at, start + 2970ms);  // the slot's latest sweep
+    EXPECT_EQ(history.points().size(), 401U);
+    sweepFor(10min, 7.10e6);
+    EXPECT_EQ(history.points().front().resonanceHz, 7.10e6);
+    EXPECT_GE(history.points().front().at, now - 45ms - 30min);
+    EXPECT_EQ(history.points().size(), 601U);
+    history.clear();
+    EXPECT_TRUE(history.points().empty());
+}
+
+// The strip places sweeps by time: ten minutes of sweeps every 30 s fill the strip from edge to
+// edge; without those of minutes 3 to 7 the strip's middle stays empty (no line across).
+TEST_F(SmithAndHistoryPictureTest, TheHistoryStripPlacesSweepsByTime) {
+    using namespace std::chrono_literals;
+    style.historyResonance = QColor::fromRgb(0xFF00C000);
+    std::vector<HistoryPoint> points;
+    for (int k = 0; k <= 20; ++k) {
+        HistoryPoint p{7.0e6 + 1e3 * k, 1.2};
+        p.at = HistoryClock::time_point(1h + k * 30s);
+        points.push_back(p);
     }
+    const auto middleHasResonance = [this](const std::vector<HistoryPoint>& shown) {
+        QImage image = test::ImageAt(600, 120, 96.0);
+        {
+            QPainter painter(&image);
+            PaintHistoryStrip(painter, image.rect(), shown, QLocale::c(), style);
+        }
+        for (int y = 0; y < image.height(); ++y) {
+            const QColor c = image.pixelColor(300, y);  // green, or green blended into white
+            if (c.green() - std::max(c.red(), c.blue()) > 60) return true;
+        }
+        return false;
+    };
+    EXPECT_TRUE(middleHasResonance(points));
+    std::vector<HistoryPoint> gap;
+    for (const HistoryPoint& p : points) {
+        if (p.at < HistoryClock::time_point(1h + 3min) ||
+            p.at > HistoryClock::time_point(1h + 7min)) {
+            gap.push_back(p);
+        }
+    }
+    EXPECT_FALSE(middleHasResonance(gap));
+
+    // Total reflection in the middle sweep: no SWR line along the top edge, an arrow over it.
+    style.historySwr = QColor::fromRgb(0xFFC00000);
+    for (HistoryPoint& p : points) p.resonanceHz.reset();
+    points[10].lowestSwr = std::numeric_limits<double>::infinity();
+    QImage image = test::ImageAt(600, 120, 96.0);
+    {
+        QPainter painter(&image);
+        PaintHistoryStrip(painter, image.rect(), points, QLocale::c(), style);
+    }
+    // Around the middle (the neighbours lie 30 s, about 28 pixels, away): red only in the top
+    // rows of the plot (it starts under the 15-pixel header), none further down.
+    int arrowPixels = 0;
+    int lowerPixels = 0;
+    for (int x = 280; x <= 315; ++x) {
+        for (int y = 0; y < image.height(); ++y) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() - std::max(c.green(), c.blue()) <= 60) continue;
+            (y < 30 ? arrowPixels : lowerPixels) += 1;
+        }
+    }
+    EXPECT_GE(arrowPixels, 6);
+    EXPECT_EQ(lowerPixels, 0);
 }
 
 // Nothing to show, a single sample, a target of a few pixels: every painter still paints.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include <QPainter>
 
@@ -94,6 +95,74 @@ TEST_F(TuningChartPictureTest,
     EXPECT_NEAR(marked.dips[0].point.x(), l.xOfHz(kDipHz), 1e-9);
     EXPECT_NEAR(marked.dips[0].point.y(), l.yOfSwr(1.2), 1e-9);
     EXPECT_TRUE(marked.plot.contains(marked.dips[0].labelRect));
+}
+
+// SWR 5 (and one infinite reading) from 13.0 to 13.5 MHz on the scale up to 3: the curve leaves
+// the plot through its top edge and an arrow over the stretch's middle says so; no line runs
+// along the top as if the SWR were 3 there.
+TEST_F(TuningChartPictureTest, SwrsAboveTheScaleAreDrawnClippedWithAnArrow) {
+    for (AntennaSample& s : set.samples) {
+        if (s.hz <= 13.5e6) s.swr = 5.0;
+    }
+    set.samples[600].swr = std::numeric_limits<double>::infinity();
+    QImage image = test::ImageAt(1200, 800, kScreenDpi);
+    const TuningLayout l = paint(image);
+    // The sweep spans 13 to 15.5 MHz: 13.1, 13.25 and 13.4 MHz lie at 4, 10 and 16 % of the plot.
+    const auto columnAt = [&l](double fraction) {
+        return Column(l.plot.left() + fraction * l.plot.width());
+    };
+    const auto curveInTopRows = [&](int column, int rows) {
+        for (int y = static_cast<int>(l.plot.top()) - 1; y <= l.plot.top() + rows; ++y) {
+            if (image.pixel(column, y) == kCurve) return true;
+        }
+        return false;
+    };
+    const double arrowRows = kAboveScaleArrowHeightFactor * style.markerPt * kScreenDpi / 72.0;
+    EXPECT_FALSE(curveInTopRows(columnAt(0.04), static_cast<int>(arrowRows) + 2));
+    EXPECT_FALSE(curveInTopRows(columnAt(0.16), static_cast<int>(arrowRows) + 2));
+    EXPECT_TRUE(curveInTopRows(columnAt(0.10), static_cast<int>(arrowRows)));
+    EXPECT_TRUE(CurveNear(image, l.plot.left() + 0.4 * l.plot.width(), l.yOfSwr(2.5)));
+}
+
+// Dip labels never cover each other, a marker or a band's name, at any depth of the dips: two
+// dips 70 kHz apart, and five dips crowded into 20 m on a small chart.
+TEST_F(TuningChartPictureTest, DipLabelsNeverOverlapEachOtherOrABandName) {
+    const auto checkLabels = [](const TuningLayout& l) {
+        for (std::size_t i = 0; i < l.dips.size(); ++i) {
+            const QRectF& a = l.dips[i].labelRect;
+            if (a.isEmpty()) continue;
+            EXPECT_TRUE(l.plot.contains(a));
+            for (std::size_t j = 0; j < l.dips.size(); ++j) {
+                if (j != i) {
+                    EXPECT_FALSE(a.intersects(l.dips[j].labelRect)) << i << " " << j;
+                }
+            }
+            for (const BandMark& b : l.bands)
+                EXPECT_FALSE(a.intersects(b.nameRect)) << b.name.toStdString();
+        }
+    };
+    std::vector<SwrDip> dips(2);
+    for (double swr = 1.0; swr < 3.0; swr += 0.02) {
+        SCOPED_TRACE(swr);
+        dips[0].bottom.hz = 13.20e6;
+        dips[1].bottom.hz = 13.27e6;
+        dips[0].bottom.swr = dips[1].bottom.swr = swr;
+        content.dips = dips;
+        QImage image = test::ImageAt(1200, 800, kScreenDpi);
+        const TuningLayout l = LayoutTuningChart(image.rect(), image, content, style);
+        ASSERT_EQ(l.dips.size(), 2U);
+        EXPECT_FALSE(l.dips[0].labelRect.isEmpty());
+        EXPECT_FALSE(l.dips[1].labelRect.isEmpty());
+        checkLabels(l);
+    }
+    std::vector<SwrDip> crowd(5);
+    for (std::size_t i = 0; i < crowd.size(); ++i) {
+        crowd[i].bottom.hz = 14.0e6 + 0.05e6 * static_cast<double>(i);
+        crowd[i].bottom.swr = 1.0 + 0.4 * static_cast<double>(i);
+    }
+    content.dips = crowd;
+    QImage small = test::ImageAt(500, 160, kScreenDpi);
+    checkLabels(LayoutTuningChart(small.rect(), small, content, style));
 }
 
 }  // namespace

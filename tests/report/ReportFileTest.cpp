@@ -121,6 +121,53 @@ TEST_F(ReportOfRlc, TheHtmlIsOneFileWithItsTablesAndPicturesInside) {
     EXPECT_TRUE(rest.contains(QStringLiteral("<h1>&lt;b&gt;Dipole &amp; tuner&lt;/b&gt;</h1>")));
 }
 
+// A reference kept at 14:02, 85 kHz below, and a history: the report names the grey trace, gives
+// the shift since it and prints the history strip under the pictures.
+TEST_F(ReportOfRlc, TheReferenceIsNamedWithTheShiftSinceItAndTheHistoryIsPrinted) {
+    AntennaSamples lower = live_;
+    for (AntennaSample& s : lower.samples) s.hz -= 85e3;
+    for (Resonance& r : lower.resonances) r.hz -= 85e3;
+    const AntennaAnalysis lowerAnalysis = AnalyseAntenna(lower, options_);
+    std::vector<HistoryPoint> history(3, HistoryPoint{7.1e6, 1.1});
+    for (std::size_t i = 0; i < history.size(); ++i) {
+        history[i].at = HistoryClock::time_point(std::chrono::minutes(60 + i));
+    }
+    const ReportInput input{QStringLiteral("Dipole"),
+                            QStringLiteral("rlc.s1p"),
+                            {},
+                            live_,
+                            analysis_,
+                            options_,
+                            &lower,
+                            {},
+                            QStringLiteral("kept at 14:02"),
+                            &lowerAnalysis,
+                            history};
+    const AntennaReport withAll = BuildAntennaReport(input, QLocale::c());
+    const QString html = QString::fromUtf8(EncodeReport(withAll, ReportFormat::Html));
+    EXPECT_TRUE(html.contains("<th>Reference</th><td>the grey trace: kept at 14:02</td>"));
+    EXPECT_TRUE(html.contains("<th>Since reference</th><td>dip +85 kHz since reference"))
+        << html.left(3000).toStdString();
+    EXPECT_EQ(html.count("<img "), 3);
+    EXPECT_TRUE(html.contains("alt=\"Tuning history: tuned frequency and lowest SWR\""));
+
+    // The page shows the strip's header under the pictures; without a history it has none.
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty()) GTEST_SKIP() << "pdftotext (Debian's poppler-utils) is not installed";
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("r.pdf"));
+    const auto pageText = [&](const AntennaReport& report) {
+        EXPECT_FALSE(SaveReport(path, report));
+        QProcess process;
+        process.start(pdftotext, {path, QStringLiteral("-")});
+        EXPECT_TRUE(process.waitForFinished());
+        return QString::fromUtf8(process.readAllStandardOutput());
+    };
+    EXPECT_TRUE(pageText(withAll).contains("Lowest SWR 1.10"));
+    EXPECT_FALSE(
+        pageText(report(QStringLiteral("Dipole"), QLocale::c())).contains("Lowest SWR 1.10"));
+}
+
 TEST_F(ReportOfRlc, NumbersFollowTheLocale) {
     const QString html =
         QString::fromUtf8(encoded(ReportFormat::Html, QLocale(QLocale::German, QLocale::Germany)));

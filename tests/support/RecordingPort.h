@@ -9,7 +9,8 @@
 namespace ravemo::test {
 
 // A port that records every access in order and answers status reads from a script (then a
-// fixed default). The tests' main tool for exact protocol sequences.
+// fixed default). The tests' main tool for exact protocol sequences. While set failing, every
+// access counts in failedAccesses(), as an unplugged adapter's would.
 class RecordingPort final : public PortIo {
   public:
     enum class Kind : std::uint8_t { Write, Read };
@@ -22,6 +23,7 @@ class RecordingPort final : public PortIo {
 
     void write(std::uint16_t address, std::uint8_t value) override {
         accesses_.push_back({Kind::Write, address, value});
+        failed_ += failing_ ? 1U : 0U;
     }
 
     std::uint8_t read(std::uint16_t address) override {
@@ -31,8 +33,12 @@ class RecordingPort final : public PortIo {
             scripted_.pop_front();
         }
         accesses_.push_back({Kind::Read, address, value});
+        failed_ += failing_ ? 1U : 0U;
         return value;
     }
+
+    std::uint64_t failedAccesses() const override { return failed_; }
+    void setFailing(bool failing) { failing_ = failing; }
 
     // Status bytes answered by the next reads, in order; after them, defaultStatus.
     void scriptReads(const std::vector<std::uint8_t>& values) {
@@ -59,6 +65,8 @@ class RecordingPort final : public PortIo {
     std::vector<Access> accesses_;
     std::deque<std::uint8_t> scripted_;
     std::uint8_t defaultStatus_ = 0;
+    std::uint64_t failed_ = 0;
+    bool failing_ = false;
 };
 
 }  // namespace ravemo::test

@@ -167,6 +167,62 @@ TEST(SweepTick, HoldStepsTheSynthesiserButReadsFromNoPointWhileTicked) {
     }
 }
 
+// An adapter pulled out during points 3 and 4: their zeros are marked as no measurement; a held
+// tick keeps the marks (its readings are still those zeros) and the next read clears them.
+TEST(SweepTick, PointsWhosePortAccessesFailedAreMarkedNotMeasuredUntilReadAgain) {
+    SweepRig rig;
+    rig.pump.atYield(PointYield(3) + 7, [&rig] { rig.port.setFailing(true); });
+    rig.pump.atYield(PointYield(5), [&rig] { rig.port.setFailing(false); });
+    rig.engine->tick();
+    const auto marked = [&rig] {
+        std::vector<int> indices;
+        for (int i = 0; i <= 10; ++i) {
+            if (!WordIsReachable(rig.data.DdsWords[static_cast<std::size_t>(i)])) {
+                indices.push_back(i);
+            }
+        }
+        return indices;
+    };
+    EXPECT_EQ(marked(), (std::vector<int>{3, 4}));
+
+    rig.controls.hold = 1;
+    rig.port.setFailing(true);  // a held tick reads nothing: its failed loads spoil no reading
+    rig.engine->tick();
+    EXPECT_EQ(marked(), (std::vector<int>{3, 4}));
+    rig.port.setFailing(false);
+    rig.engine->tick();
+    EXPECT_EQ(marked(), (std::vector<int>{3, 4}));
+    rig.controls.hold = 0;
+    rig.engine->tick();
+    EXPECT_EQ(marked(), std::vector<int>{});
+    EXPECT_EQ(rig.data.DdsWords[4], TuningWord(1e6 + 4 * 4.9e6));
+}
+
+// Limits typed under Hold: the synthesiser steps through them, but the held readings keep the
+// frequencies they were read at (for the analysis and a save), and MK1, now at 20 MHz, does not
+// show the reading of 50 MHz as its own. Unticked, the new limits are read.
+TEST(SweepTick, HeldReadingsKeepTheFrequenciesTheyWereReadAt) {
+    SweepRig rig;
+    rig.controls.marker1X = 8835.0F;  // index 10
+    rig.engine->tick();
+    const std::vector<double> read = rig.data.DdsWords;
+    rig.controls.hold = 1;
+    rig.controls.lowerLimit = "10";
+    rig.controls.upperLimit = "20";
+    rig.engine->tick();
+    rig.engine->tick();
+    EXPECT_EQ(rig.updatePulses(), 33U);
+    EXPECT_EQ(rig.data.DdsWords, read);
+    EXPECT_EQ(rig.controls.readoutText(Readout::Mk1Frequency), "20,000,000");
+    EXPECT_EQ(rig.controls.readoutText(Readout::Mk1ReturnLoss), NumberText::notANumberMark());
+
+    rig.controls.hold = 0;
+    rig.engine->tick();
+    EXPECT_DOUBLE_EQ(rig.data.DdsWords[10], TuningWord(20e6));
+    rig.engine->tick();
+    EXPECT_NE(rig.controls.readoutText(Readout::Mk1ReturnLoss), NumberText::notANumberMark());
+}
+
 TEST(SweepTick, ATickInsideAYieldIsRefusedAndACloseEndsTheTickWithoutPortAccess) {
     SweepRig rig;
     rig.pump.atYield(PointYield(1) + 3, [&] { rig.engine->tick(); });

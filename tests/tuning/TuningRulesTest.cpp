@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 
 #include "analysis/AmateurBands.h"
-#include "ui/tuning/ReferenceShift.h"
+#include "plot/ReferenceShift.h"
 #include "ui/tuning/SweepAroundLimits.h"
 #include "ui/tuning/TuningPreferences.h"
 

@@ -3,19 +3,25 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "files/VecFile.h"
 #include "ui/UiTestSupport.h"
@@ -47,14 +53,20 @@ struct TuningRig {
         main->show();
         main->showTuning();
         tuning = main->tuningWindow();
+        tuning->setHistoryClock([this] { return now; });
     }
     QString preferences() const { return folder.filePath(QStringLiteral("tuning.ini")); }
+    // Each tick five seconds after the last: each sweep a point of the history.
     void tick(int times = 1) {
-        for (int i = 0; i < times; ++i) main->measurement().tick();
+        for (int i = 0; i < times; ++i) {
+            now += std::chrono::seconds(5);
+            main->measurement().tick();
+        }
     }
     QString box(int which) const { return main->controls().txtVal.at(which)->text(); }
 
     QTemporaryDir folder;
+    HistoryClock::time_point now{std::chrono::hours(1)};
     std::unique_ptr<MainWindow> main;
     TuningWindow* tuning = nullptr;
 };
@@ -117,6 +129,59 @@ TEST(TuningWindow, SweepAroundADipOrABandWritesTheLimitBoxesAndUnticksFullSweep)
     EXPECT_EQ(rig.box(1), "14.53");
 }
 
+// Runs `act` on the first modal dialog of type D once its loop runs.
+template <typename D>
+void whenShown(const std::function<void(D&)>& act) {
+    QTimer::singleShot(0, [act] {
+        if (auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget())) return act(*dialog);
+        ADD_FAILURE() << "no " << D::staticMetaObject.className() << " shown";
+    });
+}
+
+// "Sweep there" under Hold (a save ticks it) sweeps there: the held readings are never shown
+// under the new limits, where they would move the 7.1 MHz dip to 6.88 MHz.
+TEST(TuningWindow, SweepingADipUnderHoldMeasuresTheNewLimitsAndAsksBeforeReplacingAFile) {
+    TuningRig rig;
+    rig.tick(2);
+    QCheckBox& hold = *rig.main->controls().Check8;
+    hold.setChecked(true);
+    rig.tuning->dipsPanel().sweepButton(0)->click();
+    EXPECT_FALSE(hold.isChecked());
+    EXPECT_EQ(rig.box(0), "6.8");
+    rig.tick(2);
+    const std::vector<SwrDip>& dips = rig.tuning->analysis().dips;
+    ASSERT_FALSE(dips.empty());
+    EXPECT_NEAR(dips[0].bottom.hz, 7.1e6, 0.05e6);
+    EXPECT_EQ(rig.tuning->history().points().size(), 1U);  // measured at the new limits
+
+    // Readings opened from a file: a No keeps them, held, under their own limits.
+    const QString path = rig.folder.filePath("kept.vec");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(EncodeVecFile(rig.main->measurement().data(), {6.8F, 7.41F}));
+    file.close();
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    whenShown<QFileDialog>([&path](QFileDialog& dialog) {
+        dialog.selectFile(path);
+        static_cast<QDialog&>(dialog).accept();  // public in QDialog
+    });
+    ASSERT_EQ(rig.main->measurement().open(), FileCommandOutcome::Done);
+    ASSERT_TRUE(hold.isChecked());
+    QString asked;
+    whenShown<QMessageBox>([&asked](QMessageBox& box) {
+        asked = box.text();
+        box.button(QMessageBox::No)->click();
+    });
+    rig.tuning->sweepBand(0);
+    EXPECT_TRUE(asked.contains("opened from")) << asked.toStdString();
+    EXPECT_TRUE(hold.isChecked());
+    EXPECT_EQ(rig.box(0), "6.8");
+    whenShown<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); });
+    rig.tuning->sweepBand(0);
+    EXPECT_FALSE(hold.isChecked());
+    EXPECT_NE(rig.box(0), "6.8");
+}
+
 TEST(TuningWindow, TheHistoryStartsAfreshWhenTheLimitsChange) {
     TuningRig rig;
     rig.tick(3);
@@ -138,10 +203,12 @@ TEST(TuningWindow, AReferenceShowsTheShiftAndAFileThatIsNoSweepIsRefusedByName) 
     QLabel* shift = rig.tuning->dipsPanel().findChild<QLabel*>("ReferenceShift");
     EXPECT_TRUE(shift->isHidden());
     rig.tuning->keepReference();
-    EXPECT_EQ(rig.tuning->dipsPanel().referenceShiftText(),
-              "Reference: dip unchanged since reference; lowest SWR " +
-                  rig.tuning->dipsPanel().table().cellText(0, 1) + ", was " +
-                  rig.tuning->dipsPanel().table().cellText(0, 1));
+    const QString shiftText = rig.tuning->dipsPanel().referenceShiftText();
+    const QString lowest = rig.tuning->dipsPanel().table().cellText(0, 1);
+    EXPECT_TRUE(shiftText.startsWith("Reference (kept at ")) << shiftText.toStdString();
+    EXPECT_TRUE(shiftText.endsWith("): dip unchanged since reference; lowest SWR " + lowest +
+                                   ", was " + lowest))
+        << shiftText.toStdString();
 
     // The same sweep saved, shifted 200 kHz down: the resonance now lies 200 kHz higher.
     SweepData saved = rig.main->measurement().data();
@@ -153,7 +220,7 @@ TEST(TuningWindow, AReferenceShowsTheShiftAndAFileThatIsNoSweepIsRefusedByName) 
     file.close();
     EXPECT_EQ(rig.tuning->loadReference(path), "");
     EXPECT_TRUE(rig.tuning->dipsPanel().referenceShiftText().startsWith(
-        "Reference: dip +200 kHz since reference"))
+        "Reference (lower.vec): dip +200 kHz since reference"))
         << rig.tuning->dipsPanel().referenceShiftText().toStdString();
 
     const QString bad = rig.folder.filePath("short.vec");
@@ -191,7 +258,9 @@ TEST(TuningWindow, TheReportAndThePictureShowWhatTheWindowShows) {
     for (const QString& expected :
          {QStringLiteral("<h1>antenna</h1>"), QStringLiteral("simulated instrument"),
           QStringLiteral("IARU region 2"), QStringLiteral("Trim for 7.0500 MHz"),
-          QStringLiteral("<th>Reference</th>"),
+          QStringLiteral("<td>the grey trace: kept at "),
+          QStringLiteral("<td>dip unchanged since reference; lowest SWR"),
+          QStringLiteral("alt=\"Tuning history: tuned frequency and lowest SWR\""),
           "<td>" + rig.tuning->dipsPanel().table().cellText(0, 0) + "</td>"}) {
         EXPECT_TRUE(text.contains(expected)) << expected.toStdString();
     }
@@ -216,7 +285,7 @@ TEST(TuningWindow, RemembersItsChoicesInItsOwnFile) {
     bar.scaleBox().setCurrentIndex(1);
     bar.targetBox().setText("14.2");
     Q_EMIT bar.targetBox().editingFinished();
-    rig.tuning->resize(900, 640);
+    rig.tuning->resize(700, 640);
     rig.tuning->close();
 
     TuningWindow again(rig.main->measurement(), test::kLocale, rig.preferences());
@@ -224,7 +293,7 @@ TEST(TuningWindow, RemembersItsChoicesInItsOwnFile) {
     EXPECT_EQ(remembered.region, 3);
     EXPECT_EQ(remembered.scale, SwrScaleChoice::UpTo2);
     EXPECT_EQ(remembered.targetHz, 14.2e6);
-    EXPECT_EQ(again.size(), QSize(900, 640));
+    EXPECT_EQ(again.size(), QSize(700, 640));
     EXPECT_EQ(remembered.paneSizes.size(), 4U);
 }
 

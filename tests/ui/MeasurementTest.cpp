@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "analysis/SweepSamples.h"
+#include "common/NumberText.h"
 #include "files/ColourDialog.h"
 #include "files/ColourTargets.h"
 #include "files/FileDialog.h"
@@ -60,6 +62,8 @@ struct ScriptedDialogs final : FileDialog, MessageReporter, ColourDialog, Colour
     };
     std::deque<Answer> answers;
     std::vector<QString> messages;
+    std::vector<QString> questions;
+    bool yes = false;
     int index = 1;
     QString name;
 
@@ -70,6 +74,10 @@ struct ScriptedDialogs final : FileDialog, MessageReporter, ColourDialog, Colour
     bool showOpen() override { return show(); }
     bool showSave() override { return show(); }
     void reportError(const QString&, const QString& text) override { messages.push_back(text); }
+    bool askYesNo(const QString&, const QString& text) override {
+        questions.push_back(text);
+        return yes;
+    }
     std::optional<std::uint32_t> pickColour() override { return std::nullopt; }
     void setLabelTextColour(ColourLabel, std::uint32_t) override {}
     void setButtonBackground(ColourButton, std::uint32_t) override {}
@@ -111,16 +119,24 @@ TEST(Measurement, ObserversSetLimitsInTheUsersLocaleAndHearOfEachSweep) {
     int finished = 0;
     QObject::connect(&m, &Measurement::sweepFinished, [&] { ++finished; });
     rig.controls.fullSweep = 1;
-    m.setSweepLimitsMHz(1.8, 30.0);
+    rig.controls.hold = 1;  // held readings would be stretched over the new limits
+    EXPECT_TRUE(m.sweepLimitsMHz(1.8, 30.0));
     EXPECT_EQ(rig.controls.fullSweep, 0);
+    EXPECT_EQ(rig.controls.hold, 0);
     EXPECT_EQ(rig.controls.lowerLimit, "1,8");
+    EXPECT_TRUE(rig.dialog.questions.empty());  // the live sweep's readings are not lost
     m.tick();
     EXPECT_EQ(m.fMin(), 1.8e6F);
     // Equal limits: the next tick still sweeps, the one after sweeps nothing.
-    m.setSweepLimitsMHz(5.0, 5.0);
+    m.sweepLimitsMHz(5.0, 5.0);
     m.tick();
     m.tick();
     EXPECT_EQ(finished, 2);
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 TEST(Measurement, TheStatusSaysWhenPortAccessesFailedDuringTheLastSweep) {
@@ -146,18 +162,38 @@ TEST(Measurement, TheStatusSaysWhenPortAccessesFailedDuringTheLastSweep) {
                   .arg(port.accesses - before));
     EXPECT_TRUE(m.statusIsWarning());
     EXPECT_EQ(changes, 1);
+    // Its zeros would read as a near-perfect match: no curve, readout or analysis takes them.
+    const auto curvesAfterLastWipe = [&rig] {
+        std::size_t segments = 0;
+        for (const test::RecordingCanvas::Call& call : rig.chart.calls) {
+            segments = call.wipe ? 0U : segments + 1U;
+        }
+        return segments;
+    };
+    EXPECT_EQ(curvesAfterLastWipe(), 0U);
+    EXPECT_TRUE(SamplesFromSweep(m.data(), 1).samples.empty());
+    // Saved, the sweep file keeps its format and its readings stay unmeasured when read back.
+    QTemporaryDir folder;
+    const QString saved = QDir(folder.path()).filePath("failed.vec");
+    rig.dialog.answers.push_back({true, saved, 1});
+    ASSERT_EQ(m.save(), FileCommandOutcome::Done);
+    const QByteArray bytes = readFile(saved);
+    EXPECT_EQ(bytes.size(), VecFileSize(10));
+    const VecDecodeResult back = DecodeVecFile(bytes, 10);
+    ASSERT_TRUE(back.contents);
+    EXPECT_TRUE(SamplesFromSweep(back.contents->data, 1).samples.empty());
+    rig.controls.hold = 0;
 
     port.failing = false;
     m.tick();
     EXPECT_EQ(m.statusText(), "Instrument: test port");
     EXPECT_FALSE(m.statusIsWarning());
     EXPECT_EQ(changes, 2);
+    // The markers read the failed sweep's readings at this tick's start, the next sweep's later.
+    EXPECT_EQ(rig.controls.readouts.value(Readout::Mk1Swr), NumberText::notANumberMark());
+    EXPECT_GT(curvesAfterLastWipe(), 0U);
+    EXPECT_EQ(SamplesFromSweep(m.data(), 1).samples.size(), 11U);
     EXPECT_EQ(Measurement::portFailureNoticeFor(1).left(22), "1 port access failed d");
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // A sweep of 3 to 20 MHz in ten steps as the engine leaves it once its limits have settled.
@@ -198,6 +234,41 @@ TEST(Measurement, OpenUnderFullSweepKeepsTheFilesLimitsThroughTicksAndTheNextSav
     ASSERT_EQ(m.save(), FileCommandOutcome::Done);
     EXPECT_EQ(readFile(saved), readFile(opened));
     EXPECT_TRUE(rig.dialog.messages.empty());
+}
+
+// Sweeping elsewhere replaces readings opened from a file: only after a Yes.
+TEST(Measurement, SweepingOtherLimitsAsksBeforeReplacingReadingsOpenedFromAFile) {
+    MeasurementRig rig;
+    Measurement& m = *rig.measurement;
+    QTemporaryDir folder;
+    const QString opened = QDir(folder.path()).filePath("a.vec");
+    QFile file(opened);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(sweepFileOf3To20MHz());
+    file.close();
+    rig.dialog.answers.push_back({true, opened, 0});
+    ASSERT_EQ(m.open(), FileCommandOutcome::Done);
+    m.tick();  // held: the file's readings stay
+
+    EXPECT_FALSE(m.sweepLimitsMHz(6.8, 7.41));
+    ASSERT_EQ(rig.dialog.questions.size(), 1U);
+    EXPECT_EQ(rig.dialog.questions[0],
+              "The readings shown were opened from " + QDir::toNativeSeparators(opened) +
+                  ". Sweeping 6.8 to 7.41 MHz replaces them with new readings. Sweep now?");
+    EXPECT_EQ(rig.controls.hold, 1);
+    EXPECT_EQ(rig.controls.lowerLimit, "3");
+
+    rig.dialog.yes = true;
+    EXPECT_TRUE(m.sweepLimitsMHz(6.8, 7.41));
+    EXPECT_EQ(rig.controls.hold, 0);
+    EXPECT_EQ(rig.controls.lowerLimit, "6.8");
+    EXPECT_EQ(rig.controls.upperLimit, "7.41");
+    // Once swept, the readings are the instrument's: no question for the next limits.
+    m.tick();
+    EXPECT_FALSE(m.readingsFromFile());
+    rig.controls.hold = 1;
+    EXPECT_TRUE(m.sweepLimitsMHz(7.0, 7.2));
+    EXPECT_EQ(rig.dialog.questions.size(), 2U);
 }
 
 }  // namespace

@@ -1,8 +1,12 @@
 #include "ui/tuning/DipsPanel.h"
 
+#include <algorithm>
+
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "ui/tuning/TextTableWidget.h"
@@ -12,6 +16,10 @@ namespace {
 
 // The buttons come first, where a narrow window still shows them.
 constexpr int kButtonColumn = 0;
+// However long the resonance list, the table keeps room for this many dips; the list shows at
+// most this many lines and scrolls.
+constexpr int kLeastDipRows = 3;
+constexpr int kMostResonanceLines = 3;
 
 QLabel* TextLine(QWidget* parent, const char* name) {
     auto* label = new QLabel(parent);
@@ -37,10 +45,27 @@ DipsPanel::DipsPanel(QWidget* parent)
                                kTablePanelMarginPx);
     layout->addWidget(title);
     layout->addWidget(table_, 1);
-    layout->addWidget(resonances_);
+    auto* resonancesArea = new QScrollArea(this);
+    resonancesArea->setObjectName(QStringLiteral("ResonancesArea"));
+    resonancesArea->setFrameShape(QFrame::NoFrame);
+    resonancesArea->setWidgetResizable(true);
+    resonancesArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    resonancesArea->setWidget(resonances_);
+    resonancesArea->setMaximumHeight(kMostResonanceLines *
+                                         resonances_->fontMetrics().lineSpacing() +
+                                     2 * resonances_->margin() + 2);
+    layout->addWidget(resonancesArea);
     layout->addWidget(trim_);
     layout->addWidget(referenceShift_);
     showDips(DipTable({}, AntennaSamples{}, QLocale::c()));
+    // The rows hold the buttons: a row is as high as a button.
+    table_->verticalHeader()->setDefaultSectionSize(
+        std::max(table_->verticalHeader()->defaultSectionSize(),
+                 QPushButton(tr("Sweep around this dip")).sizeHint().height()));
+    table_->setMinimumHeight(table_->horizontalHeader()->sizeHint().height() +
+                             kLeastDipRows * table_->verticalHeader()->defaultSectionSize() +
+                             table_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                             2 * table_->frameWidth());
 }
 
 void DipsPanel::showDips(const TextTable& dips) {

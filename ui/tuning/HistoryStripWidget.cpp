@@ -16,9 +16,9 @@ HistoryStripWidget::HistoryStripWidget(const QLocale& locale, QWidget* parent)
     setObjectName(QStringLiteral("HistoryStrip"));
     setMinimumHeight(kStripMinimumHeightPx);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    setToolTip(tr("The tuned frequency and the lowest SWR of the last %1 sweeps, the latest at "
-                  "the right. It starts afresh when the sweep limits change.")
-                   .arg(kHistoryLength));
+    setToolTip(tr("The tuned frequency and the lowest SWR of the last %1 minutes, the latest "
+                  "sweep at the right. It starts afresh when the sweep limits change.")
+                   .arg(kHistorySpan.count()));
 }
 
 void HistoryStripWidget::setPoints(std::span<const HistoryPoint> points) {

@@ -12,7 +12,7 @@ namespace ravemo {
 namespace {
 
 constexpr int kChartMinimumWidthPx = 320;
-constexpr int kChartMinimumHeightPx = 180;
+constexpr int kChartMinimumHeightPx = 140;
 constexpr double kWheelUnitsPerNotch = 120.0;  // QWheelEvent's eighths of a degree
 
 }  // namespace

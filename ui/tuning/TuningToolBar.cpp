@@ -59,9 +59,12 @@ TuningToolBar::TuningToolBar(const QLocale& locale, QWidget* parent)
       region_(new QComboBox(this)),
       scale_(ChoiceBox(this, "SwrScale", kScales)),
       rightAxis_(ChoiceBox(this, "RightAxis", kAxes)),
-      target_(new QLineEdit(this)) {
+      target_(new QLineEdit(this)),
+      commands_(new QToolBar(tr("Reference and report"), parent)) {
     setObjectName(QStringLiteral("TuningToolBar"));
     setMovable(false);
+    commands_->setObjectName(QStringLiteral("TuningCommands"));
+    commands_->setMovable(false);
     region_->setObjectName(QStringLiteral("Region"));
     for (int region = 1; region <= kIaruRegionCount; ++region) {
         region_->addItem(tr("IARU region %1").arg(region));
@@ -82,20 +85,19 @@ TuningToolBar::TuningToolBar(const QLocale& locale, QWidget* parent)
     addWidget(rightAxis_);
     addWidget(new QLabel(tr("  Target (MHz): "), this));
     addWidget(target_);
-    addSeparator();
-    keep_ = addAction(tr("Keep as reference"));
+    keep_ = commands_->addAction(tr("Keep as reference"));
     keep_->setToolTip(tr("Keep the latest sweep as the grey reference trace"));
-    load_ = addAction(tr("Load reference..."));
+    load_ = commands_->addAction(tr("Load reference..."));
     load_->setIconText(load_->text());  // a tool button would drop the dots
     load_->setToolTip(tr("Load a saved sweep (.vec) or a Touchstone file (.s1p) as reference"));
-    clear_ = addAction(tr("Clear reference"));
+    clear_ = commands_->addAction(tr("Clear reference"));
     clear_->setEnabled(false);
-    addSeparator();
-    saveReport_ = addAction(tr("Save report..."));
+    commands_->addSeparator();
+    saveReport_ = commands_->addAction(tr("Save report..."));
     saveReport_->setIconText(saveReport_->text());
     saveReport_->setToolTip(
         tr("Save a one-page report of this sweep: charts, dips and bands as PDF, PNG or HTML"));
-    copyPicture_ = addAction(tr("Copy picture"));
+    copyPicture_ = commands_->addAction(tr("Copy picture"));
     copyPicture_->setToolTip(tr("Copy the tuning chart and the Smith chart as one picture"));
 
     const auto view = [this] { Q_EMIT viewChoiceChanged(); };

@@ -15,9 +15,11 @@ class QLineEdit;
 
 namespace ravemo {
 
-// The tuning window's tool bar: how to look (band-plan region, SWR scale, right axis), the
-// target frequency of the trim advice, the reference trace, and the report and picture of what
-// it shows.
+// The tuning window's tool bar: how to look (band-plan region, SWR scale, right axis) and the
+// target frequency of the trim advice; beside it (or under it, where the window is narrow) the
+// commands bar: the reference trace, and the report and picture of what the window shows. Two
+// bars, so that a narrow window wraps them into two rows instead of hiding the commands in an
+// overflow menu.
 class TuningToolBar final : public QToolBar {
     Q_OBJECT
   public:
@@ -42,6 +44,8 @@ class TuningToolBar final : public QToolBar {
     QAction& clearReferenceAction() const { return *clear_; }
     QAction& saveReportAction() const { return *saveReport_; }
     QAction& copyPictureAction() const { return *copyPicture_; }
+    // The commands bar; the window adds it after this one.
+    QToolBar& commandBar() const { return *commands_; }
 
   Q_SIGNALS:
     void viewChoiceChanged();      // the SWR scale or the right axis
@@ -55,6 +59,7 @@ class TuningToolBar final : public QToolBar {
     QComboBox* scale_;
     QComboBox* rightAxis_;
     QLineEdit* target_;
+    QToolBar* commands_;
     QAction* keep_;
     QAction* load_;
     QAction* clear_;

@@ -13,8 +13,8 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSplitter>
-#include <QVBoxLayout>
 
 #include "analysis/SweepSamples.h"
 #include "common/Units.h"
@@ -23,16 +23,18 @@
 #include "files/report/ReportFile.h"
 #include "files/report/ReportPictures.h"
 #include "plot/NearestSample.h"
+#include "plot/ReferenceShift.h"
 #include "plot/TuningTables.h"
 #include "ui/Measurement.h"
 #include "ui/tuning/BandsPanel.h"
 #include "ui/tuning/DipsPanel.h"
 #include "ui/tuning/HistoryStripWidget.h"
-#include "ui/tuning/ReferenceShift.h"
 #include "ui/tuning/ReportPathDialog.h"
+#include "ui/tuning/ScreenFit.h"
 #include "ui/tuning/SmithChartWidget.h"
 #include "ui/tuning/SweepAroundLimits.h"
 #include "ui/tuning/TuningChartWidget.h"
+#include "ui/tuning/TuningPanes.h"
 #include "ui/tuning/TuningToolBar.h"
 
 namespace ravemo {
@@ -42,16 +44,6 @@ namespace {
 constexpr int kFirstWidthPx = 1180;
 constexpr int kFirstHeightPx = 780;
 constexpr double kLargestScreenShare = 0.9;
-// The first split of the panes, in pixels (the splitters keep the proportions).
-constexpr int kFirstChartWidthPx = 780;
-constexpr int kFirstSmithWidthPx = 380;
-constexpr int kFirstPicturesHeightPx = 540;
-constexpr int kFirstPanelsHeightPx = 220;
-constexpr int kFirstChartHeightPx = 440;
-constexpr int kFirstHistoryHeightPx = 90;
-constexpr int kFirstDipsWidthPx = 690;
-constexpr int kFirstBandsWidthPx = 470;
-
 // The picture "Copy picture" gives: wide enough for the chart's ticks, at a resolution that
 // keeps its labels readable when pasted at its size.
 constexpr int kPictureWidthPx = 1500;
@@ -61,13 +53,6 @@ constexpr double kPictureDpi = 110.0;
 const QString kReadoutHint = QStringLiteral(
     "Point at the chart to read a sample; the wheel zooms, a drag pans, a double-click shows "
     "the whole sweep.");
-
-QSplitter* Splitter(Qt::Orientation orientation, const char* name, QWidget* parent = nullptr) {
-    auto* splitter = new QSplitter(orientation, parent);
-    splitter->setObjectName(QString::fromLatin1(name));
-    splitter->setChildrenCollapsible(false);
-    return splitter;
-}
 
 QString TrimLine(const std::optional<TrimAdvice>& trim, double swrLimit, const QLocale& locale) {
     if (!trim) return QStringLiteral("Trim: type a target frequency above for advice.");
@@ -97,6 +82,7 @@ TuningWindow::TuningWindow(Measurement& measurement, const QLocale& locale, QStr
     setObjectName(QStringLiteral("TuningWindow"));
     setWindowTitle(titleFor(measurement.backEnd()));
     addToolBar(toolBar_);
+    addToolBar(&toolBar_->commandBar());
     buildPanes();
     connectControls();
     applyPreferences(LoadTuningPreferences(preferencesPath_));
@@ -109,37 +95,24 @@ TuningWindow::~TuningWindow() = default;
 void TuningWindow::buildPanes() {
     readout_->setObjectName(QStringLiteral("Readout"));
     readout_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* chartColumn = new QWidget;
-    auto* chartLayout = new QVBoxLayout(chartColumn);
-    chartLayout->setContentsMargins(0, 0, 0, 0);
-    chartLayout->addWidget(chart_, 1);
-    chartLayout->addWidget(readout_);
+    panes_ = BuildTuningPanes({chart_, readout_, historyStrip_, smith_, dips_, bands_}, this);
+    setCentralWidget(panes_.scroll);
+}
 
-    historySplitter_ = Splitter(Qt::Vertical, "ChartAndHistory");
-    historySplitter_->addWidget(chartColumn);
-    historySplitter_->addWidget(historyStrip_);
-    historySplitter_->setStretchFactor(0, 1);
-    historySplitter_->setSizes({kFirstChartHeightPx, kFirstHistoryHeightPx});
+void TuningWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    wrapToolBars();
+}
 
-    // The Smith chart beside the tuning chart rather than on a tab: the crosshair marks the
-    // same frequency on both, and a tuner watches both while trimming.
-    chartSplitter_ = Splitter(Qt::Horizontal, "ChartsSideBySide");
-    chartSplitter_->addWidget(historySplitter_);
-    chartSplitter_->addWidget(smith_);
-    chartSplitter_->setStretchFactor(0, 1);
-    chartSplitter_->setSizes({kFirstChartWidthPx, kFirstSmithWidthPx});
-
-    tablesSplitter_ = Splitter(Qt::Horizontal, "DipsAndBands");
-    tablesSplitter_->addWidget(dips_);
-    tablesSplitter_->addWidget(bands_);
-    tablesSplitter_->setSizes({kFirstDipsWidthPx, kFirstBandsWidthPx});
-
-    mainSplitter_ = Splitter(Qt::Vertical, "PicturesAndTables", this);
-    mainSplitter_->addWidget(chartSplitter_);
-    mainSplitter_->addWidget(tablesSplitter_);
-    mainSplitter_->setStretchFactor(0, 1);
-    mainSplitter_->setSizes({kFirstPicturesHeightPx, kFirstPanelsHeightPx});
-    setCentralWidget(mainSplitter_);
+void TuningWindow::wrapToolBars() {
+    QToolBar& commands = toolBar_->commandBar();
+    const bool narrow = width() < toolBar_->sizeHint().width() + commands.sizeHint().width();
+    if (narrow == toolBarBreak(&commands)) return;
+    if (narrow) {
+        insertToolBarBreak(&commands);
+    } else {
+        removeToolBarBreak(&commands);
+    }
 }
 
 void TuningWindow::connectControls() {
@@ -191,15 +164,15 @@ void TuningWindow::applyPreferences(const TuningPreferences& p) {
     choices_.scale = toolBar_->scale();
     choices_.rightAxis = toolBar_->rightAxis();
     bands_->setPickerBands(AmateurBandsOf(choices_.region));
-    if (p.geometry.isEmpty() || !restoreGeometry(p.geometry)) {
-        QSize size(kFirstWidthPx, kFirstHeightPx);
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            size = size.boundedTo(screen->availableSize() * kLargestScreenShare);
-        }
-        resize(size);
+    if (p.geometry.isEmpty() || !restoreGeometry(p.geometry)) resize(kFirstWidthPx, kFirstHeightPx);
+    const QScreen* screen = QGuiApplication::screenAt(geometry().center());
+    if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+    if (screen != nullptr) {
+        setGeometry(FittedOnScreen(geometry(), screen->availableGeometry(), kLargestScreenShare));
     }
     restoreState(p.windowState);
-    for (QSplitter* splitter : {mainSplitter_, chartSplitter_, historySplitter_, tablesSplitter_}) {
+    wrapToolBars();
+    for (QSplitter* splitter : panes_.splitters()) {
         const auto saved = p.paneSizes.find(splitter->objectName());
         if (saved != p.paneSizes.end()) splitter->restoreState(saved->second);
     }
@@ -215,8 +188,7 @@ TuningPreferences TuningWindow::preferences() const {
     p.targetHz = toolBar_->targetHz();
     p.geometry = saveGeometry();
     p.windowState = saveState();
-    for (const QSplitter* splitter :
-         {mainSplitter_, chartSplitter_, historySplitter_, tablesSplitter_}) {
+    for (const QSplitter* splitter : panes_.splitters()) {
         p.paneSizes[splitter->objectName()] = splitter->saveState();
     }
     return p;
@@ -297,8 +269,9 @@ void TuningWindow::showTexts() {
     dips_->showTrim(TrimLine(analysis_.trim, kDefaultSwrLimit, locale_));
     dips_->showReferenceShift(
         reference_ && !live_.samples.empty()
-            ? QStringLiteral("Reference: %1")
-                  .arg(ReferenceShiftText(HistoryPointOf(live_, analysis_),
+            ? QStringLiteral("Reference (%1): %2")
+                  .arg(referenceName_,
+                       ReferenceShiftText(HistoryPointOf(live_, analysis_),
                                           HistoryPointOf(*reference_, referenceAnalysis_), locale_))
             : QString());
     bands_->showBands(BandTable(analysis_.bands, locale_));
@@ -306,20 +279,23 @@ void TuningWindow::showTexts() {
 
 void TuningWindow::keepReference() {
     if (live_.samples.empty()) return;
-    setReference(live_);
+    setReference(live_, tr("kept at %1")
+                            .arg(locale_.toString(QDateTime::currentDateTime().time(),
+                                                  QLocale::ShortFormat)));
 }
 
 QString TuningWindow::loadReference(const QString& path) {
     AntennaSamplesRead read = ReadAntennaSamplesFile(path, measurement_.settings().Step);
     if (!read.set) return read.error;
-    setReference(std::move(read.set));
+    setReference(std::move(read.set), QFileInfo(path).fileName());
     return {};
 }
 
-void TuningWindow::clearReference() { setReference(std::nullopt); }
+void TuningWindow::clearReference() { setReference(std::nullopt, {}); }
 
-void TuningWindow::setReference(std::optional<AntennaSamples> set) {
+void TuningWindow::setReference(std::optional<AntennaSamples> set, QString name) {
     reference_ = std::move(set);
+    referenceName_ = std::move(name);
     toolBar_->clearReferenceAction().setEnabled(reference_.has_value());
     analyse();
 }
@@ -349,7 +325,10 @@ QString TuningWindow::saveReport(const QString& path) {
                             analysis_,
                             options,
                             reference_ ? &*reference_ : nullptr,
-                            choices_};
+                            choices_,
+                            referenceName_,
+                            reference_ ? &referenceAnalysis_ : nullptr,
+                            history_.points()};
     const std::optional<QString> error = SaveReport(path, BuildAntennaReport(input, locale_));
     if (!error) return {};
     return tr("The report could not be saved to %1: %2")
@@ -378,14 +357,14 @@ void TuningWindow::chooseReportFile() {
 void TuningWindow::sweepAroundDip(int row) {
     if (row < 0 || row >= static_cast<int>(analysis_.dips.size())) return;
     const SweepLimitsHz limits = LimitsAroundDip(analysis_.dips[static_cast<std::size_t>(row)]);
-    measurement_.setSweepLimitsMHz(limits.lowHz / kHzPerMHz, limits.highHz / kHzPerMHz);
+    measurement_.sweepLimitsMHz(limits.lowHz / kHzPerMHz, limits.highHz / kHzPerMHz);
 }
 
 void TuningWindow::sweepBand(int pickerIndex) {
     const std::vector<AmateurBand> bands = AmateurBandsOf(choices_.region);
     if (pickerIndex < 0 || pickerIndex >= static_cast<int>(bands.size())) return;
     const SweepLimitsHz limits = LimitsAroundBand(bands[static_cast<std::size_t>(pickerIndex)]);
-    measurement_.setSweepLimitsMHz(limits.lowHz / kHzPerMHz, limits.highHz / kHzPerMHz);
+    measurement_.sweepLimitsMHz(limits.lowHz / kHzPerMHz, limits.highHz / kHzPerMHz);
 }
 
 }  // namespace ravemo

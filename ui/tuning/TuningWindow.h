@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <utility>
 
 #include <QLocale>
 #include <QMainWindow>
@@ -10,11 +11,12 @@
 #include "analysis/AntennaSample.h"
 #include "plot/TuningHistory.h"
 #include "plot/TuningScene.h"
+#include "ui/tuning/TuningPanes.h"
 #include "ui/tuning/TuningPreferences.h"
 
 class QImage;
 class QLabel;
-class QSplitter;
+class QScrollArea;
 
 namespace ravemo {
 
@@ -67,12 +69,15 @@ class TuningWindow final : public QMainWindow {
     // Puts picture() on the clipboard.
     void copyPicture();
 
-    // Writes the main window's limit boxes through the measurement (Full Sweep unticked).
+    // "Sweep there": the measurement unticks Hold and Full Sweep and writes the main window's
+    // limit boxes, after asking when the readings shown were opened from a file.
     void sweepAroundDip(int row);
     void sweepBand(int pickerIndex);
 
     const AntennaAnalysis& analysis() const { return analysis_; }
     const TuningHistory& history() const { return history_; }
+    // Starts the history afresh on another clock (tests control time with it).
+    void setHistoryClock(TuningHistory::Clock clock) { history_ = TuningHistory(std::move(clock)); }
     TuningPreferences preferences() const;
 
     TuningToolBar& toolBar() const { return *toolBar_; }
@@ -82,6 +87,7 @@ class TuningWindow final : public QMainWindow {
     SmithChartWidget& smith() const { return *smith_; }
     HistoryStripWidget& historyStrip() const { return *historyStrip_; }
     QLabel& readout() const { return *readout_; }
+    QScrollArea& panesScroll() const { return *panes_.scroll; }
 
     // No menu for hiding the tool bar: the window has no other way to show it again.
     QMenu* createPopupMenu() override { return nullptr; }
@@ -89,6 +95,7 @@ class TuningWindow final : public QMainWindow {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     // What identifies a sweep's frequencies: its start and its step.
@@ -99,6 +106,8 @@ class TuningWindow final : public QMainWindow {
     };
 
     void buildPanes();
+    // The commands bar goes under the choices where the window is too narrow for both in a row.
+    void wrapToolBars();
     void connectControls();
     void applyPreferences(const TuningPreferences& preferences);
     void onSweepFinished();
@@ -108,7 +117,7 @@ class TuningWindow final : public QMainWindow {
     void showReadout();
     void chooseReferenceFile();
     void chooseReportFile();
-    void setReference(std::optional<AntennaSamples> set);
+    void setReference(std::optional<AntennaSamples> set, QString name);
     AnalysisOptions analysisOptions() const;
 
     Measurement& measurement_;
@@ -122,14 +131,12 @@ class TuningWindow final : public QMainWindow {
     SmithChartWidget* smith_;
     DipsPanel* dips_;
     BandsPanel* bands_;
-    QSplitter* mainSplitter_ = nullptr;
-    QSplitter* chartSplitter_ = nullptr;
-    QSplitter* historySplitter_ = nullptr;
-    QSplitter* tablesSplitter_ = nullptr;
+    TuningPanes panes_;
 
     AntennaSamples live_;
     AntennaAnalysis analysis_;
     std::optional<AntennaSamples> reference_;
+    QString referenceName_;  // the file's name, or when the sweep was kept
     AntennaAnalysis referenceAnalysis_;
     TuningHistory history_;
     TuningViewChoices choices_;

@@ -1,4 +1,4 @@
-#include "ui/tuning/ReferenceShift.h"
+#include "plot/ReferenceShift.h"
 
 #include <cmath>
 
