@@ -2,11 +2,11 @@
 
 #include <cmath>
 
-#include <QFile>
 #include <QFileInfo>
 
 #include "analysis/ReflectionSamples.h"
 #include "analysis/SweepSamples.h"
+#include "cli/AnalysisInputChecks.h"
 #include "cli/CliSettings.h"
 #include "cli/SweepFileInput.h"
 #include "common/NumberText.h"
@@ -20,24 +20,6 @@ constexpr double kLargestDipCount = 1'000'000.0;
 constexpr std::size_t kFewestPoints = 2;
 
 bool IsWhole(double value) { return value == std::floor(value); }
-
-// A file that is not there is a bad argument; one that is there but cannot be read is a
-// failure of the work.
-std::optional<int> CheckReadable(const QString& path, CliContext& context) {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        return Fail(context, kExitBadInput, QStringLiteral("%1: no such file").arg(path));
-    }
-    if (info.isDir()) {
-        return Fail(context, kExitBadInput, QStringLiteral("%1 is a folder, not a file").arg(path));
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return Fail(context, kExitFailure,
-                    QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
-    }
-    return std::nullopt;
-}
 
 // The velocity factor of the settings, or nothing after a message.
 std::optional<double> SettingsVelocityFactor(const Settings& settings, CliContext& context) {
@@ -115,8 +97,6 @@ AnalysisInput ReadAnalysisInput(const QString& path, const QString& settingsPath
                                           "Touchstone file (.s1p)")
                                .arg(path, QLatin1String(command))));
     }
-    if (const std::optional<int> status = CheckReadable(path, context)) return failed(*status);
-
     std::optional<Settings> settings;
     if (sweepFile || (request.cable && !options.velocityFactor)) {
         settings = LoadCliSettings(settingsPath, context);
@@ -127,21 +107,35 @@ AnalysisInput ReadAnalysisInput(const QString& path, const QString& settingsPath
         if (!options.velocityFactor) return failed(kExitBadInput);
     }
 
+    // Both readers refuse a folder, a pipe or a device before they open anything.
     AntennaSamples set;
     if (sweepFile) {
         const std::optional<VecFileContents> contents = ReadSweepFile(path, context);
         if (!contents) return failed(kExitBadInput);
-        set = SamplesFromSweep(contents->data, settings->Step);
+        const SweepData& data = contents->data;
+        if (const std::optional<QString> problem =
+                SweepReadingOutsideConverterRange(data, settings->Step, path)) {
+            return failed(Fail(context, kExitBadInput, *problem));
+        }
+        set = SamplesFromSweep(data, settings->Step);
+        if (set.samples.size() < kFewestPoints) {
+            return failed(
+                Fail(context, kExitBadInput,
+                     WhyTooFewSweepSamples(data, settings->Step, set.samples.size(), path)));
+        }
     } else {
         const TouchstoneModel::Parsed touchstone = TouchstoneModel::fromFile(path);
         if (!touchstone.model) return failed(Fail(context, kExitBadInput, touchstone.error));
-        set = SamplesFromReflections(touchstone.model->points(), touchstone.model->referenceOhms());
-    }
-    if (set.samples.size() < kFewestPoints) {
-        return failed(Fail(context, kExitBadInput,
-                           QStringLiteral("%1 holds %2 measured point(s) with a finite impedance; "
-                                          "the analysis needs at least 2")
-                               .arg(path, QString::number(set.samples.size()))));
+        const std::vector<TouchstoneModel::Point>& points = touchstone.model->points();
+        set = SamplesFromReflections(points, touchstone.model->referenceOhms());
+        if (set.samples.size() < kFewestPoints) {
+            return failed(Fail(context, kExitBadInput,
+                               WhyTooFewReflectionSamples(points, set.samples.size(), path)));
+        }
+        if (const std::optional<QString> warning = ReflectionAboveOneWarning(points, path)) {
+            context.err << "ravemo-cli: warning: " << *warning << '\n';
+            context.err.flush();
+        }
     }
     return AnalysisInput{std::move(set), kExitSuccess};
 }

@@ -1,11 +1,18 @@
-#include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <cmath>
+#include <functional>
+#include <limits>
+
+#include <gtest/gtest.h>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 
 #include "CliTestSupport.h"
 #include "analysis/SimulatedSweep.h"
+#include "files/VecFile.h"
 
 namespace ravemo {
 namespace {
@@ -13,9 +20,9 @@ namespace {
 const char kAnalyseSettings[] =
     "[PARAMETERS]\nChamp=400\nStep=1\nInputVelFactor=66\n[PORTSETTING]\nAddress1=888\n";
 
-// A run with a swept dipole (d.vec), Touchstone files of a series RLC (rlc.s1p) and of a
-// capacitor (cap.s1p), a sweep file that was never swept (empty.vec), a file of neither kind,
-// and two other settings files.
+// A run with a swept dipole (d.vec) and damaged copies of it, Touchstone files of a series RLC
+// (rlc.s1p), of a capacitor (cap.s1p) and a few odd ones, a sweep file that was never swept
+// (empty.vec), a file of neither kind, and two other settings files.
 class AnalyseRun : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -37,6 +44,27 @@ class AnalyseRun : public ::testing::Test {
         cli.writeFile("odd.vec", "not a sweep");
         cli.writeFile("empty.vec", QByteArray(16 * 401 + 8, '\0'));
         cli.writeFile("vf150.ini", "[PARAMETERS]\nInputVelFactor=150\n");
+        // The dipole with one thing changed.
+        const std::pair<const char*, std::function<void(SweepData&)>> damaged[] = {
+            {"rl2000.vec", [](SweepData& d) { d.ReturnLossSamples[5] = 2000.0F; }},
+            {"phase-1.vec", [](SweepData& d) { d.PhaseSamples[7] = -1.0F; }},
+            {"rl1023.vec", [](SweepData& d) { d.ReturnLossSamples[5] = 1023.0F; }},
+            {"oneword.vec", [](SweepData& d) { std::ranges::fill(d.DdsWords, 334040000.0); }},
+            {"nanwords.vec",
+             [](SweepData& d) {
+                 std::ranges::fill(d.DdsWords, std::numeric_limits<double>::quiet_NaN());
+             }},
+        };
+        const QByteArray dipole = cli.fileBytes("d.vec");
+        for (const auto& [name, change] : damaged) {
+            VecDecodeResult decoded = DecodeVecFile(dipole, 400);
+            ASSERT_TRUE(decoded.contents);
+            change(decoded.contents->data);
+            cli.writeFile(name, EncodeVecFile(decoded.contents->data, decoded.contents->limits));
+        }
+        cli.writeFile("one.s1p", "# HZ S MA R 50\n1000000 0.2 30\n");
+        cli.writeFile("open.s1p", "# HZ S RI R 50\n1e6 1 0\n2e6 1 0\n3e6 0.5 0\n");
+        cli.writeFile("above1.s1p", "# MHZ S MA R 50\n1 1.02 30\n2 0.2 20\n3 1.1 10\n");
         cli.writeFile("step2.ini", "[PARAMETERS]\nChamp=400\nStep=2\n");
     }
 
@@ -57,9 +85,23 @@ TEST_F(AnalyseRun, StatusAndWhatItSays) {
         {"analyse @d.vec --target-mhz 0", 2, "--target-mhz takes a frequency"},
         {"analyse @d.vec --velocity-factor 0.66", 2, "--velocity-factor goes with --cable"},
         {"analyse @d.vec --cable --velocity-factor 66", 2, "66 is outside 0 < VF <= 1"},
-        {"analyse @missing.vec", 2, "missing.vec: no such file"},
+        {"analyse @missing.vec", 2, "missing.vec\" does not exist"},
         {"analyse @odd.vec", 2, "is not a sweep file"},
-        {"analyse @empty.vec", 2, "holds 0 measured point(s)"},
+        {"analyse @empty.vec", 2, "every tuning word is 0 or less, so it was never swept"},
+        // What is wrong, not how many points were left.
+        {"analyse @rl2000.vec", 2,
+         "the return-loss reading at sample index 5 is 2000, outside the converters' 0 to 1023"},
+        {"analyse @phase-1.vec", 2, "the phase reading at sample index 7 is -1, outside"},
+        {"analyse @rl1023.vec", 0, "SWR dips below 2"},
+        {"analyse @oneword.vec", 2, "all 401 swept points of"},
+        {"analyse @oneword.vec", 2, "are at one frequency, 14 MHz"},
+        {"analyse @nanwords.vec", 2, "401 of its tuning words are not finite numbers"},
+        {"analyse @one.s1p", 2,
+         "one.s1p holds one frequency, 1 MHz; the analysis needs at least 2"},
+        {"analyse @open.s1p", 2, "the impedance is finite at only 1 of its 3 points"},
+        // Noise near a full reflection is a warning; the analysis goes on.
+        {"analyse @above1.s1p", 0, "warning: "},
+        {"analyse @above1.s1p", 0, "|S11| is above 1 at 2 points (largest 1.1 at 3 MHz)"},
         {"analyse @CliTestSupport.h", 2, "reads a sweep file (.vec) or a one-port"},
         {"analyse @d.vec --target-mhz 14", 0, "Trim for 14 MHz: the nearest series "},
         {"analyse @d.vec", 0, "X (est.) "},
@@ -80,10 +122,47 @@ TEST_F(AnalyseRun, StatusAndWhatItSays) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(cli.run(cli.words(QString::fromUtf8(c.arguments))), c.status) << c.arguments;
-        const QString& text = c.status == 0 ? cli.out() : cli.err();
+        const QString text = c.status == 0 ? cli.out() + cli.err() : cli.err();
         EXPECT_TRUE(text.contains(QString::fromUtf8(c.fragment))) << c.arguments << "\n"
                                                                   << text.toStdString();
     }
+}
+
+// The program itself, so that a command that opens a pipe fails here instead of hanging the
+// suite: every command reads its input through the one reader that refuses a pipe, a folder or a
+// device before it opens it.
+TEST_F(AnalyseRun, NoCommandOpensAPipeOrADeviceGivenAsItsInput) {
+    for (const char* pipe : {"pipe.vec", "pipe.s1p"}) {
+        ASSERT_EQ(::mkfifo(QFile::encodeName(cli.path(pipe)).constData(), 0600), 0);
+    }
+    ASSERT_TRUE(QDir(cli.path(".")).mkdir("folder.s1p"));
+    ASSERT_TRUE(QFile::link("/dev/null", cli.path("null.vec")));
+    const struct {
+        const char* arguments;
+        const char* fragment;
+    } cases[] = {
+        {"analyse @pipe.vec", "is a named pipe"},
+        {"analyse @pipe.s1p --cable", "is a named pipe"},
+        {"report @pipe.s1p --output @r.png", "is a named pipe"},
+        {"report @null.vec --output @r.pdf", "is a character device"},
+        {"analyse @folder.s1p", "is a folder"},
+        {"readout @pipe.vec --at 14", "is a named pipe"},
+        {"convert @null.vec @out.csv", "is a character device"},
+    };
+    for (const auto& c : cases) {
+        QProcess process;
+        process.start(RAVEMO_CLI, cli.words(QStringLiteral("--settings @ravemo.ini ") +
+                                            QString::fromUtf8(c.arguments)));
+        if (!process.waitForFinished(20'000)) {
+            process.kill();
+            process.waitForFinished();
+            ADD_FAILURE() << c.arguments << " hung";
+            continue;
+        }
+        EXPECT_EQ(process.exitCode(), 2) << c.arguments;
+        EXPECT_TRUE(process.readAllStandardError().contains(c.fragment)) << c.arguments;
+    }
+    EXPECT_FALSE(QFile::exists(cli.path("r.png")));
 }
 
 TEST_F(AnalyseRun, NumbersFollowTheLocale) {

@@ -37,7 +37,7 @@ TEST_F(ReportRun, StatusMessageAndWhatIsWritten) {
         {"--help", 0, "report FILE --output OUT", "", ""},
         {"@d.vec", 2, "report needs --output OUT", "", ""},
         {"@d.vec --output @r.txt", 2, "takes a .png, .pdf or .html file", "r.txt", ""},
-        {"@none.vec --output @r.pdf", 2, "none.vec: no such file", "r.pdf", ""},
+        {"@none.vec --output @r.pdf", 2, "none.vec\" does not exist", "r.pdf", ""},
         {"@d.vec @d.vec --output @r.pdf", 2, "report needs one file", "r.pdf", ""},
         {"@d.vec --output @r.pdf --region 5", 2, "--region takes", "r.pdf", ""},
         {"@d.vec --output @no/r.pdf", 1, "cannot write", "no/r.pdf", ""},
