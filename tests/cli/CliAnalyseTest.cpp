@@ -44,6 +44,7 @@ class AnalyseRun : public ::testing::Test {
         cli.writeFile("odd.vec", "not a sweep");
         cli.writeFile("empty.vec", QByteArray(16 * 401 + 8, '\0'));
         cli.writeFile("vf150.ini", "[PARAMETERS]\nInputVelFactor=150\n");
+        cli.writeFile("vf066.ini", "[PARAMETERS]\nChamp=400\nInputVelFactor=0.66\n");
         // The dipole with one thing changed.
         const std::pair<const char*, std::function<void(SweepData&)>> damaged[] = {
             {"rl2000.vec", [](SweepData& d) { d.ReturnLossSamples[5] = 2000.0F; }},
@@ -79,12 +80,28 @@ TEST_F(AnalyseRun, StatusAndWhatItSays) {
     } cases[] = {
         {"analyse --help", 0, "Usage: ravemo-cli [--settings FILE] analyse FILE"},
         {"analyse", 2, "analyse needs one file"},
-        {"analyse @d.vec --swr-limit 1", 2, "--swr-limit takes an SWR above 1"},
-        {"analyse @d.vec --dips 1.5", 2, "--dips takes a whole number"},
-        {"analyse @d.vec --region 4", 2, "--region takes the IARU region 1, 2 or 3"},
-        {"analyse @d.vec --target-mhz 0", 2, "--target-mhz takes a frequency"},
+        // Each number option within its range, the refusal naming the option, the range and
+        // the value given.
+        {"analyse @d.vec --swr-limit 1", 2,
+         "--swr-limit takes an SWR above 1 and at most 100, such as 2 or 1.5, not 1"},
+        {"analyse @d.vec --swr-limit 1e300", 2, "at most 100, such as 2 or 1.5, not 1e300"},
+        {"analyse @d.vec --swr-limit 100", 0, "SWR dips below 100"},
+        {"analyse @d.vec --dips 1.5", 2, "--dips takes a whole number of dips from 1 to 1000"},
+        {"analyse @d.vec --dips 0", 2, "from 1 to 1000, not 0"},
+        {"analyse @d.vec --dips 1001", 2, "from 1 to 1000, not 1001"},
+        {"analyse @d.vec --dips 1000", 0, "SWR dips below 2:"},
+        {"analyse @d.vec --region 4", 2, "--region takes the IARU region 1, 2 or 3, not 4"},
+        {"analyse @d.vec --region 0", 2, "--region takes the IARU region 1, 2 or 3, not 0"},
+        {"analyse @d.vec --target-mhz 0", 2,
+         "--target-mhz takes a frequency from 0.001 to 90.0035 MHz"},
+        {"analyse @d.vec --target-mhz 1e303", 2, "such as 14.2, not 1e303"},
+        {"analyse @d.vec --target-mhz 90.0036", 2, "not 90.0036"},
+        {"analyse @d.vec --target-mhz 0.001", 0, "Trim for 0.001 MHz"},
         {"analyse @d.vec --velocity-factor 0.66", 2, "--velocity-factor goes with --cable"},
-        {"analyse @d.vec --cable --velocity-factor 66", 2, "66 is outside 0 < VF <= 1"},
+        {"analyse @d.vec --cable --velocity-factor 66", 2,
+         "--velocity-factor takes a velocity factor from 0.1 to 1, such as 0.66, not 66"},
+        {"analyse @d.vec --cable --velocity-factor 1e-300", 2, "not 1e-300"},
+        {"analyse @d.vec --cable --velocity-factor 0.1", 0, "velocity factor 0.1: "},
         {"analyse @missing.vec", 2, "missing.vec\" does not exist"},
         {"analyse @odd.vec", 2, "is not a sweep file"},
         {"analyse @empty.vec", 2, "every tuning word is 0 or less, so it was never swept"},
@@ -108,7 +125,6 @@ TEST_F(AnalyseRun, StatusAndWhatItSays) {
         {"analyse @d.vec", 0, "  20m (14 MHz to 14.35 MHz): lowest SWR 1.4"},
         {"analyse @d.vec --cable", 0, "Cable open at its far end, velocity factor 0.66: "},
         {"analyse @d.vec --samples", 0, "MHz\tSWR\tRs (ohm)\tX (est.) (ohm)\t|Z| (ohm)\n10\t"},
-        {"analyse @rlc.s1p --dips 0", 0, "SWR dips below 2: none"},
         {"analyse @rlc.s1p", 0, "reactance is measured"},
         {"analyse @rlc.s1p --target-mhz 7", 0, "make the element 103.36 % longer"},
         {"analyse @cap.s1p", 0, "Resonances (zeros of X): none"},
@@ -116,6 +132,8 @@ TEST_F(AnalyseRun, StatusAndWhatItSays) {
         // The settings' velocity factor and Step count.
         {"--settings @vf150.ini analyse @rlc.s1p --cable", 2,
          "InputVelFactor=150 gives a velocity factor of 1.5"},
+        // The settings' factor printed as written there, not as single precision holds it.
+        {"--settings @vf066.ini analyse @d.vec --cable", 0, "velocity factor 0.66: "},
         {"--settings @vf150.ini analyse @rlc.s1p --cable --velocity-factor 0.8", 0,
          "velocity factor 0.8"},
         {"--settings @step2.ini analyse @d.vec --json", 0, "\"points\": 201"},
