@@ -106,6 +106,17 @@ QString WhyTooFewReflectionSamples(const std::vector<TouchstoneModel::Point>& po
         .arg(points.size());
 }
 
+std::optional<QString> FrequencySpanTooNarrow(const AntennaSamples& set, const QString& path) {
+    constexpr double kNarrowestSpanHz = 1.0;
+    const double lowHz = set.samples.front().hz;
+    const double highHz = set.samples.back().hz;
+    if (highHz - lowHz >= kNarrowestSpanHz) return std::nullopt;
+    return QStringLiteral(
+               "the frequencies of %1 span less than 1 Hz (%2 to %3 Hz): that is no "
+               "sweep of an antenna; check the file's frequency unit")
+        .arg(path, QString::number(lowHz, 'g', 6), QString::number(highHz, 'g', 6));
+}
+
 std::optional<QString> ReflectionAboveOneWarning(const std::vector<TouchstoneModel::Point>& points,
                                                  const QString& path) {
     std::size_t count = 0;

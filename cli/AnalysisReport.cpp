@@ -4,6 +4,7 @@
 
 #include "cli/AnalysisOutput.h"
 #include "common/NumberText.h"
+#include "common/SwrBeyondScale.h"
 #include "common/Units.h"
 
 namespace ravemo {
@@ -11,6 +12,7 @@ namespace {
 
 constexpr double kHzPerKHz = 1e3;
 constexpr double kShownHzStep = 100.0;  // frequencies show to 100 Hz, four decimals of a MHz
+constexpr double kLargestPlainNumber = 1e9;
 
 class ReportText {
   public:
@@ -37,7 +39,15 @@ class ReportText {
                    std::nearbyint(hz / kShownHzStep) * kShownHzStep / kHzPerMHz, locale_) +
                QStringLiteral(" MHz");
     }
-    QString number(double value) const { return NumberText::formatTwoDecimals(value, locale_); }
+    // Two decimals at most; a magnitude no antenna gives (|Z| near a full reflection, a length
+    // from a frequency near 0) in powers of ten rather than a page of digits.
+    QString number(double value) const {
+        if (std::fabs(value) >= kLargestPlainNumber) {
+            return NumberText::generalFormat(value, locale_);
+        }
+        return NumberText::formatTwoDecimals(value, locale_);
+    }
+    QString swr(double value) const { return SwrBeyondScale(value).value_or(number(value)); }
     QString ohms(double value) const { return number(value) + QStringLiteral(" ohm"); }
     QString percent(double fraction) const {
         return number(fraction * kPercent) + QStringLiteral(" %");
@@ -75,7 +85,7 @@ class ReportText {
             const AntennaSample& s = dip.bottom;
             lines_ << QStringLiteral("  %1. %2: SWR %3, return loss %4 dB, Rs %5, %6 %7, |Z| %8")
                           .arg(++rank)
-                          .arg(mhz(s.hz), number(s.swr), number(s.returnLossDb), ohms(s.rs),
+                          .arg(mhz(s.hz), swr(s.swr), number(s.returnLossDb), ohms(s.rs),
                                reactanceLabel_, ohms(s.xs), ohms(s.z));
             lines_ << edges("2:1", kSwrTwoToOne, dip, dip.swr2)
                    << edges("1.5:1", kSwrOneAndHalf, dip, dip.swr15);
@@ -112,7 +122,7 @@ class ReportText {
                     .arg(QLatin1String(b.band.name), mhz(b.band.lowHz), mhz(b.band.highHz));
             if (b.minSwr && b.minSwrHz && b.below2Fraction) {
                 line += QStringLiteral("lowest SWR %1 at %2, %3 of its samples under SWR 2, ")
-                            .arg(number(*b.minSwr), mhz(*b.minSwrHz), percent(*b.below2Fraction));
+                            .arg(swr(*b.minSwr), mhz(*b.minSwrHz), percent(*b.below2Fraction));
             } else {
                 line += QStringLiteral("no sample in the band, ");
             }
@@ -168,7 +178,7 @@ class ReportText {
                << QStringLiteral("MHz\tSWR\tRs (ohm)\t%1 (ohm)\t|Z| (ohm)").arg(reactanceLabel_);
         for (const AntennaSample& s : in_.set.samples) {
             lines_ << QStringLiteral("%1\t%2\t%3\t%4\t%5")
-                          .arg(NumberText::generalFormat(s.hz / kHzPerMHz, locale_), number(s.swr),
+                          .arg(NumberText::generalFormat(s.hz / kHzPerMHz, locale_), swr(s.swr),
                                number(s.rs), number(s.xs), number(s.z));
         }
     }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/SwrBeyondScale.h"
 #include "common/Units.h"
 #include "plot/FrequencyLabels.h"
 
@@ -36,7 +37,7 @@ QString Signed(double value, const QLocale& locale) {
 }
 
 QString Swr(double swr, const QLocale& locale) {
-    if (!std::isfinite(swr)) return QStringLiteral("\u221E");
+    if (const std::optional<QString> beyond = SwrBeyondScale(swr)) return *beyond;
     const int decimals = swr < kSwrOneDecimalFrom ? kSwrDecimals : swr < kSwrWholeFrom ? 1 : 0;
     return FixedText(swr, decimals, locale);
 }

@@ -63,6 +63,9 @@ class AnalyseRun : public ::testing::Test {
             change(decoded.contents->data);
             cli.writeFile(name, EncodeVecFile(decoded.contents->data, decoded.contents->limits));
         }
+        cli.writeFile("tiny.s1p", "# HZ S RI R 50\n1e-80 0.5 0.1\n2e-80 0.4 0.1\n3e-80 0.3 0\n");
+        cli.writeFile("full.s1p",
+                      "# MHZ S RI R 50\n1.9 0.99999999999999989 0\n1.95 1 0\n3 0.5 0\n");
         cli.writeFile("one.s1p", "# HZ S MA R 50\n1000000 0.2 30\n");
         cli.writeFile("open.s1p", "# HZ S RI R 50\n1e6 1 0\n2e6 1 0\n3e6 0.5 0\n");
         cli.writeFile("above1.s1p", "# MHZ S MA R 50\n1 1.02 30\n2 0.2 20\n3 1.1 10\n");
@@ -116,6 +119,10 @@ TEST_F(AnalyseRun, StatusAndWhatItSays) {
         {"analyse @one.s1p", 2,
          "one.s1p holds one frequency, 1 MHz; the analysis needs at least 2"},
         {"analyse @open.s1p", 2, "the impedance is finite at only 1 of its 3 points"},
+        {"analyse @tiny.s1p", 2, "span less than 1 Hz (1e-80 to 3e-80 Hz)"},
+        // No number past what it can mean.
+        {"analyse @full.s1p", 0, "  160m (1.81 MHz to 2 MHz): lowest SWR > 99 at 1.9 MHz"},
+        {"analyse @full.s1p --samples", 0, "\n1.9\t> 99\t9.00719925474099E+17\t"},
         // Noise near a full reflection is a warning; the analysis goes on.
         {"analyse @above1.s1p", 0, "warning: "},
         {"analyse @above1.s1p", 0, "|S11| is above 1 at 2 points (largest 1.1 at 3 MHz)"},
