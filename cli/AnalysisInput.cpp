@@ -44,26 +44,18 @@ constexpr double kHighestSwrLimit = 100.0;
 constexpr double kMostDips = 1000.0;
 constexpr double kLowestTargetMHz = 0.001;
 
-constexpr OptionRange kSwrLimitRange{
-    "swr-limit", 1.0,   kHighestSwrLimit,
-    false,       false, "an SWR above 1 and at most 100, such as 2 or 1.5"};
-constexpr OptionRange kDipsRange{"dips", 1.0,  kMostDips,
-                                 true,   true, "a whole number of dips from 1 to 1000"};
-constexpr OptionRange kRegionRange{"region", 1.0,  kIaruRegionCount,
-                                   true,     true, "the IARU region 1, 2 or 3"};
-constexpr OptionRange kTargetRange{
-    "target-mhz",
-    kLowestTargetMHz,
-    kReachableTopMHz,
-    true,
-    false,
+// clang-format off
+constexpr OptionRange kSwrLimitRange{"swr-limit", 1.0, kHighestSwrLimit, false, false,
+    "an SWR above 1 and at most 100, such as 2 or 1.5"};
+constexpr OptionRange kDipsRange{"dips", 1.0, kMostDips, true, true,
+    "a whole number of dips from 1 to 1000"};
+constexpr OptionRange kRegionRange{"region", 1.0, kIaruRegionCount, true, true,
+    "the IARU region 1, 2 or 3"};
+constexpr OptionRange kTargetRange{"target-mhz", kLowestTargetMHz, kReachableTopMHz, true, false,
     "a frequency from 0.001 to 90.0035 MHz (the synthesiser's range), such as 14.2"};
-constexpr OptionRange kVelocityFactorRange{"velocity-factor",
-                                           kLowestVelocityFactor,
-                                           1.0,
-                                           true,
-                                           false,
-                                           "a velocity factor from 0.1 to 1, such as 0.66"};
+constexpr OptionRange kVelocityFactorRange{"velocity-factor", kLowestVelocityFactor, 1.0, true,
+    false, "a velocity factor from 0.1 to 1, such as 0.66"};
+// clang-format on
 
 // The number a single-precision setting was written as: 0.66, not the 0.660000026226044 the
 // float holds, so that the factor is used and printed as the user gave it.
