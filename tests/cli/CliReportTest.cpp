@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -27,6 +29,7 @@ class ReportRun : public ::testing::Test {
 };
 
 TEST_F(ReportRun, StatusMessageAndWhatIsWritten) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(cli.path("pipe.png")).constData(), 0600), 0);
     const struct {
         const char* arguments;  // after "report", as CliRun::words reads them
         int status;
@@ -41,6 +44,9 @@ TEST_F(ReportRun, StatusMessageAndWhatIsWritten) {
         {"@d.vec @d.vec --output @r.pdf", 2, "report needs one file", "r.pdf", ""},
         {"@d.vec --output @r.pdf --region 5", 2, "--region takes", "r.pdf", ""},
         {"@d.vec --output @no/r.pdf", 1, "cannot write", "no/r.pdf", ""},
+        // Written only under a new name or over a regular file: the pipe stays a pipe.
+        {"@d.vec --output @pipe.png", 1, "pipe.png: it is a named pipe, not a regular file", "",
+         ""},
         {"@d.vec --output @r.png", 0, "", "r.png", "\x89PNG"},
         {"@d.vec --output @r.pdf --cable --velocity-factor 0.8", 0, "", "r.pdf", "%PDF"},
         {"@d.vec --output @r.html --target-mhz 7.05", 0, "", "r.html", "<!DOCTYPE html>"},
@@ -54,6 +60,9 @@ TEST_F(ReportRun, StatusMessageAndWhatIsWritten) {
         EXPECT_EQ(QFile::exists(cli.path(QLatin1String(c.output))), c.status == 0) << c.arguments;
         EXPECT_TRUE(cli.fileBytes(QLatin1String(c.output)).startsWith(c.magic)) << c.arguments;
     }
+    // The pipe is still there, not replaced by a page.
+    EXPECT_FALSE(QFileInfo(cli.path("pipe.png")).isFile());
+    EXPECT_TRUE(QFileInfo::exists(cli.path("pipe.png")));
     EXPECT_TRUE(cli.fileBytes("r.html").contains("Trim for 7.0500 MHz: lengthen by 0.7%"));
     // The title, or when blank the file's name.
     for (const auto& [title, heading] :
