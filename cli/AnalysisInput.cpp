@@ -177,7 +177,7 @@ AnalysisInput ReadAnalysisInput(const QString& path, const QString& settingsPath
             context.err.flush();
         }
     }
-    if (const std::optional<QString> problem = FrequencySpanTooNarrow(set, path)) {
+    if (const std::optional<QString> problem = MeaninglessFrequencies(set, path)) {
         return failed(Fail(context, kExitBadInput, *problem));
     }
     return AnalysisInput{std::move(set), kExitSuccess};

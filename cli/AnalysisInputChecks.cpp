@@ -106,15 +106,25 @@ QString WhyTooFewReflectionSamples(const std::vector<TouchstoneModel::Point>& po
         .arg(points.size());
 }
 
-std::optional<QString> FrequencySpanTooNarrow(const AntennaSamples& set, const QString& path) {
-    constexpr double kNarrowestSpanHz = 1.0;
+std::optional<QString> MeaninglessFrequencies(const AntennaSamples& set, const QString& path) {
+    constexpr double kLowestMeasuredHz = 1.0;
+    const auto subHertz =
+        std::find_if(set.samples.begin(), set.samples.end(),
+                     [](const AntennaSample& s) { return s.hz > 0.0 && s.hz < kLowestMeasuredHz; });
+    if (subHertz != set.samples.end()) {
+        return QStringLiteral(
+                   "%1 has a point at %2 Hz, above 0 but below 1 Hz, where no antenna "
+                   "is measured (a resonance there would give a cable kilometres "
+                   "long); check the file's frequency unit")
+            .arg(path, QString::number(subHertz->hz, 'g', 6));
+    }
     const double lowHz = set.samples.front().hz;
     const double highHz = set.samples.back().hz;
-    if (highHz - lowHz >= kNarrowestSpanHz) return std::nullopt;
+    if (highHz - lowHz >= kLowestMeasuredHz) return std::nullopt;
     return QStringLiteral(
                "the frequencies of %1 span less than 1 Hz (%2 to %3 Hz): that is no "
                "sweep of an antenna; check the file's frequency unit")
-        .arg(path, QString::number(lowHz, 'g', 6), QString::number(highHz, 'g', 6));
+        .arg(path, QString::number(lowHz, 'g', 10), QString::number(highHz, 'g', 10));
 }
 
 std::optional<QString> ReflectionAboveOneWarning(const std::vector<TouchstoneModel::Point>& points,

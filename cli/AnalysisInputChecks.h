@@ -30,9 +30,10 @@ QString WhyTooFewSweepSamples(const SweepData& data, std::int32_t step, std::siz
 QString WhyTooFewReflectionSamples(const std::vector<TouchstoneModel::Point>& points,
                                    std::size_t sampleCount, const QString& path);
 
-// Samples that span less than a hertz are no sweep of an antenna: a file whose frequencies are in
-// the wrong unit, or damaged. A message, or nothing.
-std::optional<QString> FrequencySpanTooNarrow(const AntennaSamples& set, const QString& path);
+// Frequencies no antenna is measured at: a point above 0 but below 1 Hz, or samples that span
+// less than a hertz (a file whose frequencies are in the wrong unit, or damaged). A message, or
+// nothing.
+std::optional<QString> MeaninglessFrequencies(const AntennaSamples& set, const QString& path);
 
 // A passive antenna reflects at most what it gets: |S11| above 1 is measurement noise near a
 // full reflection, or a file that is not what it says. A warning that names how many points,

@@ -64,6 +64,8 @@ class AnalyseRun : public ::testing::Test {
             cli.writeFile(name, EncodeVecFile(decoded.contents->data, decoded.contents->limits));
         }
         cli.writeFile("tiny.s1p", "# HZ S RI R 50\n1e-80 0.5 0.1\n2e-80 0.4 0.1\n3e-80 0.3 0\n");
+        cli.writeFile("narrow.s1p", "# HZ S RI R 50\n14e6 0.5 0.1\n14000000.25 0.4 0\n");
+        cli.writeFile("wide.s1p", "# HZ S RI R 50\n14e6 0.5 0.1\n14000001 0.4 0\n");
         cli.writeFile("full.s1p",
                       "# MHZ S RI R 50\n1.9 0.99999999999999989 0\n1.95 1 0\n3 0.5 0\n");
         cli.writeFile("one.s1p", "# HZ S MA R 50\n1000000 0.2 30\n");
@@ -119,7 +121,9 @@ TEST_F(AnalyseRun, StatusAndWhatItSays) {
         {"analyse @one.s1p", 2,
          "one.s1p holds one frequency, 1 MHz; the analysis needs at least 2"},
         {"analyse @open.s1p", 2, "the impedance is finite at only 1 of its 3 points"},
-        {"analyse @tiny.s1p", 2, "span less than 1 Hz (1e-80 to 3e-80 Hz)"},
+        {"analyse @tiny.s1p", 2, "tiny.s1p has a point at 1e-80 Hz, above 0 but below 1 Hz"},
+        {"analyse @narrow.s1p", 2, "span less than 1 Hz (14000000 to 14000000.25 Hz)"},
+        {"analyse @wide.s1p", 0, "2 points from 14 MHz to 14 MHz"},
         // No number past what it can mean.
         {"analyse @full.s1p", 0, "  160m (1.81 MHz to 2 MHz): lowest SWR > 99 at 1.9 MHz"},
         {"analyse @full.s1p --samples", 0, "\n1.9\t> 99\t9.00719925474099E+17\t"},
