@@ -15,11 +15,13 @@ struct BandRow {
     std::array<BandEdges, kIaruRegionCount> regions;  // IARU regions 1, 2, 3
 };
 
-// The ITU allocations to the amateur service, by IARU region, in Hz. Some countries allow less
-// (6 m in parts of region 1, for one). 60 m is the secondary allocation of WRC-15, the same in
-// every region.
+// The ITU allocations to the amateur service, by IARU region, in Hz, ascending. Some countries
+// allow less (6 m in parts of region 1, for one). 2200 m (WRC-07), 630 m (WRC-12) and 60 m
+// (WRC-15) are secondary allocations, the same in every region.
 // clang-format off
 constexpr BandRow kBands[] = {
+    {"2200m", {{{135'700, 137'800}, {135'700, 137'800}, {135'700, 137'800}}}},
+    {"630m", {{{472'000, 479'000}, {472'000, 479'000}, {472'000, 479'000}}}},
     {"160m", {{{1'810'000, 2'000'000}, {1'800'000, 2'000'000}, {1'800'000, 2'000'000}}}},
     {"80m", {{{3'500'000, 3'800'000}, {3'500'000, 4'000'000}, {3'500'000, 3'900'000}}}},
     {"60m", {{{5'351'500, 5'366'500}, {5'351'500, 5'366'500}, {5'351'500, 5'366'500}}}},

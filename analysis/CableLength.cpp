@@ -11,7 +11,7 @@ constexpr double kWavelengthsPerQuarter = 4.0;
 
 double VelocityFactorOfSetting(double value) { return value > 1.0 ? value / kPercent : value; }
 
-bool IsVelocityFactor(double value) { return value > 0.0 && value <= 1.0; }
+bool IsVelocityFactor(double value) { return value >= kLowestVelocityFactor && value <= 1.0; }
 
 CableEstimate EstimateOpenCable(const std::vector<Resonance>& resonances, double velocityFactor) {
     const auto series = std::find_if(resonances.begin(), resonances.end(), [](const Resonance& r) {

@@ -14,7 +14,11 @@ inline constexpr double kSpeedOfLightMetresPerSecond = 299'792'458.0;
 // is read as a percentage, anything else as the factor itself.
 double VelocityFactorOfSetting(double value);
 
-// True for a usable velocity factor: 0 < VF <= 1.
+// The slowest cable the length is worked out for: below it the factor is a typing error (a
+// percentage divided twice, a missing digit), not a feedline.
+inline constexpr double kLowestVelocityFactor = 0.1;
+
+// True for a usable velocity factor: 0.1 <= VF <= 1.
 bool IsVelocityFactor(double value);
 
 struct CableLength {

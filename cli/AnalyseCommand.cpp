@@ -18,12 +18,13 @@ const char kAnalyseUsage[] =
     "of the reactance is estimated and shown as X (est.).\n"
     "  --json                one JSON object, numbers in SI units\n"
     "  --samples             every sample as well\n"
-    "  --swr-limit X         a dip is where the SWR is below X (default 2)\n"
-    "  --dips N              at most N dips, deepest first (default 3)\n"
+    "  --swr-limit X         a dip is where the SWR is below X, above 1 to 100 (default 2)\n"
+    "  --dips N              at most N dips, deepest first, 1 to 1000 (default 3)\n"
     "  --region R            IARU region of the band edges: 1, 2 or 3 (default 1)\n"
-    "  --target-mhz F        how much to lengthen or shorten the element to resonate at F MHz\n"
+    "  --target-mhz F        how much to lengthen or shorten the element to resonate at F MHz,\n"
+    "                        0.001 to 90.0035\n"
     "  --cable               the length of a cable open at its far end, from its quarter wave\n"
-    "  --velocity-factor VF  the cable's velocity factor, 0 < VF <= 1 (default: the settings'\n"
+    "  --velocity-factor VF  the cable's velocity factor, 0.1 to 1 (default: the settings'\n"
     "                        InputVelFactor, read as a percentage when above 1)\n";
 
 }  // namespace

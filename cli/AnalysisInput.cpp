@@ -1,52 +1,81 @@
 #include "cli/AnalysisInput.h"
 
+#include <array>
+#include <charconv>
 #include <cmath>
 
-#include <QFile>
 #include <QFileInfo>
 
 #include "analysis/ReflectionSamples.h"
 #include "analysis/SweepSamples.h"
+#include "cli/AnalysisInputChecks.h"
 #include "cli/CliSettings.h"
 #include "cli/SweepFileInput.h"
 #include "common/NumberText.h"
 #include "common/Units.h"
 #include "instrument/TouchstoneModel.h"
+#include "sweep/ReachableRange.h"
 
 namespace ravemo {
 namespace {
 
-constexpr double kLargestDipCount = 1'000'000.0;
 constexpr std::size_t kFewestPoints = 2;
+// Room for the shortest text of any float ("-1.1754944e-38").
+constexpr std::size_t kShortestFloatChars = 32;
 
-bool IsWhole(double value) { return value == std::floor(value); }
+// The values a number option may take, and how its message words them. Outside these the
+// option means nothing: no dip list at all, an SWR limit no antenna is measured against, a
+// target the synthesiser cannot reach.
+struct OptionRange {
+    const char* name;
+    double lowest;
+    double highest;
+    bool lowestAllowed;  // false: only values above `lowest`
+    bool whole;
+    const char* allowed;
 
-// A file that is not there is a bad argument; one that is there but cannot be read is a
-// failure of the work.
-std::optional<int> CheckReadable(const QString& path, CliContext& context) {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        return Fail(context, kExitBadInput, QStringLiteral("%1: no such file").arg(path));
+    bool allows(double value) const {
+        const bool aboveLowest = lowestAllowed ? value >= lowest : value > lowest;
+        return aboveLowest && value <= highest && (!whole || value == std::floor(value));
     }
-    if (info.isDir()) {
-        return Fail(context, kExitBadInput, QStringLiteral("%1 is a folder, not a file").arg(path));
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return Fail(context, kExitFailure,
-                    QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
-    }
-    return std::nullopt;
+};
+
+constexpr double kHighestSwrLimit = 100.0;
+constexpr double kMostDips = 1000.0;
+
+// clang-format off
+constexpr OptionRange kSwrLimitRange{"swr-limit", 1.0, kHighestSwrLimit, false, false,
+    "an SWR above 1 and at most 100, such as 2 or 1.5"};
+constexpr OptionRange kDipsRange{"dips", 1.0, kMostDips, true, true,
+    "a whole number of dips from 1 to 1000"};
+constexpr OptionRange kRegionRange{"region", 1.0, kIaruRegionCount, true, true,
+    "the IARU region 1, 2 or 3"};
+constexpr OptionRange kTargetRange{"target-mhz", kLowestTrimTargetHz / kHzPerMHz,
+    kHighestTrimTargetHz / kHzPerMHz, true, false,
+    "a frequency from 0.001 to 90.0035 MHz (the synthesiser's range), such as 14.2"};
+constexpr OptionRange kVelocityFactorRange{"velocity-factor", kLowestVelocityFactor, 1.0, true,
+    false, "a velocity factor from 0.1 to 1, such as 0.66"};
+// clang-format on
+
+// The number a single-precision setting was written as: 0.66, not the 0.660000026226044 the
+// float holds, so that the factor is used and printed as the user gave it.
+double WrittenValue(float value) {
+    std::array<char, kShortestFloatChars> text{};
+    const std::to_chars_result written =
+        std::to_chars(text.data(), text.data() + text.size(), value);
+    double parsed = value;
+    std::from_chars(text.data(), written.ptr, parsed);
+    return parsed;
 }
 
 // The velocity factor of the settings, or nothing after a message.
 std::optional<double> SettingsVelocityFactor(const Settings& settings, CliContext& context) {
-    const double setting = settings.InputVelFactor;
+    const double setting = WrittenValue(settings.InputVelFactor);
     const double factor = VelocityFactorOfSetting(setting);
     if (IsVelocityFactor(factor)) return factor;
     Fail(context, kExitBadInput,
          QStringLiteral("the settings' InputVelFactor=%1 gives a velocity factor of %2, outside "
-                        "0 < VF <= 1 (a value above 1 is a percentage); fix the settings or give "
+                        "0.1 to 1 (a value above 1 is a percentage); fix the settings or give "
                         "--velocity-factor VF")
              .arg(NumberText::generalFormat(settings.InputVelFactor, context.locale),
                   NumberText::generalFormat(factor, context.locale)));
@@ -73,29 +102,19 @@ AnalysisRequest ParseAnalysisRequest(CliArguments& args, const char* command, Cl
                                    "file (.s1p)")
                         .arg(QLatin1String(command)));
     }
-    if (limit && !(*limit > 1.0)) {
-        return fail(QStringLiteral("--swr-limit takes an SWR above 1, such as 2 or 1.5"));
-    }
-    if (dips && (!IsWhole(*dips) || *dips < 0.0 || *dips > kLargestDipCount)) {
-        return fail(QStringLiteral("--dips takes a whole number from 0 to 1000000"));
-    }
-    if (region && *region != 1.0 && *region != 2.0 && *region != 3.0) {
-        return fail(QStringLiteral("--region takes the IARU region 1, 2 or 3"));
-    }
-    if (targetMHz && !IsTrimTargetHz(*targetMHz * kHzPerMHz)) {
-        return fail(
-            QStringLiteral("--target-mhz takes a frequency from %1 to %2 MHz, such as 14.2")
-                .arg(NumberText::generalFormat(kLowestTrimTargetHz / kHzPerMHz, QLocale::c()),
-                     NumberText::generalFormat(kHighestTrimTargetHz / kHzPerMHz, QLocale::c())));
+    for (const auto& [range, value] :
+         {std::pair{&kSwrLimitRange, limit}, std::pair{&kDipsRange, dips},
+          std::pair{&kRegionRange, region}, std::pair{&kTargetRange, targetMHz},
+          std::pair{&kVelocityFactorRange, velocityFactor}}) {
+        if (value && !range->allows(*value)) {
+            const QString name = QLatin1String(range->name);
+            return fail(QStringLiteral("--%1 takes %2, not %3")
+                            .arg(name, QLatin1String(range->allowed), args.value(name).trimmed()));
+        }
     }
     parsed.cable = args.has(QStringLiteral("cable"));
     if (velocityFactor && !parsed.cable) {
         return fail(QStringLiteral("--velocity-factor goes with --cable"));
-    }
-    if (velocityFactor && !IsVelocityFactor(*velocityFactor)) {
-        return fail(QStringLiteral("--velocity-factor %1 is outside 0 < VF <= 1; give the factor, "
-                                   "such as 0.66")
-                        .arg(args.value(QStringLiteral("velocity-factor"))));
     }
     if (limit) o.swrLimit = *limit;
     if (dips) o.maxDips = static_cast<int>(*dips);
@@ -118,8 +137,6 @@ AnalysisInput ReadAnalysisInput(const QString& path, const QString& settingsPath
                                           "Touchstone file (.s1p)")
                                .arg(path, QLatin1String(command))));
     }
-    if (const std::optional<int> status = CheckReadable(path, context)) return failed(*status);
-
     std::optional<Settings> settings;
     if (sweepFile || (request.cable && !options.velocityFactor)) {
         settings = LoadCliSettings(settingsPath, context);
@@ -130,22 +147,39 @@ AnalysisInput ReadAnalysisInput(const QString& path, const QString& settingsPath
         if (!options.velocityFactor) return failed(kExitBadInput);
     }
 
+    // Both readers refuse a folder, a pipe or a device before they open anything.
     AntennaSamples set;
     if (sweepFile) {
         const std::optional<VecFileContents> contents = ReadSweepFile(path, context);
         if (!contents) return failed(kExitBadInput);
-        set = SamplesFromSweep(contents->data, settings->Step);
+        const SweepData& data = contents->data;
+        if (const std::optional<QString> problem =
+                SweepReadingOutsideConverterRange(data, settings->Step, path)) {
+            return failed(Fail(context, kExitBadInput, *problem));
+        }
+        set = SamplesFromSweep(data, settings->Step);
+        if (set.samples.size() < kFewestPoints) {
+            return failed(
+                Fail(context, kExitBadInput,
+                     WhyTooFewSweepSamples(data, settings->Step, set.samples.size(), path)));
+        }
     } else {
         const TouchstoneModel::Parsed touchstone = TouchstoneModel::fromFile(path);
         if (!touchstone.model) return failed(Fail(context, kExitBadInput, touchstone.error));
-        set = SamplesFromReflections(touchstone.model->points(), touchstone.model->referenceOhms(),
+        const std::vector<TouchstoneModel::Point>& points = touchstone.model->points();
+        set = SamplesFromReflections(points, touchstone.model->referenceOhms(),
                                      touchstone.model->signsEstimated());
+        if (set.samples.size() < kFewestPoints) {
+            return failed(Fail(context, kExitBadInput,
+                               WhyTooFewReflectionSamples(points, set.samples.size(), path)));
+        }
+        if (const std::optional<QString> warning = ReflectionAboveOneWarning(points, path)) {
+            context.err << "ravemo-cli: warning: " << *warning << '\n';
+            context.err.flush();
+        }
     }
-    if (set.samples.size() < kFewestPoints) {
-        return failed(Fail(context, kExitBadInput,
-                           QStringLiteral("%1 holds %2 measured point(s) with a finite impedance; "
-                                          "the analysis needs at least 2")
-                               .arg(path, QString::number(set.samples.size()))));
+    if (const std::optional<QString> problem = MeaninglessFrequencies(set, path)) {
+        return failed(Fail(context, kExitBadInput, *problem));
     }
     return AnalysisInput{std::move(set), kExitSuccess};
 }

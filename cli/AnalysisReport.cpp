@@ -4,12 +4,15 @@
 
 #include "cli/AnalysisOutput.h"
 #include "common/NumberText.h"
+#include "common/SwrBeyondScale.h"
 #include "common/Units.h"
 #include "plot/TuningTables.h"
 #include "plot/Verdicts.h"
 
 namespace ravemo {
 namespace {
+
+constexpr double kLargestPlainNumber = 1e9;
 
 class ReportText {
   public:
@@ -29,7 +32,15 @@ class ReportText {
 
   private:
     QString mhz(double hz) const { return TableMHz(hz, locale_) + QStringLiteral(" MHz"); }
-    QString number(double value) const { return NumberText::formatTwoDecimals(value, locale_); }
+    // Two decimals at most; a magnitude no antenna gives (|Z| near a full reflection, a length
+    // from a frequency near 0) in powers of ten rather than a page of digits.
+    QString number(double value) const {
+        if (std::fabs(value) >= kLargestPlainNumber) {
+            return NumberText::generalFormat(value, locale_);
+        }
+        return NumberText::formatTwoDecimals(value, locale_);
+    }
+    QString swr(double value) const { return SwrBeyondScale(value).value_or(number(value)); }
     QString ohms(double value) const { return number(value) + QStringLiteral(" ohm"); }
     QString percent(double fraction) const {
         return number(fraction * kPercent) + QStringLiteral(" %");
@@ -67,7 +78,7 @@ class ReportText {
             const AntennaSample& s = dip.bottom;
             lines_ << QStringLiteral("  %1. %2: SWR %3, return loss %4 dB, Rs %5, %6 %7, |Z| %8")
                           .arg(++rank)
-                          .arg(mhz(s.hz), SwrText(s.swr, locale_), number(s.returnLossDb),
+                          .arg(mhz(s.hz), swr(s.swr), number(s.returnLossDb),
                                ohms(s.rs), reactanceLabel_,
                                ReactanceText(s, locale_, QStringLiteral(" ohm")), ohms(s.z));
             lines_ << band("2:1", kSwrTwoToOne, dip, dip.swr2)
@@ -103,7 +114,7 @@ class ReportText {
                     .arg(QLatin1String(b.band.name), mhz(b.band.lowHz), mhz(b.band.highHz));
             if (b.minSwr && b.minSwrHz && b.below2Fraction) {
                 line += QStringLiteral("lowest SWR %1 at %2, %3 of its samples under SWR 2, ")
-                            .arg(number(*b.minSwr), mhz(*b.minSwrHz), percent(*b.below2Fraction));
+                            .arg(swr(*b.minSwr), mhz(*b.minSwrHz), percent(*b.below2Fraction));
             } else {
                 line += QStringLiteral("no sample in the band, ");
             }
@@ -142,7 +153,7 @@ class ReportText {
                << QStringLiteral("MHz\tSWR\tRs (ohm)\t%1 (ohm)\t|Z| (ohm)").arg(reactanceLabel_);
         for (const AntennaSample& s : in_.set.samples) {
             lines_ << QStringLiteral("%1\t%2\t%3\t%4\t%5")
-                          .arg(NumberText::generalFormat(s.hz / kHzPerMHz, locale_), number(s.swr),
+                          .arg(NumberText::generalFormat(s.hz / kHzPerMHz, locale_), swr(s.swr),
                                number(s.rs),
                                s.xsSign == ReactanceSign::Unknown
                                    ? number(std::fabs(s.xs)) + QStringLiteral(" (sign unknown)")

@@ -7,6 +7,7 @@
 #include "common/Units.h"
 #include "sweep/MarkerReadouts.h"
 #include "sweep/PlainSweepControls.h"
+#include "sweep/ReachableRange.h"
 #include "sweep/SweptPoints.h"
 
 namespace ravemo {
@@ -16,18 +17,19 @@ const char kReadoutUsage[] =
     "Usage: ravemo-cli readout --rl R --phase P --freq HZ [--offset DB]\n"
     "       ravemo-cli readout IN.vec --at MHZ [--offset DB]\n"
     "Prints the marker readouts exactly as the window's marker 1 boxes show them, for raw\n"
-    "converter readings R and P (0..1023) at HZ (0 or more), or for the sample of a sweep\n"
+    "converter readings R and P (0..1023) at HZ (0 to 90003500), or for the sample of a sweep\n"
     "file nearest MHZ: frequency, swr, phase, return_loss, xs, rs, z, l (uH), c (pF), one\n"
     "name=value each.\n";
 
 // The converters give 10-bit readings.
 constexpr double kHighestReading = 1023.0;
-// --at is in MHz and becomes hertz: anything larger would not.
-constexpr double kHighestAtMHz = std::numeric_limits<double>::max() / kHzPerMHz;
+// The window's offset box corrects the return loss by a few dB; beyond this the readouts would
+// be numbers of hundreds of digits, not a correction.
+constexpr double kLargestOffsetDb = 100.0;
 
-// True when an option was given outside 0..highest.
-bool Outside(const std::optional<double>& value, double highest) {
-    return value && !(*value >= 0.0 && *value <= highest);
+// True when an option was given outside lowest..highest.
+bool Outside(const std::optional<double>& value, double lowest, double highest) {
+    return value && !(*value >= lowest && *value <= highest);
 }
 
 // The sample of a sweep file whose tuning word lies nearest `hz`.
@@ -80,15 +82,32 @@ int RunReadoutCommand(const QStringList& words, CliContext& context) {
     const std::optional<double> freq = args.number(QStringLiteral("freq"));
     const std::optional<double> at = args.number(QStringLiteral("at"));
     if (!args.error().isEmpty()) return Fail(context, kExitBadInput, args.error());
-    if (Outside(rl, kHighestReading) || Outside(phase, kHighestReading)) {
+    if (Outside(rl, 0.0, kHighestReading) || Outside(phase, 0.0, kHighestReading)) {
         return Fail(context, kExitBadInput,
                     QStringLiteral("--%1 takes a raw converter reading from 0 to 1023")
-                        .arg(Outside(rl, kHighestReading) ? "rl" : "phase"));
+                        .arg(Outside(rl, 0.0, kHighestReading) ? "rl" : "phase"));
     }
-    if (Outside(freq, std::numeric_limits<double>::max()) || Outside(at, kHighestAtMHz)) {
-        return Fail(context, kExitBadInput,
-                    QStringLiteral("--%1 takes a frequency of 0 or more")
-                        .arg(Outside(freq, std::numeric_limits<double>::max()) ? "freq" : "at"));
+    // The markers lie on swept frequencies, inside the synthesiser's range.
+    const struct {
+        const char* name;
+        std::optional<double> value;
+        double lowest;
+        double highest;
+        const char* allowed;
+    } ranges[] = {
+        {"freq", freq, 0.0, kReachableTopMHz * kHzPerMHz,
+         "a frequency from 0 to 90003500 Hz (the synthesiser's range)"},
+        {"at", at, 0.0, kReachableTopMHz, "a frequency from 0 to 90.0035 MHz"},
+        {"offset", offset, -kLargestOffsetDb, kLargestOffsetDb,
+         "a return-loss offset from -100 to 100 dB"},
+    };
+    for (const auto& range : ranges) {
+        if (Outside(range.value, range.lowest, range.highest)) {
+            return Fail(context, kExitBadInput,
+                        QStringLiteral("--%1 takes %2, not %3")
+                            .arg(QLatin1String(range.name), QLatin1String(range.allowed),
+                                 args.value(QLatin1String(range.name)).trimmed()));
+        }
     }
     const QString offsetText =
         offset ? args.value(QStringLiteral("offset")).trimmed() : QStringLiteral("0");

@@ -24,9 +24,10 @@ const char kReportUsage[] =
     "  .html  one self-contained file (the pictures inside it) that needs no network\n"
     "  --title T             the report's title (default: the file's name)\n"
     "  --region R            IARU region of the band edges: 1, 2 or 3 (default 1)\n"
-    "  --target-mhz F        how much to lengthen or shorten the element to resonate at F MHz\n"
+    "  --target-mhz F        how much to lengthen or shorten the element to resonate at F MHz,\n"
+    "                        0.001 to 90.0035\n"
     "  --cable               the length of a cable open at its far end, from its quarter wave\n"
-    "  --velocity-factor VF  the cable's velocity factor, 0 < VF <= 1 (default: the settings'\n"
+    "  --velocity-factor VF  the cable's velocity factor, 0.1 to 1 (default: the settings'\n"
     "                        InputVelFactor, read as a percentage when above 1)\n"
     "Nothing is left behind when the report cannot be written.\n";
 

@@ -14,6 +14,8 @@
 
 #include <cerrno>
 #include <cstring>
+
+#include "common/FileNodeKind.h"
 #endif
 
 namespace ravemo {
@@ -54,16 +56,6 @@ QString cannotReadMessage(const QString& path, const QString& kind, const QStrin
 }
 
 #ifndef _WIN32
-
-// What a name that is not a regular file names, for the message.
-QString kindOfNode(mode_t mode) {
-    if (S_ISDIR(mode)) return QStringLiteral("a folder");
-    if (S_ISFIFO(mode)) return QStringLiteral("a named pipe");
-    if (S_ISCHR(mode)) return QStringLiteral("a character device");
-    if (S_ISBLK(mode)) return QStringLiteral("a block device");
-    if (S_ISSOCK(mode)) return QStringLiteral("a socket");
-    return QStringLiteral("not a regular file");
-}
 
 QString errnoText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
@@ -106,7 +98,7 @@ BoundedFileRead ReadBoundedFile(const QString& path, qint64 maxBytes, const QStr
         return result;
     }
     if (!S_ISREG(node.st_mode)) {
-        result.error = notAFileMessage(path, kind, kindOfNode(node.st_mode));
+        result.error = notAFileMessage(path, kind, FileNodeKind(node.st_mode));
         return result;
     }
     // Non-blocking, so that a named pipe put in the file's place meanwhile cannot hang us.
@@ -120,7 +112,7 @@ BoundedFileRead ReadBoundedFile(const QString& path, qint64 maxBytes, const QStr
         return result;
     }
     if (!S_ISREG(node.st_mode)) {
-        result.error = notAFileMessage(path, kind, kindOfNode(node.st_mode));
+        result.error = notAFileMessage(path, kind, FileNodeKind(node.st_mode));
         return result;
     }
     if (node.st_size > maxBytes) {

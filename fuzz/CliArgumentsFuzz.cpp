@@ -3,6 +3,8 @@
 // port opener refuses every port (after parsing a simulator's load model), words naming other
 // folders are skipped, and the tool runs in an empty temporary folder whose only file, the
 // settings, must be all that is there afterwards.
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -18,6 +20,20 @@ using namespace ravemo;
 namespace {
 
 constexpr qsizetype kMostWords = 16;
+// No number the tool computes is longer: an option that would print more (a readout at 1e300 Hz,
+// an SWR limit of 1e300) is refused by its range.
+constexpr qsizetype kMostDigitsInANumber = 30;
+
+// The most digits in one word of `text` (words end at blanks and '=').
+qsizetype mostDigitsInAWord(const QString& text) {
+    qsizetype most = 0;
+    qsizetype digits = 0;
+    for (const QChar c : text) {
+        if (c.isSpace() || c == u'=') digits = 0;
+        if (c.isDigit()) most = std::max(most, ++digits);
+    }
+    return most;
+}
 
 const char kSmallSettings[] =
     "[PARAMETERS]\nFMax=30000000\nFMin=1000000\nChamp=40\nStep=1\n[PORTSETTING]\nAddress1=888\n";
@@ -85,6 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             "a known exit status", QString::number(status));
     Require(status == kExitSuccess ? err.isEmpty() : err.contains(QStringLiteral("ravemo-cli: ")),
             "a failure says why on stderr, a success says nothing there", err);
+    Require(mostDigitsInAWord(out) <= kMostDigitsInANumber, "no number of absurd length", out);
     Require(
         QDir(folder().path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden) ==
             QStringList{QStringLiteral("ravemo.ini")},

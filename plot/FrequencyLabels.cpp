@@ -6,6 +6,12 @@
 #include "plot/NiceTicks.h"
 
 namespace ravemo {
+namespace {
+
+constexpr double kLargestFixedValue = 1e9;
+constexpr int kLargeValueDigits = 6;
+
+}  // namespace
 
 int MHzDecimalsForStep(double stepHz) { return DecimalsForStep(stepHz / kHzPerMHz); }
 
@@ -16,6 +22,11 @@ QString MHzText(double hz, int decimals, const QLocale& locale) {
 QString FixedText(double value, int decimals, const QLocale& locale) {
     QLocale plain = locale;
     plain.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    // A magnitude no antenna gives (|Z| near a full reflection, a length from a frequency near
+    // 0) in powers of ten, not as a line of digits.
+    if (std::fabs(value) >= kLargestFixedValue) {
+        return plain.toString(value, 'g', kLargeValueDigits);
+    }
     // A value that rounds to zero is written without its sign.
     const double scale = std::pow(10.0, decimals);
     if (std::fabs(value) * scale < 0.5) value = 0.0;

@@ -13,7 +13,8 @@ int MHzDecimalsForStep(double stepHz);
 // separator): 14.2e6, 3 -> "14.200" (or "14,200").
 QString MHzText(double hz, int decimals, const QLocale& locale);
 
-// A value with `decimals` decimals in `locale`, without group separators and never "-0".
+// A value with `decimals` decimals in `locale`, without group separators and never "-0"; from
+// 1e9 up, six significant digits with an exponent (4.5036e+15).
 QString FixedText(double value, int decimals, const QLocale& locale);
 
 }  // namespace ravemo

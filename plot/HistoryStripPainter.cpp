@@ -13,6 +13,7 @@
 #include "plot/NiceTicks.h"
 #include "plot/TuningTables.h"
 #include "plot/ValueRange.h"
+#include "plot/Verdicts.h"
 
 namespace ravemo {
 namespace {
@@ -153,10 +154,10 @@ void PaintHistoryStrip(QPainter& painter, const QRectF& target,
                 break;
         }
     }
-    const QString swrText = latest && latest->lowestSwr && std::isfinite(*latest->lowestSwr)
-                                ? QStringLiteral("Lowest SWR %1")
-                                      .arg(FixedText(*latest->lowestSwr, kSwrDecimals, locale))
-                                : QStringLiteral("Lowest SWR: none");
+    const QString swrText =
+        latest && latest->lowestSwr && std::isfinite(*latest->lowestSwr)
+            ? QStringLiteral("Lowest SWR %1").arg(SwrText(*latest->lowestSwr, locale))
+            : QStringLiteral("Lowest SWR: none");
     const QRectF headerRect(plot.left(), target.top(), plot.width(), header);
     p.setFont(labelFont);
     p.setPen(style.historyResonance);

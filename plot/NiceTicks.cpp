@@ -11,6 +11,10 @@ constexpr double kRelativeSlack = 1e-9;
 constexpr int kMostTicks = 10'000;
 constexpr double kNiceMantissas[] = {1.0, 2.0, 5.0, 10.0};
 constexpr double kDecadeMantissas[] = {1.0, 2.0, 5.0};
+// No scale of the program means anything finer: a hertz in MHz, a millionth of an ohm, of a
+// degree or of an SWR. A narrower range (a file's frequencies in the wrong unit) would otherwise
+// be labelled with dozens of decimals.
+constexpr int kMostDecimals = 6;
 
 }  // namespace
 
@@ -59,7 +63,8 @@ std::vector<double> DecadeTicks(double low, double high) {
 
 int DecimalsForStep(double step) {
     if (!(step > 0.0) || !std::isfinite(step)) return 0;
-    return std::max(0, static_cast<int>(std::ceil(-std::log10(step) - kRelativeSlack)));
+    return std::clamp(static_cast<int>(std::ceil(-std::log10(step) - kRelativeSlack)), 0,
+                      kMostDecimals);
 }
 
 }  // namespace ravemo

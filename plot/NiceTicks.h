@@ -26,7 +26,7 @@ LinearTicks NiceLinearTicks(double low, double high, int intervals);
 std::vector<double> DecadeTicks(double low, double high);
 
 // How many decimals show a multiple of a 1-2-5 `step` exactly: 0 for 1 and above, 1 for 0.5,
-// 0.2 and 0.1, 2 for 0.05 ...
+// 0.2 and 0.1, 2 for 0.05 ..., at most 6.
 int DecimalsForStep(double step);
 
 }  // namespace ravemo

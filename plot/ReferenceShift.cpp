@@ -5,6 +5,7 @@
 #include "common/Units.h"
 #include "plot/FrequencyLabels.h"
 #include "plot/TuningTables.h"
+#include "plot/Verdicts.h"
 
 namespace ravemo {
 namespace {
@@ -24,9 +25,9 @@ ShiftUnit UnitFor(double magnitudeHz) {
     return {1.0, 0, "Hz"};
 }
 
-QString SwrText(const std::optional<double>& swr, const QLocale& locale) {
-    if (!swr || !std::isfinite(*swr)) return QStringLiteral("\u2013");
-    return FixedText(*swr, kSwrDecimals, locale);
+QString SwrOrDash(const std::optional<double>& swr, const QLocale& locale) {
+    if (!swr) return QStringLiteral("\u2013");
+    return SwrText(*swr, locale);
 }
 
 QString FrequencyPart(const HistoryPoint& now, const HistoryPoint& reference,
@@ -71,7 +72,7 @@ QString ReferenceShiftText(const HistoryPoint& now, const HistoryPoint& referenc
     if (!frequency.isEmpty()) parts << frequency;
     if (now.lowestSwr || reference.lowestSwr) {
         parts << QStringLiteral("lowest SWR %1, was %2")
-                     .arg(SwrText(now.lowestSwr, locale), SwrText(reference.lowestSwr, locale));
+                     .arg(SwrOrDash(now.lowestSwr, locale), SwrOrDash(reference.lowestSwr, locale));
     }
     return parts.join(QStringLiteral("; "));
 }

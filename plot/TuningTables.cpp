@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/SwrBeyondScale.h"
 #include "common/Units.h"
 #include "plot/FrequencyLabels.h"
 

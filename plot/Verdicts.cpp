@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/SwrBeyondScale.h"
 #include "common/Units.h"
 #include "plot/FrequencyLabels.h"
 #include "plot/TuningTables.h"
@@ -16,10 +17,6 @@ constexpr double kLowQFrom = 10.0;  // a low Q (a short or lossy antenna) shows 
 // Decimals that matter: a tenth of an ohm near 50, none at thousands of ohms.
 constexpr double kWholeOhmsFrom = 100.0;
 constexpr double kSwrOneDecimalFrom = 10.0;
-constexpr double kSwrWholeFrom = 100.0;
-// An SWR that would show above this says only "> 99": at such a reflection one converter step
-// spans hundreds.
-constexpr double kLargestShownSwr = 99.0;
 
 QString MHz(double hz, const QLocale& locale) {
     return TableMHz(hz, locale) + QStringLiteral(" MHz");
@@ -28,11 +25,8 @@ QString MHz(double hz, const QLocale& locale) {
 }  // namespace
 
 QString SwrText(double swr, const QLocale& locale) {
-    if (!std::isfinite(swr)) return QStringLiteral("\u221E");
-    if (swr >= kLargestShownSwr + 0.5) {
-        return QStringLiteral("> ") + FixedText(kLargestShownSwr, 0, locale);
-    }
-    const int decimals = swr < kSwrOneDecimalFrom ? kSwrDecimals : swr < kSwrWholeFrom ? 1 : 0;
+    if (const std::optional<QString> beyond = SwrBeyondScale(swr)) return *beyond;
+    const int decimals = swr < kSwrOneDecimalFrom ? kSwrDecimals : 1;
     return FixedText(swr, decimals, locale);
 }
 

@@ -17,7 +17,7 @@ inline constexpr int kSwrDecimals = 2;
 // Bandwidths show to the 100 Hz, in kHz.
 inline constexpr int kBandwidthKHzDecimals = 1;
 
-// An SWR: two decimals near the match, fewer above 10, "∞" at total reflection.
+// An SWR: two decimals near the match, one above 10, "> 99" and "∞" beyond (SwrBeyondScale).
 QString SwrText(double swr, const QLocale& locale);
 
 // Ohms with the decimals that matter: a tenth near 50, none from 100.

@@ -18,7 +18,7 @@ constexpr int kHistoryHeightPx = 260;
 
 const char kStyle[] =
     "body{font-family:sans-serif;color:#202020;max-width:62em;margin:1.5em auto;padding:0 1em}"
-    "h1{color:#1f3a5f;font-size:1.6em;margin-bottom:.3em}"
+    "h1{color:#1f3a5f;font-size:1.6em;margin-bottom:.3em;overflow-wrap:anywhere}"
     "h2{color:#1f3a5f;font-size:1.15em;margin:1.2em 0 .4em}"
     "table{border-collapse:collapse;margin:.3em 0}"
     "th,td{padding:.2em .8em .2em 0;text-align:left;vertical-align:top}"

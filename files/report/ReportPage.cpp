@@ -7,6 +7,7 @@
 
 #include "files/report/ReportPictures.h"
 #include "plot/HistoryStripPainter.h"
+#include "files/report/ReportTitle.h"
 
 namespace ravemo {
 namespace {
@@ -50,7 +51,7 @@ class PageFlow {
     void title(const QString& text) {
         QFont font = style_.font(kTitlePt);
         font.setBold(true);
-        block(text, font, kHeadText);
+        block(FittedTitle(text, font, p_.device(), page_.width()), font, kHeadText);
     }
 
     void facts(const std::vector<ReportFact>& facts) {

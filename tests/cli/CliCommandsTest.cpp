@@ -56,10 +56,15 @@ TEST(CliCommands, BadArgumentsGiveStatusTwoOneLineAndNoFile) {
         {"readout --rl 1024 --phase 0 --freq 1",
          "--rl takes a raw converter reading from 0 to 1023"},
         {"readout --rl 0 --phase -1 --freq 1", "--phase takes a raw"},
-        {"readout --rl 0 --phase 0 --freq -1", "--freq takes a frequency of 0 or more"},
+        {"readout --rl 0 --phase 0 --freq -1",
+         "--freq takes a frequency from 0 to 90003500 Hz (the synthesiser's range), not -1"},
+        {"readout --rl 0 --phase 0 --freq 1e300", "not 1e300"},
+        {"readout --rl 0 --phase 0 --freq 1 --offset 1e300",
+         "--offset takes a return-loss offset from -100 to 100 dB, not 1e300"},
+        {"readout --rl 0 --phase 0 --freq 1 --offset -101", "not -101"},
         {"readout --rl 0 --phase 0 --freq 1e999", "--freq 1e999 is out of range"},
         {"readout --rl 0 --phase 0 --freq nan", "--freq takes a number"},
-        {"readout @x.vec --at -2", "--at takes a frequency of 0 or more"},
+        {"readout @x.vec --at -2", "--at takes a frequency from 0 to 90.0035 MHz, not -2"},
     };
     for (const auto& c : cases) {
         const QStringList arguments = cli.words(QString::fromUtf8(c.arguments));
@@ -116,6 +121,9 @@ TEST(CliCommands, ReadoutPrintsWhatTheMarkerBoxesShow) {
         {QLocale::c(), "--rl 853 --phase 514 --freq 14000000 --offset 1.5",
          "frequency=14,000,000\nswr=1.27\nphase=89.95\nreturn_loss=18.49\nxs=11.75\n"},
         {QLocale::c(), "--rl 200 --phase 300 --freq 0", QStringLiteral("c=\u2014\n")},
+        // The ends of the ranges.
+        {QLocale::c(), "--rl 1023 --phase 0 --freq 90003500 --offset -100",
+         "frequency=90,003,500\n"},
     };
     for (const auto& c : cases) {
         CliRun cli("", c.locale);

@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -27,6 +29,7 @@ class ReportRun : public ::testing::Test {
 };
 
 TEST_F(ReportRun, StatusMessageAndWhatIsWritten) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(cli.path("pipe.png")).constData(), 0600), 0);
     const struct {
         const char* arguments;  // after "report", as CliRun::words reads them
         int status;
@@ -37,10 +40,13 @@ TEST_F(ReportRun, StatusMessageAndWhatIsWritten) {
         {"--help", 0, "report FILE --output OUT", "", ""},
         {"@d.vec", 2, "report needs --output OUT", "", ""},
         {"@d.vec --output @r.txt", 2, "takes a .png, .pdf or .html file", "r.txt", ""},
-        {"@none.vec --output @r.pdf", 2, "none.vec: no such file", "r.pdf", ""},
+        {"@none.vec --output @r.pdf", 2, "none.vec\" does not exist", "r.pdf", ""},
         {"@d.vec @d.vec --output @r.pdf", 2, "report needs one file", "r.pdf", ""},
         {"@d.vec --output @r.pdf --region 5", 2, "--region takes", "r.pdf", ""},
         {"@d.vec --output @no/r.pdf", 1, "cannot write", "no/r.pdf", ""},
+        // Written only under a new name or over a regular file: the pipe stays a pipe.
+        {"@d.vec --output @pipe.png", 1, "pipe.png: it is a named pipe, not a regular file", "",
+         ""},
         {"@d.vec --output @r.png", 0, "", "r.png", "\x89PNG"},
         {"@d.vec --output @r.pdf --cable --velocity-factor 0.8", 0, "", "r.pdf", "%PDF"},
         {"@d.vec --output @r.html --target-mhz 7.05", 0, "", "r.html", "<!DOCTYPE html>"},
@@ -54,6 +60,9 @@ TEST_F(ReportRun, StatusMessageAndWhatIsWritten) {
         EXPECT_EQ(QFile::exists(cli.path(QLatin1String(c.output))), c.status == 0) << c.arguments;
         EXPECT_TRUE(cli.fileBytes(QLatin1String(c.output)).startsWith(c.magic)) << c.arguments;
     }
+    // The pipe is still there, not replaced by a page.
+    EXPECT_FALSE(QFileInfo(cli.path("pipe.png")).isFile());
+    EXPECT_TRUE(QFileInfo::exists(cli.path("pipe.png")));
     const QByteArray html = cli.fileBytes("r.html");
     EXPECT_TRUE(
         html.contains("Trim for 7.0500 MHz: the dip at 7.0950 MHz: make the element 0.6% longer"))

@@ -93,8 +93,8 @@ TEST(Verdicts, TrimByTheDipOrTheEdgeAndNoAbsurdNumbers) {
     for (const auto& c : cases) EXPECT_EQ(TrimSentence(c.trim, 2.0, kPoint), c.text);
 
     for (const auto& [swr, text] :
-         {std::pair{1.456, "1,46"}, std::pair{12.34, "12,3"}, std::pair{99.4, "99,4"},
-          std::pair{99.6, "> 99"}, std::pair{1.8014398509482e16, "> 99"},
+         {std::pair{1.456, "1,46"}, std::pair{12.34, "12,3"}, std::pair{99.0, "99,0"},
+          std::pair{99.01, "> 99"}, std::pair{1.8014398509482e16, "> 99"},
           std::pair{std::numeric_limits<double>::infinity(), "\u221E"}}) {
         EXPECT_EQ(SwrText(swr, kComma), QString::fromUtf8(text)) << swr;
     }

@@ -41,7 +41,7 @@ TEST(SweepAroundLimits, TheBandOrDipWithHalfItsWidthOnEachSideRoundedOutwards) {
         // At least 5 kHz on each side, and never below 0.
         {LimitsAroundDip(DipAt(2e3, std::nullopt)), 0.0, 7e3},
         // 40 m in region 1, 7.0 to 7.2 MHz; a 2:1 band past the top of the synthesiser.
-        {LimitsAroundBand(AmateurBandsOf(1).at(3)), 6.9e6, 7.3e6},
+        {LimitsAroundBand(AmateurBandsOf(1).at(5)), 6.9e6, 7.3e6},
         {LimitsAroundDip(DipAt(89.9e6, SwrEdges{89.8e6, 90.2e6})), 89.6e6, 90.0035e6},
         // Both limits beyond the top: a span below it, so the sweep still has points.
         {RoundedReachableLimits(95e6, 96e6), 89.9935e6, 90.0035e6},
@@ -50,7 +50,7 @@ TEST(SweepAroundLimits, TheBandOrDipWithHalfItsWidthOnEachSideRoundedOutwards) {
         EXPECT_NEAR(c.limits.lowHz, c.lowHz, 1e-3) << c.lowHz;
         EXPECT_NEAR(c.limits.highHz, c.highHz, 1e-3) << c.highHz;
     }
-    EXPECT_STREQ(AmateurBandsOf(1).at(3).name, "40m");
+    EXPECT_STREQ(AmateurBandsOf(1).at(5).name, "40m");
 }
 
 TEST(ReferenceShift, SaysHowTheTunedFrequencyAndTheLowestSwrMoved) {

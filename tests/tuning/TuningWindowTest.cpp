@@ -186,7 +186,7 @@ TEST(TuningWindow, TheHistoryStartsAfreshWhenTheLimitsChange) {
     TuningRig rig;
     rig.tick(3);
     ASSERT_EQ(rig.tuning->history().points().size(), 2U);
-    rig.tuning->sweepBand(3);  // 40 m: the start changes at the next sweep, the step after it
+    rig.tuning->sweepBand(5);  // 40 m: the start changes at the next sweep, the step after it
     rig.tick(2);
     EXPECT_EQ(rig.tuning->history().points().size(), 1U);
     rig.tick();
