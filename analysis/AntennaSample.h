@@ -13,6 +13,11 @@ namespace ravemo {
 // set as a whole is Measured or Estimated; each of its samples says what holds for it.
 enum class ReactanceSign { Estimated, Measured, Unknown };
 
+// Where the figures of a sample set stand: at the analyser's socket, or at the antenna's
+// feedpoint, seen through a feedline (SamplesAtAntenna). At the antenna Rs, X and |Z| may be
+// NaN: unknown where the sign of X at the analyser is.
+enum class ReferencePlane { Analyser, Antenna };
+
 // One sample as the antenna analysis sees it.
 struct AntennaSample {
     double hz = 0.0;
@@ -34,6 +39,7 @@ struct AntennaSamples {
     std::vector<AntennaSample> samples;
     ReactanceSign sign = ReactanceSign::Estimated;
     std::vector<Resonance> resonances;
+    ReferencePlane plane = ReferencePlane::Analyser;
 };
 
 }  // namespace ravemo

@@ -82,6 +82,7 @@ std::vector<Resonance> ZerosOfKnownRuns(const std::vector<AntennaSample>& sample
 FeedpointSamples SamplesAtAntenna(const AntennaSamples& atAnalyser, const Feedline& line) {
     FeedpointSamples out;
     out.samples.sign = atAnalyser.sign;
+    out.samples.plane = ReferencePlane::Antenna;
     bool lastUnseen = false;
     for (const AntennaSample& a : atAnalyser.samples) {
         if (std::optional<AntennaSample> s = AtAntenna(a, line)) {

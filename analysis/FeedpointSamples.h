@@ -8,10 +8,6 @@
 
 namespace ravemo {
 
-// Where the figures of an analysis stand: at the analyser's socket, or at the antenna's
-// feedpoint, seen through a feedline.
-enum class ReferencePlane { Analyser, Antenna };
-
 // The measured return loss must exceed twice the cable's one-way loss by this much before the
 // antenna shows through it: nearer, the figure at the antenna is the cable's loss model and the
 // converter's rounding magnified, not a measurement (1 dB leaves |G| at most 0.89, SWR 17).

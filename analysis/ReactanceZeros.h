@@ -34,9 +34,9 @@ struct ReactanceEvidence {
 // centre: that minimum is an unclear stretch, not a zero.
 //
 // A zero lies at the centre of its notch under the rise (the middle of a flat bottom, the point
-// of a V; noise averages out over the notch), with Rs interpolated there. It is a series resonance when |Z| there lies below
-// the geometric mean of |Z| on the two sides, else a parallel one. Samples as AntennaSamples
-// holds them; the sign of xs is ignored.
+// of a V; noise averages out over the notch), with Rs interpolated there. It is a series resonance
+// when |Z| there lies below the geometric mean of |Z| on the two sides, else a parallel one.
+// Samples as AntennaSamples holds them; the sign of xs is ignored.
 ReactanceEvidence EstimateReactanceZeros(const std::vector<AntennaSample>& samples);
 
 }  // namespace ravemo

@@ -10,7 +10,7 @@ namespace {
 const char kAnalyseUsage[] =
     "Usage: ravemo-cli [--settings FILE] analyse FILE [--json] [--samples] [--swr-limit X]\n"
     "                  [--dips N] [--region 1|2|3] [--target-mhz F] [--cable]\n"
-    "                  [--velocity-factor VF]\n"
+    "                  [--velocity-factor VF] [--feedline TYPE:METRES]\n"
     "Analyses a sweep file (.vec: the point count from its size, the settings' Step for the\n"
     "swept points) or a one-port Touchstone file (.s1p): the SWR dips with their 2:1 and 1.5:1\n"
     "bandwidths and Q, the resonances, the amateur bands the sweep covers, trim advice and the\n"
@@ -25,17 +25,21 @@ const char kAnalyseUsage[] =
     "                        0.001 to 90.0035\n"
     "  --cable               the length of a cable open at its far end, from its quarter wave\n"
     "  --velocity-factor VF  the cable's velocity factor, 0.1 to 1 (default: the settings'\n"
-    "                        InputVelFactor, read as a percentage when above 1)\n";
+    "                        InputVelFactor, read as a percentage when above 1)\n"
+    "  --feedline TYPE:METRES  every figure at the antenna, seen through this feedline\n"
+    "                        (rg58, rg8x, rg213, lmr400, rg174, twin300, ladder450, or\n"
+    "                        user:METRES:OHMS:VF:MHZ1:DB1:MHZ2:DB2); where the return loss\n"
+    "                        lies within twice the cable's loss the antenna cannot be seen\n";
 
 }  // namespace
 
 int RunAnalyseCommand(const QStringList& words, const QString& settingsPath, CliContext& context) {
-    CliArguments args(
-        words,
-        {QStringLiteral("swr-limit"), QStringLiteral("dips"), QStringLiteral("region"),
-         QStringLiteral("target-mhz"), QStringLiteral("velocity-factor")},
-        {QStringLiteral("json"), QStringLiteral("samples"), QStringLiteral("cable"),
-         QStringLiteral("help")});
+    CliArguments args(words,
+                      {QStringLiteral("swr-limit"), QStringLiteral("dips"),
+                       QStringLiteral("region"), QStringLiteral("target-mhz"),
+                       QStringLiteral("velocity-factor"), QStringLiteral("feedline")},
+                      {QStringLiteral("json"), QStringLiteral("samples"), QStringLiteral("cable"),
+                       QStringLiteral("help")});
     if (args.has(QStringLiteral("help"))) {
         context.out << kAnalyseUsage;
         return kExitSuccess;
@@ -50,8 +54,9 @@ int RunAnalyseCommand(const QStringList& words, const QString& settingsPath, Cli
     const QString path = args.positional().front();
 
     const AntennaAnalysis analysis = AnalyseAntenna(set, options);
-    const AnalysisOutputInput output{path, set, analysis, options,
-                                     args.has(QStringLiteral("samples"))};
+    const AnalysisOutputInput output{
+        path,        set, analysis, options, args.has(QStringLiteral("samples")), request.feedline,
+        input.unseen};
     if (args.has(QStringLiteral("json"))) {
         context.out << QString::fromUtf8(AnalysisJson(output));
     } else {

@@ -11,6 +11,7 @@
 #include "cli/AnalysisInputChecks.h"
 #include "cli/CliSettings.h"
 #include "cli/SweepFileInput.h"
+#include "common/FeedlineText.h"
 #include "common/NumberText.h"
 #include "common/Units.h"
 #include "instrument/TouchstoneModel.h"
@@ -112,6 +113,11 @@ AnalysisRequest ParseAnalysisRequest(CliArguments& args, const char* command, Cl
                             .arg(name, QLatin1String(range->allowed), args.value(name).trimmed()));
         }
     }
+    if (args.has(QStringLiteral("feedline"))) {
+        const ParsedFeedline line = ParseFeedline(args.value(QStringLiteral("feedline")));
+        if (!line.line) return fail(QStringLiteral("--feedline: ") + line.error);
+        parsed.feedline = line.line;
+    }
     parsed.cable = args.has(QStringLiteral("cable"));
     if (velocityFactor && !parsed.cable) {
         return fail(QStringLiteral("--velocity-factor goes with --cable"));
@@ -127,7 +133,7 @@ AnalysisRequest ParseAnalysisRequest(CliArguments& args, const char* command, Cl
 AnalysisInput ReadAnalysisInput(const QString& path, const QString& settingsPath,
                                 AnalysisRequest& request, const char* command,
                                 CliContext& context) {
-    auto failed = [](int status) { return AnalysisInput{std::nullopt, status}; };
+    auto failed = [](int status) { return AnalysisInput{std::nullopt, {}, status}; };
     AnalysisOptions& options = request.options;
     const QString suffix = QFileInfo(path).suffix().toLower();
     const bool sweepFile = suffix == QLatin1String("vec");
@@ -181,7 +187,18 @@ AnalysisInput ReadAnalysisInput(const QString& path, const QString& settingsPath
     if (const std::optional<QString> problem = MeaninglessFrequencies(set, path)) {
         return failed(Fail(context, kExitBadInput, *problem));
     }
-    return AnalysisInput{std::move(set), kExitSuccess};
+    if (!request.feedline) return AnalysisInput{std::move(set), {}, kExitSuccess};
+    FeedpointSamples fed = SamplesAtAntenna(set, *request.feedline);
+    if (fed.samples.samples.size() < kFewestPoints) {
+        return failed(
+            Fail(context, kExitBadInput,
+                 QStringLiteral("%1: the antenna cannot be seen through %2 m of %3 "
+                                "anywhere in the sweep: the return loss at the "
+                                "analyser lies within twice the cable's loss")
+                     .arg(path, NumberText::generalFormat(request.feedline->lengthM, QLocale::c()),
+                          request.feedline->type.description)));
+    }
+    return AnalysisInput{std::move(fed.samples), std::move(fed.unseen), kExitSuccess};
 }
 
 }  // namespace ravemo

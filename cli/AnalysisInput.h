@@ -6,6 +6,7 @@
 
 #include "analysis/AntennaAnalysis.h"
 #include "analysis/AntennaSample.h"
+#include "analysis/FeedpointSamples.h"
 #include "cli/CliArguments.h"
 #include "cli/CliContext.h"
 
@@ -16,19 +17,22 @@ namespace ravemo {
 struct AnalysisRequest {
     AnalysisOptions options;
     bool cable = false;
+    std::optional<Feedline> feedline;  // --feedline: every figure at the antenna
     std::optional<int> failure;
 };
 
 // Reads and checks the options `args` declares among --swr-limit, --dips, --region,
-// --target-mhz, --cable and --velocity-factor, and that one file is named. `command` names the
-// command in the messages.
+// --target-mhz, --cable, --velocity-factor and --feedline, and that one file is named. `command`
+// names the command in the messages.
 AnalysisRequest ParseAnalysisRequest(CliArguments& args, const char* command, CliContext& context);
 
 // The samples of FILE (.vec with the settings' Step, or .s1p), read as the analysis reads them,
 // or the status of the failure already reported. With --cable and no --velocity-factor, the
-// settings' InputVelFactor is put into `request`.
+// settings' InputVelFactor is put into `request`. With a feedline the samples are those at the
+// antenna (SamplesAtAntenna), with the frequencies where it cannot be seen.
 struct AnalysisInput {
     std::optional<AntennaSamples> set;
+    std::vector<UnseenStretch> unseen;
     int status = kExitSuccess;
 };
 AnalysisInput ReadAnalysisInput(const QString& path, const QString& settingsPath,

@@ -160,6 +160,23 @@ QJsonArray Samples(const std::vector<AntennaSample>& samples) {
     return array;
 }
 
+// The feedline the figures were moved through: its type, length, one-way loss at each dip (in
+// the order of "dips") and the stretches where the antenna cannot be seen.
+QJsonObject FeedlineObject(const AnalysisOutputInput& input) {
+    const Feedline& line = *input.feedline;
+    QJsonArray losses;
+    for (const SwrDip& dip : input.analysis.dips) losses.append(Number(line.lossDb(dip.bottom.hz)));
+    QJsonArray unseen;
+    for (const UnseenStretch& u : input.unseen) {
+        unseen.append(QJsonObject{{QStringLiteral("low_hz"), Number(u.lowHz)},
+                                  {QStringLiteral("high_hz"), Number(u.highHz)}});
+    }
+    return QJsonObject{{QStringLiteral("type"), line.type.name},
+                       {QStringLiteral("length_m"), Number(line.lengthM)},
+                       {QStringLiteral("loss_db_at_dips"), losses},
+                       {QStringLiteral("unseen"), unseen}};
+}
+
 }  // namespace
 
 QByteArray AnalysisJson(const AnalysisOutputInput& input) {
@@ -183,6 +200,9 @@ QByteArray AnalysisJson(const AnalysisOutputInput& input) {
     if (input.options.velocityFactor) {
         root.insert(QStringLiteral("cable"), Cable(input.analysis.cable));
     }
+    root.insert(QStringLiteral("reference_plane"),
+                input.feedline ? QStringLiteral("antenna") : QStringLiteral("analyser"));
+    if (input.feedline) root.insert(QStringLiteral("feedline"), FeedlineObject(input));
     if (input.withSamples) root.insert(QStringLiteral("samples"), Samples(samples));
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }

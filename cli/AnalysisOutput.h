@@ -6,6 +6,7 @@
 
 #include "analysis/AntennaAnalysis.h"
 #include "analysis/AntennaSample.h"
+#include "analysis/FeedpointSamples.h"
 
 namespace ravemo {
 
@@ -16,6 +17,10 @@ struct AnalysisOutputInput {
     const AntennaAnalysis& analysis;
     const AnalysisOptions& options;
     bool withSamples = false;  // list every sample too
+    // The feedline the figures were moved through to the antenna, and where the antenna cannot
+    // be seen through it; none: the figures stand at the analyser.
+    std::optional<Feedline> feedline{};
+    std::vector<UnseenStretch> unseen{};
 };
 
 // One JSON object, numbers in SI units with a point decimal, null where a value is absent or

@@ -35,6 +35,7 @@ class ReportText {
     // Two decimals at most; a magnitude no antenna gives (|Z| near a full reflection, a length
     // from a frequency near 0) in powers of ten rather than a page of digits.
     QString number(double value) const {
+        if (std::isnan(value)) return QStringLiteral("\u2013");  // unknown at the antenna
         if (std::fabs(value) >= kLargestPlainNumber) {
             return NumberText::generalFormat(value, locale_);
         }
@@ -54,6 +55,10 @@ class ReportText {
                       .arg(mhz(samples.front().hz), mhz(samples.back().hz),
                            QStringLiteral("the sign of the reactance is ") +
                                SignStateText(in_.set.sign));
+        if (in_.feedline) {
+            lines_ << QStringLiteral("  Every figure stands ") +
+                          FeedpointText(*in_.feedline, in_.unseen, locale_);
+        }
         if (in_.analysis.lowestAtEdge) {
             lines_ << QStringLiteral("  No dip there: ") +
                           EdgeText(*in_.analysis.lowestAtEdge, locale_);
@@ -78,9 +83,9 @@ class ReportText {
             const AntennaSample& s = dip.bottom;
             lines_ << QStringLiteral("  %1. %2: SWR %3, return loss %4 dB, Rs %5, %6 %7, |Z| %8")
                           .arg(++rank)
-                          .arg(mhz(s.hz), swr(s.swr), number(s.returnLossDb),
-                               ohms(s.rs), reactanceLabel_,
-                               ReactanceText(s, locale_, QStringLiteral(" ohm")), ohms(s.z));
+                          .arg(mhz(s.hz), swr(s.swr), number(s.returnLossDb), ohms(s.rs),
+                               reactanceLabel_, ReactanceText(s, locale_, QStringLiteral(" ohm")),
+                               ohms(s.z));
             lines_ << band("2:1", kSwrTwoToOne, dip, dip.swr2)
                    << band("1.5:1", kSwrOneAndHalf, dip, dip.swr15);
             lines_ << QStringLiteral("      ") + QText(dip, locale_) +

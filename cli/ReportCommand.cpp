@@ -8,6 +8,7 @@
 #include "cli/CliCommands.h"
 #include "files/report/AntennaReport.h"
 #include "files/report/ReportFile.h"
+#include "plot/Verdicts.h"
 
 namespace ravemo {
 namespace {
@@ -15,6 +16,7 @@ namespace {
 const char kReportUsage[] =
     "Usage: ravemo-cli [--settings FILE] report FILE --output OUT [--title T] [--region 1|2|3]\n"
     "                  [--target-mhz F] [--cable] [--velocity-factor VF]\n"
+    "                  [--feedline TYPE:METRES]\n"
     "Makes a one-page antenna report of a sweep file (.vec) or a one-port Touchstone file\n"
     "(.s1p): the tuning chart, the Smith chart, the SWR dips with their bandwidths, the\n"
     "resonances, the amateur bands, and the trim advice and cable length when asked for.\n"
@@ -29,6 +31,8 @@ const char kReportUsage[] =
     "  --cable               the length of a cable open at its far end, from its quarter wave\n"
     "  --velocity-factor VF  the cable's velocity factor, 0.1 to 1 (default: the settings'\n"
     "                        InputVelFactor, read as a percentage when above 1)\n"
+    "  --feedline TYPE:METRES  every figure at the antenna, seen through this feedline (as\n"
+    "                        analyse takes it)\n"
     "Nothing is left behind when the report cannot be written.\n";
 
 }  // namespace
@@ -36,7 +40,8 @@ const char kReportUsage[] =
 int RunReportCommand(const QStringList& words, const QString& settingsPath, CliContext& context) {
     CliArguments args(words,
                       {QStringLiteral("output"), QStringLiteral("title"), QStringLiteral("region"),
-                       QStringLiteral("target-mhz"), QStringLiteral("velocity-factor")},
+                       QStringLiteral("target-mhz"), QStringLiteral("velocity-factor"),
+                       QStringLiteral("feedline")},
                       {QStringLiteral("cable"), QStringLiteral("help")});
     if (args.has(QStringLiteral("help"))) {
         context.out << kReportUsage;
@@ -67,9 +72,11 @@ int RunReportCommand(const QStringList& words, const QString& settingsPath, CliC
     // An empty title would leave the page without a name.
     const QString givenTitle = args.value(QStringLiteral("title")).trimmed();
     const QString title = givenTitle.isEmpty() ? QFileInfo(path).fileName() : givenTitle;
-    const ReportInput report{
-        title,           path,    QDateTime::currentDateTime(), *input.set, analysis,
-        request.options, nullptr, TuningViewChoices{}};
+    ReportInput report{title,           path,    QDateTime::currentDateTime(), *input.set, analysis,
+                       request.options, nullptr, TuningViewChoices{}};
+    if (request.feedline) {
+        report.feedpoint = FeedpointText(*request.feedline, input.unseen, context.locale);
+    }
     if (const std::optional<QString> error =
             SaveReport(output, BuildAntennaReport(report, context.locale))) {
         return Fail(context, kExitFailure,

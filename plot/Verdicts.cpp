@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include <QStringList>
+
 #include "common/SwrBeyondScale.h"
 #include "common/Units.h"
 #include "plot/FrequencyLabels.h"
@@ -31,10 +33,12 @@ QString SwrText(double swr, const QLocale& locale) {
 }
 
 QString OhmsText(double ohms, const QLocale& locale) {
+    if (std::isnan(ohms)) return QStringLiteral("\u2013");  // unknown at the antenna
     return FixedText(ohms, std::fabs(ohms) < kWholeOhmsFrom ? kTenthOhm : 0, locale);
 }
 
 QString ReactanceText(const AntennaSample& s, const QLocale& locale, const QString& unit) {
+    if (std::isnan(s.xs)) return QStringLiteral("unknown");
     if (s.xsSign == ReactanceSign::Unknown) {
         return OhmsText(std::fabs(s.xs), locale) + unit + QStringLiteral(" (sign unknown)");
     }
@@ -119,6 +123,30 @@ QString TrimText(const TrimAdvice& trim, double swrLimit, const QLocale& locale)
             : QStringLiteral("make the element %1% %2")
                   .arg(amount, change > 0.0 ? QStringLiteral("longer") : QStringLiteral("shorter"));
     return QStringLiteral("the dip at %1: %2").arg(MHz(trim.dipHz, locale), advice);
+}
+
+QString PlaneWords(ReferencePlane plane) {
+    return plane == ReferencePlane::Antenna ? QStringLiteral("at the antenna")
+                                            : QStringLiteral("at the analyser");
+}
+
+QString FeedpointText(const Feedline& line, const std::vector<UnseenStretch>& unseen,
+                      const QLocale& locale) {
+    QString text = QStringLiteral("at the antenna, through %1 m of %2")
+                       .arg(FixedText(line.lengthM, line.lengthM < 10.0 ? 1 : 0, locale),
+                            line.type.description);
+    if (unseen.empty()) return text;
+    QStringList stretches;
+    for (const UnseenStretch& u : unseen) {
+        stretches << (u.lowHz == u.highHz
+                          ? QStringLiteral("at %1").arg(MHz(u.lowHz, locale))
+                          : QStringLiteral("from %1 to %2")
+                                .arg(TableMHz(u.lowHz, locale), MHz(u.highHz, locale)));
+    }
+    return text + QStringLiteral(
+                      "; the antenna cannot be seen through it %1 (the return loss "
+                      "there lies within twice the cable's loss)")
+                      .arg(stretches.join(QStringLiteral(", ")));
 }
 
 QString TrimSentence(const TrimAdvice& trim, double swrLimit, const QLocale& locale) {

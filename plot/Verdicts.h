@@ -5,6 +5,7 @@
 
 #include "analysis/AntennaAnalysis.h"
 #include "analysis/AntennaSample.h"
+#include "analysis/FeedpointSamples.h"
 
 namespace ravemo {
 
@@ -20,11 +21,13 @@ inline constexpr int kBandwidthKHzDecimals = 1;
 // An SWR: two decimals near the match, one above 10, "> 99" and "∞" beyond (SwrBeyondScale).
 QString SwrText(double swr, const QLocale& locale);
 
-// Ohms with the decimals that matter: a tenth near 50, none from 100.
+// Ohms with the decimals that matter: a tenth near 50, none from 100; "–" for an unknown (NaN)
+// value, as an impedance at the antenna is where the sign of X is not known.
 QString OhmsText(double ohms, const QLocale& locale);
 
 // A reactance as its sign state allows: "+5.1", "-12.0", or "12.0 (sign unknown)", with `unit`
-// (" Ω", " ohm") after the number: "12.0 Ω (sign unknown)".
+// (" Ω", " ohm") after the number: "12.0 Ω (sign unknown)"; "unknown" where not even |X| is
+// known (NaN: at the antenna, behind a sign the analyser could not tell).
 QString ReactanceText(const AntennaSample& sample, const QLocale& locale, const QString& unit = {});
 
 // The heading of a reactance: "X (est.)" for estimated signs, "X" for measured ones.
@@ -47,6 +50,16 @@ QString QText(const SwrDip& dip, const QLocale& locale);
 // The lowest SWR at an edge of the sweep: "the lowest SWR (2.41) is at the lower edge, 6.9000
 // MHz: sweep lower".
 QString EdgeText(const SwrAtEdge& low, const QLocale& locale);
+
+// Where the figures stand, for a view's label: "at the analyser" or "at the antenna".
+QString PlaneWords(ReferencePlane plane);
+
+// The feedline the figures are moved through, and where the antenna cannot be seen through
+// it: "at the antenna, through 20 m of RG-58 (50 ohm, VF 0.66); the antenna cannot be seen
+// through it from 3.0000 to 5.2000 MHz (the return loss there lies within twice the cable's
+// loss)".
+QString FeedpointText(const Feedline& line, const std::vector<UnseenStretch>& unseen,
+                      const QLocale& locale);
 
 // The trim advice: "the dip at 13.6500 MHz: make the element 3.9% shorter", "...: no change
 // needed", the edge text, or "no SWR dip under 2.00 in the sweep".

@@ -58,6 +58,7 @@ std::vector<ReportFact> Facts(const ReportInput& in, const QLocale& locale) {
         {QStringLiteral("Band plan"), QStringLiteral("IARU region %1").arg(in.options.region)},
         {QStringLiteral("Sign of X"), SignStateText(in.live.sign)},
     };
+    if (!in.feedpoint.isEmpty()) facts.push_back({QStringLiteral("Figures"), in.feedpoint});
     if (in.analysis.lowestAtEdge) {
         facts.push_back({QStringLiteral("No dip"), EdgeText(*in.analysis.lowestAtEdge, locale)});
     }

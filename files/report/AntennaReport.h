@@ -32,6 +32,9 @@ struct ReportInput {
     const AntennaAnalysis* referenceAnalysis = nullptr;
     // The tuning history; its strip is printed under the pictures unless it is empty.
     std::span<const HistoryPoint> history{};
+    // Where the figures stand when they were moved to the antenna (FeedpointText); empty: at
+    // the analyser.
+    QString feedpoint{};
 };
 
 // A line of the report's header: "Points" and "401".

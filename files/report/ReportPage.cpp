@@ -6,8 +6,8 @@
 #include <QPainter>
 
 #include "files/report/ReportPictures.h"
-#include "plot/HistoryStripPainter.h"
 #include "files/report/ReportTitle.h"
+#include "plot/HistoryStripPainter.h"
 
 namespace ravemo {
 namespace {

@@ -137,6 +137,10 @@ TEST_F(AnalyseRun, StatusAndWhatItSays) {
         {"analyse @d.vec --target-mhz 1e9", 2,
          "--target-mhz takes a frequency from 0.001 to 90.0035"},
         {"analyse @d.vec", 0, "X (est.) "},
+        {"analyse @d.vec --feedline rg58:20", 0,
+         "Every figure stands at the antenna, through 20 m of RG-58 (50 ohm, VF 0.66)"},
+        {"analyse @d.vec --feedline coax:20", 2, "--feedline: feedline 'coax:20': 'coax' is no"},
+        {"analyse @d.vec --feedline rg174:1000", 2, "the antenna cannot be seen through 1000 m"},
         {"analyse @d.vec", 0, "  20m (14.0000 MHz to 14.3500 MHz): lowest SWR 1.4"},
         {"analyse @d.vec --cable", 0, "Cable open at its far end, velocity factor 0.66: "},
         {"analyse @d.vec --samples", 0, "MHz\tSWR\tRs (ohm)\tX (est.) (ohm)\t|Z| (ohm)\n10\t"},
@@ -219,7 +223,7 @@ TEST_F(AnalyseRun, JsonHasExactlyTheDocumentedKeys) {
     const std::pair<QJsonValue, QStringList> objects[] = {
         {root,
          {"bands", "cable", "dips", "from_hz", "lowest_swr_at_edge", "points", "reactance_sign",
-          "resonances", "samples", "source", "to_hz", "trim"}},
+          "reference_plane", "resonances", "samples", "source", "to_hz", "trim"}},
         {root["dips"][0],
          {"frequency_hz", "q", "return_loss_db", "rs_ohm", "swr", "swr_1_5", "swr_2", "xs_ohm",
           "xs_sign", "z_ohm"}},
@@ -234,11 +238,23 @@ TEST_F(AnalyseRun, JsonHasExactlyTheDocumentedKeys) {
     };
     for (const auto& [object, keys] : objects) EXPECT_EQ(object.toObject().keys(), keys);
 
+    // Through a feedline: the figures at the antenna, and the line with its loss at each dip.
+    ASSERT_EQ(cli.run(cli.words("analyse @d.vec --json --feedline rg58:20")), 0);
+    const QJsonObject fed = QJsonDocument::fromJson(cli.out().toUtf8()).object();
+    EXPECT_EQ(fed["reference_plane"].toString(), "antenna");
+    EXPECT_EQ(fed["feedline"].toObject().keys(),
+              QStringList({"length_m", "loss_db_at_dips", "type", "unseen"}));
+    EXPECT_EQ(fed["feedline"]["type"].toString(), "rg58");
+    // 20 m of RG-58 near 14.2 MHz: (1.3875 sqrt(14.2) + 0.02125 x 14.2) / 5 = 1.11 dB.
+    EXPECT_NEAR(fed["feedline"]["loss_db_at_dips"][0].toDouble(), 1.11, 0.01);
+    // The cable's loss made the dip look better at the analyser than it is at the antenna.
+    EXPECT_GT(fed["dips"][0]["swr"].toDouble(), root["dips"][0]["swr"].toDouble());
+
     // Without the options, nothing of theirs.
     ASSERT_EQ(cli.run(cli.words("analyse @d.vec --json")), 0);
     EXPECT_EQ(QJsonDocument::fromJson(cli.out().toUtf8()).object().keys(),
               QStringList({"bands", "dips", "from_hz", "lowest_swr_at_edge", "points",
-                           "reactance_sign", "resonances", "source", "to_hz"}));
+                           "reactance_sign", "reference_plane", "resonances", "source", "to_hz"}));
     // Asked for but not to be had: null, not a missing key; a trim says why it has no advice.
     ASSERT_EQ(cli.run(cli.words("analyse @cap.s1p --json --target-mhz 14 --cable")), 0);
     const QJsonObject capacitor = QJsonDocument::fromJson(cli.out().toUtf8()).object();
