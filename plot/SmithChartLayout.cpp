@@ -66,6 +66,9 @@ SmithChartLayout LayoutSmithChart(const QRectF& target, const QPaintDevice& devi
         l.caption.text = content.live->sign == ReactanceSign::Measured
                              ? QStringLiteral("sign of X measured")
                              : QStringLiteral("sign of X estimated");
+        if (content.live->plane == ReferencePlane::Antenna) {
+            l.caption.text = QStringLiteral("at the antenna, ") + l.caption.text;
+        }
     }
     // Room for the rim labels on every side and the caption below.
     const QSizeF rimLabel(small.horizontalAdvance(QStringLiteral("−j250")), small.height());

@@ -306,7 +306,9 @@ TuningLayout LayoutTuningChart(const QRectF& target, const QPaintDevice& device,
         t.labelRect = KeptInside(t.labelRect, target);
     }
 
-    l.swrTitle = QStringLiteral("SWR");
+    const bool atAntenna =
+        content.live != nullptr && content.live->plane == ReferencePlane::Antenna;
+    l.swrTitle = atAntenna ? QStringLiteral("SWR at the antenna") : QStringLiteral("SWR");
     l.swrTitleRect = QRectF(target.left() + pad, target.top() + pad,
                             metrics.horizontalAdvance(l.swrTitle), line);
     if (!l.rightTitle.isEmpty()) {

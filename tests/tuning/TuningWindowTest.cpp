@@ -27,6 +27,7 @@
 #include "ui/UiTestSupport.h"
 #include "ui/tuning/BandsPanel.h"
 #include "ui/tuning/DipsPanel.h"
+#include "ui/tuning/FeedlineBar.h"
 #include "ui/tuning/HistoryStripWidget.h"
 #include "ui/tuning/TextTableWidget.h"
 #include "ui/tuning/TuningToolBar.h"
@@ -325,6 +326,43 @@ TEST(MainWindowScroll, TheDesignedClientAreaScrollsInASmallWindowAndKeepsItsLayo
     for (const auto& s : screens) {
         EXPECT_EQ(MainWindow::sizeToFit({785, 637}, s.room, 15), s.fitted) << s.room.width();
     }
+}
+
+TEST(TuningWindow, TheFeedlineMovesEveryFigureToTheAntennaAndEveryViewSaysSo) {
+    TuningRig rig;
+    rig.tick(2);
+    const double atAnalyser = rig.tuning->analysis().dips.at(0).bottom.swr;
+    const auto title = [&rig](const char* name) {
+        return rig.tuning->findChild<QLabel*>(QLatin1String(name))->text();
+    };
+    FeedlineBar& bar = rig.tuning->feedlineBar();
+    const auto type = [&bar](const char* text) {
+        bar.feedlineBox().setText(QLatin1String(text));
+        Q_EMIT bar.feedlineBox().editingFinished();
+    };
+    // A feedline alone moves nothing; the views say where the figures stand.
+    type("rg58:20");
+    EXPECT_EQ(rig.tuning->analysis().dips.at(0).bottom.swr, atAnalyser);
+    EXPECT_TRUE(title("DipsTitle").contains("at the analyser")) << title("DipsTitle").toStdString();
+    // At the antenna the cable's loss no longer flatters the dip.
+    bar.planeBox().setCurrentIndex(1);
+    EXPECT_GT(rig.tuning->analysis().dips.at(0).bottom.swr, atAnalyser + 0.05);
+    for (const char* name : {"DipsTitle", "BandsTitle"}) {
+        EXPECT_TRUE(title(name).contains("at the antenna, through 20 m of RG-58")) << name;
+    }
+    const QString report = rig.folder.filePath("fed.html");
+    ASSERT_EQ(rig.tuning->saveReport(report), "");
+    QFile file(report);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("<th>Figures</th><td>at the antenna, through 20 m"));
+    // A feedline that names no line is marked and moves nothing.
+    type("coax:20");
+    EXPECT_EQ(rig.tuning->analysis().dips.at(0).bottom.swr, atAnalyser);
+    EXPECT_TRUE(bar.feedlineBox().toolTip().contains("'coax' is no known type"));
+    rig.tuning->close();
+    const TuningPreferences kept = LoadTuningPreferences(rig.preferences());
+    EXPECT_EQ(kept.feedline, "coax:20");
+    EXPECT_TRUE(kept.atAntenna);
 }
 
 }  // namespace

@@ -23,7 +23,10 @@ BandsPanel::BandsPanel(QWidget* parent)
         tr("Set the main window's sweep limits to the band's edges and half its width on each "
            "side."));
 
-    auto* title = new QLabel(tr("<b>Bands</b> in the sweep"), this);
+    title_ = new QLabel(this);
+    title_->setObjectName(QStringLiteral("BandsTitle"));
+    title_->setWordWrap(true);
+    showPlane({});
     auto* pickerRow = new QHBoxLayout;
     pickerRow->addWidget(new QLabel(tr("Band:"), this));
     pickerRow->addWidget(picker_);
@@ -32,7 +35,7 @@ BandsPanel::BandsPanel(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(kTablePanelMarginPx, kTablePanelMarginPx, kTablePanelMarginPx,
                                kTablePanelMarginPx);
-    layout->addWidget(title);
+    layout->addWidget(title_);
     layout->addWidget(table_, 1);
     layout->addLayout(pickerRow);
 
@@ -50,6 +53,11 @@ void BandsPanel::setPickerBands(const std::vector<AmateurBand>& bands) {
     for (const AmateurBand& band : bands) picker_->addItem(QString::fromLatin1(band.name));
     const int again = picker_->findText(picked);
     if (again >= 0) picker_->setCurrentIndex(again);
+}
+
+void BandsPanel::showPlane(const QString& text) {
+    title_->setText(text.isEmpty() ? tr("<b>Bands</b> in the sweep")
+                                   : tr("<b>Bands</b> in the sweep, %1").arg(text.toHtmlEscaped()));
 }
 
 }  // namespace ravemo

@@ -10,6 +10,8 @@
 class QComboBox;
 class QPushButton;
 
+class QLabel;
+
 namespace ravemo {
 
 class TextTableWidget;
@@ -22,6 +24,8 @@ class BandsPanel final : public QWidget {
     explicit BandsPanel(QWidget* parent = nullptr);
 
     void showBands(const TextTable& bands);
+    // Where the figures stand, in the title; empty: at the analyser, as measured.
+    void showPlane(const QString& text);
     // The bands the picker offers; the band picked before stays picked where the new list has
     // one of its name.
     void setPickerBands(const std::vector<AmateurBand>& bands);
@@ -35,6 +39,7 @@ class BandsPanel final : public QWidget {
     void sweepBand(int index);
 
   private:
+    QLabel* title_ = nullptr;
     TextTableWidget* table_;
     QComboBox* picker_;
     QPushButton* sweepBand_;

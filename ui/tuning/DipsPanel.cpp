@@ -34,16 +34,17 @@ QLabel* TextLine(QWidget* parent, const char* name) {
 DipsPanel::DipsPanel(QWidget* parent)
     : QWidget(parent),
       table_(new TextTableWidget(1, this)),
+      title_(TextLine(this, "DipsTitle")),
       resonances_(TextLine(this, "Resonances")),
       trim_(TextLine(this, "Trim")),
       referenceShift_(TextLine(this, "ReferenceShift")) {
     setObjectName(QStringLiteral("DipsPanel"));
     table_->setObjectName(QStringLiteral("DipsTable"));
-    auto* title = new QLabel(tr("<b>Dips</b> (SWR below 2, deepest first)"), this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(kTablePanelMarginPx, kTablePanelMarginPx, kTablePanelMarginPx,
                                kTablePanelMarginPx);
-    layout->addWidget(title);
+    layout->addWidget(title_);
+    showPlane({});
     layout->addWidget(table_, 1);
     auto* resonancesArea = new QScrollArea(this);
     resonancesArea->setObjectName(QStringLiteral("ResonancesArea"));
@@ -106,5 +107,12 @@ QPushButton* DipsPanel::sweepButton(int row) const {
 QString DipsPanel::trimText() const { return trim_->text(); }
 QString DipsPanel::referenceShiftText() const { return referenceShift_->text(); }
 QString DipsPanel::resonancesText() const { return resonances_->text(); }
+
+void DipsPanel::showPlane(const QString& text) {
+    title_->setText(
+        text.isEmpty()
+            ? tr("<b>Dips</b> (SWR below 2, deepest first)")
+            : tr("<b>Dips</b> %1 (SWR below 2, deepest first)").arg(text.toHtmlEscaped()));
+}
 
 }  // namespace ravemo

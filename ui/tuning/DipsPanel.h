@@ -22,6 +22,9 @@ class DipsPanel final : public QWidget {
     void showResonances(const QString& text);
     void showTrim(const QString& text);
     void showReferenceShift(const QString& text);
+    // Where the figures stand ("at the antenna, through 20 m of RG-58"), in the title; empty:
+    // at the analyser, as measured.
+    void showPlane(const QString& text);
 
     const TextTableWidget& table() const { return *table_; }
     // The button of the dip in `row`, or null.
@@ -36,6 +39,7 @@ class DipsPanel final : public QWidget {
 
   private:
     TextTableWidget* table_;
+    QLabel* title_;
     QLabel* resonances_;
     QLabel* trim_;
     QLabel* referenceShift_;

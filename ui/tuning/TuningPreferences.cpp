@@ -14,6 +14,8 @@ namespace {
 const QString kRegionKey = QStringLiteral("view/region");
 const QString kScaleKey = QStringLiteral("view/swrScale");
 const QString kRightAxisKey = QStringLiteral("view/rightAxis");
+const QString kFeedlineKey = QStringLiteral("feedline/line");
+const QString kPlaneKey = QStringLiteral("feedline/plane");
 const QString kTargetKey = QStringLiteral("view/targetMHz");
 const QString kGeometryKey = QStringLiteral("window/geometry");
 const QString kStateKey = QStringLiteral("window/state");
@@ -71,6 +73,8 @@ TuningPreferences LoadTuningPreferences(const QString& path) {
     // Stored with a point decimal whatever the locale, so the file moves between machines.
     const double targetMHz = file.value(kTargetKey).toString().toDouble(&ok);
     if (ok && targetMHz > 0.0) p.targetHz = targetMHz * kHzPerMHz;
+    p.feedline = file.value(kFeedlineKey).toString();
+    p.atAntenna = file.value(kPlaneKey).toString() == QLatin1String("antenna");
     p.geometry = file.value(kGeometryKey).toByteArray();
     p.windowState = file.value(kStateKey).toByteArray();
     file.beginGroup(kPanesGroup);
@@ -89,6 +93,8 @@ bool SaveTuningPreferences(const QString& path, const TuningPreferences& p) {
     } else {
         file.remove(kTargetKey);
     }
+    file.setValue(kFeedlineKey, p.feedline);
+    file.setValue(kPlaneKey, p.atAntenna ? QStringLiteral("antenna") : QStringLiteral("analyser"));
     file.setValue(kGeometryKey, p.geometry);
     file.setValue(kStateKey, p.windowState);
     file.beginGroup(kPanesGroup);

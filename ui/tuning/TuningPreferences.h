@@ -18,6 +18,8 @@ struct TuningPreferences {
     SwrScaleChoice scale = SwrScaleChoice::Automatic;
     RightAxisQuantity rightAxis = RightAxisQuantity::None;
     std::optional<double> targetHz;
+    QString feedline;                         // as typed, "rg58:20"; empty: none
+    bool atAntenna = false;                   // the figures at the antenna, through the feedline
     QByteArray geometry;                      // QWidget::saveGeometry
     QByteArray windowState;                   // QMainWindow::saveState (the tool bar)
     std::map<QString, QByteArray> paneSizes;  // QSplitter::saveState by splitter name

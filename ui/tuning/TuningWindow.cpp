@@ -25,9 +25,11 @@
 #include "plot/NearestSample.h"
 #include "plot/ReferenceShift.h"
 #include "plot/TuningTables.h"
+#include "plot/Verdicts.h"
 #include "ui/Measurement.h"
 #include "ui/tuning/BandsPanel.h"
 #include "ui/tuning/DipsPanel.h"
+#include "ui/tuning/FeedlineBar.h"
 #include "ui/tuning/HistoryStripWidget.h"
 #include "ui/tuning/ReportPathDialog.h"
 #include "ui/tuning/ScreenFit.h"
@@ -59,6 +61,16 @@ QString TrimLine(const std::optional<TrimAdvice>& trim, double swrLimit, const Q
     return TrimSentence(*trim, swrLimit, locale).toHtmlEscaped();
 }
 
+// `set` at the plane `line` leads to: as it is without a line, else at the antenna.
+AntennaSamples AtPlane(const AntennaSamples& set, const std::optional<Feedline>& line,
+                       std::vector<UnseenStretch>* unseen) {
+    if (unseen != nullptr) unseen->clear();
+    if (!line) return set;
+    FeedpointSamples fed = SamplesAtAntenna(set, *line);
+    if (unseen != nullptr) *unseen = std::move(fed.unseen);
+    return std::move(fed.samples);
+}
+
 }  // namespace
 
 QString TuningWindow::titleFor(const BackEndInfo& backEnd) {
@@ -73,6 +85,7 @@ TuningWindow::TuningWindow(Measurement& measurement, const QLocale& locale, QStr
       locale_(locale),
       preferencesPath_(std::move(preferencesPath)),
       toolBar_(new TuningToolBar(locale, this)),
+      feedlineBar_(new FeedlineBar(this)),
       chart_(new TuningChartWidget),
       readout_(new QLabel(kReadoutHint)),
       historyStrip_(new HistoryStripWidget(locale)),
@@ -83,6 +96,7 @@ TuningWindow::TuningWindow(Measurement& measurement, const QLocale& locale, QStr
     setWindowTitle(titleFor(measurement.backEnd()));
     addToolBar(toolBar_);
     addToolBar(&toolBar_->commandBar());
+    addToolBar(feedlineBar_);
     buildPanes();
     connectControls();
     applyPreferences(LoadTuningPreferences(preferencesPath_));
@@ -105,14 +119,22 @@ void TuningWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void TuningWindow::wrapToolBars() {
+    const auto breakBefore = [this](QToolBar* bar, bool wanted) {
+        if (wanted == toolBarBreak(bar)) return;
+        if (wanted) {
+            insertToolBarBreak(bar);
+        } else {
+            removeToolBarBreak(bar);
+        }
+    };
+    // Each bar starts a new row where the row before it has no room left for it.
     QToolBar& commands = toolBar_->commandBar();
-    const bool narrow = width() < toolBar_->sizeHint().width() + commands.sizeHint().width();
-    if (narrow == toolBarBreak(&commands)) return;
-    if (narrow) {
-        insertToolBarBreak(&commands);
-    } else {
-        removeToolBarBreak(&commands);
-    }
+    const int first = toolBar_->sizeHint().width();
+    const int second = commands.sizeHint().width();
+    const bool commandsWrap = width() < first + second;
+    breakBefore(&commands, commandsWrap);
+    const int rowSoFar = commandsWrap ? second : first + second;
+    breakBefore(feedlineBar_, width() < rowSoFar + feedlineBar_->sizeHint().width());
 }
 
 void TuningWindow::connectControls() {
@@ -154,12 +176,14 @@ void TuningWindow::connectControls() {
         choices_.zoom.reset();
         showPictures();
     });
+    connect(feedlineBar_, &FeedlineBar::changed, this, &TuningWindow::analyse);
     connect(dips_, &DipsPanel::sweepAroundDip, this, &TuningWindow::sweepAroundDip);
     connect(bands_, &BandsPanel::sweepBand, this, &TuningWindow::sweepBand);
 }
 
 void TuningWindow::applyPreferences(const TuningPreferences& p) {
     toolBar_->showChoices(p);
+    feedlineBar_->showChoices(p.feedline, p.atAntenna);
     choices_.region = toolBar_->region();
     choices_.scale = toolBar_->scale();
     choices_.rightAxis = toolBar_->rightAxis();
@@ -186,6 +210,8 @@ TuningPreferences TuningWindow::preferences() const {
     p.scale = choices_.scale;
     p.rightAxis = choices_.rightAxis;
     p.targetHz = toolBar_->targetHz();
+    p.feedline = feedlineBar_->feedlineText();
+    p.atAntenna = feedlineBar_->antennaChosen();
     p.geometry = saveGeometry();
     p.windowState = saveState();
     for (const QSplitter* splitter : panes_.splitters()) {
@@ -229,7 +255,7 @@ void TuningWindow::analyseLatestSweep() {
         historyStrip_->setPoints(history_.points());
         choices_.zoom.reset();
     }
-    live_ = SamplesFromSweep(measurement_.data(), measurement_.settings().Step);
+    measured_ = SamplesFromSweep(measurement_.data(), measurement_.settings().Step);
     analyse();
 }
 
@@ -242,6 +268,10 @@ AnalysisOptions TuningWindow::analysisOptions() const {
 }
 
 void TuningWindow::analyse() {
+    const std::optional<Feedline> line = feedlineBar_->lineToAntenna();
+    live_ = AtPlane(measured_, line, &unseen_);
+    reference_.reset();
+    if (measuredReference_) reference_ = AtPlane(*measuredReference_, line, nullptr);
     const AnalysisOptions options = analysisOptions();
     analysis_ = AnalyseAntenna(live_, options);
     if (reference_) referenceAnalysis_ = AnalyseAntenna(*reference_, options);
@@ -275,13 +305,24 @@ void TuningWindow::showTexts() {
                                           HistoryPointOf(*reference_, referenceAnalysis_), locale_))
             : QString());
     bands_->showBands(BandTable(analysis_.bands, locale_));
+    const QString plane = planeText();
+    dips_->showPlane(plane);
+    bands_->showPlane(plane);
+}
+
+QString TuningWindow::planeText() const {
+    if (const std::optional<Feedline> line = feedlineBar_->lineToAntenna()) {
+        return FeedpointText(*line, unseen_, locale_);
+    }
+    return feedlineBar_->feedlineText().isEmpty() ? QString()
+                                                  : PlaneWords(ReferencePlane::Analyser);
 }
 
 void TuningWindow::keepReference() {
-    if (live_.samples.empty()) return;
-    setReference(live_, tr("kept at %1")
-                            .arg(locale_.toString(QDateTime::currentDateTime().time(),
-                                                  QLocale::ShortFormat)));
+    if (measured_.samples.empty()) return;
+    setReference(measured_, tr("kept at %1")
+                                .arg(locale_.toString(QDateTime::currentDateTime().time(),
+                                                      QLocale::ShortFormat)));
 }
 
 QString TuningWindow::loadReference(const QString& path) {
@@ -294,9 +335,9 @@ QString TuningWindow::loadReference(const QString& path) {
 void TuningWindow::clearReference() { setReference(std::nullopt, {}); }
 
 void TuningWindow::setReference(std::optional<AntennaSamples> set, QString name) {
-    reference_ = std::move(set);
+    measuredReference_ = std::move(set);
     referenceName_ = std::move(name);
-    toolBar_->clearReferenceAction().setEnabled(reference_.has_value());
+    toolBar_->clearReferenceAction().setEnabled(measuredReference_.has_value());
     analyse();
 }
 
@@ -318,17 +359,18 @@ QString TuningWindow::saveReport(const QString& path) {
     const BackEndInfo& backEnd = measurement_.backEnd();
     const QString source = measurement_.holdTicked() ? tr("%1, held data").arg(backEnd.description)
                                                      : backEnd.description;
-    const ReportInput input{QFileInfo(path).completeBaseName(),
-                            source,
-                            QDateTime::currentDateTime(),
-                            live_,
-                            analysis_,
-                            options,
-                            reference_ ? &*reference_ : nullptr,
-                            choices_,
-                            referenceName_,
-                            reference_ ? &referenceAnalysis_ : nullptr,
-                            history_.points()};
+    ReportInput input{QFileInfo(path).completeBaseName(),
+                      source,
+                      QDateTime::currentDateTime(),
+                      live_,
+                      analysis_,
+                      options,
+                      reference_ ? &*reference_ : nullptr,
+                      choices_,
+                      referenceName_,
+                      reference_ ? &referenceAnalysis_ : nullptr,
+                      history_.points()};
+    input.feedpoint = live_.plane == ReferencePlane::Antenna ? planeText() : QString();
     const std::optional<QString> error = SaveReport(path, BuildAntennaReport(input, locale_));
     if (!error) return {};
     return tr("The report could not be saved to %1: %2")

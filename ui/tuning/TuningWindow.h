@@ -9,6 +9,7 @@
 
 #include "analysis/AntennaAnalysis.h"
 #include "analysis/AntennaSample.h"
+#include "analysis/FeedpointSamples.h"
 #include "plot/TuningHistory.h"
 #include "plot/TuningScene.h"
 #include "ui/tuning/TuningPanes.h"
@@ -22,6 +23,7 @@ namespace ravemo {
 
 class BandsPanel;
 class DipsPanel;
+class FeedlineBar;
 class HistoryStripWidget;
 class Measurement;
 class SmithChartWidget;
@@ -81,6 +83,7 @@ class TuningWindow final : public QMainWindow {
     TuningPreferences preferences() const;
 
     TuningToolBar& toolBar() const { return *toolBar_; }
+    FeedlineBar& feedlineBar() const { return *feedlineBar_; }
     DipsPanel& dipsPanel() const { return *dips_; }
     BandsPanel& bandsPanel() const { return *bands_; }
     TuningChartWidget& chart() const { return *chart_; }
@@ -98,6 +101,8 @@ class TuningWindow final : public QMainWindow {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    // Where the figures stand, for the views' titles: empty without a feedline.
+    QString planeText() const;
     // What identifies a sweep's frequencies: its start and its step.
     struct SweepFrequencies {
         double startHz = 0.0;
@@ -125,6 +130,7 @@ class TuningWindow final : public QMainWindow {
     QString preferencesPath_;
 
     TuningToolBar* toolBar_;
+    FeedlineBar* feedlineBar_;
     TuningChartWidget* chart_;
     QLabel* readout_;
     HistoryStripWidget* historyStrip_;
@@ -133,7 +139,12 @@ class TuningWindow final : public QMainWindow {
     BandsPanel* bands_;
     TuningPanes panes_;
 
+    // The sweep and the reference as measured at the analyser, and as shown: at the plane the
+    // feedline bar chooses, with the frequencies where the antenna cannot be seen.
+    AntennaSamples measured_;
+    std::optional<AntennaSamples> measuredReference_;
     AntennaSamples live_;
+    std::vector<UnseenStretch> unseen_;
     AntennaAnalysis analysis_;
     std::optional<AntennaSamples> reference_;
     QString referenceName_;  // the file's name, or when the sweep was kept
