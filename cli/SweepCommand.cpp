@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <utility>
@@ -9,13 +10,14 @@
 #include "cli/SweepRun.h"
 #include "common/Units.h"
 #include "sweep/ReachableRange.h"
+#include "sweep/SweepAverage.h"
 
 namespace ravemo {
 namespace {
 
 const char kSweepUsage[] =
     "Usage: ravemo-cli [--settings FILE] sweep --from MHZ --to MHZ [--port CHOICE]\n"
-    "                  [--sweeps K] [--hold] [--output FILE] [--trace FILE]\n"
+    "                  [--sweeps K] [--average N] [--hold] [--output FILE] [--trace FILE]\n"
     "Sweeps from MHZ to MHZ with the settings' Champ and Step, K times (default 1), through\n"
     "the same sweep engine as the window, and writes FILE by its extension: .vec (sweep\n"
     "file), .csv (text export), .s1p (Touchstone), .tsv (table). Both limits must lie\n"
@@ -25,6 +27,8 @@ const char kSweepUsage[] =
     "  --port CHOICE  sim[:MODEL][;OPTION...] (default: sim), ppdev[:/dev/parportN],\n"
     "                 direct; OPTIONs of the simulator: line=TYPE:METRES, noise=COUNTS,\n"
     "                 seed=N, tracking=DB0:DB30, phase=DEGREES:PERCENT, directivity=DB\n"
+    "  --average N    average the last N sweeps point by point (N = 1, 2, 4, 8, 16):\n"
+    "                 at least N sweeps are made, and the output is their average\n"
     "  --hold         load the synthesiser but take no readings (as the window's Hold);\n"
     "                 only a .vec output can hold such a sweep\n"
     "  --trace FILE   every port access in order: 'W <address> <value>' or\n"
@@ -47,7 +51,8 @@ SweepArguments Refuse(CliContext& context, const QString& message) {
 SweepArguments ReadSweepArguments(const QStringList& words, CliContext& context) {
     CliArguments args(words,
                       {QStringLiteral("from"), QStringLiteral("to"), QStringLiteral("port"),
-                       QStringLiteral("sweeps"), QStringLiteral("output"), QStringLiteral("trace")},
+                       QStringLiteral("sweeps"), QStringLiteral("average"),
+                       QStringLiteral("output"), QStringLiteral("trace")},
                       {QStringLiteral("hold"), QStringLiteral("help")});
     if (args.has(QStringLiteral("help"))) {
         context.out << kSweepUsage;
@@ -56,6 +61,7 @@ SweepArguments ReadSweepArguments(const QStringList& words, CliContext& context)
     const std::optional<double> from = args.number(QStringLiteral("from"));
     const std::optional<double> to = args.number(QStringLiteral("to"));
     const std::optional<double> sweeps = args.number(QStringLiteral("sweeps"));
+    const std::optional<double> average = args.number(QStringLiteral("average"));
     if (!args.error().isEmpty()) return Refuse(context, args.error());
     if (!args.positional().isEmpty()) {
         return Refuse(context, QStringLiteral("sweep takes no file argument (use --output FILE)"));
@@ -81,10 +87,21 @@ SweepArguments ReadSweepArguments(const QStringList& words, CliContext& context)
         return Refuse(context, QStringLiteral("--sweeps takes a whole number from 1 to 1000000"));
     }
 
+    const double depth = average.value_or(1.0);
+    if (depth != std::floor(depth) || !IsAverageDepth(static_cast<int>(depth))) {
+        return Refuse(context, QStringLiteral("--average takes 1, 2, 4, 8 or 16 sweeps"));
+    }
+    if (depth > 1.0 && args.has(QStringLiteral("hold"))) {
+        return Refuse(context, QStringLiteral("--hold takes no readings, so there is nothing to "
+                                              "average: leave out --hold or --average"));
+    }
+
     SweepRequest request;
     request.fromMHz = *from;
     request.toMHz = *to;
-    request.sweeps = static_cast<int>(sweepCount);
+    request.average = static_cast<int>(depth);
+    // The average of N sweeps needs N of them.
+    request.sweeps = std::max(static_cast<int>(sweepCount), request.average);
     request.hold = args.has(QStringLiteral("hold"));
     request.portChoice = args.has(QStringLiteral("port")) ? args.value(QStringLiteral("port"))
                                                           : QStringLiteral("sim");

@@ -6,6 +6,7 @@
 #include "files/SafeFileIo.h"
 #include "instrument/Dds.h"
 #include "sweep/ReachableRange.h"
+#include "sweep/SweepAverage.h"
 #include "sweep/SweepEngine.h"
 
 namespace ravemo {
@@ -14,9 +15,15 @@ namespace {
 // Sweeps above this many yields per run show a progress bar on a terminal.
 constexpr std::int64_t kLongRunYields = 2'000'000;
 
-class DiscardRedraw final : public SweepRedraw {
+// Nothing to draw: after each sweep the readings go into the average, which takes their place.
+class AveragingRedraw final : public SweepRedraw {
   public:
-    void redraw() override {}
+    AveragingRedraw(SweepData& data, int depth) : data_(data) { average_.setDepth(depth); }
+    void redraw() override { average_.fold(data_); }
+
+  private:
+    SweepData& data_;
+    SweepAverage average_;
 };
 
 }  // namespace
@@ -65,7 +72,7 @@ std::optional<int> SweepRun::sweep() {
     controls_.hold = request_.hold ? 1 : 0;
     settings_.FMin = static_cast<float>(request_.fromMHz * kHzPerMHz);
     settings_.FMax = static_cast<float>(request_.toMHz * kHzPerMHz);
-    DiscardRedraw redraw;
+    AveragingRedraw redraw(data_, request_.hold ? 1 : request_.average);
     SweepEngine engine(settings_, data_, controls_, link, redraw, context_.locale);
     for (int k = 0; k < request_.sweeps; ++k) engine.tick();
     if (showProgress) progressPump.finish();
@@ -122,8 +129,9 @@ void SweepRun::report() {
                  << (request_.hold ? QStringLiteral("none measured: held")
                                    : QStringLiteral("%1 measured").arg(measured_))
                  << ") from " << controls_.lowerLimit << " to " << controls_.upperLimit << " MHz "
-                 << request_.sweeps << (request_.sweeps == 1 ? " time" : " times") << " on the "
-                 << opened_.description;
+                 << request_.sweeps << (request_.sweeps == 1 ? " time" : " times");
+    if (request_.average > 1) context_.out << ", averaged over the last " << request_.average;
+    context_.out << " on the " << opened_.description;
     if (!request_.outputPath.isEmpty()) context_.out << "; wrote " << request_.outputPath;
     context_.out << '\n';
 }

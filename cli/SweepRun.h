@@ -22,6 +22,7 @@ struct SweepRequest {
     double fromMHz = 0.0;
     double toMHz = 0.0;
     int sweeps = 1;
+    int average = 1;  // the output is the average of the last this many sweeps
     bool hold = false;
     QString portChoice;
     bool trace = false;

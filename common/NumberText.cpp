@@ -93,6 +93,9 @@ bool isHugeRatherThanTiny(const std::string& number) {
         if (parsed.ec == std::errc::result_out_of_range) {
             exponent = exponentText.front() == '-' ? -kHugeExponent : kHugeExponent;
         }
+        // An exponent near the end of long long ("e9223372036854775807") would overflow once
+        // the mantissa's power is added; beyond kHugeExponent every answer is the same.
+        exponent = std::clamp(exponent, -kHugeExponent, kHugeExponent);
     }
     // Power of ten of the first significant digit of the mantissa.
     long long power = 0;

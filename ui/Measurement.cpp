@@ -28,6 +28,7 @@ std::uint16_t dataRegister(const Settings& settings) {
 }  // namespace
 
 void Measurement::CountedRedraw::redraw() {
+    beforeDrawing_();
     drawing_.redraw();
     ++count_;
 }
@@ -45,7 +46,7 @@ Measurement::Measurement(Settings settings, OpenedPort backEnd, const Measuremen
       xScale_(ChartGeometry::xScale(seams.chart.widthTwips(), settings_.Champ)),
       link_{*port_, dataRegister(settings_), pump_},
       drawing_(seams.chart, seams.curveControls, data_, settings_, pump_, xScale_, locale_),
-      redraw_(drawing_),
+      redraw_(drawing_, [this] { averageSweep(); }),
       engine_(settings_, data_, seams.sweepControls, link_, redraw_, locale_),
       fileCommands_(data_, settings_, seams.fileDialog, seams.fileControls, seams.reporter,
                     locale_),
@@ -70,6 +71,7 @@ void Measurement::tick() {
     if (engine_.ticking()) return;
     const std::uint64_t failuresBefore = port_->failedAccesses();
     const std::uint64_t redrawsBefore = redraw_.count();
+    heldAtTickStart_ = holdTicked();
     engine_.tick();
     // Equal limits, or a close: the tick swept nothing, or did not finish its redraw.
     if (redraw_.count() == redrawsBefore) return;
@@ -87,8 +89,39 @@ void Measurement::stop() {
 FileCommandOutcome Measurement::save() { return fileCommands_.save(); }
 FileCommandOutcome Measurement::open() {
     const FileCommandOutcome outcome = fileCommands_.open();
-    if (outcome == FileCommandOutcome::Done) readingsFromFile_ = true;
+    if (outcome == FileCommandOutcome::Done) {
+        readingsFromFile_ = true;
+        restartAverage();
+    }
     return outcome;
+}
+
+void Measurement::setAverageDepth(int depth) {
+    average_.setDepth(depth);
+    setNotice(averagingNotice_, averagingNoticeFor(average_.count(), average_.depth()));
+}
+
+void Measurement::averageSweep() {
+    // Hold at either end of the sweep: the arrays hold readings kept, not a new sweep.
+    if (heldAtTickStart_ || holdTicked()) {
+        restartAverage();
+        return;
+    }
+    average_.fold(data_);
+    setNotice(averagingNotice_, averagingNoticeFor(average_.count(), average_.depth()));
+}
+
+void Measurement::restartAverage() {
+    average_.restart();
+    setNotice(averagingNotice_, averagingNoticeFor(average_.count(), average_.depth()));
+}
+
+QString Measurement::averagingNoticeFor(int sweeps, int depth) {
+    if (depth <= 1) return {};
+    if (sweeps == 0) {
+        return QStringLiteral("Averaging %1 sweeps: starts with the next sweep").arg(depth);
+    }
+    return QStringLiteral("Averaging %1 of %2 sweeps").arg(sweeps).arg(depth);
 }
 void Measurement::pickColour(ColourButton button) { colourCommands_.click(button); }
 
@@ -115,7 +148,7 @@ bool Measurement::sweepLimitsMHz(double minMHz, double maxMHz) {
 bool Measurement::holdTicked() const { return sweepControls_.holdValue() != kUnticked; }
 
 QString Measurement::statusText() const {
-    return statusTextFor(backEnd_, rangeNotice_, portFailureNotice_);
+    return statusTextFor(backEnd_, rangeNotice_, portFailureNotice_, averagingNotice_);
 }
 
 bool Measurement::statusIsWarning() const {
@@ -123,7 +156,8 @@ bool Measurement::statusIsWarning() const {
 }
 
 QString Measurement::statusTextFor(const BackEndInfo& backEnd, const QString& rangeNotice,
-                                   const QString& portFailureNotice) {
+                                   const QString& portFailureNotice,
+                                   const QString& averagingNotice) {
     QString text = backEnd.simulated ? QStringLiteral("SIMULATED instrument, not a measurement: ")
                                      : QStringLiteral("Instrument: ");
     text += backEnd.description;
@@ -132,6 +166,7 @@ QString Measurement::statusTextFor(const BackEndInfo& backEnd, const QString& ra
     }
     if (!rangeNotice.isEmpty()) text += u'\n' + rangeNotice;
     if (!portFailureNotice.isEmpty()) text += u'\n' + portFailureNotice;
+    if (!averagingNotice.isEmpty()) text += u'\n' + averagingNotice;
     return text;
 }
 

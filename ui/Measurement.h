@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include <QLocale>
@@ -14,6 +15,7 @@
 #include "files/FileCommands.h"
 #include "instrument/PortChoice.h"
 #include "instrument/PortLink.h"
+#include "sweep/SweepAverage.h"
 #include "sweep/SweepControls.h"
 #include "sweep/SweepData.h"
 #include "sweep/SweepEngine.h"
@@ -87,6 +89,15 @@ class Measurement final : public QObject {
     // True from a successful open until a sweep reads the converters again.
     bool readingsFromFile() const { return readingsFromFile_; }
 
+    // Averaging of the last 1, 2, 4, 8 or 16 sweeps (another depth means 1): from the next
+    // sweep, data() holds the average, for the curves, the observers, saves and exports alike.
+    // It starts again when the limits change, under Hold and when a file is opened.
+    void setAverageDepth(int depth);
+    int averageDepth() const { return average_.depth(); }
+    int averagedSweeps() const { return average_.count(); }
+    // What the strip says of the averaging ("Averaging 4 of 8 sweeps"); empty for depth 1.
+    static QString averagingNoticeFor(int sweeps, int depth);
+
     // What an observer reads after sweepFinished().
     const SweepData& data() const { return data_; }
     const Settings& settings() const { return settings_; }  // Champ, Step, FMin, FMax, ...
@@ -105,9 +116,10 @@ class Measurement final : public QObject {
     // The strip stands out while the data is simulated or a notice stands.
     bool statusIsWarning() const;
     // Each part starts a line: the back end, why the port was not used, the range notice, the
-    // failed port accesses.
+    // failed port accesses, the averaging.
     static QString statusTextFor(const BackEndInfo& backEnd, const QString& rangeNotice = {},
-                                 const QString& portFailureNotice = {});
+                                 const QString& portFailureNotice = {},
+                                 const QString& averagingNotice = {});
     // What the strip says after a sweep in which `failures` port accesses failed; empty for 0.
     static QString portFailureNoticeFor(std::uint64_t failures);
 
@@ -116,19 +128,25 @@ class Measurement final : public QObject {
     void statusChanged();
 
   private:
-    // The engine's redraw: the curves, counted so that tick() knows whether the tick swept.
+    // The engine's redraw after a sweep: first `beforeDrawing` (the averaging), then the curves,
+    // counted so that tick() knows whether the tick swept.
     class CountedRedraw final : public SweepRedraw {
       public:
-        explicit CountedRedraw(CurveDrawing& drawing) : drawing_(drawing) {}
+        CountedRedraw(CurveDrawing& drawing, std::function<void()> beforeDrawing)
+            : drawing_(drawing), beforeDrawing_(std::move(beforeDrawing)) {}
         void redraw() override;
         std::uint64_t count() const { return count_; }
 
       private:
         CurveDrawing& drawing_;
+        std::function<void()> beforeDrawing_;
         std::uint64_t count_ = 0;
     };
 
     void setNotice(QString& notice, const QString& text);
+    // Folds the sweep just read into the average; a sweep under Hold read nothing new.
+    void averageSweep();
+    void restartAverage();
 
     Settings settings_;
     std::unique_ptr<PortIo> port_;
@@ -148,6 +166,9 @@ class Measurement final : public QObject {
     QTimer timer_;
     QString rangeNotice_;
     QString portFailureNotice_;
+    SweepAverage average_;
+    QString averagingNotice_;
+    bool heldAtTickStart_ = false;
     FileDialog& fileDialog_;
     MessageReporter& reporter_;
     bool readingsFromFile_ = false;

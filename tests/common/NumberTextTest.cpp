@@ -94,6 +94,8 @@ TEST(NumberText, LeadingNumberTakesThePointAndInABoxAlsoTheLocalesMark) {
         {"5\r6", kUs, 5.0},
         {"abc", kUs, 0.0},
         {"1" + QString(400, u'0'), kUs, HUGE_VAL},
+        {"12e9223372036854775807", kUs, HUGE_VAL},  // the exponent at the end of long long
+        {".014e-9223372036854775808", kUs, 0.0},
         {"7,1", kDe, 7.1},
         {"7.1,2", kDe, 7.1},
         {NT::generalFormat(1.8, kEgypt), kEgypt, 1.8},

@@ -58,6 +58,15 @@ TEST_F(LoadSettingsTest, ReadsEveryKeyAndAMissingFileSectionOrKeyGivesTheDefault
     }
 }
 
+// The simulator's options follow ';', which starts a comment only at the start of a line.
+TEST_F(LoadSettingsTest, PortKeepsTheSimulatorsOptionsWhole) {
+    const QString port = QStringLiteral(
+        "sim:dipole:7.1;line=rg58:20;noise=2;tracking=0.5:1.5;phase=3:2;directivity=30");
+    const SettingsLoad read = load("[PORTSETTING]\nPort=" + port.toUtf8() + "\n");
+    ASSERT_TRUE(read.ok()) << read.error.toStdString();
+    EXPECT_EQ(read.settings.Port, port);
+}
+
 // Each row: a key's line, the locale, and the value it reads as (a float for every key) or a
 // part of the message that refuses it, which names the key too.
 TEST_F(LoadSettingsTest, ReadsEachValueAsTheProgramAlwaysHasOrRefusesIt) {

@@ -107,6 +107,20 @@ TEST(TuningWindow, FollowsTheSweepsWhileShownAndTheMainWindowCloseClosesIt) {
     EXPECT_FALSE(rig.tuning->isVisible());
 }
 
+// The Average box sits in the tuning window; the main window's strip tells the averaging.
+TEST(TuningWindow, TheAverageBoxSetsTheMeasurementsAveragingAndTheStripSaysIt) {
+    TuningRig rig(QStringLiteral("sim:dipole:7.1;noise=3"));
+    auto* average = rig.tuning->findChild<QComboBox*>(QStringLiteral("Average"));
+    ASSERT_NE(average, nullptr);
+    EXPECT_EQ(average->currentText(), "off");
+    rig.tick(2);  // the first tick's step still spans the settings' limits
+    average->setCurrentIndex(average->findText(QStringLiteral("8 sweeps")));
+    EXPECT_EQ(rig.main->measurement().averageDepth(), 8);
+    rig.tick(3);
+    EXPECT_TRUE(rig.main->statusLine().text().endsWith("\nAveraging 3 of 8 sweeps"))
+        << rig.main->statusLine().text().toStdString();
+}
+
 TEST(TuningWindow, SweepAroundADipOrABandWritesTheLimitBoxesAndUnticksFullSweep) {
     TuningRig rig;
     rig.tick(2);

@@ -17,6 +17,8 @@
 #include "files/MessageReporter.h"
 #include "files/VecFile.h"
 #include "instrument/Dds.h"
+#include "instrument/DipoleModel.h"
+#include "instrument/SimulatedInstrument.h"
 #include "support/FakeCurveControls.h"
 #include "support/RecordingCanvas.h"
 #include "sweep/PlainSweepControls.h"
@@ -269,6 +271,65 @@ TEST(Measurement, SweepingOtherLimitsAsksBeforeReplacingReadingsOpenedFromAFile)
     rig.controls.hold = 1;
     EXPECT_TRUE(m.sweepLimitsMHz(7.0, 7.2));
     EXPECT_EQ(rig.dialog.questions.size(), 2U);
+}
+
+}  // namespace
+}  // namespace ravemo
+
+namespace ravemo {
+namespace {
+
+OpenedPort NoisyDipole() {
+    return test::simulatedBackEnd(std::make_unique<SimulatedInstrument>(
+        std::make_unique<DipoleModel>(), 888, SimulatedNoise{3.0, 11}));
+}
+
+// What the window, the observers and a save see is the average of the latest sweeps: the
+// mean of what a twin measurement without averaging read in the same sweeps. Hold and new
+// limits start the average again, and the strip says how far it has come.
+TEST(Measurement, AveragesTheLatestSweepsForEveryoneAndStartsAgainUnderHoldAndNewLimits) {
+    MeasurementRig averaged(test::kLocale, NoisyDipole());
+    MeasurementRig twin(test::kLocale, NoisyDipole());
+    averaged.measurement->setAverageDepth(4);
+    std::vector<std::vector<float>> raw;  // the twin's readings, sweep by sweep
+    const auto tickBoth = [&] {
+        averaged.measurement->tick();
+        twin.measurement->tick();
+        raw.push_back(twin.measurement->data().ReturnLossSamples);
+    };
+    const auto meanOfLast = [&](std::size_t sweeps, std::size_t point) {
+        float sum = 0.0F;
+        for (std::size_t k = raw.size() - sweeps; k < raw.size(); ++k) sum += raw[k][point];
+        return sum / static_cast<float>(sweeps);
+    };
+    for (int k = 0; k < 6; ++k) tickBoth();
+    for (std::size_t point = 0; point <= 10; ++point) {
+        EXPECT_FLOAT_EQ(averaged.measurement->data().ReturnLossSamples[point], meanOfLast(4, point))
+            << point;
+    }
+    EXPECT_TRUE(averaged.measurement->statusText().endsWith("\nAveraging 4 of 4 sweeps"))
+        << averaged.measurement->statusText().toStdString();
+
+    averaged.controls.hold = 1;
+    twin.controls.hold = 1;
+    tickBoth();
+    EXPECT_TRUE(averaged.measurement->statusText().endsWith(
+        "\nAveraging 4 sweeps: starts with the next sweep"));
+    averaged.controls.hold = 0;
+    twin.controls.hold = 0;
+    tickBoth();
+    EXPECT_EQ(averaged.measurement->data().ReturnLossSamples, raw.back());
+    EXPECT_TRUE(averaged.measurement->statusText().endsWith("\nAveraging 1 of 4 sweeps"));
+    tickBoth();
+    EXPECT_FLOAT_EQ(averaged.measurement->data().ReturnLossSamples[5], meanOfLast(2, 5));
+
+    // New limits: their first sweep stands alone.
+    averaged.measurement->sweepLimitsMHz(13.0, 15.0);
+    twin.measurement->sweepLimitsMHz(13.0, 15.0);
+    tickBoth();
+    EXPECT_EQ(averaged.measurement->data().ReturnLossSamples, raw.back());
+    averaged.measurement->setAverageDepth(1);
+    EXPECT_FALSE(averaged.measurement->statusText().contains("Averaging"));
 }
 
 }  // namespace

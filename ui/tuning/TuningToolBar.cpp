@@ -12,6 +12,7 @@
 #include "analysis/TrimAdvice.h"
 #include "common/NumberText.h"
 #include "common/Units.h"
+#include "sweep/SweepAverage.h"
 
 namespace ravemo {
 namespace {
@@ -60,6 +61,7 @@ TuningToolBar::TuningToolBar(const QLocale& locale, QWidget* parent)
       scale_(ChoiceBox(this, "SwrScale", kScales)),
       rightAxis_(ChoiceBox(this, "RightAxis", kAxes)),
       target_(new QLineEdit(this)),
+      average_(new QComboBox(this)),
       commands_(new QToolBar(tr("Reference and report"), parent)) {
     setObjectName(QStringLiteral("TuningToolBar"));
     setMovable(false);
@@ -85,6 +87,16 @@ TuningToolBar::TuningToolBar(const QLocale& locale, QWidget* parent)
     addWidget(rightAxis_);
     addWidget(new QLabel(tr("  Target (MHz): "), this));
     addWidget(target_);
+    average_->setObjectName(QStringLiteral("Average"));
+    for (const int depth : kAverageDepths) {
+        average_->addItem(depth == 1 ? tr("off") : tr("%1 sweeps").arg(depth), depth);
+    }
+    average_->setToolTip(
+        tr("Average the last sweeps point by point (starts again when the limits change, under "
+           "Hold and when a file is opened); the main window, saves and exports show the "
+           "average"));
+    addWidget(new QLabel(tr("  Average: "), this));
+    addWidget(average_);
     keep_ = commands_->addAction(tr("Keep as reference"));
     keep_->setToolTip(tr("Keep the latest sweep as the grey reference trace"));
     load_ = commands_->addAction(tr("Load reference..."));
@@ -105,6 +117,8 @@ TuningToolBar::TuningToolBar(const QLocale& locale, QWidget* parent)
     connect(scale_, &QComboBox::currentIndexChanged, this, view);
     connect(rightAxis_, &QComboBox::currentIndexChanged, this, view);
     connect(region_, &QComboBox::currentIndexChanged, this, analysis);
+    connect(average_, &QComboBox::currentIndexChanged, this,
+            [this] { Q_EMIT averageDepthChanged(averageDepth()); });
     connect(target_, &QLineEdit::editingFinished, this, [this, analysis] {
         markTarget();
         analysis();
@@ -131,6 +145,14 @@ void TuningToolBar::showChoices(const TuningPreferences& p) {
 }
 
 int TuningToolBar::region() const { return region_->currentIndex() + 1; }
+
+int TuningToolBar::averageDepth() const { return average_->currentData().toInt(); }
+
+void TuningToolBar::showAverageDepth(int depth) {
+    const QSignalBlocker averageBlock(average_);
+    const int index = average_->findData(depth);
+    average_->setCurrentIndex(index < 0 ? 0 : index);
+}
 
 SwrScaleChoice TuningToolBar::scale() const {
     return kScales.at(static_cast<std::size_t>(scale_->currentIndex())).first;

@@ -39,6 +39,11 @@ class TuningToolBar final : public QToolBar {
     QComboBox& scaleBox() const { return *scale_; }
     QComboBox& rightAxisBox() const { return *rightAxis_; }
     QLineEdit& targetBox() const { return *target_; }
+    // How many sweeps the measurement averages: 1, 2, 4, 8 or 16.
+    QComboBox& averageBox() const { return *average_; }
+    int averageDepth() const;
+    // Shows the measurement's depth without signalling.
+    void showAverageDepth(int depth);
     QAction& keepReferenceAction() const { return *keep_; }
     QAction& loadReferenceAction() const { return *load_; }
     QAction& clearReferenceAction() const { return *clear_; }
@@ -50,6 +55,7 @@ class TuningToolBar final : public QToolBar {
   Q_SIGNALS:
     void viewChoiceChanged();      // the SWR scale or the right axis
     void analysisChoiceChanged();  // the region or the target
+    void averageDepthChanged(int depth);
 
   private:
     void markTarget();
@@ -59,6 +65,7 @@ class TuningToolBar final : public QToolBar {
     QComboBox* scale_;
     QComboBox* rightAxis_;
     QLineEdit* target_;
+    QComboBox* average_;
     QToolBar* commands_;
     QAction* keep_;
     QAction* load_;

@@ -149,6 +149,9 @@ void TuningWindow::connectControls() {
         bands_->setPickerBands(AmateurBandsOf(choices_.region));
         analyse();
     });
+    toolBar_->showAverageDepth(measurement_.averageDepth());
+    connect(toolBar_, &TuningToolBar::averageDepthChanged, &measurement_,
+            &Measurement::setAverageDepth);
     connect(&toolBar_->keepReferenceAction(), &QAction::triggered, this,
             &TuningWindow::keepReference);
     connect(&toolBar_->loadReferenceAction(), &QAction::triggered, this,
@@ -357,8 +360,11 @@ QString TuningWindow::saveReport(const QString& path) {
     if (live_.samples.empty()) return tr("There is no sweep to report yet: start a sweep first.");
     const AnalysisOptions options = analysisOptions();
     const BackEndInfo& backEnd = measurement_.backEnd();
-    const QString source = measurement_.holdTicked() ? tr("%1, held data").arg(backEnd.description)
-                                                     : backEnd.description;
+    QString source = measurement_.holdTicked() ? tr("%1, held data").arg(backEnd.description)
+                                               : backEnd.description;
+    if (measurement_.averagedSweeps() > 1) {
+        source += tr(", average of %1 sweeps").arg(measurement_.averagedSweeps());
+    }
     ReportInput input{QFileInfo(path).completeBaseName(),
                       source,
                       QDateTime::currentDateTime(),
