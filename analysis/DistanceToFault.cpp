@@ -47,12 +47,16 @@ EvenGrid WindowedRealPart(const std::vector<AntennaSample>& samples) {
     return grid;
 }
 
-// The signed response at round-trip time `seconds`, summed directly.
+// The signed response at round-trip time `seconds`, summed directly (the phasor turned by one
+// step at a time: a sine per sample would cost more than the whole transform).
 double SignedResponseAt(const EvenGrid& grid, double seconds) {
+    const double turn = 2.0 * std::numbers::pi * seconds;
+    std::complex<double> phasor = std::polar(1.0, turn * grid.firstHz);
+    const std::complex<double> step = std::polar(1.0, turn * grid.stepHz);
     std::complex<double> sum;
-    for (std::size_t k = 0; k < grid.weighted.size(); ++k) {
-        const double hz = grid.firstHz + grid.stepHz * static_cast<double>(k);
-        sum += grid.weighted[k] * std::polar(1.0, 2.0 * std::numbers::pi * hz * seconds);
+    for (const double weighted : grid.weighted) {
+        sum += weighted * phasor;
+        phasor *= step;
     }
     return 2.0 * sum.real() / grid.windowSum;
 }

@@ -1,5 +1,6 @@
 #include "analysis/Fft.h"
 
+#include <cmath>
 #include <numbers>
 #include <stdexcept>
 #include <utility>
@@ -24,17 +25,28 @@ void InverseFftInPlace(std::vector<std::complex<double>>& values) {
         j |= bit;
         if (i < j) std::swap(values[i], values[j]);
     }
+    // One table of turns for every stage; products written out, since std::complex's
+    // operator* checks for infinities and costs several times more.
+    std::vector<double> cosines(size / 2);
+    std::vector<double> sines(size / 2);
+    for (std::size_t k = 0; k < size / 2; ++k) {
+        const double angle =
+            2.0 * std::numbers::pi * static_cast<double>(k) / static_cast<double>(size);
+        cosines[k] = std::cos(angle);
+        sines[k] = std::sin(angle);
+    }
     for (std::size_t span = 2; span <= size; span *= 2) {
-        const double angle = 2.0 * std::numbers::pi / static_cast<double>(span);
-        const std::complex<double> step(std::cos(angle), std::sin(angle));
+        const std::size_t stride = size / span;
         for (std::size_t start = 0; start < size; start += span) {
-            std::complex<double> twiddle(1.0, 0.0);
             for (std::size_t k = 0; k < span / 2; ++k) {
-                const std::complex<double> even = values[start + k];
-                const std::complex<double> odd = values[start + k + span / 2] * twiddle;
-                values[start + k] = even + odd;
-                values[start + k + span / 2] = even - odd;
-                twiddle *= step;
+                const double c = cosines[k * stride];
+                const double s = sines[k * stride];
+                std::complex<double>& low = values[start + k];
+                std::complex<double>& high = values[start + k + span / 2];
+                const double oddRe = high.real() * c - high.imag() * s;
+                const double oddIm = high.real() * s + high.imag() * c;
+                high = {low.real() - oddRe, low.imag() - oddIm};
+                low = {low.real() + oddRe, low.imag() + oddIm};
             }
         }
     }
