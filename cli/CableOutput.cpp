@@ -50,19 +50,7 @@ QByteArray CableJson(const CableMeasurement& m) {
 QString CableReport(const QString& path, const CableMeasurement& m, const QLocale& locale) {
     QString text =
         QStringLiteral("%1: a line %2 at its far end\n\n").arg(path, CableEndName(m.end));
-    text += QStringLiteral("One-way loss (half the return loss):\n");
-    for (const LossAtFrequency& loss : m.losses) {
-        text += QStringLiteral("  ") + LossAtFrequencyText(loss, locale) + '\n';
-    }
-    text += QStringLiteral("  ") + LossFitText(m, locale) + QStringLiteral("\n\n");
-    text += VelocityAndLengthText(m, locale) + QStringLiteral("\n\n");
-    text += QStringLiteral("Distance to fault: ") + ResolutionText(m, locale) + '\n';
-    if (m.distance) {
-        if (m.distance->peaks.empty()) text += QStringLiteral("  no reflection above 0.04\n");
-        for (std::size_t i = 0; i < m.distance->peaks.size(); ++i) {
-            text += QStringLiteral("  ") + FaultText(m, i, locale) + '\n';
-        }
-    }
+    text += CableFindingsText(m, locale);
     return text;
 }
 

@@ -103,4 +103,24 @@ QString ResolutionText(const CableMeasurement& m, const QLocale& locale) {
              Metres(d.rangeM, locale));
 }
 
+QString CableFindingsText(const CableMeasurement& m, const QLocale& locale) {
+    QString text = QStringLiteral("One-way loss (half the return loss):\n");
+    for (const LossAtFrequency& loss : m.losses) {
+        text += QStringLiteral("  ") + LossAtFrequencyText(loss, locale) + '\n';
+    }
+    text += QStringLiteral("  ") + LossFitText(m, locale) + QStringLiteral("\n\n");
+    text += VelocityAndLengthText(m, locale) + QStringLiteral("\n\n");
+    text += QStringLiteral("Distance to fault: ") + ResolutionText(m, locale) + '\n';
+    if (m.distance) {
+        if (m.distance->peaks.empty()) {
+            text += QStringLiteral("  no reflection above %1\n")
+                        .arg(FixedText(kSmallestFaultReflection, kReflectionDecimals, locale));
+        }
+        for (std::size_t i = 0; i < m.distance->peaks.size(); ++i) {
+            text += QStringLiteral("  ") + FaultText(m, i, locale) + '\n';
+        }
+    }
+    return text;
+}
+
 }  // namespace ravemo

@@ -33,4 +33,8 @@ QString FaultText(const CableMeasurement& m, std::size_t peak, const QLocale& lo
 // or why there is no response (no velocity factor).
 QString ResolutionText(const CableMeasurement& m, const QLocale& locale);
 
+// All of it, one finding a line: the loss per band and its fit, the VF and the length, the
+// resolution and the faults.
+QString CableFindingsText(const CableMeasurement& m, const QLocale& locale);
+
 }  // namespace ravemo

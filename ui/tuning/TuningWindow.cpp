@@ -26,6 +26,7 @@
 #include "plot/ReferenceShift.h"
 #include "plot/TuningTables.h"
 #include "ui/Measurement.h"
+#include "ui/cable/CableWindow.h"
 #include "ui/tuning/BandsPanel.h"
 #include "ui/tuning/DipsPanel.h"
 #include "ui/tuning/HistoryStripWidget.h"
@@ -136,6 +137,7 @@ void TuningWindow::connectControls() {
     connect(&toolBar_->saveReportAction(), &QAction::triggered, this,
             &TuningWindow::chooseReportFile);
     connect(&toolBar_->copyPictureAction(), &QAction::triggered, this, &TuningWindow::copyPicture);
+    connect(&toolBar_->cableAction(), &QAction::triggered, this, &TuningWindow::openCableWindow);
 
     connect(chart_, &TuningChartWidget::crosshairMoved, this, [this](double hz) {
         choices_.crosshairHz = hz;
@@ -289,6 +291,13 @@ QString TuningWindow::loadReference(const QString& path) {
     if (!read.set) return read.error;
     setReference(std::move(read.set), QFileInfo(path).fileName());
     return {};
+}
+
+void TuningWindow::openCableWindow() {
+    if (!cable_) cable_ = new CableWindow(measurement_, locale_, this);
+    cable_->show();
+    cable_->raise();
+    cable_->activateWindow();
 }
 
 void TuningWindow::clearReference() { setReference(std::nullopt, {}); }

@@ -21,6 +21,7 @@ class QScrollArea;
 namespace ravemo {
 
 class BandsPanel;
+class CableWindow;
 class DipsPanel;
 class HistoryStripWidget;
 class Measurement;
@@ -89,6 +90,11 @@ class TuningWindow final : public QMainWindow {
     QLabel& readout() const { return *readout_; }
     QScrollArea& panesScroll() const { return *panes_.scroll; }
 
+    // Shows the Cable window (made on first use) and brings it to the front.
+    void openCableWindow();
+    // The Cable window, or none before it was first opened.
+    CableWindow* cableWindow() const { return cable_; }
+
     // No menu for hiding the tool bar: the window has no other way to show it again.
     QMenu* createPopupMenu() override { return nullptr; }
 
@@ -131,6 +137,7 @@ class TuningWindow final : public QMainWindow {
     SmithChartWidget* smith_;
     DipsPanel* dips_;
     BandsPanel* bands_;
+    CableWindow* cable_ = nullptr;
     TuningPanes panes_;
 
     AntennaSamples live_;
