@@ -13,7 +13,9 @@ constexpr int kCoefficientDecimals = 4;
 constexpr int kFactorDecimals = 3;
 constexpr int kMetreDecimals = 2;
 constexpr int kReflectionDecimals = 2;
-constexpr int kBandColumn = 6;
+constexpr int kBandColumn = 5;
+constexpr int kMHzColumn = 8;
+constexpr int kLossColumn = 5;
 
 QString Metres(double metres, const QLocale& locale) {
     return FixedText(metres, metres < 100.0 ? kMetreDecimals : 0, locale) + QStringLiteral(" m");
@@ -35,7 +37,8 @@ QString LossAtFrequencyText(const LossAtFrequency& loss, const QLocale& locale) 
     const QString band = loss.band ? QString::fromLatin1(loss.band) : QString();
     return QStringLiteral("%1 %2 MHz  %3 dB")
         .arg(band, -kBandColumn)
-        .arg(TableMHz(loss.hz, locale), FixedText(loss.lossDb, kLossDecimals, locale));
+        .arg(TableMHz(loss.hz, locale), kMHzColumn)
+        .arg(FixedText(loss.lossDb, kLossDecimals, locale), kLossColumn);
 }
 
 QString LossFitText(const CableMeasurement& m, const QLocale& locale) {
