@@ -14,6 +14,9 @@ namespace {
 // Zero padding: four response points per unwindowed resolution cell, so peaks are found
 // before they are refined.
 constexpr std::size_t kPadding = 4;
+// A file of millions of points is transformed on a grid of this many: a reach of tens of
+// kilometres, and a transform that fits in memory.
+constexpr std::size_t kMostTransformPoints = 65536;
 
 struct EvenGrid {
     double firstHz = 0.0;
@@ -25,14 +28,14 @@ struct EvenGrid {
 // Re G on an even grid from the first to the last sample, linearly interpolated, windowed.
 EvenGrid WindowedRealPart(const std::vector<AntennaSample>& samples) {
     EvenGrid grid;
-    const std::size_t count = samples.size();
+    const std::size_t count = std::min(samples.size(), kMostTransformPoints);
     grid.firstHz = samples.front().hz;
     grid.stepHz = (samples.back().hz - samples.front().hz) / static_cast<double>(count - 1);
     grid.weighted.resize(count);
     std::size_t next = 1;
     for (std::size_t k = 0; k < count; ++k) {
         const double hz = grid.firstHz + grid.stepHz * static_cast<double>(k);
-        while (next + 1 < count && samples[next].hz < hz) ++next;
+        while (next + 1 < samples.size() && samples[next].hz < hz) ++next;
         const AntennaSample& a = samples[next - 1];
         const AntennaSample& b = samples[next];
         const double share = b.hz > a.hz ? std::clamp((hz - a.hz) / (b.hz - a.hz), 0.0, 1.0) : 0.0;
@@ -67,7 +70,7 @@ DistanceResponse DistanceToFault(const std::vector<AntennaSample>& samples, doub
     DistanceResponse response;
     if (samples.size() < 2 || samples.back().hz <= samples.front().hz) return response;
     const EvenGrid grid = WindowedRealPart(samples);
-    const std::size_t size = PowerOfTwoAtLeast(kPadding * samples.size());
+    const std::size_t size = PowerOfTwoAtLeast(kPadding * grid.weighted.size());
     std::vector<std::complex<double>> values(size);
     std::copy(grid.weighted.begin(), grid.weighted.end(), values.begin());
     InverseFftInPlace(values);

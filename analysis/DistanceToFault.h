@@ -38,7 +38,8 @@ inline constexpr double kSmallestFaultReflection = 0.04;
 // `velocityFactor`. It needs no sign of X: Re G = |G| cos(phase) is the even part of the
 // causal response, so its inverse transform over the sweep, doubled, is the response for
 // positive times; distance = t VF c / 2. Frequencies need not be evenly spaced: Re G is
-// interpolated onto an even grid of as many points first. Empty for fewer than two samples.
+// interpolated onto an even grid of as many points (at most 65536) first. Empty for fewer
+// than two samples.
 DistanceResponse DistanceToFault(const std::vector<AntennaSample>& samples, double velocityFactor);
 
 }  // namespace ravemo

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <functional>
+#include <numbers>
 
 #include <QTemporaryDir>
 
@@ -142,6 +143,24 @@ TEST(CableTools, TooLittleToMeasureGivesNoFiguresAndNoCrash) {
         const DistanceResponse response = DistanceToFault(samples, 0.66);
         EXPECT_TRUE(response.peaks.empty());
     }
+}
+
+TEST(CableTools, AHugeFileIsTransformedOnABoundedGrid) {
+    // 400 001 samples of a lossless open 23.4 m line, |phase| only.
+    constexpr int kHugeCount = 400'001;
+    std::vector<AntennaSample> samples(kHugeCount);
+    for (int i = 0; i < kHugeCount; ++i) {
+        AntennaSample& s = samples[static_cast<std::size_t>(i)];
+        s.hz = 1e6 + 29e6 * i / (kHugeCount - 1);
+        const double turn =
+            4.0 * std::numbers::pi * s.hz * kCableM / (0.66 * kLightMetresPerSecond);
+        s.gamma = {std::cos(turn), std::fabs(std::sin(turn))};
+    }
+    const DistanceResponse response = DistanceToFault(samples, 0.66);
+    EXPECT_LE(response.sizes.size(), 4U * 65536U / 2U + 1U);
+    ASSERT_FALSE(response.peaks.empty());
+    EXPECT_NEAR(response.peaks.front().distanceM, kCableM, response.resolutionM / 2.0);
+    EXPECT_NEAR(response.peaks.front().reflection, 1.0, 0.05);
 }
 
 }  // namespace ravemo::cable_tools_test
