@@ -13,6 +13,14 @@ double VelocityFactorOfSetting(double value) { return value > 1.0 ? value / kPer
 
 bool IsVelocityFactor(double value) { return value >= kLowestVelocityFactor && value <= 1.0; }
 
+double LengthAtQuarterWave(double velocityFactor, double quarterWaveHz) {
+    return velocityFactor * kSpeedOfLightMetresPerSecond / (kWavelengthsPerQuarter * quarterWaveHz);
+}
+
+double VelocityFactorAtQuarterWave(double lengthM, double quarterWaveHz) {
+    return kWavelengthsPerQuarter * lengthM * quarterWaveHz / kSpeedOfLightMetresPerSecond;
+}
+
 CableEstimate EstimateOpenCable(const std::vector<Resonance>& resonances, double velocityFactor) {
     const auto series = std::find_if(resonances.begin(), resonances.end(), [](const Resonance& r) {
         return r.kind == ResonanceKind::Series;
@@ -21,10 +29,9 @@ CableEstimate EstimateOpenCable(const std::vector<Resonance>& resonances, double
     if (series != resonances.begin()) {
         return {std::nullopt, CableProblem::SweepStartsAboveQuarterWave};
     }
-    return {CableLength{velocityFactor, series->hz,
-                        velocityFactor * kSpeedOfLightMetresPerSecond /
-                            (kWavelengthsPerQuarter * series->hz)},
-            CableProblem::None};
+    return {
+        CableLength{velocityFactor, series->hz, LengthAtQuarterWave(velocityFactor, series->hz)},
+        CableProblem::None};
 }
 
 }  // namespace ravemo

@@ -41,6 +41,15 @@ struct CableEstimate {
     CableProblem problem = CableProblem::None;
 };
 
+// A line's far end as the cable tools are told it.
+enum class CableEnd { Open, Short };
+
+// The length of a line of `velocityFactor` whose quarter wave is at `quarterWaveHz`:
+// VF c / (4 f), and the velocity factor of a line of `lengthM` from it: 4 L f / c. One
+// formula for the open cable below and the cable tools' resonance fit.
+double LengthAtQuarterWave(double velocityFactor, double quarterWaveHz);
+double VelocityFactorAtQuarterWave(double lengthM, double quarterWaveHz);
+
 // The length of a cable open at its far end, from its first series resonance (its quarter
 // wave) among `resonances` (ascending).
 CableEstimate EstimateOpenCable(const std::vector<Resonance>& resonances, double velocityFactor);

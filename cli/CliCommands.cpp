@@ -16,6 +16,7 @@ const char kUsage[] =
     "  readout    the marker readouts for raw readings or a sample of a sweep file\n"
     "  analyse    SWR dips, bandwidths, resonances, bands, trim and cable length of a sweep\n"
     "  report     a one-page antenna report of a sweep as .png, .pdf or .html\n"
+    "  cable      loss, velocity factor or length, and distance to fault of a cable\n"
     "\n"
     "Options:\n"
     "  --settings FILE  the settings file (default: ravemo.ini beside the program, else\n"
@@ -85,9 +86,10 @@ int RunCli(const QStringList& arguments, CliContext& context) {
     if (command == QStringLiteral("analyse"))
         return RunAnalyseCommand(words, settingsPath, context);
     if (command == QStringLiteral("report")) return RunReportCommand(words, settingsPath, context);
+    if (command == QStringLiteral("cable")) return RunCableCommand(words, settingsPath, context);
     return Fail(context, kExitBadInput,
                 QStringLiteral("unknown command \"%1\" (commands: settings, sweep, convert, "
-                               "readout, analyse, report; see --help)")
+                               "readout, analyse, report, cable; see --help)")
                     .arg(command));
 }
 

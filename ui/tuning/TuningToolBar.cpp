@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -111,6 +112,13 @@ TuningToolBar::TuningToolBar(const QLocale& locale, QWidget* parent)
         tr("Save a one-page report of this sweep: charts, dips and bands as PDF, PNG or HTML"));
     copyPicture_ = commands_->addAction(tr("Copy picture"));
     copyPicture_->setToolTip(tr("Copy the tuning chart and the Smith chart as one picture"));
+    commands_->addSeparator();
+    cable_ = commands_->addAction(tr("Cable..."));
+    cable_->setIconText(cable_->text());
+    cable_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    cable_->setToolTip(
+        tr("Measure a cable open or shorted at its far end: loss, velocity "
+           "factor or length, distance to fault (Ctrl+L)"));
 
     const auto view = [this] { Q_EMIT viewChoiceChanged(); };
     const auto analysis = [this] { Q_EMIT analysisChoiceChanged(); };

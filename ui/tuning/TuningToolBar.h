@@ -49,6 +49,8 @@ class TuningToolBar final : public QToolBar {
     QAction& clearReferenceAction() const { return *clear_; }
     QAction& saveReportAction() const { return *saveReport_; }
     QAction& copyPictureAction() const { return *copyPicture_; }
+    // Opens the Cable window (Ctrl+L).
+    QAction& cableAction() const { return *cable_; }
     // The commands bar; the window adds it after this one.
     QToolBar& commandBar() const { return *commands_; }
 
@@ -72,6 +74,7 @@ class TuningToolBar final : public QToolBar {
     QAction* clear_;
     QAction* saveReport_;
     QAction* copyPicture_;
+    QAction* cable_;
 };
 
 }  // namespace ravemo

@@ -27,6 +27,7 @@
 #include "plot/TuningTables.h"
 #include "plot/Verdicts.h"
 #include "ui/Measurement.h"
+#include "ui/cable/CableWindow.h"
 #include "ui/tuning/BandsPanel.h"
 #include "ui/tuning/DipsPanel.h"
 #include "ui/tuning/FeedlineBar.h"
@@ -161,6 +162,7 @@ void TuningWindow::connectControls() {
     connect(&toolBar_->saveReportAction(), &QAction::triggered, this,
             &TuningWindow::chooseReportFile);
     connect(&toolBar_->copyPictureAction(), &QAction::triggered, this, &TuningWindow::copyPicture);
+    connect(&toolBar_->cableAction(), &QAction::triggered, this, &TuningWindow::openCableWindow);
 
     connect(chart_, &TuningChartWidget::crosshairMoved, this, [this](double hz) {
         choices_.crosshairHz = hz;
@@ -333,6 +335,13 @@ QString TuningWindow::loadReference(const QString& path) {
     if (!read.set) return read.error;
     setReference(std::move(read.set), QFileInfo(path).fileName());
     return {};
+}
+
+void TuningWindow::openCableWindow() {
+    if (!cable_) cable_ = new CableWindow(measurement_, locale_, this);
+    cable_->show();
+    cable_->raise();
+    cable_->activateWindow();
 }
 
 void TuningWindow::clearReference() { setReference(std::nullopt, {}); }

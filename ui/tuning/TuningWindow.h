@@ -22,6 +22,7 @@ class QScrollArea;
 namespace ravemo {
 
 class BandsPanel;
+class CableWindow;
 class DipsPanel;
 class FeedlineBar;
 class HistoryStripWidget;
@@ -92,6 +93,11 @@ class TuningWindow final : public QMainWindow {
     QLabel& readout() const { return *readout_; }
     QScrollArea& panesScroll() const { return *panes_.scroll; }
 
+    // Shows the Cable window (made on first use) and brings it to the front.
+    void openCableWindow();
+    // The Cable window, or none before it was first opened.
+    CableWindow* cableWindow() const { return cable_; }
+
     // No menu for hiding the tool bar: the window has no other way to show it again.
     QMenu* createPopupMenu() override { return nullptr; }
 
@@ -137,6 +143,7 @@ class TuningWindow final : public QMainWindow {
     SmithChartWidget* smith_;
     DipsPanel* dips_;
     BandsPanel* bands_;
+    CableWindow* cable_ = nullptr;
     TuningPanes panes_;
 
     // The sweep and the reference as measured at the analyser, and as shown: at the plane the

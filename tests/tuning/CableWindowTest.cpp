@@ -1,0 +1,83 @@
+// The Cable window on the simulated instrument sweeping an open 23.4 m RG-58: opened from the
+// tuning window by its key, following the sweep, answering the user's choices.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+
+#include "analysis/SimulatedSweep.h"
+#include "common/LineTransform.h"
+#include "ui/UiTestSupport.h"
+#include "ui/cable/CableWindow.h"
+#include "ui/tuning/TuningToolBar.h"
+#include "ui/tuning/TuningWindow.h"
+
+namespace ravemo::cable_window_test {
+
+struct CableRig {
+    CableRig() {
+        test::uiApplication();
+        const Feedline line{*FeedlineTypeNamed(QStringLiteral("rg58")), 23.4};
+        const QString path = folder.filePath(QStringLiteral("open.s1p"));
+        test::WriteTouchstone(
+            path, [&](double hz) { return ImpedanceThroughLine(1e12, line, hz); }, 1e6, 50e6, 2001);
+        Settings s = test::testSettings();
+        s.Champ = 1000;
+        main = std::make_unique<MainWindow>(s, OpenPort(QStringLiteral("sim:s1p:") + path, 888),
+                                            test::kLocale);
+        main->setTuningPreferencesPath(folder.filePath(QStringLiteral("tuning.ini")));
+        main->show();
+        main->showTuning();
+        tuning = main->tuningWindow();
+        main->measurement().tick();
+        main->measurement().tick();
+    }
+    QTemporaryDir folder;
+    std::unique_ptr<MainWindow> main;
+    TuningWindow* tuning = nullptr;
+};
+
+TEST(CableWindow, OpenedByItsKeyItMeasuresTheSweptCable) {
+    CableRig rig;
+    QAction& action = rig.tuning->toolBar().cableAction();
+    EXPECT_EQ(action.shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
+    action.trigger();
+    CableWindow* cable = rig.tuning->cableWindow();
+    ASSERT_NE(cable, nullptr);
+    EXPECT_TRUE(cable->isVisible());
+    EXPECT_TRUE(cable->isWindow());
+    EXPECT_EQ(cable->sourceLabel().text(), QStringLiteral("The latest sweep."));
+
+    // The default: a velocity factor of 0.66 known, the length found.
+    ASSERT_TRUE(cable->measurement().lengthM);
+    EXPECT_NEAR(*cable->measurement().lengthM, 23.4, 0.02 * 23.4);
+    EXPECT_TRUE(cable->findings().toPlainText().contains(QStringLiteral("the open end")));
+
+    // The length known instead: the velocity factor found.
+    cable->knownBox().setCurrentIndex(0);
+    cable->knownValueBox().setText(QStringLiteral("23.4"));
+    Q_EMIT cable->knownValueBox().editingFinished();
+    ASSERT_TRUE(cable->measurement().velocityFactor);
+    EXPECT_NEAR(*cable->measurement().velocityFactor, 0.66, 0.02 * 0.66);
+
+    // Told the end is shorted, the end peak is not called the open end.
+    cable->endBox().setCurrentIndex(1);
+    EXPECT_TRUE(cable->findings().toPlainText().contains(QStringLiteral("the shorted end")));
+}
+
+TEST(CableWindow, AFileThatCannotBeReadLeavesTheSweepShown) {
+    CableRig rig;
+    rig.tuning->openCableWindow();
+    CableWindow& cable = *rig.tuning->cableWindow();
+    const QString error = cable.openFile(rig.folder.filePath(QStringLiteral("none.s1p")));
+    EXPECT_TRUE(error.contains(QStringLiteral("none.s1p"))) << error.toStdString();
+    EXPECT_EQ(cable.sourceLabel().text(), QStringLiteral("The latest sweep."));
+    EXPECT_TRUE(cable.measurement().lengthM);
+}
+
+}  // namespace ravemo::cable_window_test
