@@ -6,6 +6,8 @@
 #include <numbers>
 #include <optional>
 
+#include "analysis/RobustNoise.h"
+
 namespace ravemo {
 namespace {
 
@@ -26,35 +28,18 @@ constexpr double kAxisDegrees = 3.0;
 constexpr double kSmallestCrossingGamma = 0.06;
 // A minimum that is no crossing may still hide one when |Im G| comes this close to zero.
 constexpr double kUnclearImGamma = 0.05;
-// Noise from the second differences: their median absolute value over 0.6745 is the standard
-// deviation of white noise times sqrt(6).
-constexpr double kMedianToSigma = 1.0 / (0.6745 * 2.449489742783178);
-
 enum class Direction { kDown, kUp };
 constexpr Direction kDown = Direction::kDown;
 constexpr Direction kUp = Direction::kUp;
 
 std::size_t Next(std::size_t i, Direction d) { return d == kDown ? i - 1 : i + 1; }
 
-// The standard deviation of the noise on `w`, from the median of its second differences: a
-// smooth curve's are small beside the noise's, so the curve's own shape barely counts.
-double NoiseOf(const std::vector<double>& w) {
-    if (w.size() < 3) return 0.0;
-    std::vector<double> second(w.size() - 2);
-    for (std::size_t i = 1; i + 1 < w.size(); ++i) {
-        second[i - 1] = std::fabs(w[i - 1] - 2.0 * w[i] + w[i + 1]);
-    }
-    const auto middle = second.begin() + static_cast<std::ptrdiff_t>(second.size() / 2);
-    std::nth_element(second.begin(), middle, second.end());
-    return *middle * kMedianToSigma;
-}
-
 class ZeroFinder {
   public:
     explicit ZeroFinder(const std::vector<AntennaSample>& samples) : samples_(samples) {
         w_.resize(samples.size());
         for (std::size_t i = 0; i < samples.size(); ++i) w_[i] = std::fabs(samples[i].gamma.imag());
-        noise_ = NoiseOf(w_);
+        noise_ = NoiseSigma(w_);
     }
 
     ReactanceEvidence find() const {

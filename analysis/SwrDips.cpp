@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "analysis/LowestSwr.h"
+#include "analysis/RobustNoise.h"
 #include "instrument/ConverterScale.h"
 #include "sweep/MeasurementRules.h"
 
@@ -69,27 +70,69 @@ std::optional<SweepEdge> EdgeOfRun(const std::vector<AntennaSample>& samples, st
     return std::nullopt;
 }
 
+// How many standard deviations of the return-loss noise count as "within the noise".
+constexpr double kNoiseDeviations = 3.0;
+// The noise is told from the curve's own shape only over this many samples; a coarse sweep's
+// second differences are its curvature.
+constexpr std::size_t kFewestSamplesForNoise = 100;
+// A converter's noise is a few steps of 0.0586 dB: a wider band is the curve, not noise.
+constexpr double kWidestNoiseBandDb = 1.0;
+
+double ReturnLossOfSwr(double swr) {
+    return -kDbPerRatioDecade * std::log10((swr - 1.0) / (swr + 1.0));
+}
+
+double SwrOfReturnLoss(double db) {
+    const double gamma = std::pow(10.0, -db / kDbPerRatioDecade);
+    return (1.0 + gamma) / (1.0 - gamma);
+}
+
+// The SWRs that are the limit within the sweep's noise: a stretch ends only above `endAbove`,
+// and is a dip only when its bottom reaches `deepestNoise` or lower. Without noise both are the
+// limit itself.
+struct NoiseBand {
+    double endAbove;
+    double deepestNoise;
+};
+
+NoiseBand NoiseBandAround(const std::vector<AntennaSample>& samples, double swrLimit) {
+    std::vector<double> returnLoss(samples.size());
+    for (std::size_t i = 0; i < samples.size(); ++i) returnLoss[i] = samples[i].returnLossDb;
+    const double band =
+        samples.size() < kFewestSamplesForNoise
+            ? 0.0
+            : std::min(kNoiseDeviations * NoiseSigma(returnLoss), kWidestNoiseBandDb);
+    if (!(band > 0.0)) return {swrLimit, swrLimit};
+    const double limitDb = ReturnLossOfSwr(swrLimit);
+    return {SwrOfReturnLoss(std::max(limitDb - band, 0.0)), SwrOfReturnLoss(limitDb + band)};
+}
+
 }  // namespace
 
 SwrLows FindSwrLows(const std::vector<AntennaSample>& samples, double swrLimit) {
     SwrLows lows;
+    if (!(swrLimit > 1.0)) return lows;
+    const NoiseBand noise = NoiseBandAround(samples, swrLimit);
     for (std::size_t first = 0; first < samples.size();) {
         if (!(samples[first].swr < swrLimit)) {
             ++first;
             continue;
         }
+        // Readings within the noise of the limit do not end a stretch: noise alone moves them
+        // across it, and a flank would break into many "dips".
         std::size_t last = first;
-        while (last + 1 < samples.size() && samples[last + 1].swr < swrLimit) ++last;
+        while (last + 1 < samples.size() && samples[last + 1].swr < noise.endAbove) ++last;
         const std::size_t bottom = LowestSwrIndex(samples, first, last);
+        first = last + 1;
+        if (!(samples[bottom].swr <= noise.deepestNoise)) continue;  // no deeper than the noise
         if (const std::optional<SweepEdge> edge = EdgeOfRun(samples, bottom)) {
             lows.atEdges.push_back({*edge, samples[bottom]});
-        } else {
-            SwrDip dip{samples[bottom], EdgesAt(samples, bottom, kSwrTwoToOne),
-                       EdgesAt(samples, bottom, kSwrOneAndHalf), std::nullopt, QProblem::None};
-            GiveQ(dip);
-            lows.dips.push_back(dip);
+            continue;
         }
-        first = last + 1;
+        SwrDip dip{samples[bottom], EdgesAt(samples, bottom, kSwrTwoToOne),
+                   EdgesAt(samples, bottom, kSwrOneAndHalf), std::nullopt, QProblem::None};
+        GiveQ(dip);
+        lows.dips.push_back(dip);
     }
     std::stable_sort(lows.dips.begin(), lows.dips.end(),
                      [](const SwrDip& a, const SwrDip& b) { return a.bottom.swr < b.bottom.swr; });

@@ -56,7 +56,10 @@ struct SwrAtEdge {
 
 // Each stretch where the SWR is below `swrLimit`, by its lowest point: the dips (lowest point
 // inside the sweep) deepest first, the lower frequency first among equals, and the stretches
-// whose lowest point is at an edge of the sweep.
+// whose lowest point is at an edge of the sweep. With converter noise (its size estimated from
+// the return loss, NoiseSigma) a stretch ends only where the SWR rises above the limit by more
+// than three deviations of the noise, and counts only when its bottom lies that far below the
+// limit: noise on a flank makes no dips. A limit of 1 or less finds nothing.
 struct SwrLows {
     std::vector<SwrDip> dips;
     std::vector<SwrAtEdge> atEdges;

@@ -9,6 +9,7 @@
 
 #include "SimulatedSweep.h"
 #include "analysis/SweepSamples.h"
+#include "analysis/SwrDips.h"
 #include "instrument/LoadModelText.h"
 
 namespace ravemo {
@@ -94,6 +95,19 @@ TEST(LoadAnalysis, ResonancesAndReactanceSignsOfKnownLoads) {
             if (estimated && (s.xs > 0.0) == (z.imag() > 0.0)) ++right;
         }
         EXPECT_GE(right, 0.95 * counted) << name;
+    }
+}
+
+// Converter noise on the flanks of a dip moves readings across the SWR limit again and again:
+// that makes no extra dips.
+TEST(LoadAnalysis, NoiseOnAFlankMakesNoDips) {
+    for (int seed = 1; seed <= 5; ++seed) {
+        const QString model = QStringLiteral("dipole:7.1;noise=3;seed=%1").arg(seed);
+        const AntennaSamples swept =
+            SamplesFromSweep(test::SweepSimulated(model, 6, 8.5, kChamp), 1);
+        const std::vector<SwrDip> dips = FindSwrDips(swept.samples, 2.0, 10);
+        ASSERT_EQ(dips.size(), 1U) << seed;
+        EXPECT_NEAR(dips[0].bottom.hz, 7.09e6, 0.01 * 7.09e6) << seed;
     }
 }
 
