@@ -84,6 +84,36 @@ TEST(SwrDips, DeepestFirstWithInterpolatedEdgesAndNoDipAtTheSweepsEdge) {
     EXPECT_FALSE(LowestSwrAtEdge(samples));
 }
 
+// Readings with noise of +-0.2 dB on the return loss (alternating: the noise estimate sees it).
+std::vector<AntennaSample> NoisyProfile(const std::vector<double>& returnLossDb) {
+    std::vector<AntennaSample> samples;
+    for (std::size_t i = 0; i < returnLossDb.size(); ++i) {
+        const double rl = returnLossDb[i] + (i % 2 == 0 ? 0.2 : -0.2);
+        const double g = std::pow(10.0, -rl / 20.0);
+        AntennaSample s = At(double(i), (1.0 + g) / (1.0 - g));
+        s.returnLossDb = rl;
+        samples.push_back(s);
+    }
+    return samples;
+}
+
+TEST(SwrDips, NoiseNeitherSplitsADipNorMakesOne) {
+    // A dip (14 dB, SWR 1.5) whose middle rises just past 2:1 (9.2 dB against 9.54) for five
+    // samples: within the noise, so one dip, not two.
+    std::vector<double> split(120, 5.0);
+    for (std::size_t i = 40; i <= 80; ++i) split[i] = i >= 56 && i <= 60 ? 9.2 : 14.0;
+    EXPECT_EQ(FindSwrLows(NoisyProfile(split), 2.0).dips.size(), 1U);
+    // A flat SWR of 2.02 (9.45 dB) whose noise crosses 2:1 at every other sample: no dip, no
+    // low at an edge.
+    std::vector<double> flat(120, 9.45);
+    for (std::size_t i = 0; i < 10; ++i) flat[i] = flat[119 - i] = 5.0;
+    for (const std::vector<double>& profile : {flat, std::vector<double>(120, 9.45)}) {
+        const SwrLows lows = FindSwrLows(NoisyProfile(profile), 2.0);
+        EXPECT_TRUE(lows.dips.empty());
+        EXPECT_TRUE(lows.atEdges.empty());
+    }
+}
+
 TEST(BandReport, BandsTheSweepOverlapsInTheRegion) {
     // 6.9 to 7.15 MHz every 10 kHz; SWR 3 except 1.5 from 7.05 to 7.09 MHz.
     std::vector<AntennaSample> samples;
