@@ -10,7 +10,7 @@ namespace {
 const char kAnalyseUsage[] =
     "Usage: ravemo-cli [--settings FILE] analyse FILE [--json] [--samples] [--swr-limit X]\n"
     "                  [--dips N] [--region 1|2|3] [--target-mhz F] [--cable]\n"
-    "                  [--velocity-factor VF]\n"
+    "                  [--velocity-factor VF] [--calibration CAL]\n"
     "Analyses a sweep file (.vec: the point count from its size, the settings' Step for the\n"
     "swept points) or a one-port Touchstone file (.s1p): the SWR dips with their 2:1 and 1.5:1\n"
     "bandwidths and Q, the resonances, the amateur bands the sweep covers, trim advice and the\n"
@@ -25,7 +25,8 @@ const char kAnalyseUsage[] =
     "                        0.001 to 90.0035\n"
     "  --cable               the length of a cable open at its far end, from its quarter wave\n"
     "  --velocity-factor VF  the cable's velocity factor, 0.1 to 1 (default: the settings'\n"
-    "                        InputVelFactor, read as a percentage when above 1)\n";
+    "                        InputVelFactor, read as a percentage when above 1)\n"
+    "  --calibration CAL     correct a sweep file's readings with the calibration file CAL\n";
 
 }  // namespace
 
@@ -33,7 +34,7 @@ int RunAnalyseCommand(const QStringList& words, const QString& settingsPath, Cli
     CliArguments args(
         words,
         {QStringLiteral("swr-limit"), QStringLiteral("dips"), QStringLiteral("region"),
-         QStringLiteral("target-mhz"), QStringLiteral("velocity-factor")},
+         QStringLiteral("target-mhz"), QStringLiteral("velocity-factor"), kCalibrationOption},
         {QStringLiteral("json"), QStringLiteral("samples"), QStringLiteral("cable"),
          QStringLiteral("help")});
     if (args.has(QStringLiteral("help"))) {

@@ -16,6 +16,7 @@ const char kUsage[] =
     "  readout    the marker readouts for raw readings or a sample of a sweep file\n"
     "  analyse    SWR dips, bandwidths, resonances, bands, trim and cable length of a sweep\n"
     "  report     a one-page antenna report of a sweep as .png, .pdf or .html\n"
+    "  calibrate  a calibration file from sweeps of a short, an open and a 50 ohm load\n"
     "\n"
     "Options:\n"
     "  --settings FILE  the settings file (default: ravemo.ini beside the program, else\n"
@@ -85,9 +86,11 @@ int RunCli(const QStringList& arguments, CliContext& context) {
     if (command == QStringLiteral("analyse"))
         return RunAnalyseCommand(words, settingsPath, context);
     if (command == QStringLiteral("report")) return RunReportCommand(words, settingsPath, context);
+    if (command == QStringLiteral("calibrate"))
+        return RunCalibrateCommand(words, settingsPath, context);
     return Fail(context, kExitBadInput,
                 QStringLiteral("unknown command \"%1\" (commands: settings, sweep, convert, "
-                               "readout, analyse, report; see --help)")
+                               "readout, analyse, report, calibrate; see --help)")
                     .arg(command));
 }
 

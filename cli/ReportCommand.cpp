@@ -14,7 +14,7 @@ namespace {
 
 const char kReportUsage[] =
     "Usage: ravemo-cli [--settings FILE] report FILE --output OUT [--title T] [--region 1|2|3]\n"
-    "                  [--target-mhz F] [--cable] [--velocity-factor VF]\n"
+    "                  [--target-mhz F] [--cable] [--velocity-factor VF] [--calibration CAL]\n"
     "Makes a one-page antenna report of a sweep file (.vec) or a one-port Touchstone file\n"
     "(.s1p): the tuning chart, the Smith chart, the SWR dips with their bandwidths, the\n"
     "resonances, the amateur bands, and the trim advice and cable length when asked for.\n"
@@ -29,15 +29,17 @@ const char kReportUsage[] =
     "  --cable               the length of a cable open at its far end, from its quarter wave\n"
     "  --velocity-factor VF  the cable's velocity factor, 0.1 to 1 (default: the settings'\n"
     "                        InputVelFactor, read as a percentage when above 1)\n"
+    "  --calibration CAL     correct a sweep file's readings with the calibration file CAL\n"
     "Nothing is left behind when the report cannot be written.\n";
 
 }  // namespace
 
 int RunReportCommand(const QStringList& words, const QString& settingsPath, CliContext& context) {
-    CliArguments args(words,
-                      {QStringLiteral("output"), QStringLiteral("title"), QStringLiteral("region"),
-                       QStringLiteral("target-mhz"), QStringLiteral("velocity-factor")},
-                      {QStringLiteral("cable"), QStringLiteral("help")});
+    CliArguments args(
+        words,
+        {QStringLiteral("output"), QStringLiteral("title"), QStringLiteral("region"),
+         QStringLiteral("target-mhz"), QStringLiteral("velocity-factor"), kCalibrationOption},
+        {QStringLiteral("cable"), QStringLiteral("help")});
     if (args.has(QStringLiteral("help"))) {
         context.out << kReportUsage;
         return kExitSuccess;

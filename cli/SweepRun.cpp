@@ -101,6 +101,10 @@ std::optional<int> SweepRun::write() {
                                    "MHz); nothing was written")
                         .arg(QString::number(kReachableTopMHz)));
     }
+    if (const std::optional<int> failure = CorrectWithOption(
+            request_.calibration, data_, settings_.Step, QStringLiteral("the sweep"), context_)) {
+        return failure;
+    }
     if (!request_.format) return std::nullopt;
     const auto limitOf = [this](const QString& text, double requested) {
         return static_cast<float>(
@@ -124,6 +128,9 @@ void SweepRun::report() {
                  << ") from " << controls_.lowerLimit << " to " << controls_.upperLimit << " MHz "
                  << request_.sweeps << (request_.sweeps == 1 ? " time" : " times") << " on the "
                  << opened_.description;
+    if (request_.calibration.calibration) {
+        context_.out << "; corrected with " << request_.calibration.path;
+    }
     if (!request_.outputPath.isEmpty()) context_.out << "; wrote " << request_.outputPath;
     context_.out << '\n';
 }
