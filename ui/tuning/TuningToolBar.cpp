@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -99,6 +100,13 @@ TuningToolBar::TuningToolBar(const QLocale& locale, QWidget* parent)
         tr("Save a one-page report of this sweep: charts, dips and bands as PDF, PNG or HTML"));
     copyPicture_ = commands_->addAction(tr("Copy picture"));
     copyPicture_->setToolTip(tr("Copy the tuning chart and the Smith chart as one picture"));
+    commands_->addSeparator();
+    calibration_ = commands_->addAction(tr("Calibration..."));
+    calibration_->setIconText(calibration_->text());
+    calibration_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    calibration_->setToolTip(
+        tr("Calibrate with a short, an open and a 50 ohm load, or load or clear a calibration "
+           "(Ctrl+K)"));
 
     const auto view = [this] { Q_EMIT viewChoiceChanged(); };
     const auto analysis = [this] { Q_EMIT analysisChoiceChanged(); };

@@ -44,6 +44,8 @@ class TuningToolBar final : public QToolBar {
     QAction& clearReferenceAction() const { return *clear_; }
     QAction& saveReportAction() const { return *saveReport_; }
     QAction& copyPictureAction() const { return *copyPicture_; }
+    // Opens the calibration dialog; also Ctrl+K.
+    QAction& calibrationAction() const { return *calibration_; }
     // The commands bar; the window adds it after this one.
     QToolBar& commandBar() const { return *commands_; }
 
@@ -65,6 +67,7 @@ class TuningToolBar final : public QToolBar {
     QAction* clear_;
     QAction* saveReport_;
     QAction* copyPicture_;
+    QAction* calibration_;
 };
 
 }  // namespace ravemo
