@@ -31,7 +31,8 @@ struct Settings {
     float FullFMin = 0.0F;
 
     // Our own key "Port" in section PORTSETTING: which back end drives the instrument
-    // ("sim[:MODEL]", "ppdev[:/dev/parportN]", "direct"); empty means the automatic choice.
+    // ("sim[:MODEL][;OPTION...]", "ppdev[:/dev/parportN]", "direct"); empty means the automatic
+    // choice.
     QString Port;
 };
 

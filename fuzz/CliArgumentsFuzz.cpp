@@ -13,7 +13,7 @@
 #include "FuzzCheck.h"
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
-#include "instrument/LoadModelText.h"
+#include "instrument/SimulatorText.h"
 
 using namespace ravemo;
 
@@ -47,7 +47,7 @@ OpenedPort refusePort(const QString& choice, std::int16_t /*address1*/) {
     const QString trimmed = choice.trimmed();
     if (trimmed.startsWith(QStringLiteral("sim:"), Qt::CaseInsensitive) &&
         !trimmed.contains(QStringLiteral("s1p"), Qt::CaseInsensitive)) {
-        static_cast<void>(ParseLoadModel(trimmed.mid(4)));
+        static_cast<void>(ParseSimulator(trimmed.mid(4)));
     }
     OpenedPort refused;
     refused.port = nullptr;

@@ -6,6 +6,7 @@
 #include "instrument/NameAndArgument.h"
 #include "instrument/PpdevPort.h"
 #include "instrument/SimulatedInstrument.h"
+#include "instrument/SimulatorText.h"
 #ifdef _WIN32
 #include "instrument/InpoutPort.h"
 #endif
@@ -13,15 +14,18 @@
 namespace ravemo {
 namespace {
 constexpr const char* kAllowedChoices =
-    "allowed: sim, sim:MODEL (e.g. sim:rlc:r=50,l=1.2u,c=100p), ppdev, ppdev:/dev/parportN, "
-    "direct, inpout (Windows), or nothing for the port at Address1";
+    "allowed: sim, sim:MODEL (e.g. sim:rlc:r=50,l=1.2u,c=100p), sim:MODEL;OPTION... (e.g. "
+    "sim:dipole:7.1;line=rg58:20;noise=2), ppdev, ppdev:/dev/parportN, direct, inpout (Windows), "
+    "or nothing for the port at Address1";
 
 OpenedPort simulator(std::unique_ptr<LoadModel> model, std::uint16_t dataAddress,
-                     SimulatedNoise noise) {
+                     SimulatedNoise noise, const BridgeErrors& bridge = {}, bool ideal = true) {
     OpenedPort opened;
     opened.description = QStringLiteral("simulated instrument (%1)").arg(model->description());
+    if (!ideal) opened.description += QStringLiteral(" with bridge errors");
     if (noise.steps != 0.0) opened.description += QStringLiteral(" with noise");
-    opened.port = std::make_unique<SimulatedInstrument>(std::move(model), dataAddress, noise);
+    opened.port =
+        std::make_unique<SimulatedInstrument>(std::move(model), dataAddress, noise, bridge);
     opened.simulated = true;
     return opened;
 }
@@ -71,18 +75,28 @@ OpenedPort OpenPort(const QString& choice, std::int16_t address1) {
 
 OpenedPort OpenPort(const QString& choice, std::int16_t address1, SimulatedNoise noise) {
     const auto dataAddress = static_cast<std::uint16_t>(address1);
-    const auto [name, argument, colon] = SplitNameAndArgument(choice);
+    // "sim;noise=2": the simulator's options may follow its name without a model.
+    const qsizetype semicolon = choice.indexOf(u';');
+    const QString options = semicolon < 0 ? QString() : choice.mid(semicolon);
+    const auto [name, argument, colon] =
+        SplitNameAndArgument(semicolon < 0 ? choice : choice.left(semicolon));
+    if (!options.isEmpty() && name != QLatin1String("sim")) {
+        return fallback(QStringLiteral("options after ';' are for the simulator only, in '%1'; %2")
+                            .arg(choice.trimmed(), QLatin1String(kAllowedChoices)),
+                        PortProblem::BadChoice, dataAddress, noise);
+    }
 
     if (name.isEmpty() && !colon) {
         if (dataAddress == 0) return simulator(std::make_unique<DipoleModel>(), dataAddress, noise);
         return openDefaultHardware(dataAddress, noise);
     }
     if (name == QLatin1String("sim")) {
-        ParsedLoadModel parsed = ParseLoadModel(argument);
+        ParsedSimulator parsed = ParseSimulator(argument + options);
         if (!parsed.model) {
             return fallback(parsed.error, PortProblem::BadChoice, dataAddress, noise);
         }
-        return simulator(std::move(parsed.model), dataAddress, noise);
+        return simulator(std::move(parsed.model), dataAddress, parsed.noiseOr(noise), parsed.bridge,
+                         parsed.bridgeIsIdeal());
     }
     if (name == QLatin1String("ppdev")) {
         if (!argument.isEmpty()) {

@@ -34,7 +34,9 @@ struct OpenedPort {
 
 // Opens the back end named by `choice`:
 //   "sim" or "sim:MODEL"      the simulated instrument (MODEL as in ParseLoadModel, e.g.
-//                             "sim:rlc:r=50,l=1.2u,c=100p"; default: the dipole near 14.2 MHz)
+//                             "sim:rlc:r=50,l=1.2u,c=100p"; default: the dipole near 14.2 MHz),
+//                             with options after ';' as ParseSimulator reads them (e.g.
+//                             "sim:dipole:7.1;line=rg58:20;noise=2", "sim;noise=3")
 //   "ppdev" or "ppdev:/dev/parportN"  Linux ppdev, the port at Address1 or the given device
 //   "direct"                  Linux ioperm/outb/inb at Address1 (root or CAP_SYS_RAWIO)
 //   "inpout"                  Windows only: the inpout32/inpoutx64 DLL at Address1

@@ -4,8 +4,6 @@
 #include <cmath>
 #include <numbers>
 
-#include "common/Units.h"
-#include "instrument/ConverterScale.h"
 #include "instrument/Dds.h"
 #include "instrument/PortLink.h"
 
@@ -28,25 +26,20 @@ int clampReading(double steps) {
     return static_cast<int>(std::min(std::nearbyint(steps), double{kConverterFullScale}));
 }
 
-double returnLossSteps(std::complex<double> gamma) {
-    const double magnitude = std::abs(gamma);
-    if (!(magnitude > 0.0)) return 0.0;  // a perfect match is below the bridge's floor
-    return (kDbPerRatioDecade * std::log10(magnitude) + kReturnLossZeroDb) / kDbPerReturnLossStep;
-}
-
-double phaseSteps(std::complex<double> gamma) {
-    return std::fabs(std::arg(gamma)) * kDegreesPerHalfTurn / std::numbers::pi /
-           kDegreesPerPhaseStep;
-}
 }  // namespace
 
 ConverterReadings ReadingsOfReflection(std::complex<double> gamma) {
-    return {clampReading(returnLossSteps(gamma)), clampReading(phaseSteps(gamma))};
+    const ConverterSteps steps = StepsOfReflection(gamma, 0.0, BridgeErrors{});
+    return {clampReading(steps.returnLoss), clampReading(steps.phase)};
 }
 
 SimulatedInstrument::SimulatedInstrument(std::unique_ptr<LoadModel> load, std::uint16_t dataAddress,
-                                         SimulatedNoise noise)
-    : load_(std::move(load)), dataAddress_(dataAddress), noise_(noise), random_(noise.seed) {}
+                                         SimulatedNoise noise, BridgeErrors bridge)
+    : load_(std::move(load)),
+      dataAddress_(dataAddress),
+      noise_(noise),
+      bridge_(bridge),
+      random_(noise.seed) {}
 
 void SimulatedInstrument::write(std::uint16_t address, std::uint8_t value) {
     if (address == dataAddress_) onDataWrite(value);
@@ -88,8 +81,9 @@ void SimulatedInstrument::onDataWrite(std::uint8_t value) {
 void SimulatedInstrument::startConversion() {
     const std::complex<double> gamma =
         ReflectionOf(load_->impedance(frequencyHz_), kBridgeReferenceOhms);
-    readings_ = {clampReading(returnLossSteps(gamma) + noiseSteps()),
-                 clampReading(phaseSteps(gamma) + noiseSteps())};
+    const ConverterSteps steps = StepsOfReflection(gamma, frequencyHz_, bridge_);
+    readings_ = {clampReading(steps.returnLoss + noiseSteps()),
+                 clampReading(steps.phase + noiseSteps())};
     bitPosition_ = 0;
     ++conversions_;
 }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <random>
 
+#include "instrument/ImperfectBridge.h"
 #include "instrument/LoadModel.h"
 #include "instrument/PortIo.h"
 
@@ -43,11 +44,12 @@ struct SimulatedNoise {
 // no output). The two converters start a conversion when chip select falls and present the
 // most significant bit at once, then the next bit after every falling clock edge while
 // selected; the status register carries the phase bit on bit 4 and the return-loss bit on
-// bit 5. Reads at other addresses give 0; writes to them are ignored.
+// bit 5. `bridge` makes the converters read as an imperfect bridge would, before the noise. Reads
+// at other addresses give 0; writes to them are ignored.
 class SimulatedInstrument final : public PortIo {
   public:
     SimulatedInstrument(std::unique_ptr<LoadModel> load, std::uint16_t dataAddress,
-                        SimulatedNoise noise = {});
+                        SimulatedNoise noise = {}, BridgeErrors bridge = {});
 
     void write(std::uint16_t address, std::uint8_t value) override;
     std::uint8_t read(std::uint16_t address) override;
@@ -71,6 +73,7 @@ class SimulatedInstrument final : public PortIo {
     std::unique_ptr<LoadModel> load_;
     std::uint16_t dataAddress_;
     SimulatedNoise noise_;
+    BridgeErrors bridge_;
     std::mt19937_64 random_;
 
     std::uint8_t lines_ = 0;  // last value written to the data register

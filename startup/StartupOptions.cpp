@@ -28,7 +28,7 @@ StartupOptions ParseStartupOptions(const QStringList& arguments) {
                        "F2 opens it later."));
     const QCommandLineOption port(
         QStringLiteral("port"),
-        QStringLiteral("Drive the instrument through CHOICE: sim[:MODEL] | "
+        QStringLiteral("Drive the instrument through CHOICE: sim[:MODEL][;OPTION...] | "
                        "ppdev[:/dev/parportN] | direct. Default: the Port key of the settings "
                        "file, else automatic (the port at Address1, or the simulator)."),
         QStringLiteral("CHOICE"));
@@ -56,7 +56,7 @@ StartupOptions ParseStartupOptions(const QStringList& arguments) {
     options.portChoice = parser.value(port).trimmed();
     if (parser.isSet(port) && options.portChoice.isEmpty()) {
         options.error = QStringLiteral(
-            "--port needs a choice: sim[:MODEL] | "
+            "--port needs a choice: sim[:MODEL][;OPTION...] | "
             "ppdev[:/dev/parportN] | direct");
     }
     if (parser.isSet(settings) && options.settingsPath.isEmpty()) {

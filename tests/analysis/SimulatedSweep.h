@@ -10,8 +10,8 @@
 #include <QString>
 
 #include "common/Settings.h"
-#include "instrument/LoadModelText.h"
 #include "instrument/SimulatedInstrument.h"
+#include "instrument/SimulatorText.h"
 #include "support/FakeSweepControls.h"
 #include "support/ScriptedPump.h"
 #include "sweep/SweepData.h"
@@ -21,14 +21,15 @@ namespace ravemo::test {
 
 inline constexpr std::uint16_t kSimulatedAddress = 888;
 
-// One sweep tick over a simulated load ("--port sim:MODEL") with champ + 1 points, through the
-// sweep engine and the quantising converters (with `noiseSteps` of Gaussian noise).
+// One sweep tick over a simulated load ("--port sim:MODEL[;OPTION...]", e.g.
+// "open;tracking=0.5:1.5") with champ + 1 points, through the sweep engine and the quantising
+// converters (with `noiseSteps` of Gaussian noise unless the text sets noise=).
 inline SweepData SweepSimulated(const QString& modelText, double lowMHz, double highMHz,
                                 std::int32_t champ, double noiseSteps = 0.0) {
-    ParsedLoadModel parsed = ParseLoadModel(modelText);
+    ParsedSimulator parsed = ParseSimulator(modelText);
     if (!parsed.model) throw std::invalid_argument(parsed.error.toStdString());
     SimulatedInstrument instrument(std::move(parsed.model), kSimulatedAddress,
-                                   SimulatedNoise{noiseSteps, 1});
+                                   parsed.noiseOr(SimulatedNoise{noiseSteps, 1}), parsed.bridge);
     Settings settings;
     settings.Champ = champ;
     settings.Step = 1;

@@ -21,9 +21,19 @@ TEST(OpenPort, OpensTheChoiceOrLetsTheSimulatorStandInSayingWhy) {
         {"SIM:rlc:r=50,l=1.2u,c=100p", 888,
          "simulated instrument (series R 50 ohm, L 1.2 uH, C 100 pF)", PortProblem::None, ""},
         {"sim:banana", 888, nullptr, PortProblem::BadChoice, "unknown load 'banana'"},
+        {"sim;noise=3", 888, "simulated instrument (dipole resonant near 14.2 MHz) with noise",
+         PortProblem::None, ""},
+        {"sim:short;line=rg58:20;directivity=30", 888,
+         "simulated instrument (short circuit behind 20 m of RG-58 (50 ohm, VF 0.66)) with "
+         "bridge errors",
+         PortProblem::None, ""},
+        {"sim:open;noise=x", 888, nullptr, PortProblem::BadChoice, "option 'noise=x'"},
+        {"ppdev;noise=1", 888, nullptr, PortProblem::BadChoice,
+         "options after ';' are for the simulator only, in 'ppdev;noise=1'"},
         {"serial", 888, nullptr, PortProblem::BadChoice,
          "unknown port choice 'serial'; allowed: sim, sim:MODEL (e.g. sim:rlc:r=50,l=1.2u,c=100p), "
-         "ppdev, ppdev:/dev/parportN, direct"},
+         "sim:MODEL;OPTION... (e.g. sim:dipole:7.1;line=rg58:20;noise=2), ppdev, "
+         "ppdev:/dev/parportN, direct"},
         {"ppdev:/nonexistent/parport9", 888, nullptr, PortProblem::Unavailable, "modprobe ppdev"},
         {"ppdev", 0, nullptr, PortProblem::Unavailable, "Address1 is 0"},
         {"inpout", 888, nullptr, PortProblem::Unavailable, "only on Windows"},
