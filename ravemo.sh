@@ -18,7 +18,7 @@ sanitize_build="$root/build-sanitize"
 # compile their sources in batches).
 tidy_build="$root/build-tidy"
 
-fuzz_targets=(settings vec_file touchstone load_model number_text cli_arguments)
+fuzz_targets=(settings vec_file touchstone load_model number_text cli_arguments calibration_file)
 fuzz_seconds_in_test=5
 fuzz_seconds_default=60
 tidy_most_sources=16

@@ -11,6 +11,7 @@ const char kAnalyseUsage[] =
     "Usage: ravemo-cli [--settings FILE] analyse FILE [--json] [--samples] [--swr-limit X]\n"
     "                  [--dips N] [--region 1|2|3] [--target-mhz F] [--cable]\n"
     "                  [--velocity-factor VF] [--feedline TYPE:METRES]\n"
+    "                  [--calibration CAL]\n"
     "Analyses a sweep file (.vec: the point count from its size, the settings' Step for the\n"
     "swept points) or a one-port Touchstone file (.s1p): the SWR dips with their 2:1 and 1.5:1\n"
     "bandwidths and Q, the resonances, the amateur bands the sweep covers, trim advice and the\n"
@@ -29,17 +30,20 @@ const char kAnalyseUsage[] =
     "  --feedline TYPE:METRES  every figure at the antenna, seen through this feedline\n"
     "                        (rg58, rg8x, rg213, lmr400, rg174, twin300, ladder450, or\n"
     "                        user:METRES:OHMS:VF:MHZ1:DB1:MHZ2:DB2); where the return loss\n"
-    "                        lies within twice the cable's loss the antenna cannot be seen\n";
+    "                        lies within twice the cable's loss the antenna cannot be seen\n"
+
+    "  --calibration CAL     correct a sweep file's readings with the calibration file CAL\n";
 
 }  // namespace
 
 int RunAnalyseCommand(const QStringList& words, const QString& settingsPath, CliContext& context) {
-    CliArguments args(words,
-                      {QStringLiteral("swr-limit"), QStringLiteral("dips"),
-                       QStringLiteral("region"), QStringLiteral("target-mhz"),
-                       QStringLiteral("velocity-factor"), QStringLiteral("feedline")},
-                      {QStringLiteral("json"), QStringLiteral("samples"), QStringLiteral("cable"),
-                       QStringLiteral("help")});
+    CliArguments args(
+        words,
+        {QStringLiteral("swr-limit"), QStringLiteral("dips"), QStringLiteral("region"),
+         QStringLiteral("target-mhz"), QStringLiteral("velocity-factor"), kCalibrationOption,
+         QStringLiteral("feedline")},
+        {QStringLiteral("json"), QStringLiteral("samples"), QStringLiteral("cable"),
+         QStringLiteral("help")});
     if (args.has(QStringLiteral("help"))) {
         context.out << kAnalyseUsage;
         return kExitSuccess;

@@ -118,6 +118,11 @@ AnalysisRequest ParseAnalysisRequest(CliArguments& args, const char* command, Cl
         if (!line.line) return fail(QStringLiteral("--feedline: ") + line.error);
         parsed.feedline = line.line;
     }
+    parsed.calibration = ReadCalibrationOption(args, context);
+    if (parsed.calibration.failure) {
+        parsed.failure = parsed.calibration.failure;
+        return parsed;
+    }
     parsed.cable = args.has(QStringLiteral("cable"));
     if (velocityFactor && !parsed.cable) {
         return fail(QStringLiteral("--velocity-factor goes with --cable"));
@@ -137,6 +142,13 @@ AnalysisInput ReadAnalysisInput(const QString& path, const QString& settingsPath
     AnalysisOptions& options = request.options;
     const QString suffix = QFileInfo(path).suffix().toLower();
     const bool sweepFile = suffix == QLatin1String("vec");
+    if (!sweepFile && request.calibration.calibration) {
+        return failed(Fail(context, kExitBadInput,
+                           QStringLiteral("%1: --calibration corrects the converter readings of "
+                                          "a sweep file (.vec); a Touchstone file holds "
+                                          "reflections, not readings")
+                               .arg(path)));
+    }
     if (!sweepFile && suffix != QLatin1String("s1p")) {
         return failed(Fail(context, kExitBadInput,
                            QStringLiteral("%1: %2 reads a sweep file (.vec) or a one-port "
@@ -156,12 +168,16 @@ AnalysisInput ReadAnalysisInput(const QString& path, const QString& settingsPath
     // Both readers refuse a folder, a pipe or a device before they open anything.
     AntennaSamples set;
     if (sweepFile) {
-        const std::optional<VecFileContents> contents = ReadSweepFile(path, context);
+        std::optional<VecFileContents> contents = ReadSweepFile(path, context);
         if (!contents) return failed(kExitBadInput);
         const SweepData& data = contents->data;
         if (const std::optional<QString> problem =
                 SweepReadingOutsideConverterRange(data, settings->Step, path)) {
             return failed(Fail(context, kExitBadInput, *problem));
+        }
+        if (const std::optional<int> failure = CorrectWithOption(
+                request.calibration, contents->data, settings->Step, path, context)) {
+            return failed(*failure);
         }
         set = SamplesFromSweep(data, settings->Step);
         if (set.samples.size() < kFewestPoints) {

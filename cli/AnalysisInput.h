@@ -7,6 +7,7 @@
 #include "analysis/AntennaAnalysis.h"
 #include "analysis/AntennaSample.h"
 #include "analysis/FeedpointSamples.h"
+#include "cli/CalibrationOption.h"
 #include "cli/CliArguments.h"
 #include "cli/CliContext.h"
 
@@ -18,12 +19,13 @@ struct AnalysisRequest {
     AnalysisOptions options;
     bool cable = false;
     std::optional<Feedline> feedline;  // --feedline: every figure at the antenna
+    CalibrationOption calibration;     // applied to a sweep file's readings before the analysis
     std::optional<int> failure;
 };
 
 // Reads and checks the options `args` declares among --swr-limit, --dips, --region,
-// --target-mhz, --cable, --velocity-factor and --feedline, and that one file is named. `command`
-// names the command in the messages.
+// --target-mhz, --cable, --velocity-factor and --feedline and --calibration, and that one file is
+// named. `command` names the command in the messages.
 AnalysisRequest ParseAnalysisRequest(CliArguments& args, const char* command, CliContext& context);
 
 // The samples of FILE (.vec with the settings' Step, or .s1p), read as the analysis reads them,

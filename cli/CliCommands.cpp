@@ -17,6 +17,7 @@ const char kUsage[] =
     "  analyse    SWR dips, bandwidths, resonances, bands, trim and cable length of a sweep\n"
     "  report     a one-page antenna report of a sweep as .png, .pdf or .html\n"
     "  cable      loss, velocity factor or length, and distance to fault of a cable\n"
+    "  calibrate  a calibration file from sweeps of a short, an open and a 50 ohm load\n"
     "\n"
     "Options:\n"
     "  --settings FILE  the settings file (default: ravemo.ini beside the program, else\n"
@@ -87,9 +88,12 @@ int RunCli(const QStringList& arguments, CliContext& context) {
         return RunAnalyseCommand(words, settingsPath, context);
     if (command == QStringLiteral("report")) return RunReportCommand(words, settingsPath, context);
     if (command == QStringLiteral("cable")) return RunCableCommand(words, settingsPath, context);
+    if (command == QStringLiteral("calibrate")) {
+        return RunCalibrateCommand(words, settingsPath, context);
+    }
     return Fail(context, kExitBadInput,
                 QStringLiteral("unknown command \"%1\" (commands: settings, sweep, convert, "
-                               "readout, analyse, report, cable; see --help)")
+                               "readout, analyse, report, cable, calibrate; see --help)")
                     .arg(command));
 }
 

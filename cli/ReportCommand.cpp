@@ -15,7 +15,7 @@ namespace {
 
 const char kReportUsage[] =
     "Usage: ravemo-cli [--settings FILE] report FILE --output OUT [--title T] [--region 1|2|3]\n"
-    "                  [--target-mhz F] [--cable] [--velocity-factor VF]\n"
+    "                  [--target-mhz F] [--cable] [--velocity-factor VF] [--calibration CAL]\n"
     "                  [--feedline TYPE:METRES]\n"
     "Makes a one-page antenna report of a sweep file (.vec) or a one-port Touchstone file\n"
     "(.s1p): the tuning chart, the Smith chart, the SWR dips with their bandwidths, the\n"
@@ -33,6 +33,7 @@ const char kReportUsage[] =
     "                        InputVelFactor, read as a percentage when above 1)\n"
     "  --feedline TYPE:METRES  every figure at the antenna, seen through this feedline (as\n"
     "                        analyse takes it)\n"
+    "  --calibration CAL     correct a sweep file's readings with the calibration file CAL\n"
     "Nothing is left behind when the report cannot be written.\n";
 
 }  // namespace
@@ -41,7 +42,7 @@ int RunReportCommand(const QStringList& words, const QString& settingsPath, CliC
     CliArguments args(words,
                       {QStringLiteral("output"), QStringLiteral("title"), QStringLiteral("region"),
                        QStringLiteral("target-mhz"), QStringLiteral("velocity-factor"),
-                       QStringLiteral("feedline")},
+                       kCalibrationOption, QStringLiteral("feedline")},
                       {QStringLiteral("cable"), QStringLiteral("help")});
     if (args.has(QStringLiteral("help"))) {
         context.out << kReportUsage;

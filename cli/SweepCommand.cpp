@@ -18,6 +18,7 @@ namespace {
 const char kSweepUsage[] =
     "Usage: ravemo-cli [--settings FILE] sweep --from MHZ --to MHZ [--port CHOICE]\n"
     "                  [--sweeps K] [--average N] [--hold] [--output FILE] [--trace FILE]\n"
+    "                  [--calibration CAL]\n"
     "Sweeps from MHZ to MHZ with the settings' Champ and Step, K times (default 1), through\n"
     "the same sweep engine as the window, and writes FILE by its extension: .vec (sweep\n"
     "file), .csv (text export), .s1p (Touchstone), .tsv (table). Both limits must lie\n"
@@ -32,7 +33,9 @@ const char kSweepUsage[] =
     "  --hold         load the synthesiser but take no readings (as the window's Hold);\n"
     "                 only a .vec output can hold such a sweep\n"
     "  --trace FILE   every port access in order: 'W <address> <value>' or\n"
-    "                 'R <address> <value>', decimal\n";
+    "                 'R <address> <value>', decimal\n"
+    "  --calibration CAL  correct the readings with the calibration file CAL, whose range\n"
+    "                 must hold --from to --to\n";
 
 // The most sweeps one command runs.
 constexpr double kMostSweeps = 1'000'000.0;
@@ -52,7 +55,7 @@ SweepArguments ReadSweepArguments(const QStringList& words, CliContext& context)
     CliArguments args(words,
                       {QStringLiteral("from"), QStringLiteral("to"), QStringLiteral("port"),
                        QStringLiteral("sweeps"), QStringLiteral("average"),
-                       QStringLiteral("output"), QStringLiteral("trace")},
+                       QStringLiteral("output"), QStringLiteral("trace"), kCalibrationOption},
                       {QStringLiteral("hold"), QStringLiteral("help")});
     if (args.has(QStringLiteral("help"))) {
         context.out << kSweepUsage;
@@ -97,6 +100,24 @@ SweepArguments ReadSweepArguments(const QStringList& words, CliContext& context)
     }
 
     SweepRequest request;
+    request.calibration = ReadCalibrationOption(args, context);
+    if (request.calibration.failure) return {std::nullopt, *request.calibration.failure};
+    if (const std::optional<Calibration>& c = request.calibration.calibration) {
+        if (args.has(QStringLiteral("hold"))) {
+            return Refuse(context, QStringLiteral("--hold takes no readings to correct: leave "
+                                                  "out --calibration or --hold"));
+        }
+        const double lowHz = std::min(*from, *to) * kHzPerMHz;
+        const double highHz = std::max(*from, *to) * kHzPerMHz;
+        if (!c->covers(lowHz, highHz)) {
+            return Refuse(
+                context,
+                QStringLiteral("%1 calibrates %2 to %3 MHz: sweep within that range "
+                               "or calibrate this one")
+                    .arg(request.calibration.path, QString::number(c->lowHz() / kHzPerMHz, 'g', 9),
+                         QString::number(c->highHz() / kHzPerMHz, 'g', 9)));
+        }
+    }
     request.fromMHz = *from;
     request.toMHz = *to;
     request.average = static_cast<int>(depth);

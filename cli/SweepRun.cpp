@@ -108,6 +108,10 @@ std::optional<int> SweepRun::write() {
                                    "MHz); nothing was written")
                         .arg(QString::number(kReachableTopMHz)));
     }
+    if (const std::optional<int> failure = CorrectWithOption(
+            request_.calibration, data_, settings_.Step, QStringLiteral("the sweep"), context_)) {
+        return failure;
+    }
     if (!request_.format) return std::nullopt;
     const auto limitOf = [this](const QString& text, double requested) {
         return static_cast<float>(
@@ -132,6 +136,9 @@ void SweepRun::report() {
                  << request_.sweeps << (request_.sweeps == 1 ? " time" : " times");
     if (request_.average > 1) context_.out << ", averaged over the last " << request_.average;
     context_.out << " on the " << opened_.description;
+    if (request_.calibration.calibration) {
+        context_.out << "; corrected with " << request_.calibration.path;
+    }
     if (!request_.outputPath.isEmpty()) context_.out << "; wrote " << request_.outputPath;
     context_.out << '\n';
 }

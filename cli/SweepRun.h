@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QString>
 
+#include "cli/CalibrationOption.h"
 #include "cli/CliContext.h"
 #include "cli/SweepOutput.h"
 #include "common/Settings.h"
@@ -29,6 +30,7 @@ struct SweepRequest {
     QString tracePath;
     QString outputPath;  // empty: no file
     std::optional<OutputFormat> format;
+    CalibrationOption calibration;  // corrects the readings before they are written
 };
 
 // One run of the sweep command, step by step. Each step reports its own failure on the

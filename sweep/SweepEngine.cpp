@@ -74,6 +74,12 @@ void SweepEngine::runTick() {
     readLimits();
     refreshMarkerReadouts();
     if (freqStep_ == 0.0) return;
+    correction_ = {};
+    if (correctionProvider_) {
+        const double first = static_cast<double>(settings_.FMin);
+        const double last = first + freqStep_ * static_cast<double>(settings_.Champ);
+        correction_ = correctionProvider_(std::min(first, last), std::max(first, last));
+    }
     sweepPoints();
     redraw_.redraw();
 }
@@ -143,7 +149,13 @@ void SweepEngine::sweepPoints() {
         // never shown, analysed or saved as a reading of the new limits' frequency.
         if (controls_.holdValue() != kUnticked) continue;
         ReadAdcPair(link_, data_.PhaseSamples[i], data_.ReturnLossSamples[i]);
-        data_.DdsWords[i] = link_.port.failedAccesses() == failuresBefore ? word : kNotMeasuredWord;
+        const bool measured = link_.port.failedAccesses() == failuresBefore;
+        data_.DdsWords[i] = measured ? word : kNotMeasuredWord;
+        if (measured && correction_) {
+            correction_(
+                static_cast<double>(index) * freqStep_ + static_cast<double>(settings_.FMin),
+                data_.ReturnLossSamples[i], data_.PhaseSamples[i]);
+        }
     }
 }
 

@@ -51,6 +51,14 @@ class SweepEngine {
     using RangeNoticeListener = std::function<void(const QString& notice)>;
     void onRangeNotice(RangeNoticeListener listener) { rangeNoticeListener_ = std::move(listener); }
 
+    // Asked at every tick, once the limits are read, how to correct the readings this tick
+    // takes from `lowHz` to `highHz`: each point read is handed to the correction (its
+    // frequency and its two raw readings, corrected in place) before anything is derived from
+    // it. An empty correction leaves the readings as read; held readings are never handed over.
+    using ReadingCorrection = std::function<void(double hz, float& returnLossRaw, float& phaseRaw)>;
+    using CorrectionProvider = std::function<ReadingCorrection(double lowHz, double highHz)>;
+    void onCorrection(CorrectionProvider provider) { correctionProvider_ = std::move(provider); }
+
     // Hz per sample index of the latest tick; 0 until the first tick.
     double FreqStep() const { return freqStep_; }
     // Sample indices of the two markers as the latest tick placed them; 0 until the first tick.
@@ -76,6 +84,8 @@ class SweepEngine {
     std::int32_t mk2Index_ = 0;
     bool ticking_ = false;
     RangeNoticeListener rangeNoticeListener_;
+    CorrectionProvider correctionProvider_;
+    ReadingCorrection correction_;
 };
 
 }  // namespace ravemo

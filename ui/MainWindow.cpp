@@ -236,6 +236,16 @@ void MainWindow::connectHandlers() {
                 [this, button] { measurement_->pickColour(button); });
     }
     connect(measurement_.get(), &Measurement::statusChanged, this, &MainWindow::refreshStatusLine);
+    // A calibration corrects the readings themselves: the R.L. offset box is then not in use
+    // (and, disabled, not applied: WindowSweepControls / WindowCurveControls).
+    connect(measurement_.get(), &Measurement::calibrationChanged, this, [this] {
+        const bool calibrated = measurement_->calibrationApplies();
+        c_.Text18->setEnabled(!calibrated);
+        c_.Text18->setToolTip(calibrated ? tr("Not in use: a calibration corrects the readings "
+                                              "(see the status line). Clear it in the tuning "
+                                              "window's Calibration dialog to use an offset.")
+                                         : QString());
+    });
     connect(tuningButton_, &QPushButton::clicked, this, &MainWindow::showTuning);
 }
 

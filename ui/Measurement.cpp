@@ -6,6 +6,7 @@
 
 #include "common/CheckBoxValue.h"
 #include "common/NumberText.h"
+#include "correction/SweepCorrection.h"
 #include "instrument/Dds.h"
 #include "ui/ChartGeometry.h"
 
@@ -54,6 +55,8 @@ Measurement::Measurement(Settings settings, OpenedPort backEnd, const Measuremen
       fileDialog_(seams.fileDialog),
       reporter_(seams.reporter) {
     engine_.onRangeNotice([this](const QString& notice) { setNotice(rangeNotice_, notice); });
+    engine_.onCorrection(
+        [this](double lowHz, double highHz) { return correctionFor(lowHz, highHz); });
     timer_.setObjectName(QStringLiteral("Timer1"));
     connect(&timer_, &QTimer::timeout, this, &Measurement::tick);
     timer_.setInterval(kTimerIntervalMs);
@@ -147,17 +150,71 @@ bool Measurement::sweepLimitsMHz(double minMHz, double maxMHz) {
 
 bool Measurement::holdTicked() const { return sweepControls_.holdValue() != kUnticked; }
 
+void Measurement::setCalibration(const Calibration& calibration, const QString& name) {
+    calibration_ = std::make_shared<const Calibration>(calibration);
+    calibrationName_ = name;
+    // Until the next sweep shows whether it lies within the range.
+    setNotice(calibrationNotice_, CalibrationInForceNotice(calibration, name));
+    Q_EMIT calibrationChanged();
+}
+
+void Measurement::clearCalibration() {
+    calibration_.reset();
+    calibrationWarning_ = false;
+    setCalibrationApplies(false);
+    setNotice(calibrationNotice_, {});
+}
+
+void Measurement::setCalibrating(bool calibrating) {
+    calibrating_ = calibrating;
+    if (!calibrating && !calibration_) {
+        calibrationWarning_ = false;
+        setNotice(calibrationNotice_, {});
+    }
+    if (calibrating) {
+        calibrationWarning_ = true;
+        setCalibrationApplies(false);
+        setNotice(calibrationNotice_,
+                  QStringLiteral("Calibrating: the readings are swept as read, not corrected"));
+    }
+}
+
+SweepEngine::ReadingCorrection Measurement::correctionFor(double lowHz, double highHz) {
+    if (calibrating_ || !calibration_) {
+        setCalibrationApplies(false);
+        return {};
+    }
+    const bool within = calibration_->covers(lowHz, highHz);
+    calibrationWarning_ = !within;
+    setCalibrationApplies(within);
+    setNotice(calibrationNotice_, within ? CalibrationInForceNotice(*calibration_, calibrationName_)
+                                         : CalibrationOutsideNotice(*calibration_, lowHz, highHz));
+    if (!within) return {};
+    // The tick keeps its own share: a calibration changed inside its yields cannot vanish under it.
+    return [calibration = calibration_](double hz, float& returnLossRaw, float& phaseRaw) {
+        CorrectRawReadings(*calibration, hz, returnLossRaw, phaseRaw);
+    };
+}
+
+void Measurement::setCalibrationApplies(bool applies) {
+    if (calibrationApplies_ == applies) return;
+    calibrationApplies_ = applies;
+    Q_EMIT calibrationChanged();
+}
+
 QString Measurement::statusText() const {
-    return statusTextFor(backEnd_, rangeNotice_, portFailureNotice_, averagingNotice_);
+    return statusTextFor(backEnd_, rangeNotice_, portFailureNotice_, averagingNotice_,
+                         calibrationNotice_);
 }
 
 bool Measurement::statusIsWarning() const {
-    return backEnd_.simulated || !rangeNotice_.isEmpty() || !portFailureNotice_.isEmpty();
+    return backEnd_.simulated || !rangeNotice_.isEmpty() || !portFailureNotice_.isEmpty() ||
+           calibrationWarning_;
 }
 
 QString Measurement::statusTextFor(const BackEndInfo& backEnd, const QString& rangeNotice,
-                                   const QString& portFailureNotice,
-                                   const QString& averagingNotice) {
+                                   const QString& portFailureNotice, const QString& averagingNotice,
+                                   const QString& calibrationNotice) {
     QString text = backEnd.simulated ? QStringLiteral("SIMULATED instrument, not a measurement: ")
                                      : QStringLiteral("Instrument: ");
     text += backEnd.description;
@@ -167,6 +224,7 @@ QString Measurement::statusTextFor(const BackEndInfo& backEnd, const QString& ra
     if (!rangeNotice.isEmpty()) text += u'\n' + rangeNotice;
     if (!portFailureNotice.isEmpty()) text += u'\n' + portFailureNotice;
     if (!averagingNotice.isEmpty()) text += u'\n' + averagingNotice;
+    if (!calibrationNotice.isEmpty()) text += u'\n' + calibrationNotice;
     return text;
 }
 

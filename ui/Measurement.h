@@ -11,6 +11,7 @@
 
 #include "common/QtEventPump.h"
 #include "common/Settings.h"
+#include "correction/Calibration.h"
 #include "files/ColourCommands.h"
 #include "files/FileCommands.h"
 #include "instrument/PortChoice.h"
@@ -112,6 +113,20 @@ class Measurement final : public QObject {
     const QTimer& sweepTimer() const { return timer_; }
     bool ticking() const { return engine_.ticking(); }
 
+    // The calibration: the readings of every sweep that lies wholly within its range are
+    // corrected as they are read (SweepEngine::onCorrection); a sweep reaching outside is not
+    // corrected and the status strip says so. `name` is how the strip names it (the file).
+    void setCalibration(const Calibration& calibration, const QString& name);
+    void clearCalibration();
+    // While the standards are swept the readings must stay as read: no correction, and the
+    // strip says so.
+    void setCalibrating(bool calibrating);
+    const Calibration* calibration() const { return calibration_.get(); }
+    const QString& calibrationName() const { return calibrationName_; }
+    // Whether the latest sweep was corrected (the main window then shows its R.L. offset box as
+    // not in use).
+    bool calibrationApplies() const { return calibrationApplies_; }
+
     QString statusText() const;
     // The strip stands out while the data is simulated or a notice stands.
     bool statusIsWarning() const;
@@ -119,13 +134,16 @@ class Measurement final : public QObject {
     // failed port accesses, the averaging.
     static QString statusTextFor(const BackEndInfo& backEnd, const QString& rangeNotice = {},
                                  const QString& portFailureNotice = {},
-                                 const QString& averagingNotice = {});
+                                 const QString& averagingNotice = {},
+                                 const QString& calibrationNotice = {});
     // What the strip says after a sweep in which `failures` port accesses failed; empty for 0.
     static QString portFailureNoticeFor(std::uint64_t failures);
 
   Q_SIGNALS:
     void sweepFinished();
     void statusChanged();
+    // The calibration came to apply or ceased to (calibrationApplies()).
+    void calibrationChanged();
 
   private:
     // The engine's redraw after a sweep: first `beforeDrawing` (the averaging), then the curves,
@@ -147,6 +165,8 @@ class Measurement final : public QObject {
     // Folds the sweep just read into the average; a sweep under Hold read nothing new.
     void averageSweep();
     void restartAverage();
+    SweepEngine::ReadingCorrection correctionFor(double lowHz, double highHz);
+    void setCalibrationApplies(bool applies);
 
     Settings settings_;
     std::unique_ptr<PortIo> port_;
@@ -169,6 +189,12 @@ class Measurement final : public QObject {
     SweepAverage average_;
     QString averagingNotice_;
     bool heldAtTickStart_ = false;
+    std::shared_ptr<const Calibration> calibration_;
+    QString calibrationName_;
+    QString calibrationNotice_;
+    bool calibrationWarning_ = false;
+    bool calibrating_ = false;
+    bool calibrationApplies_ = false;
     FileDialog& fileDialog_;
     MessageReporter& reporter_;
     bool readingsFromFile_ = false;

@@ -11,7 +11,10 @@ int WindowCurveControls::curveSwitchValue(CurveSwitch which) const {
     return CheckValue(w_.switches.at(static_cast<std::size_t>(which)));
 }
 
-QString WindowCurveControls::offsetText() const { return w_.offset->text(); }
+// Disabled while a calibration corrects the readings: not applied (WindowSweepControls too).
+QString WindowCurveControls::offsetText() const {
+    return w_.offset->isEnabled() ? w_.offset->text() : QStringLiteral("0");
+}
 
 void WindowCurveControls::setSweepTimeText(const QString& text) { w_.sweepTime->setText(text); }
 

@@ -23,7 +23,11 @@ void WindowSweepControls::setLowerLimitText(const QString& text) { w_.lowerLimit
 void WindowSweepControls::setUpperLimitText(const QString& text) { w_.upperLimit->setText(text); }
 int WindowSweepControls::fullSweepValue() const { return CheckValue(w_.fullSweep); }
 int WindowSweepControls::holdValue() const { return CheckValue(w_.hold); }
-QString WindowSweepControls::offsetText() const { return w_.offset->text(); }
+// The box is disabled while a calibration corrects the readings: an offset shown as not in use
+// is not applied either.
+QString WindowSweepControls::offsetText() const {
+    return w_.offset->isEnabled() ? w_.offset->text() : QStringLiteral("0");
+}
 
 float WindowSweepControls::markerLineX(int marker) const {
     return static_cast<float>(w_.chart->line(marker).x1);

@@ -119,6 +119,12 @@ TuningToolBar::TuningToolBar(const QLocale& locale, QWidget* parent)
     cable_->setToolTip(
         tr("Measure a cable open or shorted at its far end: loss, velocity "
            "factor or length, distance to fault (Ctrl+L)"));
+    calibration_ = commands_->addAction(tr("Calibration..."));
+    calibration_->setIconText(calibration_->text());
+    calibration_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    calibration_->setToolTip(
+        tr("Calibrate with a short, an open and a 50 ohm load, or load or clear a calibration "
+           "(Ctrl+K)"));
 
     const auto view = [this] { Q_EMIT viewChoiceChanged(); };
     const auto analysis = [this] { Q_EMIT analysisChoiceChanged(); };

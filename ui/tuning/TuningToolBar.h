@@ -51,6 +51,8 @@ class TuningToolBar final : public QToolBar {
     QAction& copyPictureAction() const { return *copyPicture_; }
     // Opens the Cable window (Ctrl+L).
     QAction& cableAction() const { return *cable_; }
+    // Opens the calibration dialog; also Ctrl+K.
+    QAction& calibrationAction() const { return *calibration_; }
     // The commands bar; the window adds it after this one.
     QToolBar& commandBar() const { return *commands_; }
 
@@ -75,6 +77,7 @@ class TuningToolBar final : public QToolBar {
     QAction* saveReport_;
     QAction* copyPicture_;
     QAction* cable_;
+    QAction* calibration_;
 };
 
 }  // namespace ravemo

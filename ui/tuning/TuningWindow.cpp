@@ -29,6 +29,7 @@
 #include "ui/Measurement.h"
 #include "ui/cable/CableWindow.h"
 #include "ui/tuning/BandsPanel.h"
+#include "ui/tuning/CalibrationDialog.h"
 #include "ui/tuning/DipsPanel.h"
 #include "ui/tuning/FeedlineBar.h"
 #include "ui/tuning/HistoryStripWidget.h"
@@ -163,6 +164,8 @@ void TuningWindow::connectControls() {
             &TuningWindow::chooseReportFile);
     connect(&toolBar_->copyPictureAction(), &QAction::triggered, this, &TuningWindow::copyPicture);
     connect(&toolBar_->cableAction(), &QAction::triggered, this, &TuningWindow::openCableWindow);
+    connect(&toolBar_->calibrationAction(), &QAction::triggered, this,
+            [this] { showCalibration(); });
 
     connect(chart_, &TuningChartWidget::crosshairMoved, this, [this](double hz) {
         choices_.crosshairHz = hz;
@@ -422,6 +425,14 @@ void TuningWindow::sweepBand(int pickerIndex) {
     if (pickerIndex < 0 || pickerIndex >= static_cast<int>(bands.size())) return;
     const SweepLimitsHz limits = LimitsAroundBand(bands[static_cast<std::size_t>(pickerIndex)]);
     measurement_.sweepLimitsMHz(limits.lowHz / kHzPerMHz, limits.highHz / kHzPerMHz);
+}
+
+CalibrationDialog& TuningWindow::showCalibration() {
+    if (calibration_ == nullptr) calibration_ = new CalibrationDialog(measurement_, this);
+    calibration_->show();
+    calibration_->raise();
+    calibration_->activateWindow();
+    return *calibration_;
 }
 
 }  // namespace ravemo

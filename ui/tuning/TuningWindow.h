@@ -21,6 +21,8 @@ class QScrollArea;
 
 namespace ravemo {
 
+class CalibrationDialog;
+
 class BandsPanel;
 class CableWindow;
 class DipsPanel;
@@ -71,6 +73,8 @@ class TuningWindow final : public QMainWindow {
     QImage picture() const;
     // Puts picture() on the clipboard.
     void copyPicture();
+    // The calibration dialog (tool bar, Ctrl+K), made on first use and kept.
+    CalibrationDialog& showCalibration();
 
     // "Sweep there": the measurement unticks Hold and Full Sweep and writes the main window's
     // limit boxes, after asking when the readings shown were opened from a file.
@@ -137,6 +141,7 @@ class TuningWindow final : public QMainWindow {
 
     TuningToolBar* toolBar_;
     FeedlineBar* feedlineBar_;
+    CalibrationDialog* calibration_ = nullptr;
     TuningChartWidget* chart_;
     QLabel* readout_;
     HistoryStripWidget* historyStrip_;
