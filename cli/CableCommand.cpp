@@ -11,6 +11,7 @@ namespace {
 const char kCableUsage[] =
     "Usage: ravemo-cli [--settings FILE] cable FILE --end open|short\n"
     "                  [--length-m L | --velocity-factor VF] [--region 1|2|3] [--json]\n"
+    "                  [--calibration CAL]\n"
     "Measures a cable left open or shorted at its far end from a sweep file (.vec) or a\n"
     "one-port Touchstone file (.s1p): its one-way loss (half the return loss) at each amateur\n"
     "band the sweep covers, fitted to a sqrt(f) + b f with the nearest catalogue cable; its\n"
@@ -22,7 +23,8 @@ const char kCableUsage[] =
     "  --velocity-factor VF  the cable's velocity factor, 0.1 to 1: gives the length\n"
     "                        (neither: the settings' InputVelFactor)\n"
     "  --region R            IARU region of the band edges: 1, 2 or 3 (default 1)\n"
-    "  --json                one JSON object, numbers in SI units\n";
+    "  --json                one JSON object, numbers in SI units\n"
+    "  --calibration CAL     correct a sweep file's readings with the calibration file CAL\n";
 
 constexpr double kShortestCableM = 0.1;
 constexpr double kLongestCableM = 100000.0;
@@ -32,7 +34,8 @@ constexpr double kLongestCableM = 100000.0;
 int RunCableCommand(const QStringList& words, const QString& settingsPath, CliContext& context) {
     CliArguments args(words,
                       {QStringLiteral("end"), QStringLiteral("length-m"),
-                       QStringLiteral("velocity-factor"), QStringLiteral("region")},
+                       QStringLiteral("velocity-factor"), QStringLiteral("region"),
+                       kCalibrationOption},
                       {QStringLiteral("json"), QStringLiteral("help")});
     if (args.has(QStringLiteral("help"))) {
         context.out << kCableUsage;
@@ -76,6 +79,8 @@ int RunCableCommand(const QStringList& words, const QString& settingsPath, CliCo
     AnalysisRequest request;
     request.cable = !length;
     request.options.velocityFactor = factor;
+    request.calibration = ReadCalibrationOption(args, context);
+    if (request.calibration.failure) return *request.calibration.failure;
     const QString path = args.positional().front();
     const AnalysisInput input = ReadAnalysisInput(path, settingsPath, request, "cable", context);
     if (!input.set) return input.status;

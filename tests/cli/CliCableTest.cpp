@@ -68,6 +68,9 @@ TEST_F(CableRun, BadArgumentsAreRefusedWithTheReason) {
              Case{"cable --end open", "cable needs one file"},
              Case{"cable @missing.s1p --end open --length-m 20", "missing.s1p"},
              Case{"cable @open.txt --end open", "reads a sweep file (.vec)"},
+             Case{"cable @open.s1p --end open --calibration @none.cal",
+                  "none.cal\" does not exist"},
+             Case{"cable @open.s1p --end open --calibration @open.s1p", "not a calibration file"},
          }) {
         EXPECT_EQ(cli.run(cli.words(QString::fromLatin1(c.line))), kExitBadInput) << c.line;
         EXPECT_TRUE(cli.err().contains(QString::fromLatin1(c.message)))
