@@ -44,10 +44,6 @@
 namespace ravemo {
 namespace {
 
-// The first size, where no size is remembered, and its share of a smaller screen.
-constexpr int kFirstWidthPx = 1180;
-constexpr int kFirstHeightPx = 780;
-constexpr double kLargestScreenShare = 0.9;
 // The picture "Copy picture" gives: wide enough for the chart's ticks, at a resolution that
 // keeps its labels readable when pasted at its size.
 constexpr int kPictureWidthPx = 1500;
@@ -115,30 +111,6 @@ void TuningWindow::buildPanes() {
     setCentralWidget(panes_.scroll);
 }
 
-void TuningWindow::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    wrapToolBars();
-}
-
-void TuningWindow::wrapToolBars() {
-    const auto breakBefore = [this](QToolBar* bar, bool wanted) {
-        if (wanted == toolBarBreak(bar)) return;
-        if (wanted) {
-            insertToolBarBreak(bar);
-        } else {
-            removeToolBarBreak(bar);
-        }
-    };
-    // Each bar starts a new row where the row before it has no room left for it.
-    QToolBar& commands = toolBar_->commandBar();
-    const int first = toolBar_->sizeHint().width();
-    const int second = commands.sizeHint().width();
-    const bool commandsWrap = width() < first + second;
-    breakBefore(&commands, commandsWrap);
-    const int rowSoFar = commandsWrap ? second : first + second;
-    breakBefore(feedlineBar_, width() < rowSoFar + feedlineBar_->sizeHint().width());
-}
-
 void TuningWindow::connectControls() {
     connect(&measurement_, &Measurement::sweepFinished, this, &TuningWindow::onSweepFinished);
     connect(toolBar_, &TuningToolBar::viewChoiceChanged, this, [this] {
@@ -187,50 +159,6 @@ void TuningWindow::connectControls() {
     connect(feedlineBar_, &FeedlineBar::changed, this, &TuningWindow::analyse);
     connect(dips_, &DipsPanel::sweepAroundDip, this, &TuningWindow::sweepAroundDip);
     connect(bands_, &BandsPanel::sweepBand, this, &TuningWindow::sweepBand);
-}
-
-void TuningWindow::applyPreferences(const TuningPreferences& p) {
-    toolBar_->showChoices(p);
-    feedlineBar_->showChoices(p.feedline, p.atAntenna);
-    choices_.region = toolBar_->region();
-    choices_.scale = toolBar_->scale();
-    choices_.rightAxis = toolBar_->rightAxis();
-    bands_->setPickerBands(AmateurBandsOf(choices_.region));
-    if (p.geometry.isEmpty() || !restoreGeometry(p.geometry)) resize(kFirstWidthPx, kFirstHeightPx);
-    const QScreen* screen = QGuiApplication::screenAt(geometry().center());
-    if (screen == nullptr) screen = QGuiApplication::primaryScreen();
-    if (screen != nullptr) {
-        setGeometry(FittedOnScreen(geometry(), screen->availableGeometry(), kLargestScreenShare));
-    }
-    restoreState(p.windowState);
-    wrapToolBars();
-    for (QSplitter* splitter : panes_.splitters()) {
-        const auto saved = p.paneSizes.find(splitter->objectName());
-        if (saved != p.paneSizes.end()) splitter->restoreState(saved->second);
-    }
-    showPictures();
-    showTexts();
-}
-
-TuningPreferences TuningWindow::preferences() const {
-    TuningPreferences p;
-    p.region = choices_.region;
-    p.scale = choices_.scale;
-    p.rightAxis = choices_.rightAxis;
-    p.targetHz = toolBar_->targetHz();
-    p.feedline = feedlineBar_->feedlineText();
-    p.atAntenna = feedlineBar_->antennaChosen();
-    p.geometry = saveGeometry();
-    p.windowState = saveState();
-    for (const QSplitter* splitter : panes_.splitters()) {
-        p.paneSizes[splitter->objectName()] = splitter->saveState();
-    }
-    return p;
-}
-
-void TuningWindow::closeEvent(QCloseEvent* event) {
-    SaveTuningPreferences(preferencesPath_, preferences());
-    QMainWindow::closeEvent(event);
 }
 
 void TuningWindow::showEvent(QShowEvent* event) {
