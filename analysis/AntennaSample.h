@@ -30,6 +30,9 @@ struct AntennaSample {
     // (imaginary part >= 0), from a Touchstone file the complex value itself.
     std::complex<double> gamma;
     ReactanceSign xsSign = ReactanceSign::Estimated;
+    // Above 0: the reading came within the calibration's directivity floor, whose SWR this is;
+    // the bridge cannot tell the sample's SWR from it (MarkDirectivityFloor).
+    double floorSwr = 0.0;
 };
 
 // Samples in ascending frequency, no frequency twice, every impedance finite, and the zeros of

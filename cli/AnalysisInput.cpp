@@ -6,6 +6,7 @@
 
 #include <QFileInfo>
 
+#include "analysis/DirectivityFloor.h"
 #include "analysis/ReflectionSamples.h"
 #include "analysis/SweepSamples.h"
 #include "cli/AnalysisInputChecks.h"
@@ -180,6 +181,9 @@ AnalysisInput ReadAnalysisInput(const QString& path, const QString& settingsPath
             return failed(*failure);
         }
         set = SamplesFromSweep(data, settings->Step);
+        if (request.calibration.calibration) {
+            MarkDirectivityFloor(set.samples, *request.calibration.calibration);
+        }
         if (set.samples.size() < kFewestPoints) {
             return failed(
                 Fail(context, kExitBadInput,

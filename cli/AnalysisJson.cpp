@@ -73,6 +73,8 @@ QJsonArray Dips(const std::vector<SwrDip>& dips) {
                            {QStringLiteral("swr_1_5"), Edges(dip.swr15)},
                            {QStringLiteral("q"), Number(dip.q)}};
         if (!dip.q) object.insert(QStringLiteral("q_missing"), QProblemName(dip.qProblem));
+        // The bridge could not tell it from its directivity floor, whose SWR this is.
+        if (s.floorSwr > 0.0) object.insert(QStringLiteral("swr_floor"), Number(s.floorSwr));
         array.append(WithReactance(object, s));
     }
     return array;

@@ -83,9 +83,11 @@ class ReportText {
             const AntennaSample& s = dip.bottom;
             lines_ << QStringLiteral("  %1. %2: SWR %3, return loss %4 dB, Rs %5, %6 %7, |Z| %8")
                           .arg(++rank)
-                          .arg(mhz(s.hz), swr(s.swr), number(s.returnLossDb), ohms(s.rs),
-                               reactanceLabel_, ReactanceText(s, locale_, QStringLiteral(" ohm")),
-                               ohms(s.z));
+                          .arg(mhz(s.hz),
+                               s.floorSwr > 0.0 ? QStringLiteral("below ") + swr(s.floorSwr)
+                                                : swr(s.swr),
+                               number(s.returnLossDb), ohms(s.rs), reactanceLabel_,
+                               ReactanceText(s, locale_, QStringLiteral(" ohm")), ohms(s.z));
             lines_ << band("2:1", kSwrTwoToOne, dip, dip.swr2)
                    << band("1.5:1", kSwrOneAndHalf, dip, dip.swr15);
             lines_ << QStringLiteral("      ") + QText(dip, locale_) +

@@ -32,11 +32,11 @@ constexpr double kLongestCableM = 100000.0;
 }  // namespace
 
 int RunCableCommand(const QStringList& words, const QString& settingsPath, CliContext& context) {
-    CliArguments args(words,
-                      {QStringLiteral("end"), QStringLiteral("length-m"),
-                       QStringLiteral("velocity-factor"), QStringLiteral("region"),
-                       kCalibrationOption},
-                      {QStringLiteral("json"), QStringLiteral("help")});
+    CliArguments args(
+        words,
+        {QStringLiteral("end"), QStringLiteral("length-m"), QStringLiteral("velocity-factor"),
+         QStringLiteral("region"), kCalibrationOption},
+        {QStringLiteral("json"), QStringLiteral("help")});
     if (args.has(QStringLiteral("help"))) {
         context.out << kCableUsage;
         return kExitSuccess;

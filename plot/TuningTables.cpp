@@ -60,7 +60,7 @@ TextTable DipTable(const std::vector<SwrDip>& dips, const AntennaSamples& set,
     for (const SwrDip& dip : dips) {
         const AntennaSample& s = dip.bottom;
         table.rows.push_back(
-            {TableMHz(s.hz, locale), SwrText(s.swr, locale), OhmsText(s.rs, locale),
+            {TableMHz(s.hz, locale), SampleSwrText(s, locale), OhmsText(s.rs, locale),
              ReactanceText(s, locale), Bandwidth(dip, kSwrTwoToOne, dip.swr2, set, locale),
              Bandwidth(dip, kSwrOneAndHalf, dip.swr15, set, locale), QCell(dip, locale)});
     }
@@ -103,7 +103,7 @@ QString SampleReadoutText(const AntennaSample& s, ReactanceSign sign, const QLoc
                                    ? FixedText(s.returnLossDb, kReturnLossDecimals, locale)
                                    : QStringLiteral("\u221E");
     return QStringLiteral("%1 MHz   SWR %2   RL %3 dB   Rs %4 \u03A9   %5 %6   |Z| %7 \u03A9")
-        .arg(TableMHz(s.hz, locale), SwrText(s.swr, locale), returnLoss, OhmsText(s.rs, locale),
+        .arg(TableMHz(s.hz, locale), SampleSwrText(s, locale), returnLoss, OhmsText(s.rs, locale),
              ReactanceLabel(sign), ReactanceText(s, locale, QStringLiteral(" \u03A9")),
              OhmsText(s.z, locale));
 }

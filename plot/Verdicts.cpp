@@ -32,6 +32,11 @@ QString SwrText(double swr, const QLocale& locale) {
     return FixedText(swr, decimals, locale);
 }
 
+QString SampleSwrText(const AntennaSample& sample, const QLocale& locale) {
+    if (sample.floorSwr > 0.0) return QStringLiteral("below ") + SwrText(sample.floorSwr, locale);
+    return SwrText(sample.swr, locale);
+}
+
 QString OhmsText(double ohms, const QLocale& locale) {
     if (std::isnan(ohms)) return QStringLiteral("\u2013");  // unknown at the antenna
     return FixedText(ohms, std::fabs(ohms) < kWholeOhmsFrom ? kTenthOhm : 0, locale);

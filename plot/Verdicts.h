@@ -21,6 +21,10 @@ inline constexpr int kBandwidthKHzDecimals = 1;
 // An SWR: two decimals near the match, one above 10, "> 99" and "∞" beyond (SwrBeyondScale).
 QString SwrText(double swr, const QLocale& locale);
 
+// A sample's SWR: "below 1.10" (the floor's SWR) where its reading came within the calibration's
+// directivity floor, else SwrText.
+QString SampleSwrText(const AntennaSample& sample, const QLocale& locale);
+
 // Ohms with the decimals that matter: a tenth near 50, none from 100; "–" for an unknown (NaN)
 // value, as an impedance at the antenna is where the sign of X is not known.
 QString OhmsText(double ohms, const QLocale& locale);

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QJsonObject>
+
+#include <QJsonDocument>
+
 #include "CliTestSupport.h"
 #include "files/VecFile.h"
 #include "sweep/MeasurementRules.h"
@@ -64,6 +68,39 @@ TEST_F(CliCalibrate, UndoesADistortedInstrumentInConvert) {
     ASSERT_EQ(cli.run(cli.words("analyse @bad-dipole.vec --json --calibration @cal.txt")), 0);
     ASSERT_EQ(cli.run(cli.words("sweep --from 2 --to 29 --calibration @cal.txt")), 0);
     EXPECT_TRUE(cli.out().contains("corrected with")) << cli.out().toStdString();
+}
+
+// Behind a bridge of 26 dB directivity a perfect match reads as the floor: its SWR is "below"
+// the floor's, never a figure better than the bridge can tell.
+TEST_F(CliCalibrate, AMatchBeyondTheDirectivityFloorReadsBelowIt) {
+    const struct {
+        const char* model;
+        const char* file;
+    } standards[] = {{"short", "leaky-short"},
+                     {"open", "leaky-open"},
+                     {"resistor:50", "leaky-load"},
+                     {"rlc:r=50,l=0.5u,c=250p", "leaky-rlc"}};
+    for (const auto& s : standards) {
+        ASSERT_EQ(cli.run(cli.words(QStringLiteral("sweep --from 1 --to 30 --port "
+                                                   "sim:%1;directivity=26 --output @%2.vec")
+                                        .arg(QLatin1String(s.model), QLatin1String(s.file)))),
+                  0)
+            << cli.err().toStdString();
+    }
+    ASSERT_EQ(cli.run(cli.words("calibrate --short @leaky-short.vec --open @leaky-open.vec "
+                                "--load @leaky-load.vec --output @leaky.txt")),
+              0)
+        << cli.err().toStdString();
+    ASSERT_EQ(cli.run(cli.words("analyse @leaky-rlc.vec --calibration @leaky.txt")), 0);
+    EXPECT_TRUE(cli.out().contains(": SWR below 1.1")) << cli.out().toStdString();
+    ASSERT_EQ(cli.run(cli.words("analyse @leaky-rlc.vec --json --calibration @leaky.txt")), 0);
+    const QJsonObject dip =
+        QJsonDocument::fromJson(cli.out().toUtf8()).object()["dips"][0].toObject();
+    // 26 dB directivity: a leakage of 0.050, SWR 1.105.
+    EXPECT_NEAR(dip["swr_floor"].toDouble(), 1.105, 0.01);
+    // Without the calibration nobody knows the floor: a figure, and no "below".
+    ASSERT_EQ(cli.run(cli.words("analyse @leaky-rlc.vec")), 0);
+    EXPECT_FALSE(cli.out().contains("below 1.")) << cli.out().toStdString();
 }
 
 TEST_F(CliCalibrate, RefusesWhatCannotCalibrateOrBeCorrectedWithTheReason) {

@@ -98,6 +98,11 @@ TEST(Verdicts, TrimByTheDipOrTheEdgeAndNoAbsurdNumbers) {
           std::pair{std::numeric_limits<double>::infinity(), "\u221E"}}) {
         EXPECT_EQ(SwrText(swr, kComma), QString::fromUtf8(text)) << swr;
     }
+    // A reading the bridge cannot tell from its directivity floor says so.
+    AntennaSample atFloor = Sample(14e6, 1.02, 50.0, 0.0, 50.0);
+    EXPECT_EQ(SampleSwrText(atFloor, kComma), "1,02");
+    atFloor.floorSwr = 1.1;
+    EXPECT_EQ(SampleSwrText(atFloor, kComma), "below 1,10");
 }
 
 }  // namespace

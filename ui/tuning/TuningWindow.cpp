@@ -16,6 +16,7 @@
 #include <QScrollArea>
 #include <QSplitter>
 
+#include "analysis/DirectivityFloor.h"
 #include "analysis/SweepSamples.h"
 #include "common/Units.h"
 #include "files/AntennaSamplesFile.h"
@@ -192,6 +193,9 @@ void TuningWindow::analyseLatestSweep() {
         choices_.zoom.reset();
     }
     measured_ = SamplesFromSweep(measurement_.data(), measurement_.settings().Step);
+    if (measurement_.calibrationApplies() && measurement_.calibration() != nullptr) {
+        MarkDirectivityFloor(measured_.samples, *measurement_.calibration());
+    }
     analyse();
 }
 
