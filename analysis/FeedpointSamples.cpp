@@ -12,8 +12,8 @@
 namespace ravemo {
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr double kInfinity = std::numeric_limits<double>::infinity();
+constexpr double kUnknownFigure = std::numeric_limits<double>::quiet_NaN();
+constexpr double kUnboundedFigure = std::numeric_limits<double>::infinity();
 // A line within this share of the reference counts as a line of the reference impedance.
 constexpr double kReferenceImpedanceTolerance = 0.01;
 
@@ -23,8 +23,9 @@ bool IsReferenceLine(const Feedline& line) {
 }
 
 void SetReflection(AntennaSample& s, double magnitude) {
-    s.swr = magnitude < 1.0 ? (1.0 + magnitude) / (1.0 - magnitude) : kInfinity;
-    s.returnLossDb = magnitude > 0.0 ? -kDbPerRatioDecade * std::log10(magnitude) : kInfinity;
+    s.swr = magnitude < 1.0 ? (1.0 + magnitude) / (1.0 - magnitude) : kUnboundedFigure;
+    s.returnLossDb =
+        magnitude > 0.0 ? -kDbPerRatioDecade * std::log10(magnitude) : kUnboundedFigure;
 }
 
 // The sample at the antenna, or nothing where the antenna cannot be seen.
@@ -40,9 +41,9 @@ std::optional<AntennaSample> AtAntenna(const AntennaSample& a, const Feedline& l
         s.z = std::abs(z);
         s.gamma = ReflectionOf(z, kReferenceOhms);
     } else {
-        s.rs = kNaN;
-        s.xs = kNaN;
-        s.z = kNaN;
+        s.rs = kUnknownFigure;
+        s.xs = kUnknownFigure;
+        s.z = kUnknownFigure;
     }
     if (IsReferenceLine(line)) {
         if (!(a.returnLossDb >= twoWayLossDb + kSeeThroughMarginDb)) return std::nullopt;
