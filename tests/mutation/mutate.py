@@ -75,8 +75,8 @@ MUTANTS = [
     ("cli/SweepCommand.cpp", " || sweepCount != std::floor(sweepCount)", "", "cli"),
     # analysis
     ("analysis/SwrDips.cpp", "if (out.swr >= level) {", "if (out.swr > level) {", "analysis"),
-    ("analysis/SwrDips.cpp", "return hz / swr2->bandwidthHz * (kSwrTwoToOne - 1.0) / std::sqrt(kSwrTwoToOne);",
-     "return hz / swr2->bandwidthHz * (kSwrTwoToOne - 1.0);", "analysis"),
+    ("analysis/SwrDips.cpp", "dip.q = dip.bottom.hz / *bandwidth * (kSwrTwoToOne - 1.0) / std::sqrt(kSwrTwoToOne);",
+     "dip.q = dip.bottom.hz / *bandwidth * (kSwrTwoToOne - 1.0);", "analysis"),
     # (s.xs > 0.0 -> >= survives: it differs only for a sample of |Z| = 0 exactly.)
     ("analysis/MeasuredZeros.cpp", "constexpr double kSignificantReactanceShare = 0.05;",
      "constexpr double kSignificantReactanceShare = 0.0;", "analysis"),
@@ -125,7 +125,8 @@ MUTANTS = [
      "const double low = fitted.lowHz;", "plot"),
     ("plot/ReferenceShift.cpp", ": deltaHz < 0.0 ? locale.negativeSign()", ": deltaHz > 0.0 ? locale.negativeSign()",
      "tuning"),
-    ("plot/Verdicts.cpp", "if (!(dip.bottom.swr < level) || !edges) return", "if (!edges) return", "plot"),
+    ("plot/Verdicts.cpp", "if (!(dip.bottom.swr < level) || !edges) return",
+     "if (std::isnan(dip.bottom.swr) || !edges) return", "plot"),
     # the report: every outside text escaped, the right extension
     ("files/report/ReportHtml.cpp", "QString Escaped(const QString& text) { return text.toHtmlEscaped(); }",
      "QString Escaped(const QString& text) { return text; }", "report"),
@@ -152,7 +153,7 @@ MUTANTS = [
     ("analysis/SwrDips.cpp", "constexpr double kNoiseDeviations = 3.0;", "constexpr double kNoiseDeviations = 1.0;",
      "analysis"),
     ("analysis/SwrDips.cpp", "} else if (!(dip.bottom.swr <= SwrOneStepUnderTwoToOne())) {",
-     "} else if (!(dip.bottom.swr <= kSwrTwoToOne)) {", "analysis"),
+     "} else if (!(dip.bottom.swr <= SwrOneStepUnderTwoToOne() + 0.01)) {", "analysis"),
     ("analysis/MeasuredZeros.cpp", "before.xs / (before.xs - after.xs)", "before.xs / (before.xs + after.xs)",
      "analysis"),
     ("analysis/TrimAdvice.cpp", "(advice.dipHz / targetHz - 1.0) * kPercent", "(1.0 - advice.dipHz / targetHz) * kPercent",

@@ -209,6 +209,10 @@ TEST(ReportFile, FormatsAndFailures) {
                           Case{"e.txt", std::nullopt}, Case{"png", std::nullopt}}) {
         EXPECT_EQ(ReportFormatOfPath(QString::fromLatin1(c.name)), c.format) << c.name;
     }
+    // The extension a bare name gets is the chosen format's.
+    for (const ReportFormat format : {ReportFormat::Png, ReportFormat::Pdf, ReportFormat::Html}) {
+        EXPECT_EQ(ReportFormatOfPath(QStringLiteral("report") + ReportExtension(format)), format);
+    }
     // A folder that is not there: an error, and nothing written.
     QTemporaryDir dir;
     const AntennaSamples none;
