@@ -118,6 +118,8 @@ MUTANTS = [
      "constexpr std::chrono::seconds kLongestJoinedGap{600};", "plot"),
     ("plot/DistanceToFaultPainter.cpp", "return plot.left() + plot.width() * metres / shownM;",
      "return plot.right() - plot.width() * metres / shownM;", "plot"),
+    ("plot/DistanceToFaultPainter.cpp", "return plot.bottom() - plot.height() * std::clamp(size, 0.0, 1.0);",
+     "return plot.top() + plot.height() * std::clamp(size, 0.0, 1.0);", "plot"),
     ("plot/DistanceToFaultPainter.cpp", "constexpr double kShortestShownM = 50.0;",
      "constexpr double kShortestShownM = 40.0;", "plot"),
     ("plot/ValueRange.cpp", "lo = -smallestSpan;", "lo = -smallestSpan / 2.0;", "plot"),
@@ -126,7 +128,7 @@ MUTANTS = [
     ("plot/ReferenceShift.cpp", ": deltaHz < 0.0 ? locale.negativeSign()", ": deltaHz > 0.0 ? locale.negativeSign()",
      "tuning"),
     ("plot/Verdicts.cpp", "if (!(dip.bottom.swr < level) || !edges) return",
-     "if (std::isnan(dip.bottom.swr) || !edges) return", "plot"),
+     "if (!(dip.bottom.swr < level + 1.0) || !edges) return", "plot"),
     # the report: every outside text escaped, the right extension
     ("files/report/ReportHtml.cpp", "QString Escaped(const QString& text) { return text.toHtmlEscaped(); }",
      "QString Escaped(const QString& text) { return text; }", "report"),

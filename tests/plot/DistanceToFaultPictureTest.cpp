@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QPainter>
 
 #include "PlotTestSupport.h"
@@ -63,6 +65,20 @@ TEST(DistanceToFaultPicture, TheEndIsMarkedAtItsDistance) {
     // 23.4 m to the end is less.
     const double expectedX = left + (right - left) * 23.4 / 50.0;
     EXPECT_NEAR(markFirst, expectedX, 6.0);
+    // Sizes run upwards: the open end, a strong reflection, is marked in the upper half; at
+    // 10 m the line reflects almost nothing and its curve runs in the lower half.
+    const auto lowestRowOf = [&image](QRgb colour, int fromColumn, int toColumn) {
+        int lowest = -1;
+        for (int x = fromColumn; x <= toColumn; ++x) {
+            for (int y = 0; y < image.height(); ++y) {
+                if (image.pixel(x, y) == colour) lowest = std::max(lowest, y);
+            }
+        }
+        return lowest;
+    };
+    EXPECT_LT(lowestRowOf(style.dip.rgb(), markFirst, markLast), kHeight / 2);
+    const int at10m = static_cast<int>(left + (right - left) * 10.0 / 50.0);
+    EXPECT_GT(lowestRowOf(style.swrCurve.rgb(), at10m, at10m), kHeight / 2);
 }
 
 TEST(DistanceToFaultPicture, NoVelocityFactorPaintsNoCurve) {
