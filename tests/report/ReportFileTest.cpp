@@ -98,11 +98,12 @@ TEST_F(ReportOfRlc, ThePngIsALargePageWithItsPictures) {
 }
 
 TEST_F(ReportOfRlc, TheHtmlIsOneFileWithItsTablesAndPicturesInside) {
-    // Hostile text in every place outside text reaches: the title, the source file's name, a
-    // fact, a table's head and cells, the paragraphs and the bands' head.
+    // Hostile text in every place outside text reaches: the title, the source file's name, the
+    // reference's name, a fact, a table's head and cells, the paragraphs and the bands' head.
     const QString hostile = QStringLiteral("<script>alert(\"&amp;\")</script>");
     AntennaReport hostileReport = BuildAntennaReport(
-        ReportInput{hostile, hostile, {}, live_, analysis_, options_, nullptr, {}}, QLocale::c());
+        ReportInput{hostile, hostile, {}, live_, analysis_, options_, &live_, {}, hostile},
+        QLocale::c());
     hostileReport.facts.push_back({hostile, hostile});
     ASSERT_FALSE(hostileReport.dips.rows.empty() || hostileReport.bands.rows.empty());
     hostileReport.dips.heads.front() = hostile;
@@ -114,10 +115,11 @@ TEST_F(ReportOfRlc, TheHtmlIsOneFileWithItsTablesAndPicturesInside) {
     }
     const QByteArray page = EncodeReport(hostileReport, ReportFormat::Html);
     const QByteArray escaped = "&lt;script&gt;alert(&quot;&amp;amp;&quot;)&lt;/script&gt;";
-    EXPECT_EQ(page.count(escaped), 12);  // the title twice, three facts' texts, seven more
+    EXPECT_EQ(page.count(escaped), 13);  // the title twice, four facts' texts, seven more
     EXPECT_FALSE(page.contains("<script"));
     EXPECT_TRUE(page.contains("<title>" + escaped + "</title>"));
     EXPECT_TRUE(page.contains("<tr><th>Source</th><td>" + escaped + "</td></tr>"));
+    EXPECT_TRUE(page.contains("<tr><th>Reference</th><td>the grey trace: " + escaped + "</td>"));
 
     const QString html = QString::fromUtf8(encoded(ReportFormat::Html));
     // Every reference is a picture inside the file.
