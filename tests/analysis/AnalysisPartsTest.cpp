@@ -64,12 +64,14 @@ TEST(SwrDips, DeepestFirstWithInterpolatedEdgesAndNoDipAtTheSweepsEdge) {
     EXPECT_FALSE(early.q);
     EXPECT_EQ(early.qProblem, QProblem::EdgeOutside);
     // A bottom that reads 2:1 within one return-loss step (SWR 1.9896) has a band of rounding.
+    // None of these bottoms reaches 1.5: no 1.5:1 band (not one of negative width).
     for (const auto& [bottom, problem] :
          {std::pair{1.995, QProblem::BottomNearTwoToOne}, std::pair{1.985, QProblem::None},
           std::pair{2.0, QProblem::NotReached}}) {
         const SwrDip dip = FindSwrDips(SwrProfile({2.5, bottom, 2.5}), 2.01, 1).at(0);
         EXPECT_EQ(dip.qProblem, problem) << bottom;
         EXPECT_EQ(dip.q.has_value(), problem == QProblem::None) << bottom;
+        EXPECT_FALSE(dip.swr15) << bottom;
     }
 
     EXPECT_EQ(FindSwrDips(samples, 2.0, 1).size(), 1U);
@@ -103,6 +105,11 @@ TEST(SwrDips, NoiseNeitherSplitsADipNorMakesOne) {
     std::vector<double> split(120, 5.0);
     for (std::size_t i = 40; i <= 80; ++i) split[i] = i >= 56 && i <= 60 ? 9.2 : 14.0;
     EXPECT_EQ(FindSwrLows(NoisyProfile(split), 2.0).dips.size(), 1U);
+    // A dip of 10.6 dB (SWR 1.83), 1.06 dB past 2:1: rough readings (three deviations are 1.45 dB
+    // here) never widen the noise band past 1 dB, so it stays a dip.
+    std::vector<double> shallow(120, 5.0);
+    for (std::size_t i = 40; i <= 80; ++i) shallow[i] = 10.6;
+    EXPECT_EQ(FindSwrLows(NoisyProfile(shallow), 2.0).dips.size(), 1U);
     // A flat SWR of 2.02 (9.45 dB) whose noise crosses 2:1 at every other sample: no dip, no
     // low at an edge.
     std::vector<double> flat(120, 9.45);

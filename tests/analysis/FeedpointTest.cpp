@@ -84,6 +84,8 @@ TEST(Feedpoint, AnOpenCableEndShowsNothingThroughALongLossyLineAndAShortLineIsAl
     ASSERT_EQ(fed.unseen.size(), 1U);
     EXPECT_EQ(fed.unseen[0].lowHz, 10e6);
     EXPECT_EQ(fed.unseen[0].highHz, 19e6);
+    // Through a 300 ohm line a reading whose sign of X is unknown tells nothing of the antenna.
+    EXPECT_TRUE(SamplesAtAntenna(open, Line("twin300:100")).samples.samples.empty());
 
     // No length: the same figures.
     const AntennaSample match{14e6, 1.5,  13.98,      75.0,

@@ -63,6 +63,7 @@ TEST_F(CableRun, BadArgumentsAreRefusedWithTheReason) {
              Case{"cable @open.s1p --end closed", "--end takes open or short, not closed"},
              Case{"cable @open.s1p --end open --length-m 20 --velocity-factor 0.66", "not both"},
              Case{"cable @open.s1p --end open --length-m -3", "--length-m takes a length"},
+             Case{"cable @open.s1p --end open --length-m 0.05", "--length-m takes a length"},
              Case{"cable @open.s1p --end open --velocity-factor 66", "--velocity-factor takes"},
              Case{"cable @open.s1p --end open --region 4", "--region takes"},
              Case{"cable --end open", "cable needs one file"},

@@ -61,6 +61,9 @@ TEST(Calibration, UndoesTrackingAndPhaseErrorsAndStopsAtTheFloor) {
 TEST(Calibration, RefusesReadingsThatAreNoStandards) {
     CalibrationPoint swapped = kAt10MHz.standards(10e6);
     std::swap(swapped.shortCircuit, swapped.openCircuit);
+    // The short reads more than the open, but by far less than a quarter turn.
+    CalibrationPoint close = kAt10MHz.standards(10e6);
+    close.shortCircuit.phaseDegrees = close.openCircuit.phaseDegrees + 30.0;
     CalibrationPoint noLoad = kAt10MHz.standards(10e6);
     noLoad.load = kAt10MHz.read(-6.0, 50.0);
     CalibrationPoint notANumber = kAt10MHz.standards(10e6);
@@ -72,6 +75,7 @@ TEST(Calibration, RefusesReadingsThatAreNoStandards) {
     const Case cases[] = {
         {{kAt10MHz.standards(10e6)}, "at least 2 points"},
         {{kAt10MHz.standards(10e6), swapped}, "swapped"},
+        {{close, kAt20MHz.standards(20e6)}, "at least 90 degrees more"},
         {{noLoad, kAt20MHz.standards(20e6)}, "is it the load"},
         {{notANumber, kAt20MHz.standards(20e6)}, "not a number"},
         {{kAt20MHz.standards(20e6), kAt10MHz.standards(10e6)}, "must rise"},

@@ -4,6 +4,7 @@ constant changed), rebuilds the test program that should notice, runs it and put
 Prints which mutants the tests killed and which survived. Run from the repository root after a
 build in build/:  tests/mutation/mutate.py [WORD...]  (only the mutants whose file holds a WORD).
 """
+import os
 import subprocess
 import sys
 from pathlib import Path
@@ -74,18 +75,139 @@ MUTANTS = [
     ("cli/SweepCommand.cpp", " || sweepCount != std::floor(sweepCount)", "", "cli"),
     # analysis
     ("analysis/SwrDips.cpp", "if (out.swr >= level) {", "if (out.swr > level) {", "analysis"),
-    ("analysis/SwrDips.cpp", "return hz / swr2->bandwidthHz * (kSwrTwoToOne - 1.0) / std::sqrt(kSwrTwoToOne);",
-     "return hz / swr2->bandwidthHz * (kSwrTwoToOne - 1.0);", "analysis"),
+    ("analysis/SwrDips.cpp", "dip.q = dip.bottom.hz / *bandwidth * (kSwrTwoToOne - 1.0) / std::sqrt(kSwrTwoToOne);",
+     "dip.q = dip.bottom.hz / *bandwidth * (kSwrTwoToOne - 1.0);", "analysis"),
     # (s.xs > 0.0 -> >= survives: it differs only for a sample of |Z| = 0 exactly.)
     ("analysis/MeasuredZeros.cpp", "constexpr double kSignificantReactanceShare = 0.05;",
      "constexpr double kSignificantReactanceShare = 0.0;", "analysis"),
     ("analysis/MeasuredZeros.cpp", "newSign > 0 ? ResonanceKind::Series : ResonanceKind::Parallel",
      "newSign < 0 ? ResonanceKind::Series : ResonanceKind::Parallel", "analysis"),
+    # tuning chart: each mapping's orientation
+    ("plot/TuningLayout.cpp", "return plot.bottom() - swrScale.fractionOf(swr) * plot.height();",
+     "return plot.top() + swrScale.fractionOf(swr) * plot.height();", "plot"),
+    ("plot/TuningLayout.cpp", "return Lerp(view.lowHz, view.highHz, plot.left(), plot.right(), hz);",
+     "return Lerp(view.lowHz, view.highHz, plot.right(), plot.left(), hz);", "plot"),
+    ("plot/TuningLayout.cpp", "return Lerp(plot.left(), plot.right(), view.lowHz, view.highHz, x);",
+     "return Lerp(plot.left(), plot.right(), view.highHz, view.lowHz, x);", "plot"),
+    ("plot/TuningLayout.cpp", "(plot.bottom() - y) / plot.height()", "(y - plot.top()) / plot.height()",
+     "plot"),
+    ("plot/TuningLayout.cpp", "Lerp(rightRange.low, rightRange.high, plot.bottom(), plot.top(), value)",
+     "Lerp(rightRange.low, rightRange.high, plot.top(), plot.bottom(), value)", "plot"),
+    ("plot/TuningLayout.cpp", "return Lerp(plot.bottom(), plot.top(), rightRange.low, rightRange.high, y);",
+     "return Lerp(plot.top(), plot.bottom(), rightRange.low, rightRange.high, y);", "plot"),
+    ("plot/TuningLayout.cpp", "std::min(fraction, 2.0)", "std::min(fraction, 1.0)", "plot"),
+    ("plot/TuningLayout.cpp", "? std::log(swr) / std::log(swrScale.top)",
+     "? std::log10(swr) / std::log(swrScale.top)", "plot"),
+    ("plot/SwrScale.cpp", "const double wanted = *lowestVisibleSwr * kAutomaticSwrMargin;",
+     "const double wanted = *lowestVisibleSwr;", "plot"),
+    ("plot/SwrScale.cpp", "result.values.insert(result.values.begin(), kSwrScaleBottom);",
+     "static_cast<void>(result);", "plot"),
+    # Smith chart: the upper half inductive, the open at infinity
+    ("plot/SmithMapping.cpp", "centre.y() - radius * gamma.imag()", "centre.y() + radius * gamma.imag()",
+     "plot"),
+    ("plot/SmithMapping.cpp", "if (std::isinf(z.real()) || std::isinf(z.imag())) return 1.0;",
+     "if (std::isinf(z.real())) return 1.0;", "plot"),
+    ("plot/SmithMapping.cpp", "(centre.y() - pixel.y()) / radius", "(pixel.y() - centre.y()) / radius",
+     "plot"),
+    # history strip and distance to fault: their axes
+    ("plot/HistoryStripPainter.cpp", "const double x = plot.right() - minutesAgo / axisMinutes * plot.width();",
+     "const double x = plot.left() + minutesAgo / axisMinutes * plot.width();", "plot"),
+    ("plot/HistoryStripPainter.cpp", "run << QPointF(x, plot.bottom() - fraction * plot.height());",
+     "run << QPointF(x, plot.top() + fraction * plot.height());", "plot"),
+    ("plot/HistoryStripPainter.cpp", "constexpr std::chrono::seconds kLongestJoinedGap{60};",
+     "constexpr std::chrono::seconds kLongestJoinedGap{600};", "plot"),
+    ("plot/DistanceToFaultPainter.cpp", "return plot.left() + plot.width() * metres / shownM;",
+     "return plot.right() - plot.width() * metres / shownM;", "plot"),
+    ("plot/DistanceToFaultPainter.cpp", "return plot.bottom() - plot.height() * std::clamp(size, 0.0, 1.0);",
+     "return plot.top() + plot.height() * std::clamp(size, 0.0, 1.0);", "plot"),
+    ("plot/DistanceToFaultPainter.cpp", "constexpr double kShortestShownM = 50.0;",
+     "constexpr double kShortestShownM = 40.0;", "plot"),
+    ("plot/ValueRange.cpp", "lo = -smallestSpan;", "lo = -smallestSpan / 2.0;", "plot"),
+    ("plot/FrequencyView.cpp", "const double low = aboutHz - (aboutHz - fitted.lowHz) * (span / fitted.spanHz());",
+     "const double low = fitted.lowHz;", "plot"),
+    ("plot/ReferenceShift.cpp", ": deltaHz < 0.0 ? locale.negativeSign()", ": deltaHz > 0.0 ? locale.negativeSign()",
+     "tuning"),
+    ("plot/Verdicts.cpp", "if (!(dip.bottom.swr < level) || !edges) return",
+     "if (!(dip.bottom.swr < level + 1.0) || !edges) return", "plot"),
+    # the report: every outside text escaped, the right extension
+    ("files/report/ReportHtml.cpp", "QString Escaped(const QString& text) { return text.toHtmlEscaped(); }",
+     "QString Escaped(const QString& text) { return text; }", "report"),
+    ("files/report/ReportHtml.cpp", 'QStringLiteral("<td>%1</td>").arg(Escaped(cell))',
+     'QStringLiteral("<td>%1</td>").arg(cell)', "report"),
+    ("files/report/ReportHtml.cpp", ".arg(Escaped(f.label), Escaped(f.value));", ".arg(Escaped(f.label), f.value);",
+     "report"),
+    ("files/report/ReportHtml.cpp", 'QStringLiteral("<p>%1</p>\\n").arg(Escaped(text))',
+     'QStringLiteral("<p>%1</p>\\n").arg(text)', "report"),
+    ("files/report/ReportHtml.cpp", 'QStringLiteral("<h2>%1</h2>\\n").arg(Escaped(report.bandsHead))',
+     'QStringLiteral("<h2>%1</h2>\\n").arg(report.bandsHead)', "report"),
+    ("files/report/ReportFile.cpp", 'return QStringLiteral(".pdf");', 'return QStringLiteral(".png");',
+     "report tuning"),
+    ("files/report/AntennaReport.cpp", '{QStringLiteral("Source"), in.source},', '{QStringLiteral("Source"), {}},',
+     "report"),
+    # analysis: dips, the noise band, zeros, trim, cables, distance to fault, the feed point
+    ("analysis/SwrDips.cpp", "    if (!(samples[bottom].swr < level)) return std::nullopt;\n", "", "analysis"),
+    ("analysis/SwrDips.cpp", "return {SwrOfReturnLoss(std::max(limitDb - band, 0.0)), SwrOfReturnLoss(limitDb + band)};",
+     "return {swrLimit, SwrOfReturnLoss(limitDb + band)};", "analysis"),
+    ("analysis/SwrDips.cpp", "return {SwrOfReturnLoss(std::max(limitDb - band, 0.0)), SwrOfReturnLoss(limitDb + band)};",
+     "return {SwrOfReturnLoss(std::max(limitDb - band, 0.0)), swrLimit};", "analysis"),
+    ("analysis/SwrDips.cpp", "constexpr double kWidestNoiseBandDb = 1.0;", "constexpr double kWidestNoiseBandDb = 10.0;",
+     "analysis"),
+    ("analysis/SwrDips.cpp", "constexpr double kNoiseDeviations = 3.0;", "constexpr double kNoiseDeviations = 1.0;",
+     "analysis"),
+    ("analysis/SwrDips.cpp", "} else if (!(dip.bottom.swr <= SwrOneStepUnderTwoToOne())) {",
+     "} else if (!(dip.bottom.swr <= SwrOneStepUnderTwoToOne() + 0.01)) {", "analysis"),
+    ("analysis/MeasuredZeros.cpp", "before.xs / (before.xs - after.xs)", "before.xs / (before.xs + after.xs)",
+     "analysis"),
+    ("analysis/TrimAdvice.cpp", "(advice.dipHz / targetHz - 1.0) * kPercent", "(1.0 - advice.dipHz / targetHz) * kPercent",
+     "analysis"),
+    ("analysis/TrimAdvice.cpp", "if (!inBand) continue;", "if (inBand) continue;", "analysis"),
+    ("analysis/CableLength.cpp", "(kWavelengthsPerQuarter * quarterWaveHz)", "(2.0 * quarterWaveHz)", "analysis"),
+    ("analysis/CableLength.cpp", "if (series != resonances.begin()) {", "if (false) {", "analysis"),
+    ("analysis/CableLoss.cpp", "lossSum += s.returnLossDb / 2.0;", "lossSum += s.returnLossDb;", "analysis"),
+    ("analysis/DistanceToFault.cpp", " || r[m] < r[m - 1]", "", "analysis"),
+    ("analysis/DistanceToFault.cpp", "SignedResponseAt(grid, seconds) < 0.0 ? -1.0 : 1.0",
+     "SignedResponseAt(grid, seconds) > 0.0 ? -1.0 : 1.0", "analysis"),
+    ("analysis/FeedpointSamples.cpp", "if (!(a.returnLossDb >= twoWayLossDb + kSeeThroughMarginDb)) return",
+     "if (!(a.returnLossDb >= twoWayLossDb)) return", "analysis"),
+    ("analysis/FeedpointSamples.cpp", "std::pow(10.0, twoWayLossDb / kDbPerRatioDecade)",
+     "std::pow(10.0, -twoWayLossDb / kDbPerRatioDecade)", "analysis"),
+    ("analysis/FeedpointSamples.cpp", "constexpr double kReferenceImpedanceTolerance = 0.01;",
+     "constexpr double kReferenceImpedanceTolerance = 10.0;", "analysis"),
+    # feed lines
+    ("common/LineTransform.cpp", "return z0 * (input - z0 * t) / (z0 - input * t);",
+     "return z0 * (input + z0 * t) / (z0 + input * t);", "common"),
+    ("common/LineTransform.cpp", "return {lossDb(hz) / kDbPerNeper, betaL};", "return {lossDb(hz) / kDbPerNeper / 2.0, betaL};",
+     "common"),
+    ("common/FeedlineCatalogue.cpp", "lossLinearCoefficient * mhz);", "lossLinearCoefficient * std::sqrt(mhz));",
+     "common"),
+    ("common/FeedlineCatalogue.cpp", "(std::sqrt(f1) * lossDb2 - std::sqrt(f2) * lossDb1) / determinant",
+     "(std::sqrt(f2) * lossDb1 - std::sqrt(f1) * lossDb2) / determinant", "common"),
+    # calibration
+    ("correction/Calibration.cpp", "const double t = (hz - a.hz) / (b.hz - a.hz);",
+     "const double t = (b.hz - hz) / (b.hz - a.hz);", "correction"),
+    ("correction/Calibration.cpp", "if (span < Calibration::kLeastPhaseSpanDegrees) {", "if (span < 0.0) {",
+     "correction"),
+    ("correction/SweepCorrection.cpp", "(corrected->returnLossDb + kReturnLossZeroDb) / kDbPerReturnLossStep",
+     "(corrected->returnLossDb - kReturnLossZeroDb) / kDbPerReturnLossStep", "correction"),
+    ("cli/CableCommand.cpp", "*length >= kShortestCableM && *length <= kLongestCableM",
+     "*length > 0.0 && *length <= kLongestCableM", "cli"),
+    # tuning window: the limits of "Sweep around", the window kept on the screen
+    ("ui/tuning/SweepAroundLimits.cpp", "const double margin = std::max((highHz - lowHz) / 2.0, kSmallestMarginHz);",
+     "const double margin = (highHz - lowHz) / 2.0;", "tuning"),
+    ("ui/tuning/SweepAroundLimits.cpp", "const double half = std::max(hz * kDipSpanWithoutBand, kSmallestMarginHz);",
+     "const double half = hz * kDipSpanWithoutBand;", "tuning"),
+    ("ui/tuning/SweepAroundLimits.cpp", "    if (!(lowHz < highHz)) lowHz = std::max(0.0, highHz - 2.0 * kSmallestMarginHz);\n",
+     "", "tuning"),
+    ("ui/tuning/ScreenFit.cpp", "available.right() + 1 - size.width()", "available.right() - size.width()", "tuning"),
 ]
 
 
+# The widget suites need a platform without a display.
+TEST_ENVIRONMENT = {**os.environ, "QT_QPA_PLATFORM": "offscreen"}
+
+
 def run(command):
-    return subprocess.run(command, capture_output=True)
+    return subprocess.run(command, capture_output=True, env=TEST_ENVIRONMENT)
 
 
 def main():

@@ -8,6 +8,7 @@
 #include "plot/FrequencyLabels.h"
 #include "plot/NiceTicks.h"
 #include "plot/SwrScale.h"
+#include "plot/TuningLayout.h"
 #include "plot/ValueRange.h"
 
 namespace ravemo {
@@ -122,6 +123,68 @@ TEST(AxisScalesTest, RoundRangesHoldTheValuesAndTheirFloorOrZero) {
           std::tuple{RoundRangeAround(1.02, 1.1, 0.5, 1.0, 2), 1.0, 1.5}}) {
         EXPECT_NEAR(range.low, low, 1e-6);
         EXPECT_NEAR(range.high, high, 1e-6);
+    }
+}
+
+// Each mapping of the tuning chart, worked by hand on a plot from (100, 50) to (900, 450):
+// 14.0 MHz at the left edge, 14.4 MHz at the right; SWR 1 on the bottom edge, the scale's top on
+// the top edge; the right axis from -100 ohms at the bottom to 300 ohms at the top. Screen y
+// grows downwards. Every pixel maps back to its value.
+TEST(AxisScalesTest, TheTuningChartsMappingsPointTheRightWayAndRoundTrip) {
+    TuningLayout l;
+    l.plot = QRectF(QPointF(100.0, 50.0), QPointF(900.0, 450.0));
+    l.view = {14.0e6, 14.4e6};
+    l.rightRange = {-100.0, 300.0};
+    const SwrScale upTo3{3.0, false};
+    const SwrScale log100{100.0, true};
+    const struct {
+        const char* what;
+        SwrScale scale;
+        double (TuningLayout::*toPixel)(double) const;
+        double (TuningLayout::*toValue)(double) const;
+        double value;
+        double pixel;
+        bool roundTrips;
+    } cases[] = {
+        {"low edge", upTo3, &TuningLayout::xOfHz, &TuningLayout::hzOfX, 14.0e6, 100.0, true},
+        {"high edge", upTo3, &TuningLayout::xOfHz, &TuningLayout::hzOfX, 14.4e6, 900.0, true},
+        {"a quarter in", upTo3, &TuningLayout::xOfHz, &TuningLayout::hzOfX, 14.1e6, 300.0, true},
+        {"SWR 1 at the bottom", upTo3, &TuningLayout::yOfSwr, &TuningLayout::swrOfY, 1.0, 450.0,
+         true},
+        {"SWR 2 halfway", upTo3, &TuningLayout::yOfSwr, &TuningLayout::swrOfY, 2.0, 250.0, true},
+        {"SWR 1.5 a quarter up", upTo3, &TuningLayout::yOfSwr, &TuningLayout::swrOfY, 1.5, 350.0,
+         true},
+        {"the top at the top", upTo3, &TuningLayout::yOfSwr, &TuningLayout::swrOfY, 3.0, 50.0,
+         true},
+        {"above the top: clamped", upTo3, &TuningLayout::yOfSwr, nullptr, 5.0, 50.0, false},
+        {"below 1: clamped", upTo3, &TuningLayout::yOfSwr, nullptr, 0.5, 450.0, false},
+        {"log: SWR 10 halfway", log100, &TuningLayout::yOfSwr, &TuningLayout::swrOfY, 10.0, 250.0,
+         true},
+        {"log: SWR 100 at the top", log100, &TuningLayout::yOfSwr, &TuningLayout::swrOfY, 100.0,
+         50.0, true},
+        // Curves go on above the plot: SWR 4 is 1.5 plot heights up, 5 and beyond 2 at most.
+        {"beyond: SWR 2 as ever", upTo3, &TuningLayout::yOfSwrBeyondTop, nullptr, 2.0, 250.0,
+         false},
+        {"beyond: SWR 4", upTo3, &TuningLayout::yOfSwrBeyondTop, nullptr, 4.0, -150.0, false},
+        {"beyond: infinite", upTo3, &TuningLayout::yOfSwrBeyondTop, nullptr, kInfinity, -350.0,
+         false},
+        {"log beyond: SWR 1000", log100, &TuningLayout::yOfSwrBeyondTop, nullptr, 1000.0, -150.0,
+         false},
+        {"right: low at the bottom", upTo3, &TuningLayout::yOfRight, &TuningLayout::rightOfY,
+         -100.0, 450.0, true},
+        {"right: zero a quarter up", upTo3, &TuningLayout::yOfRight, &TuningLayout::rightOfY, 0.0,
+         350.0, true},
+        {"right: high at the top", upTo3, &TuningLayout::yOfRight, &TuningLayout::rightOfY, 300.0,
+         50.0, true},
+        {"right: above: clamped", upTo3, &TuningLayout::yOfRight, nullptr, 500.0, 50.0, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        l.swrScale = c.scale;
+        EXPECT_NEAR((l.*c.toPixel)(c.value), c.pixel, 1e-9);
+        if (c.roundTrips) {
+            EXPECT_NEAR((l.*c.toValue)(c.pixel), c.value, std::fabs(c.value) * 1e-12 + 1e-12);
+        }
     }
 }
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QPainter>
 
 #include "PlotTestSupport.h"
@@ -59,8 +61,24 @@ TEST(DistanceToFaultPicture, TheEndIsMarkedAtItsDistance) {
     // The marker's centre, among the dip-coloured pixels left of its label.
     const auto [markFirst, markLast] = ColumnsOf(image, style.dip.rgb(), -1);
     ASSERT_GE(markFirst, 0);
-    const double expectedX = left + (right - left) * 23.4 / ShownDistanceM(m);
+    // The axis starts at 0 m on the left and spans 50 m, the least it shows: 1.5 times the
+    // 23.4 m to the end is less.
+    const double expectedX = left + (right - left) * 23.4 / 50.0;
     EXPECT_NEAR(markFirst, expectedX, 6.0);
+    // Sizes run upwards: the open end, a strong reflection, is marked in the upper half; at
+    // 10 m the line reflects almost nothing and its curve runs in the lower half.
+    const auto lowestRowOf = [&image](QRgb colour, int fromColumn, int toColumn) {
+        int lowest = -1;
+        for (int x = fromColumn; x <= toColumn; ++x) {
+            for (int y = 0; y < image.height(); ++y) {
+                if (image.pixel(x, y) == colour) lowest = std::max(lowest, y);
+            }
+        }
+        return lowest;
+    };
+    EXPECT_LT(lowestRowOf(style.dip.rgb(), markFirst, markLast), kHeight / 2);
+    const int at10m = static_cast<int>(left + (right - left) * 10.0 / 50.0);
+    EXPECT_GT(lowestRowOf(style.swrCurve.rgb(), at10m, at10m), kHeight / 2);
 }
 
 TEST(DistanceToFaultPicture, NoVelocityFactorPaintsNoCurve) {

@@ -139,6 +139,25 @@ TEST_F(SmithAndHistoryPictureTest, TheHistoryStripPlacesSweepsByTime) {
         return false;
     };
     EXPECT_TRUE(middleHasResonance(points));
+    // Time runs to the right and frequency up: the first sweep (7.000 MHz, the scale's bottom)
+    // lies low near the left edge, the latest (7.020 MHz, its top) high near the right edge.
+    {
+        QImage image = test::ImageAt(600, 120, 96.0);
+        {
+            QPainter painter(&image);
+            PaintHistoryStrip(painter, image.rect(), points, QLocale::c(), style);
+        }
+        const auto greenRow = [&image](int x) {
+            for (int y = 0; y < image.height(); ++y) {
+                const QColor c = image.pixelColor(x, y);
+                if (c.green() - std::max(c.red(), c.blue()) > 60) return y;
+            }
+            return -1;
+        };
+        EXPECT_GT(greenRow(120), image.height() / 2);
+        EXPECT_GE(greenRow(480), 0);
+        EXPECT_LT(greenRow(480), image.height() / 2);
+    }
     std::vector<HistoryPoint> gap;
     for (const HistoryPoint& p : points) {
         if (p.at < HistoryClock::time_point(1h + 3min) ||

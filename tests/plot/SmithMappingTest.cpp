@@ -22,7 +22,10 @@ TEST(SmithMappingTest, KnownImpedancesLandOnTheirPlaces) {
         {"50 ohms at the centre", {50.0, 0.0}, {200.0, 150.0}},
         {"the short at the left", {0.0, 0.0}, {100.0, 150.0}},
         {"the open at the right", {inf, 0.0}, {300.0, 150.0}},
+        {"an open of infinite reactance at the right", {0.0, inf}, {300.0, 150.0}},
         {"+j50 on the upper circle", {0.0, 50.0}, {200.0, 50.0}},
+        {"-j50 on the lower circle", {0.0, -50.0}, {200.0, 250.0}},
+        {"25 ohms a third of the way to the short", {25.0, 0.0}, {200.0 - 100.0 / 3.0, 150.0}},
         {"50 + j50 up and right", {50.0, 50.0}, {220.0, 110.0}},
     };
     for (const auto& c : cases) {

@@ -64,6 +64,8 @@ TEST(Verdicts, DipRowsNameEveryBandwidthTheSignStateAndWhyQIsMissing) {
                   t.band);
         EXPECT_EQ(QText(t.dip, kPoint), t.q);
     }
+    // A bottom above the level never reaches it, whatever edges come with it.
+    EXPECT_EQ(BandText(shallow, 1.5, shallow.swr2, 6.9e6, 50e6, kPoint), "not reached");
     SwrDip below = full;
     below.swr2 = SwrEdges{std::nullopt, 7.2e6};
     EXPECT_EQ(BandText(below, 2.0, below.swr2, 6.9e6, 50e6, kPoint),

@@ -55,7 +55,8 @@ TEST_F(ReportOfRlc, ThePdfIsOneA4PageWhoseTextCanBeRead) {
     if (pdftotext.isEmpty()) GTEST_SKIP() << "pdftotext (Debian's poppler-utils) is not installed";
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("r.pdf"));
-    ASSERT_FALSE(SaveReport(path, report(QStringLiteral("Dipole"), QLocale::c())));
+    // The page draws the title as plain text: markup in it is printed, never obeyed.
+    ASSERT_FALSE(SaveReport(path, report(QStringLiteral("<b>Dipole & tuner</b>"), QLocale::c())));
     QProcess process;
     process.start(pdftotext, {QStringLiteral("-layout"), path, QStringLiteral("-")});
     ASSERT_TRUE(process.waitForFinished());
@@ -64,9 +65,10 @@ TEST_F(ReportOfRlc, ThePdfIsOneA4PageWhoseTextCanBeRead) {
     EXPECT_EQ(text.count(u'\f'), 1);
     const QString dipMHz = TableMHz(analysis_.dips.at(0).bottom.hz, QLocale::c());
     for (const QString& expected :
-         {QStringLiteral("Dipole"), dipMHz, QStringLiteral("40m"), QStringLiteral("Ravemo 1.0"),
-          QStringLiteral("2:1 band (kHz)"), QStringLiteral("Trim for 7.2000 MHz: the dip at"),
-          QStringLiteral("velocity factor 0.66"), QStringLiteral("sign of X measured")}) {
+         {QStringLiteral("<b>Dipole & tuner</b>"), dipMHz, QStringLiteral("40m"),
+          QStringLiteral("Ravemo 1.0"), QStringLiteral("2:1 band (kHz)"),
+          QStringLiteral("Trim for 7.2000 MHz: the dip at"), QStringLiteral("velocity factor 0.66"),
+          QStringLiteral("sign of X measured")}) {
         EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << "\n"
                                              << text.toStdString();
     }
@@ -96,6 +98,29 @@ TEST_F(ReportOfRlc, ThePngIsALargePageWithItsPictures) {
 }
 
 TEST_F(ReportOfRlc, TheHtmlIsOneFileWithItsTablesAndPicturesInside) {
+    // Hostile text in every place outside text reaches: the title, the source file's name, the
+    // reference's name, a fact, a table's head and cells, the paragraphs and the bands' head.
+    const QString hostile = QStringLiteral("<script>alert(\"&amp;\")</script>");
+    AntennaReport hostileReport = BuildAntennaReport(
+        ReportInput{hostile, hostile, {}, live_, analysis_, options_, &live_, {}, hostile},
+        QLocale::c());
+    hostileReport.facts.push_back({hostile, hostile});
+    ASSERT_FALSE(hostileReport.dips.rows.empty() || hostileReport.bands.rows.empty());
+    hostileReport.dips.heads.front() = hostile;
+    hostileReport.dips.rows.front().back() = hostile;
+    hostileReport.bands.rows.back().front() = hostile;
+    for (QString* text : {&hostileReport.resonances, &hostileReport.trim, &hostileReport.cable,
+                          &hostileReport.bandsHead}) {
+        *text = hostile;
+    }
+    const QByteArray page = EncodeReport(hostileReport, ReportFormat::Html);
+    const QByteArray escaped = "&lt;script&gt;alert(&quot;&amp;amp;&quot;)&lt;/script&gt;";
+    EXPECT_EQ(page.count(escaped), 13);  // the title twice, four facts' texts, seven more
+    EXPECT_FALSE(page.contains("<script"));
+    EXPECT_TRUE(page.contains("<title>" + escaped + "</title>"));
+    EXPECT_TRUE(page.contains("<tr><th>Source</th><td>" + escaped + "</td></tr>"));
+    EXPECT_TRUE(page.contains("<tr><th>Reference</th><td>the grey trace: " + escaped + "</td>"));
+
     const QString html = QString::fromUtf8(encoded(ReportFormat::Html));
     // Every reference is a picture inside the file.
     static const QRegularExpression kReference(QStringLiteral("(?:src|href)\\s*=\\s*\"([^\"]*)\""));
@@ -185,6 +210,10 @@ TEST(ReportFile, FormatsAndFailures) {
                           Case{"c.htm", ReportFormat::Html}, Case{"d.html", ReportFormat::Html},
                           Case{"e.txt", std::nullopt}, Case{"png", std::nullopt}}) {
         EXPECT_EQ(ReportFormatOfPath(QString::fromLatin1(c.name)), c.format) << c.name;
+    }
+    // The extension a bare name gets is the chosen format's.
+    for (const ReportFormat format : {ReportFormat::Png, ReportFormat::Pdf, ReportFormat::Html}) {
+        EXPECT_EQ(ReportFormatOfPath(QStringLiteral("report") + ReportExtension(format)), format);
     }
     // A folder that is not there: an error, and nothing written.
     QTemporaryDir dir;

@@ -34,6 +34,8 @@ TEST(SweepAroundLimits, TheBandOrDipWithHalfItsWidthOnEachSideRoundedOutwards) {
         {LimitsAroundDip(DipAt(7.1e6, SwrEdges{7.05e6, 7.25e6})), 6.95e6, 7.35e6},
         // 6.98123 to 7.24567 MHz: 6.849 to 7.378 MHz, rounded outwards to 10 kHz.
         {LimitsAroundDip(DipAt(7.1e6, SwrEdges{6.98123e6, 7.24567e6})), 6.84e6, 7.38e6},
+        // A 2:1 band 2 kHz wide still gets 5 kHz on each side: 7.094 to 7.106 MHz.
+        {LimitsAroundDip(DipAt(7.1e6, SwrEdges{7.099e6, 7.101e6})), 7.094e6, 7.106e6},
         // The upper edge beyond the sweep: as far above the bottom as the lower one is below.
         {LimitsAroundDip(DipAt(7.1e6, SwrEdges{7.05e6, std::nullopt})), 7.0e6, 7.2e6},
         // No 2:1 band: 5 % of the frequency on each side, 13.49 to 14.91 MHz, rounded to 20 kHz.
