@@ -270,6 +270,8 @@ TEST(TuningWindow, TheReportAndThePictureShowWhatTheWindowShows) {
     // A bare name gets the extension of the entry chosen: HTML, the third.
     ASSERT_TRUE(rig.saveReportAs(rig.folder.filePath("antenna"), 3).empty());
     EXPECT_FALSE(QFile::exists(rig.folder.filePath("antenna")));
+    ASSERT_TRUE(rig.saveReportAs(rig.folder.filePath("picture"), 2).empty());
+    EXPECT_TRUE(QFile::exists(rig.folder.filePath("picture.png")));
     QFile file(html);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(file.readAll());
