@@ -43,7 +43,9 @@ QString CliCommandName(const QStringList& arguments) {
     return {};
 }
 
-int RunCli(const QStringList& arguments, CliContext& context) {
+namespace {
+
+int RunCommand(const QStringList& arguments, CliContext& context) {
     QString settingsPath;
     qsizetype i = 0;
     for (; i < arguments.size(); ++i) {
@@ -95,6 +97,22 @@ int RunCli(const QStringList& arguments, CliContext& context) {
                 QStringLiteral("unknown command \"%1\" (commands: settings, sweep, convert, "
                                "readout, analyse, report, cable, calibrate; see --help)")
                     .arg(command));
+}
+
+}  // namespace
+
+// Output that could not be written is a failure, whatever the command made of its work: a
+// readout piped into a full disk must not exit 0.
+int RunCli(const QStringList& arguments, CliContext& context) {
+    const int status = RunCommand(arguments, context);
+    context.out.flush();
+    if (context.out.status() == QTextStream::Ok) return status;
+    const QIODevice* device = context.out.device();
+    const QString reason = device != nullptr && !device->errorString().isEmpty()
+                               ? device->errorString()
+                               : QStringLiteral("write error");
+    return Fail(context, status == kExitSuccess ? kExitFailure : status,
+                QStringLiteral("cannot write the output: %1").arg(reason));
 }
 
 }  // namespace ravemo

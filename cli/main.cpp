@@ -1,6 +1,8 @@
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include <QCoreApplication>
@@ -45,5 +47,12 @@ int main(int argc, char* argv[]) {
     const int status = ravemo::RunCli(arguments, context);
     out.flush();
     err.flush();
+    // What stdio still holds is written here: a failure now is a failure of the command too
+    // (RunCli has already said so when the stream itself failed).
+    const bool reported = out.status() != QTextStream::Ok;
+    if ((std::fflush(stdout) != 0 || std::ferror(stdout) != 0) && !reported) {
+        std::fprintf(stderr, "ravemo-cli: cannot write the output: %s\n", std::strerror(errno));
+        return status == ravemo::kExitSuccess ? ravemo::kExitFailure : status;
+    }
     return status;
 }

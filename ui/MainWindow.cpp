@@ -31,8 +31,7 @@
 #include "ui/HelpWindow.h"
 #include "ui/Measurement.h"
 #include "ui/QtColourDialog.h"
-#include "ui/QtFileDialog.h"
-#include "ui/QtMessageReporter.h"
+#include "ui/QtWindowDialogs.h"
 #include "ui/WindowColourTargets.h"
 #include "ui/WindowCurveControls.h"
 #include "ui/WindowFileControls.h"
@@ -68,11 +67,13 @@ QString MainWindow::captionFor(const BackEndInfo& backEnd) {
 }
 
 MainWindow::MainWindow(Settings settings, OpenedPort backEnd, const QLocale& locale,
-                       QWidget* parent)
+                       WindowDialogs* dialogs, QWidget* parent)
     : QWidget(parent),
       locale_(locale),
       scale_(screenLogicalDpi()),
-      applicationDir_(QCoreApplication::applicationDirPath()) {
+      applicationDir_(QCoreApplication::applicationDirPath()),
+      qtDialogs_(dialogs == nullptr ? std::make_unique<QtWindowDialogs>() : nullptr),
+      dialogs_(dialogs == nullptr ? qtDialogs_.get() : dialogs) {
     buildWindow();
     buildAdapters();
     load(std::move(settings), std::move(backEnd));
@@ -139,8 +140,8 @@ void MainWindow::buildAdapters() {
     fileControls_ = std::make_unique<WindowFileControls>(
         FileControlWidgets{c_.Check8, c_.Check7, c_.txtVal[0], c_.txtVal[1]});
     colourTargets_ = std::make_unique<WindowColourTargets>(ColourTargetWidgetsOf(c_));
-    fileDialog_ = std::make_unique<QtFileDialog>(this);
-    reporter_ = std::make_unique<QtMessageReporter>(this);
+    fileDialog_ = dialogs_->makeFileDialog(this);
+    reporter_ = dialogs_->makeReporter(this);
     colourDialog_ = std::make_unique<QtColourDialog>(this);
 }
 
@@ -272,7 +273,7 @@ void MainWindow::setTuningPreferencesPath(const QString& preferencesPath) {
 
 void MainWindow::showTuning() {
     if (!tuning_) {
-        tuning_ = std::make_unique<TuningWindow>(*measurement_, locale_,
+        tuning_ = std::make_unique<TuningWindow>(*measurement_, *dialogs_, locale_,
                                                  tuningPreferencesPath_.isEmpty()
                                                      ? DefaultTuningPreferencesPath()
                                                      : tuningPreferencesPath_);

@@ -20,14 +20,15 @@ namespace ravemo {
 
 class HelpWindow;
 class Measurement;
+class FileDialog;
+class MessageReporter;
 class QtColourDialog;
-class QtFileDialog;
-class QtMessageReporter;
 class TuningWindow;
 class WindowColourTargets;
 class WindowCurveControls;
 class WindowFileControls;
 class WindowSweepControls;
+class WindowDialogs;
 struct BackEndInfo;
 
 // chart1, the program's main working window. It keeps the widgets and their events; the
@@ -41,12 +42,12 @@ struct BackEndInfo;
 //
 // settings.Champ and settings.Step must be at least 1 (std::invalid_argument otherwise; the
 // start-up rejects such settings with a message first). Numbers are shown and read in
-// `locale`, the user's.
+// `locale`, the user's. Every window's file dialogs and message boxes come from `dialogs` (Qt's
+// when null; when given, it must outlive the window and the windows it opens).
 class MainWindow : public QWidget {
     Q_OBJECT
   public:
     static constexpr double kClientWidthTwips = 11775.0;
-    static constexpr double kClientHeightTwips = 9210.0;
     // The status line runs below the designed client area (and below the help hint, which
     // reaches 30 twips past it). It is one line high, and grows (with the window) by the lines
     // its notices need.
@@ -54,7 +55,7 @@ class MainWindow : public QWidget {
     static constexpr double kStatusLineHeightTwips = 300.0;
 
     MainWindow(Settings settings, OpenedPort backEnd, const QLocale& locale,
-               QWidget* parent = nullptr);
+               WindowDialogs* dialogs = nullptr, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The size of a window of `window` pixels on a screen with `room` for it: no larger than
@@ -72,8 +73,6 @@ class MainWindow : public QWidget {
     // above the status line: on a screen smaller than the design it scrolls, unchanged.
     QWidget& clientArea() { return *client_; }
     QScrollArea& clientScroll() { return *scroll_; }
-    // The manual's window once F1 has opened it, else null.
-    HelpWindow* helpWindow() const { return help_; }
     // The tuning window once F2 or the Tuning button has opened it, else null.
     TuningWindow* tuningWindow() const { return tuning_.get(); }
 
@@ -120,8 +119,10 @@ class MainWindow : public QWidget {
     std::unique_ptr<WindowCurveControls> curveControls_;
     std::unique_ptr<WindowFileControls> fileControls_;
     std::unique_ptr<WindowColourTargets> colourTargets_;
-    std::unique_ptr<QtFileDialog> fileDialog_;
-    std::unique_ptr<QtMessageReporter> reporter_;
+    std::unique_ptr<WindowDialogs> qtDialogs_;
+    WindowDialogs* dialogs_;
+    std::unique_ptr<FileDialog> fileDialog_;
+    std::unique_ptr<MessageReporter> reporter_;
     std::unique_ptr<QtColourDialog> colourDialog_;
     // It works through the adapters above and goes before them.
     std::unique_ptr<Measurement> measurement_;

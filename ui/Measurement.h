@@ -108,7 +108,6 @@ class Measurement final : public QObject {
     // Hold holds at any value but unticked.
     bool holdTicked() const;
     const BackEndInfo& backEnd() const { return backEnd_; }
-    bool simulated() const { return backEnd_.simulated; }
     float xScale() const { return xScale_; }
     const QTimer& sweepTimer() const { return timer_; }
     bool ticking() const { return engine_.ticking(); }

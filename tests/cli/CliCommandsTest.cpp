@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <QProcess>
 
 #include "CliTestSupport.h"
 
@@ -12,6 +13,34 @@ TEST(CliCommands, HelpAndVersionSucceedOnEveryLevel) {
         EXPECT_EQ(cli.run({command, "--help"}), 0) << command;
         EXPECT_TRUE(cli.out().startsWith("Usage: ravemo-cli")) << command;
     }
+}
+
+// Output that cannot be written fails the command, with the reason on stderr; a command that
+// failed already keeps its own status.
+TEST(CliCommands, OutputThatCannotBeWrittenFailsTheCommand) {
+    CliRun cli(QString::fromLatin1(kSmallSweepSettings));
+    cli.outputFails = true;
+    const struct {
+        const char* arguments;
+        int status;
+    } cases[] = {{"--version", 1},
+                 {"readout --rl 171 --phase 514 --freq 14000000", 1},
+                 {"settings", 1},
+                 {"readout --rl 171", 2}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(cli.run(cli.words(QString::fromLatin1(c.arguments))), c.status) << c.arguments;
+        EXPECT_TRUE(cli.err().contains("cannot write the output: No space left on device") ||
+                    c.status == 2)
+            << c.arguments << cli.err().toStdString();
+    }
+    // The program itself, its standard output on a full device.
+    QProcess process;
+    process.setStandardOutputFile(QStringLiteral("/dev/full"));
+    process.start(RAVEMO_CLI, {"readout", "--rl", "171", "--phase", "514", "--freq", "14000000"});
+    ASSERT_TRUE(process.waitForFinished(20'000));
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_EQ(process.readAllStandardError(),
+              "ravemo-cli: cannot write the output: No space left on device\n");
 }
 
 TEST(CliCommands, TheCommandNameSkipsTheSettingsOption) {

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QIODevice>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -14,6 +15,19 @@
 #include "cli/CliCommands.h"
 
 namespace ravemo {
+
+// Standard output on a full disk: every write fails.
+class FailingDevice final : public QIODevice {
+  public:
+    FailingDevice() { open(QIODevice::WriteOnly); }
+
+  protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char*, qint64) override {
+        setErrorString(QStringLiteral("No space left on device"));
+        return -1;
+    }
+};
 
 // Runs the command-line tool in-process on a temporary program folder holding a settings file,
 // capturing what it prints.
@@ -28,7 +42,9 @@ class CliRun {
     int run(const QStringList& arguments) {
         out_.clear();
         err_.clear();
+        FailingDevice full;
         QTextStream out(&out_);
+        if (outputFails) out.setDevice(&full);
         QTextStream err(&err_);
         CliContext context{out,  err, locale_, dir_.path(), dir_.filePath(QStringLiteral("config")),
                            false};
@@ -39,6 +55,8 @@ class CliRun {
         return status;
     }
 
+    // When set, standard output fails as on a full disk.
+    bool outputFails = false;
     // When set, opens the ports of sweeps instead of the real choices.
     std::function<OpenedPort(const QString& choice, std::int16_t address1)> openPort;
 

@@ -8,10 +8,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include "analysis/SimulatedSweep.h"
 #include "common/LineTransform.h"
+#include "support/ScriptedDialogs.h"
 #include "ui/UiTestSupport.h"
 #include "ui/cable/CableWindow.h"
 #include "ui/tuning/TuningToolBar.h"
@@ -29,7 +31,7 @@ struct CableRig {
         Settings s = test::testSettings();
         s.Champ = 1000;
         main = std::make_unique<MainWindow>(s, OpenPort(QStringLiteral("sim:s1p:") + path, 888),
-                                            test::kLocale);
+                                            test::kLocale, &dialogs);
         main->setTuningPreferencesPath(folder.filePath(QStringLiteral("tuning.ini")));
         main->show();
         main->showTuning();
@@ -38,6 +40,7 @@ struct CableRig {
         main->measurement().tick();
     }
     QTemporaryDir folder;
+    test::ScriptedDialogs dialogs;
     std::unique_ptr<MainWindow> main;
     TuningWindow* tuning = nullptr;
 };
@@ -74,8 +77,18 @@ TEST(CableWindow, AFileThatCannotBeReadLeavesTheSweepShown) {
     CableRig rig;
     rig.tuning->openCableWindow();
     CableWindow& cable = *rig.tuning->cableWindow();
-    const QString error = cable.openFile(rig.folder.filePath(QStringLiteral("none.s1p")));
-    EXPECT_TRUE(error.contains(QStringLiteral("none.s1p"))) << error.toStdString();
+    QPushButton* open = nullptr;
+    for (QPushButton* button : cable.findChildren<QPushButton*>()) {
+        if (button->text() == QStringLiteral("Open file...")) open = button;
+    }
+    ASSERT_NE(open, nullptr);
+    rig.dialogs.cancel();
+    open->click();
+    rig.dialogs.accept(rig.folder.filePath(QStringLiteral("none.s1p")));
+    open->click();
+    const std::vector<QString> shown = rig.dialogs.takeMessages();
+    ASSERT_EQ(shown.size(), 1U);
+    EXPECT_TRUE(shown[0].contains(QStringLiteral("none.s1p"))) << shown[0].toStdString();
     EXPECT_EQ(cable.sourceLabel().text(), QStringLiteral("The latest sweep."));
     EXPECT_TRUE(cable.measurement().lengthM);
 }

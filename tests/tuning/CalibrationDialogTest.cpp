@@ -6,11 +6,13 @@
 #include <cmath>
 
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include "instrument/Dds.h"
 #include "instrument/ResistorModel.h"
 #include "instrument/SimulatedInstrument.h"
+#include "support/ScriptedDialogs.h"
 #include "ui/UiTestSupport.h"
 #include "ui/tuning/CalibrationDialog.h"
 #include "ui/tuning/TuningToolBar.h"
@@ -40,7 +42,7 @@ struct CalibrationRig {
             settings,
             test::simulatedBackEnd(
                 std::make_unique<SimulatedInstrument>(std::make_unique<SwappedLoad>(&ohms), 888)),
-            test::kLocale);
+            test::kLocale, &dialogs);
         main->show();
         main->showTuning();
         main->measurement().tick();  // the first tick has no step yet
@@ -53,6 +55,7 @@ struct CalibrationRig {
     QLineEdit& offsetBox() const { return *main->controls().Text18; }
 
     QTemporaryDir folder;
+    test::ScriptedDialogs dialogs;
     double ohms = 50.0;
     std::unique_ptr<MainWindow> main;
 };
@@ -111,8 +114,20 @@ TEST(CalibrationDialog, SweepsTheStandardsSavesAndCorrectsSweepsWithinItsRange) 
     ASSERT_EQ(dialog->loadFrom(path), QString());
     rig.sweep(100.0);
     EXPECT_FALSE(WholeSteps(rig.data()));
-    EXPECT_TRUE(
-        dialog->loadFrom(rig.folder.filePath(QStringLiteral("none.cal"))).contains("none.cal"));
+    // Through its buttons: a cancel does nothing, a file that is not there is named.
+    QPushButton* load = nullptr;
+    for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+        if (button->text() == QStringLiteral("Load calibration...")) load = button;
+    }
+    ASSERT_NE(load, nullptr);
+    rig.dialogs.cancel();
+    load->click();
+    rig.dialogs.accept(rig.folder.filePath(QStringLiteral("none.cal")));
+    load->click();
+    const std::vector<QString> shown = rig.dialogs.takeMessages();
+    ASSERT_EQ(shown.size(), 1U);
+    EXPECT_TRUE(shown[0].contains("none.cal")) << shown[0].toStdString();
+    EXPECT_TRUE(rig.main->measurement().statusText().contains("Calibration jumper.cal"));
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QToolBar>
 
+#include "support/ScriptedDialogs.h"
 #include "ui/UiTestSupport.h"
 #include "ui/tuning/BandsPanel.h"
 #include "ui/tuning/DipsPanel.h"
@@ -118,7 +119,8 @@ TEST(TuningWindowFit, AGeometryFromALargerScreenIsFittedToThisOne) {
     rig.tuning->resize(1600, 1100);
     rig.tuning->move(900, 700);
     rig.tuning->close();
-    TuningWindow again(rig.main->measurement(), test::kLocale,
+    test::ScriptedDialogs noDialogs;
+    TuningWindow again(rig.main->measurement(), noDialogs, test::kLocale,
                        rig.folder.filePath(QStringLiteral("tuning.ini")));
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_TRUE(screen.contains(again.geometry())) << again.geometry().width();

@@ -11,12 +11,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -24,6 +22,7 @@
 #include <QTimer>
 
 #include "files/VecFile.h"
+#include "support/ScriptedDialogs.h"
 #include "ui/UiTestSupport.h"
 #include "ui/tuning/BandsPanel.h"
 #include "ui/tuning/DipsPanel.h"
@@ -49,7 +48,8 @@ Settings FewPoints() {
 struct TuningRig {
     explicit TuningRig(const QString& model = QStringLiteral("sim:dipole:7.1")) {
         test::uiApplication();
-        main = std::make_unique<MainWindow>(FewPoints(), OpenPort(model, kAddress), test::kLocale);
+        main = std::make_unique<MainWindow>(FewPoints(), OpenPort(model, kAddress), test::kLocale,
+                                            &dialogs);
         main->setTuningPreferencesPath(preferences());
         main->show();
         main->showTuning();
@@ -65,9 +65,16 @@ struct TuningRig {
         }
     }
     QString box(int which) const { return main->controls().txtVal.at(which)->text(); }
+    // Save report... answered with `path` and the dialog's entry; the messages it showed.
+    std::vector<QString> saveReportAs(const QString& path, int entry = 0) {
+        dialogs.accept(path, entry);
+        tuning->toolBar().saveReportAction().trigger();
+        return dialogs.takeMessages();
+    }
 
     QTemporaryDir folder;
     HistoryClock::time_point now{std::chrono::hours(1)};
+    test::ScriptedDialogs dialogs;  // outlives the windows
     std::unique_ptr<MainWindow> main;
     TuningWindow* tuning = nullptr;
 };
@@ -144,15 +151,6 @@ TEST(TuningWindow, SweepAroundADipOrABandWritesTheLimitBoxesAndUnticksFullSweep)
     EXPECT_EQ(rig.box(1), "14.53");
 }
 
-// Runs `act` on the first modal dialog of type D once its loop runs.
-template <typename D>
-void whenShown(const std::function<void(D&)>& act) {
-    QTimer::singleShot(0, [act] {
-        if (auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget())) return act(*dialog);
-        ADD_FAILURE() << "no " << D::staticMetaObject.className() << " shown";
-    });
-}
-
 // "Sweep there" under Hold (a save ticks it) sweeps there: the held readings are never shown
 // under the new limits, where they would move the 7.1 MHz dip to 6.88 MHz.
 TEST(TuningWindow, SweepingADipUnderHoldMeasuresTheNewLimitsAndAsksBeforeReplacingAFile) {
@@ -175,23 +173,15 @@ TEST(TuningWindow, SweepingADipUnderHoldMeasuresTheNewLimitsAndAsksBeforeReplaci
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(EncodeVecFile(rig.main->measurement().data(), {6.8F, 7.41F}));
     file.close();
-    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
-    whenShown<QFileDialog>([&path](QFileDialog& dialog) {
-        dialog.selectFile(path);
-        static_cast<QDialog&>(dialog).accept();  // public in QDialog
-    });
+    rig.dialogs.accept(path);
     ASSERT_EQ(rig.main->measurement().open(), FileCommandOutcome::Done);
     ASSERT_TRUE(hold.isChecked());
-    QString asked;
-    whenShown<QMessageBox>([&asked](QMessageBox& box) {
-        asked = box.text();
-        box.button(QMessageBox::No)->click();
-    });
     rig.tuning->sweepBand(0);
-    EXPECT_TRUE(asked.contains("opened from")) << asked.toStdString();
+    ASSERT_EQ(rig.dialogs.questions.size(), 1U);
+    EXPECT_TRUE(rig.dialogs.questions[0].contains("opened from"));
     EXPECT_TRUE(hold.isChecked());
     EXPECT_EQ(rig.box(0), "6.8");
-    whenShown<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); });
+    rig.dialogs.yes = true;
     rig.tuning->sweepBand(0);
     EXPECT_FALSE(hold.isChecked());
     EXPECT_NE(rig.box(0), "6.8");
@@ -218,7 +208,7 @@ TEST(TuningWindow, AReferenceShowsTheShiftAndAFileThatIsNoSweepIsRefusedByName) 
     QLabel* shift = rig.tuning->dipsPanel().findChild<QLabel*>("ReferenceShift");
     EXPECT_TRUE(shift->isHidden());
     rig.tuning->keepReference();
-    const QString shiftText = rig.tuning->dipsPanel().referenceShiftText();
+    const QString shiftText = shift->text();
     const QString lowest = rig.tuning->dipsPanel().table().cellText(0, 1);
     EXPECT_TRUE(shiftText.startsWith("Reference (kept at ")) << shiftText.toStdString();
     EXPECT_TRUE(shiftText.endsWith("): dip unchanged since reference; lowest SWR " + lowest +
@@ -233,25 +223,34 @@ TEST(TuningWindow, AReferenceShowsTheShiftAndAFileThatIsNoSweepIsRefusedByName) 
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(EncodeVecFile(saved, {0.8F, 49.8F}));
     file.close();
-    EXPECT_EQ(rig.tuning->loadReference(path), "");
-    EXPECT_TRUE(rig.tuning->dipsPanel().referenceShiftText().startsWith(
-        "Reference (lower.vec): dip +200 kHz since reference"))
-        << rig.tuning->dipsPanel().referenceShiftText().toStdString();
+    QAction& load = rig.tuning->toolBar().loadReferenceAction();
+    rig.dialogs.cancel();
+    load.trigger();
+    EXPECT_TRUE(shift->text().startsWith("Reference (kept at "));  // a cancel changes nothing
+    rig.dialogs.accept(path);
+    load.trigger();
+    EXPECT_TRUE(shift->text().startsWith("Reference (lower.vec): dip +200 kHz since reference"))
+        << shift->text().toStdString();
 
     const QString bad = rig.folder.filePath("short.vec");
     QFile badFile(bad);
     ASSERT_TRUE(badFile.open(QIODevice::WriteOnly));
     badFile.write("12345");
     badFile.close();
-    const QString error = rig.tuning->loadReference(bad);
-    EXPECT_TRUE(error.contains(QDir::toNativeSeparators(bad)) && error.contains("5 bytes"))
-        << error.toStdString();
+    rig.dialogs.accept(bad);
+    load.trigger();
+    const std::vector<QString> shown = rig.dialogs.takeMessages();
+    ASSERT_EQ(shown.size(), 1U);
+    EXPECT_TRUE(shown[0].contains(QDir::toNativeSeparators(bad)) && shown[0].contains("5 bytes"))
+        << shown[0].toStdString();
+    EXPECT_TRUE(shift->text().startsWith("Reference (lower.vec)"));  // the last one taken stays
 }
 
 TEST(TuningWindow, TheReportAndThePictureShowWhatTheWindowShows) {
     TuningRig rig;
     const QString html = rig.folder.filePath("antenna.html");
-    EXPECT_TRUE(rig.tuning->saveReport(html).contains("no sweep to report yet"));
+    std::vector<QString> shown = rig.saveReportAs(html);
+    EXPECT_TRUE(shown.size() == 1 && shown[0].contains("no sweep to report yet"));
     rig.tick(2);
     TuningToolBar& bar = rig.tuning->toolBar();
     bar.regionBox().setCurrentIndex(1);
@@ -266,7 +265,13 @@ TEST(TuningWindow, TheReportAndThePictureShowWhatTheWindowShows) {
     Q_EMIT bar.targetBox().editingFinished();
     rig.tuning->keepReference();
 
-    ASSERT_EQ(rig.tuning->saveReport(html), "");
+    rig.dialogs.cancel();
+    rig.tuning->toolBar().saveReportAction().trigger();
+    // A bare name gets the extension of the entry chosen: HTML, the third.
+    ASSERT_TRUE(rig.saveReportAs(rig.folder.filePath("antenna"), 3).empty());
+    EXPECT_FALSE(QFile::exists(rig.folder.filePath("antenna")));
+    ASSERT_TRUE(rig.saveReportAs(rig.folder.filePath("picture"), 2).empty());
+    EXPECT_TRUE(QFile::exists(rig.folder.filePath("picture.png")));
     QFile file(html);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(file.readAll());
@@ -282,7 +287,8 @@ TEST(TuningWindow, TheReportAndThePictureShowWhatTheWindowShows) {
 
     // A folder that is not there: the reason, with the file's name, and no file.
     const QString lost = rig.folder.filePath("no/antenna.pdf");
-    EXPECT_TRUE(rig.tuning->saveReport(lost).contains(QDir::toNativeSeparators(lost)));
+    shown = rig.saveReportAs(lost);
+    EXPECT_TRUE(shown.size() == 1 && shown[0].contains(QDir::toNativeSeparators(lost)));
     EXPECT_FALSE(QFile::exists(lost));
 
     rig.tuning->toolBar().copyPictureAction().trigger();
@@ -303,7 +309,7 @@ TEST(TuningWindow, RemembersItsChoicesInItsOwnFile) {
     rig.tuning->resize(700, 640);
     rig.tuning->close();
 
-    TuningWindow again(rig.main->measurement(), test::kLocale, rig.preferences());
+    TuningWindow again(rig.main->measurement(), rig.dialogs, test::kLocale, rig.preferences());
     const TuningPreferences remembered = again.preferences();
     EXPECT_EQ(remembered.region, 3);
     EXPECT_EQ(remembered.scale, SwrScaleChoice::UpTo2);
@@ -365,7 +371,7 @@ TEST(TuningWindow, TheFeedlineMovesEveryFigureToTheAntennaAndEveryViewSaysSo) {
         EXPECT_TRUE(title(name).contains("at the antenna, through 20 m of RG-58")) << name;
     }
     const QString report = rig.folder.filePath("fed.html");
-    ASSERT_EQ(rig.tuning->saveReport(report), "");
+    ASSERT_TRUE(rig.saveReportAs(report).empty());
     QFile file(report);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().contains("<th>Figures</th><td>at the antenna, through 20 m"));

@@ -1,14 +1,11 @@
 #include "ui/cable/CableWindow.h"
 
-#include <QApplication>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSplitter>
@@ -19,6 +16,7 @@
 #include "files/AntennaSamplesFile.h"
 #include "plot/CableTexts.h"
 #include "ui/Measurement.h"
+#include "ui/WindowDialogs.h"
 #include "ui/cable/DistanceToFaultWidget.h"
 
 namespace ravemo {
@@ -31,9 +29,12 @@ constexpr int kPlotStretch = 3;
 
 }  // namespace
 
-CableWindow::CableWindow(Measurement& measurement, const QLocale& locale, QWidget* parent)
+CableWindow::CableWindow(Measurement& measurement, WindowDialogs& dialogs, const QLocale& locale,
+                         QWidget* parent)
     : QWidget(parent, Qt::Window),
       measurement_(measurement),
+      fileDialog_(dialogs.makeFileDialog(this)),
+      reporter_(dialogs.makeReporter(this)),
       locale_(locale),
       end_(new QComboBox),
       known_(new QComboBox),
@@ -95,6 +96,8 @@ void CableWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!fromFile_) measureLatestSweep();
 }
+
+CableWindow::~CableWindow() = default;
 
 void CableWindow::measureLatestSweep() {
     samples_ = measurement_.freqStep() != 0.0
@@ -160,14 +163,10 @@ void CableWindow::measure() {
 }
 
 void CableWindow::chooseFile() {
-    const QString path = QFileDialog::getOpenFileName(
-        this, tr("Open a cable's sweep"), QString(),
-        tr("Sweeps and Touchstone files (*.vec *.s1p);;All files (*)"));
-    if (path.isEmpty()) return;  // cancelled
-    const QString error = openFile(path);
-    if (error.isEmpty()) return;
-    QApplication::beep();
-    QMessageBox::warning(this, tr("Open a cable's sweep"), error);
+    fileDialog_->setFilter(tr("Sweeps and Touchstone files|*.vec;*.s1p|All files|*|"));
+    if (!fileDialog_->showOpen()) return;  // cancelled
+    const QString error = openFile(fileDialog_->fileName());
+    if (!error.isEmpty()) reporter_->reportError(tr("Open a cable's sweep"), error);
 }
 
 }  // namespace ravemo

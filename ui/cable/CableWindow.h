@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 
 #include <QLocale>
@@ -17,7 +18,10 @@ class QPushButton;
 namespace ravemo {
 
 class DistanceToFaultWidget;
+class FileDialog;
 class Measurement;
+class MessageReporter;
+class WindowDialogs;
 
 // The Cable window: a cable left open or shorted at its far end, measured from the latest
 // sweep (or an opened file): its loss per band and fit, its velocity factor or length, and
@@ -26,7 +30,10 @@ class Measurement;
 class CableWindow final : public QWidget {
     Q_OBJECT
   public:
-    CableWindow(Measurement& measurement, const QLocale& locale, QWidget* parent = nullptr);
+    // Its file dialog and message box come from `dialogs`, which must outlive it.
+    CableWindow(Measurement& measurement, WindowDialogs& dialogs, const QLocale& locale,
+                QWidget* parent = nullptr);
+    ~CableWindow() override;
 
     // Measures the latest sweep again, as after each sweep.
     void measureLatestSweep();
@@ -52,6 +59,8 @@ class CableWindow final : public QWidget {
     void chooseFile();
 
     Measurement& measurement_;
+    std::unique_ptr<FileDialog> fileDialog_;
+    std::unique_ptr<MessageReporter> reporter_;
     QLocale locale_;
     QComboBox* end_;
     QComboBox* known_;

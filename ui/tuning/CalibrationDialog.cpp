@@ -1,11 +1,9 @@
 #include "ui/tuning/CalibrationDialog.h"
 
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -14,6 +12,7 @@
 #include "correction/SweepCorrection.h"
 #include "files/SafeFileIo.h"
 #include "ui/Measurement.h"
+#include "ui/WindowDialogs.h"
 
 namespace ravemo {
 namespace {
@@ -22,13 +21,18 @@ namespace {
 // first taken wholly of the standard.
 constexpr int kSweepsToWait = 2;
 
+const QString kCalibrationFilter = QStringLiteral("Calibration files|*.cal|All files|*|");
+
 const std::array<const char*, CalibrationDialog::kStandards> kNames{"short", "open", "50 ohm load"};
 
 }  // namespace
 
-CalibrationDialog::CalibrationDialog(Measurement& measurement, QWidget* parent)
+CalibrationDialog::CalibrationDialog(Measurement& measurement, WindowDialogs& dialogs,
+                                     QWidget* parent)
     : QDialog(parent),
       measurement_(measurement),
+      fileDialog_(dialogs.makeFileDialog(this)),
+      reporter_(dialogs.makeReporter(this)),
       inForce_(new QLabel(this)),
       save_(new QPushButton(tr("Save calibration..."), this)),
       clear_(new QPushButton(tr("Clear calibration"), this)) {
@@ -54,7 +58,7 @@ CalibrationDialog::CalibrationDialog(Measurement& measurement, QWidget* parent)
         const auto standard = static_cast<Standard>(i);
         connect(buttons_[i], &QPushButton::clicked, this, [this, standard] {
             if (const QString message = sweepStandard(standard); !message.isEmpty()) {
-                QMessageBox::information(this, windowTitle(), message);
+                reporter_->reportError(windowTitle(), message);
             }
         });
     }
@@ -154,20 +158,18 @@ void CalibrationDialog::showState() {
 }
 
 void CalibrationDialog::chooseSaveFile() {
-    const QString path = QFileDialog::getSaveFileName(
-        this, tr("Save calibration"), QString(), tr("Calibration files (*.cal);;All files (*)"));
-    if (path.isEmpty()) return;
-    if (const QString message = saveTo(path); !message.isEmpty()) {
-        QMessageBox::warning(this, windowTitle(), message);
+    fileDialog_->setFilter(kCalibrationFilter);
+    if (!fileDialog_->showSave()) return;  // cancelled
+    if (const QString message = saveTo(fileDialog_->fileName()); !message.isEmpty()) {
+        reporter_->reportError(windowTitle(), message);
     }
 }
 
 void CalibrationDialog::chooseLoadFile() {
-    const QString path = QFileDialog::getOpenFileName(
-        this, tr("Load calibration"), QString(), tr("Calibration files (*.cal);;All files (*)"));
-    if (path.isEmpty()) return;
-    if (const QString message = loadFrom(path); !message.isEmpty()) {
-        QMessageBox::warning(this, windowTitle(), message);
+    fileDialog_->setFilter(kCalibrationFilter);
+    if (!fileDialog_->showOpen()) return;  // cancelled
+    if (const QString message = loadFrom(fileDialog_->fileName()); !message.isEmpty()) {
+        reporter_->reportError(windowTitle(), message);
     }
 }
 

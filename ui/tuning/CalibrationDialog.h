@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <optional>
 
 #include <QDateTime>
@@ -14,19 +15,23 @@ class QPushButton;
 
 namespace ravemo {
 
+class FileDialog;
 class Measurement;
+class MessageReporter;
+class WindowDialogs;
 
 // Walks the user through a calibration over the range being swept: connect the short, the open
 // and the 50 ohm load at the reference plane in turn and take one whole sweep of each (readings
 // as read: the measurement corrects nothing meanwhile), then save the calibration file, which
-// then applies. A saved calibration can be loaded, and the one in force cleared, here too.
+// then applies. A saved calibration can be loaded, and the one in force cleared, here too. Its
+// file dialog and message boxes come from `dialogs`, which must outlive it.
 class CalibrationDialog final : public QDialog {
     Q_OBJECT
   public:
     enum class Standard { Short, Open, Load };
     static constexpr std::size_t kStandards = 3;
 
-    CalibrationDialog(Measurement& measurement, QWidget* parent = nullptr);
+    CalibrationDialog(Measurement& measurement, WindowDialogs& dialogs, QWidget* parent = nullptr);
     ~CalibrationDialog() override;
 
     // Starts the sweep of a standard: the next sweep wholly after this call is kept. The message
@@ -52,6 +57,8 @@ class CalibrationDialog final : public QDialog {
     void chooseLoadFile();
 
     Measurement& measurement_;
+    std::unique_ptr<FileDialog> fileDialog_;
+    std::unique_ptr<MessageReporter> reporter_;
     std::array<std::optional<SweepData>, kStandards> sweeps_;
     std::array<QPushButton*, kStandards> buttons_{};
     std::array<QLabel*, kStandards> states_{};

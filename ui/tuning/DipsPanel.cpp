@@ -104,10 +104,6 @@ QPushButton* DipsPanel::sweepButton(int row) const {
     return qobject_cast<QPushButton*>(table_->cellWidget(row, kButtonColumn));
 }
 
-QString DipsPanel::trimText() const { return trim_->text(); }
-QString DipsPanel::referenceShiftText() const { return referenceShift_->text(); }
-QString DipsPanel::resonancesText() const { return resonances_->text(); }
-
 void DipsPanel::showPlane(const QString& text) {
     title_->setText(
         text.isEmpty()

@@ -29,9 +29,6 @@ class DipsPanel final : public QWidget {
     const TextTableWidget& table() const { return *table_; }
     // The button of the dip in `row`, or null.
     QPushButton* sweepButton(int row) const;
-    QString trimText() const;
-    QString referenceShiftText() const;
-    QString resonancesText() const;
 
   Q_SIGNALS:
     // The user asked to sweep around the dip of this row (deepest first).

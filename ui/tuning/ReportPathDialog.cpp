@@ -1,11 +1,10 @@
 #include "ui/tuning/ReportPathDialog.h"
 
-#include <algorithm>
+#include <iterator>
 
 #include <QCoreApplication>
-#include <QFileDialog>
-#include <QStringList>
 
+#include "files/FileDialog.h"
 #include "files/report/ReportFile.h"
 
 namespace ravemo {
@@ -13,28 +12,31 @@ namespace {
 
 // The formats as the dialog offers them, the first the default.
 struct ReportChoice {
-    const char* filter;
+    const char* description;
+    const char* pattern;
     ReportFormat format;
 };
 constexpr ReportChoice kReportChoices[] = {
-    {"PDF page (*.pdf)", ReportFormat::Pdf},
-    {"PNG picture (*.png)", ReportFormat::Png},
-    {"HTML page, pictures inside (*.html *.htm)", ReportFormat::Html},
+    {"PDF page", "*.pdf", ReportFormat::Pdf},
+    {"PNG picture", "*.png", ReportFormat::Png},
+    {"HTML page, pictures inside", "*.html;*.htm", ReportFormat::Html},
 };
+constexpr int kChoiceCount = static_cast<int>(std::size(kReportChoices));
 
 }  // namespace
 
-QString AskReportPath(QWidget* parent) {
-    QStringList filters;
+QString AskReportPath(FileDialog& dialog) {
+    QString filter;
     for (const ReportChoice& choice : kReportChoices) {
-        filters << QCoreApplication::translate("TuningWindow", choice.filter);
+        filter += QCoreApplication::translate("TuningWindow", choice.description) + u'|' +
+                  QLatin1String(choice.pattern) + u'|';
     }
-    QString chosenFilter = filters.front();
-    QString path = QFileDialog::getSaveFileName(
-        parent, QCoreApplication::translate("TuningWindow", "Save report"), QString(),
-        filters.join(QStringLiteral(";;")), &chosenFilter);
+    dialog.setFilter(filter);
+    if (!dialog.showSave()) return {};
+    const QString path = dialog.fileName();
     if (path.isEmpty() || ReportFormatOfPath(path)) return path;
-    const qsizetype chosen = std::max<qsizetype>(0, filters.indexOf(chosenFilter));
+    const int entry = dialog.filterIndex();
+    const int chosen = entry >= 1 && entry <= kChoiceCount ? entry - 1 : 0;
     return path + ReportExtension(kReportChoices[chosen].format);
 }
 

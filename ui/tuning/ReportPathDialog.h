@@ -2,12 +2,13 @@
 
 #include <QString>
 
-class QWidget;
-
 namespace ravemo {
 
-// Asks where to save a report, offering PDF, PNG and HTML. A name without a report extension
-// gets the one of the format chosen in the dialog. Empty when cancelled.
-QString AskReportPath(QWidget* parent);
+class FileDialog;
+
+// Asks where to save a report, offering PDF, PNG and HTML (the entry chosen last is offered
+// again). A name without a report extension gets the one of the format chosen in the dialog.
+// Empty when cancelled.
+QString AskReportPath(FileDialog& dialog);
 
 }  // namespace ravemo

@@ -37,10 +37,8 @@ class TuningToolBar final : public QToolBar {
 
     QComboBox& regionBox() const { return *region_; }
     QComboBox& scaleBox() const { return *scale_; }
-    QComboBox& rightAxisBox() const { return *rightAxis_; }
     QLineEdit& targetBox() const { return *target_; }
     // How many sweeps the measurement averages: 1, 2, 4, 8 or 16.
-    QComboBox& averageBox() const { return *average_; }
     int averageDepth() const;
     // Shows the measurement's depth without signalling.
     void showAverageDepth(int depth);

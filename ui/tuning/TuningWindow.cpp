@@ -2,16 +2,13 @@
 
 #include <utility>
 
-#include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMessageBox>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSplitter>
@@ -28,6 +25,7 @@
 #include "plot/TuningTables.h"
 #include "plot/Verdicts.h"
 #include "ui/Measurement.h"
+#include "ui/WindowDialogs.h"
 #include "ui/cable/CableWindow.h"
 #include "ui/tuning/BandsPanel.h"
 #include "ui/tuning/CalibrationDialog.h"
@@ -77,10 +75,13 @@ QString TuningWindow::titleFor(const BackEndInfo& backEnd) {
            (backEnd.simulated ? QStringLiteral("SIMULATED instrument") : backEnd.description);
 }
 
-TuningWindow::TuningWindow(Measurement& measurement, const QLocale& locale, QString preferencesPath,
-                           QWidget* parent)
+TuningWindow::TuningWindow(Measurement& measurement, WindowDialogs& dialogs, const QLocale& locale,
+                           QString preferencesPath, QWidget* parent)
     : QMainWindow(parent),
       measurement_(measurement),
+      dialogs_(dialogs),
+      fileDialog_(dialogs.makeFileDialog(this)),
+      reporter_(dialogs.makeReporter(this)),
       locale_(locale),
       preferencesPath_(std::move(preferencesPath)),
       toolBar_(new TuningToolBar(locale, this)),
@@ -273,7 +274,7 @@ QString TuningWindow::loadReference(const QString& path) {
 }
 
 void TuningWindow::openCableWindow() {
-    if (!cable_) cable_ = new CableWindow(measurement_, locale_, this);
+    if (!cable_) cable_ = new CableWindow(measurement_, dialogs_, locale_, this);
     cable_->show();
     cable_->raise();
     cable_->activateWindow();
@@ -289,15 +290,13 @@ void TuningWindow::setReference(std::optional<AntennaSamples> set, QString name)
 }
 
 void TuningWindow::chooseReferenceFile() {
-    const QString path = QFileDialog::getOpenFileName(
-        this, tr("Load reference"), QString(),
-        tr("Sweeps and Touchstone files (*.vec *.s1p);;Sweep files (*.vec);;Touchstone files "
-           "(*.s1p);;All files (*)"));
-    if (path.isEmpty()) return;  // cancelled
-    const QString error = loadReference(path);
-    if (error.isEmpty()) return;
-    QApplication::beep();
-    QMessageBox::warning(this, tr("Load reference"), error);
+    fileDialog_->setFilter(
+        tr("Sweeps and Touchstone files|*.vec;*.s1p|Sweep files|*.vec|"
+           "Touchstone files|*.s1p|All files|*|"));
+    fileDialog_->setFilterIndex(1);
+    if (!fileDialog_->showOpen()) return;  // cancelled
+    const QString error = loadReference(fileDialog_->fileName());
+    if (!error.isEmpty()) reporter_->reportError(tr("Load reference"), error);
 }
 
 QString TuningWindow::saveReport(const QString& path) {
@@ -338,12 +337,10 @@ QImage TuningWindow::picture() const {
 void TuningWindow::copyPicture() { QGuiApplication::clipboard()->setImage(picture()); }
 
 void TuningWindow::chooseReportFile() {
-    const QString path = AskReportPath(this);
+    const QString path = AskReportPath(*fileDialog_);
     if (path.isEmpty()) return;  // cancelled
     const QString error = saveReport(path);
-    if (error.isEmpty()) return;
-    QApplication::beep();
-    QMessageBox::warning(this, tr("Save report"), error);
+    if (!error.isEmpty()) reporter_->reportError(tr("Save report"), error);
 }
 
 void TuningWindow::sweepAroundDip(int row) {
@@ -360,7 +357,7 @@ void TuningWindow::sweepBand(int pickerIndex) {
 }
 
 CalibrationDialog& TuningWindow::showCalibration() {
-    if (calibration_ == nullptr) calibration_ = new CalibrationDialog(measurement_, this);
+    if (calibration_ == nullptr) calibration_ = new CalibrationDialog(measurement_, dialogs_, this);
     calibration_->show();
     calibration_->raise();
     calibration_->activateWindow();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -21,17 +22,19 @@ class QScrollArea;
 
 namespace ravemo {
 
-class CalibrationDialog;
-
 class BandsPanel;
+class CalibrationDialog;
 class CableWindow;
 class DipsPanel;
 class FeedlineBar;
+class FileDialog;
 class HistoryStripWidget;
 class Measurement;
+class MessageReporter;
 class SmithChartWidget;
 class TuningChartWidget;
 class TuningToolBar;
+class WindowDialogs;
 struct BackEndInfo;
 
 // The tuning window: the latest sweep of the measurement analysed for a ham tuning an antenna.
@@ -42,15 +45,16 @@ struct BackEndInfo;
 // While hidden it does nothing but note that a sweep came. Under Hold it shows the held data
 // and adds nothing to the history (nothing new was measured). The history and the zoom start
 // afresh when the sweep's start or step changes. Its choices, size and pane sizes are kept in
-// the file at `preferencesPath` when it closes.
+// the file at `preferencesPath` when it closes. Its file dialogs and message boxes, and those of
+// the windows it opens, come from `dialogs`, which must outlive it.
 class TuningWindow final : public QMainWindow {
     Q_OBJECT
   public:
     // At most this many dips are listed and marked.
     static constexpr int kListedDips = 5;
 
-    TuningWindow(Measurement& measurement, const QLocale& locale, QString preferencesPath,
-                 QWidget* parent = nullptr);
+    TuningWindow(Measurement& measurement, WindowDialogs& dialogs, const QLocale& locale,
+                 QString preferencesPath, QWidget* parent = nullptr);
     ~TuningWindow() override;
 
     // "Ravemo tuning - " and the back end, as the main window's caption names it.
@@ -59,16 +63,10 @@ class TuningWindow final : public QMainWindow {
     // Analyses the measurement's latest sweep, as after each sweep while the window is shown.
     void analyseLatestSweep();
 
-    // The reference trace: the latest sweep, a file (.vec or .s1p), or none. loadReference
-    // gives the message shown to the user, empty when the file was taken.
+    // The reference trace: the latest sweep, a file (.vec or .s1p, Load reference...), or none.
     void keepReference();
-    QString loadReference(const QString& path);
     void clearReference();
 
-    // The report of what the window shows (the sweep or the held data, the region, the target
-    // and the reference; not the crosshair), saved in the format of the path's extension. The
-    // message for the user, empty when it was saved.
-    QString saveReport(const QString& path);
     // The tuning chart and the Smith chart as the window shows them, in one picture.
     QImage picture() const;
     // Puts picture() on the clipboard.
@@ -94,7 +92,6 @@ class TuningWindow final : public QMainWindow {
     TuningChartWidget& chart() const { return *chart_; }
     SmithChartWidget& smith() const { return *smith_; }
     HistoryStripWidget& historyStrip() const { return *historyStrip_; }
-    QLabel& readout() const { return *readout_; }
     QScrollArea& panesScroll() const { return *panes_.scroll; }
 
     // Shows the Cable window (made on first use) and brings it to the front.
@@ -111,6 +108,12 @@ class TuningWindow final : public QMainWindow {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    // The message for the user, empty when the file was taken.
+    QString loadReference(const QString& path);
+    // The report of what the window shows (the sweep or the held data, the region, the target
+    // and the reference; not the crosshair), saved in the format of the path's extension. The
+    // message for the user, empty when it was saved.
+    QString saveReport(const QString& path);
     // Where the figures stand, for the views' titles: empty without a feedline.
     QString planeText() const;
     // What identifies a sweep's frequencies: its start and its step.
@@ -136,6 +139,9 @@ class TuningWindow final : public QMainWindow {
     AnalysisOptions analysisOptions() const;
 
     Measurement& measurement_;
+    WindowDialogs& dialogs_;
+    std::unique_ptr<FileDialog> fileDialog_;
+    std::unique_ptr<MessageReporter> reporter_;
     QLocale locale_;
     QString preferencesPath_;
 
