@@ -1,5 +1,7 @@
 #include "cli/CliCommands.h"
 
+#include <QIODevice>
+
 #include "common/ProgramVersion.h"
 
 namespace ravemo {

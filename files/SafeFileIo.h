@@ -14,6 +14,7 @@ namespace ravemo {
 // refused, never replaced. A link to a regular file is written through to that file, which
 // keeps its permissions. Nothing on success, else the reason in the system's words, with what
 // to do for the usual causes.
-std::optional<QString> WriteFileAtomically(const QString& path, const QByteArray& bytes);
+[[nodiscard]] std::optional<QString> WriteFileAtomically(const QString& path,
+                                                         const QByteArray& bytes);
 
 }  // namespace ravemo

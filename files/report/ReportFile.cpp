@@ -31,12 +31,12 @@ QByteArray PngOfReport(const AntennaReport& report) {
     const PlotStyle style;
     QImage image = BlankPicture(size, dpi, style);
     const double margin = kMarginMm * dpi / kMmPerInch;
-    {
-        QPainter painter(&image);
-        PaintReportPage(
-            painter, QRectF(QPointF(0, 0), QSizeF(size)).adjusted(margin, margin, -margin, -margin),
-            report, style);
-    }
+    QPainter painter;
+    if (!painter.begin(&image)) return {};
+    PaintReportPage(painter,
+                    QRectF(QPointF(0, 0), QSizeF(size)).adjusted(margin, margin, -margin, -margin),
+                    report, style);
+    if (!painter.end()) return {};
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -61,7 +61,8 @@ QByteArray PdfOfReport(const AntennaReport& report) {
         // The painter's origin is the top left of the printable area.
         PaintReportPage(painter, QRectF(0.0, 0.0, writer.width(), writer.height()), report,
                         PlotStyle{});
-        painter.end();
+        // The page is written out when the painter ends: a failure there is a failed report.
+        if (!painter.end()) return {};
     }
     return bytes;
 }

@@ -29,6 +29,6 @@ QByteArray EncodeReport(const AntennaReport& report, ReportFormat format);
 // Encodes the report in the format of the path's extension and writes it through the safe
 // writer: nothing is left behind on failure, and an older file stays as it was. Nothing on
 // success, else the reason.
-std::optional<QString> SaveReport(const QString& path, const AntennaReport& report);
+[[nodiscard]] std::optional<QString> SaveReport(const QString& path, const AntennaReport& report);
 
 }  // namespace ravemo

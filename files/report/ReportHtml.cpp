@@ -1,5 +1,7 @@
 #include "files/report/ReportHtml.h"
 
+#include <optional>
+
 #include <QBuffer>
 #include <QPainter>
 
@@ -31,23 +33,27 @@ const char kStyle[] =
 
 QString Escaped(const QString& text) { return text.toHtmlEscaped(); }
 
-QString PngDataUri(const QImage& image) {
+std::optional<QString> PngDataUri(const QImage& image) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
+    // A picture that cannot be encoded leaves no address: the page is then not written at all.
+    if (!buffer.isOpen() || !image.save(&buffer, "PNG") || bytes.isEmpty()) return {};
     return QStringLiteral("data:image/png;base64,") + QString::fromLatin1(bytes.toBase64());
 }
 
-QString Picture(const QImage& image, const QString& alt, const char* cssClass) {
+// None when the picture could not be encoded.
+std::optional<QString> Picture(const QImage& image, const QString& alt, const char* cssClass) {
+    const std::optional<QString> uri = PngDataUri(image);
+    if (!uri) return std::nullopt;
     return QStringLiteral("<div class=\"%1\"><img src=\"%2\" alt=\"%3\" width=\"%4\"></div>\n")
-        .arg(QLatin1String(cssClass), PngDataUri(image), Escaped(alt))
+        .arg(QLatin1String(cssClass), *uri, Escaped(alt))
         .arg(image.width() / 2);
 }
 
 // The history strip as wide as the pictures above it; nothing without a history.
-QString HistoryPicture(const AntennaReport& report) {
-    if (report.history.empty()) return {};
+std::optional<QString> HistoryPicture(const AntennaReport& report) {
+    if (report.history.empty()) return QString();
     const PlotStyle style;
     QImage strip =
         BlankPicture(QSize(kChartWidthPx + kSmithSidePx, kHistoryHeightPx), kPictureDpi, style);
@@ -59,7 +65,7 @@ QString HistoryPicture(const AntennaReport& report) {
                    "history");
 }
 
-QString Pictures(const TuningScene& scene) {
+std::optional<QString> Pictures(const TuningScene& scene) {
     const PlotStyle style;
     QImage chart = BlankPicture(QSize(kChartWidthPx, kChartHeightPx), kPictureDpi, style);
     QImage smith = BlankPicture(QSize(kSmithSidePx, kSmithSidePx), kPictureDpi, style);
@@ -71,9 +77,12 @@ QString Pictures(const TuningScene& scene) {
         QPainter painter(&smith);
         PaintSceneSmith(painter, QRectF(smith.rect()), scene, style);
     }
-    return QStringLiteral("<div class=\"pictures\">\n") +
-           Picture(chart, QStringLiteral("Tuning chart: SWR over frequency"), "chart") +
-           Picture(smith, QStringLiteral("Smith chart of the impedance"), "smith") +
+    const std::optional<QString> chartPicture =
+        Picture(chart, QStringLiteral("Tuning chart: SWR over frequency"), "chart");
+    const std::optional<QString> smithPicture =
+        Picture(smith, QStringLiteral("Smith chart of the impedance"), "smith");
+    if (!chartPicture || !smithPicture) return std::nullopt;
+    return QStringLiteral("<div class=\"pictures\">\n") + *chartPicture + *smithPicture +
            QStringLiteral("</div>\n");
 }
 
@@ -107,7 +116,12 @@ QByteArray HtmlOfReport(const AntennaReport& report) {
         html += QStringLiteral("<tr><th>%1</th><td>%2</td></tr>\n")
                     .arg(Escaped(f.label), Escaped(f.value));
     }
-    html += QStringLiteral("</table>\n") + Pictures(report.scene) + HistoryPicture(report);
+    // A picture that could not be encoded fails the whole page (empty bytes), never a page
+    // without it.
+    const std::optional<QString> pictures = Pictures(report.scene);
+    const std::optional<QString> history = HistoryPicture(report);
+    if (!pictures || !history) return {};
+    html += QStringLiteral("</table>\n") + *pictures + *history;
     html += QStringLiteral("<h2>SWR dips</h2>\n");
     html +=
         report.dips.rows.empty() ? Paragraph(QString::fromLatin1(kNoDipsText)) : Table(report.dips);

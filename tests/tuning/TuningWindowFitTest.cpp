@@ -50,7 +50,7 @@ struct FitRig {
         Settings s = test::testSettings();
         s.Champ = 300;
         main = std::make_unique<MainWindow>(s, OpenPort(QStringLiteral("sim:dipole:7.1"), 888),
-                                            test::kLocale);
+                                            test::kLocale, &dialogs);
         main->setTuningPreferencesPath(folder.filePath(QStringLiteral("tuning.ini")));
         main->show();
         main->showTuning();
@@ -71,6 +71,7 @@ struct FitRig {
     }
 
     QTemporaryDir folder;
+    test::ScriptedDialogs dialogs;  // no dialog may open unnoticed
     std::unique_ptr<MainWindow> main;
     TuningWindow* tuning = nullptr;
 };

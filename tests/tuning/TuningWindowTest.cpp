@@ -316,6 +316,17 @@ TEST(TuningWindow, RemembersItsChoicesInItsOwnFile) {
     EXPECT_EQ(remembered.targetHz, 14.2e6);
     EXPECT_EQ(again.size(), QSize(700, 640));
     EXPECT_EQ(remembered.paneSizes.size(), 4U);
+
+    // Where they cannot be kept (a file stands where the folder should be), the user is told.
+    QFile blocker(rig.folder.filePath("blocker"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    const QString unwritable = rig.folder.filePath("blocker/tuning.ini");
+    TuningWindow blocked(rig.main->measurement(), rig.dialogs, test::kLocale, unwritable);
+    blocked.show();
+    blocked.close();
+    const std::vector<QString> shown = rig.dialogs.takeMessages();
+    ASSERT_EQ(shown.size(), 1U);
+    EXPECT_TRUE(shown[0].contains(QDir::toNativeSeparators(unwritable))) << shown[0].toStdString();
 }
 
 TEST(MainWindowScroll, TheDesignedClientAreaScrollsInASmallWindowAndKeepsItsLayout) {

@@ -33,7 +33,7 @@ QString AskReportPath(FileDialog& dialog) {
     }
     dialog.setFilter(filter);
     if (!dialog.showSave()) return {};
-    const QString path = dialog.fileName();
+    QString path = dialog.fileName();
     if (path.isEmpty() || ReportFormatOfPath(path)) return path;
     const int entry = dialog.filterIndex();
     const int chosen = entry >= 1 && entry <= kChoiceCount ? entry - 1 : 0;

@@ -36,6 +36,6 @@ QString DefaultTuningPreferencesPath();
 TuningPreferences LoadTuningPreferences(const QString& path);
 
 // Writes every value to the file at `path`; false when it cannot be written.
-bool SaveTuningPreferences(const QString& path, const TuningPreferences& preferences);
+[[nodiscard]] bool SaveTuningPreferences(const QString& path, const TuningPreferences& preferences);
 
 }  // namespace ravemo

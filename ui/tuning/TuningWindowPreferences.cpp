@@ -2,11 +2,13 @@
 // written to its preferences file, and how the tool bars wrap on a narrow screen.
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QGuiApplication>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QSplitter>
 
+#include "files/MessageReporter.h"
 #include "ui/tuning/BandsPanel.h"
 #include "ui/tuning/FeedlineBar.h"
 #include "ui/tuning/ScreenFit.h"
@@ -87,7 +89,14 @@ TuningPreferences TuningWindow::preferences() const {
 }
 
 void TuningWindow::closeEvent(QCloseEvent* event) {
-    SaveTuningPreferences(preferencesPath_, preferences());
+    // The choices stay in force for this run; the user learns they will not come back.
+    if (!SaveTuningPreferences(preferencesPath_, preferences())) {
+        reporter_->reportError(
+            tr("Tuning window"),
+            tr("The tuning window's choices could not be kept in %1: check that the folder "
+               "exists and may be written. They stay in force until the program ends.")
+                .arg(QDir::toNativeSeparators(preferencesPath_)));
+    }
     QMainWindow::closeEvent(event);
 }
 
