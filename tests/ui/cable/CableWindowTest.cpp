@@ -16,33 +16,25 @@
 #include "support/ScriptedDialogs.h"
 #include "ui/UiTestSupport.h"
 #include "ui/cable/CableWindow.h"
+#include "ui/tuning/TuningRig.h"
 #include "ui/tuning/TuningToolBar.h"
 #include "ui/tuning/TuningWindow.h"
 
 namespace ravemo::cable_window_test {
 
-struct CableRig {
-    CableRig() {
-        test::uiApplication();
+// An open 23.4 m RG-58 as a Touchstone file, written before the rig's port replays it.
+struct OpenCableFile {
+    OpenCableFile() {
         const Feedline line{*FeedlineTypeNamed(QStringLiteral("rg58")), 23.4};
-        const QString path = folder.filePath(QStringLiteral("open.s1p"));
         test::WriteTouchstone(
             path, [&](double hz) { return ImpedanceThroughLine(1e12, line, hz); }, 1e6, 50e6, 2001);
-        Settings s = test::testSettings();
-        s.Champ = 1000;
-        main = std::make_unique<MainWindow>(s, OpenPort(QStringLiteral("sim:s1p:") + path, 888),
-                                            test::kLocale, &dialogs);
-        main->setTuningPreferencesPath(folder.filePath(QStringLiteral("tuning.ini")));
-        main->show();
-        main->showTuning();
-        tuning = main->tuningWindow();
-        main->measurement().tick();
-        main->measurement().tick();
     }
-    QTemporaryDir folder;
-    test::ScriptedDialogs dialogs;
-    std::unique_ptr<MainWindow> main;
-    TuningWindow* tuning = nullptr;
+    QTemporaryDir cableFolder;
+    QString path = cableFolder.filePath(QStringLiteral("open.s1p"));
+};
+
+struct CableRig : OpenCableFile, test::TuningRig {
+    CableRig() : TuningRig(QStringLiteral("sim:s1p:") + path, 1000) { tick(2); }
 };
 
 TEST(CableWindow, OpenedByItsKeyItMeasuresTheSweptCable) {

@@ -19,6 +19,7 @@
 #include "ui/tuning/ScreenFit.h"
 #include "ui/tuning/TextTableWidget.h"
 #include "ui/tuning/TuningPreferences.h"
+#include "ui/tuning/TuningRig.h"
 #include "ui/tuning/TuningToolBar.h"
 #include "ui/tuning/TuningWindow.h"
 
@@ -44,20 +45,8 @@ TEST(ScreenFit, AWindowTooLargeForTheScreenTakesItsShareAndEveryWindowLiesOnIt) 
               QRect(2400, 0, 800, 600));
 }
 
-struct FitRig {
-    FitRig() {
-        test::uiApplication();
-        Settings s = test::testSettings();
-        s.Champ = 300;
-        main = std::make_unique<MainWindow>(s, OpenPort(QStringLiteral("sim:dipole:7.1"), 888),
-                                            test::kLocale, &dialogs);
-        main->setTuningPreferencesPath(folder.filePath(QStringLiteral("tuning.ini")));
-        main->show();
-        main->showTuning();
-        tuning = main->tuningWindow();
-        main->measurement().tick();
-        main->measurement().tick();
-    }
+struct FitRig : test::TuningRig {
+    FitRig() { tick(2); }
     // Scrolls to `widget` and tells whether it then lies wholly inside the window, shown.
     bool reachable(QWidget* widget) const {
         if (widget == nullptr || !widget->isVisible()) return false;
@@ -69,11 +58,6 @@ struct FitRig {
                (qobject_cast<QAbstractScrollArea*>(widget) != nullptr &&
                 tuning->rect().intersected(inWindow).height() >= 80);
     }
-
-    QTemporaryDir folder;
-    test::ScriptedDialogs dialogs;  // no dialog may open unnoticed
-    std::unique_ptr<MainWindow> main;
-    TuningWindow* tuning = nullptr;
 };
 
 // 90 % of the offscreen screen (800 pixels wide), as the first size is on a small screen.

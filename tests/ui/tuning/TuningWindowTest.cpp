@@ -29,55 +29,14 @@
 #include "ui/tuning/FeedlineBar.h"
 #include "ui/tuning/HistoryStripWidget.h"
 #include "ui/tuning/TextTableWidget.h"
+#include "ui/tuning/TuningRig.h"
 #include "ui/tuning/TuningToolBar.h"
 #include "ui/tuning/TuningWindow.h"
 
 namespace ravemo {
 namespace {
 
-constexpr std::int16_t kAddress = 888;
-
-// 301 points; the boxes start at 1 and 50 MHz, so the first tick, with no step yet (FMin =
-// FMax), sweeps nothing and the second sweeps 1 to 50 MHz.
-Settings FewPoints() {
-    Settings s = test::testSettings();
-    s.Champ = 300;
-    return s;
-}
-
-struct TuningRig {
-    explicit TuningRig(const QString& model = QStringLiteral("sim:dipole:7.1")) {
-        test::uiApplication();
-        main = std::make_unique<MainWindow>(FewPoints(), OpenPort(model, kAddress), test::kLocale,
-                                            &dialogs);
-        main->setTuningPreferencesPath(preferences());
-        main->show();
-        main->showTuning();
-        tuning = main->tuningWindow();
-        tuning->setHistoryClock([this] { return now; });
-    }
-    QString preferences() const { return folder.filePath(QStringLiteral("tuning.ini")); }
-    // Each tick five seconds after the last: each sweep a point of the history.
-    void tick(int times = 1) {
-        for (int i = 0; i < times; ++i) {
-            now += std::chrono::seconds(5);
-            main->measurement().tick();
-        }
-    }
-    QString box(int which) const { return main->controls().txtVal.at(which)->text(); }
-    // Save report... answered with `path` and the dialog's entry; the messages it showed.
-    std::vector<QString> saveReportAs(const QString& path, int entry = 0) {
-        dialogs.accept(path, entry);
-        tuning->toolBar().saveReportAction().trigger();
-        return dialogs.takeMessages();
-    }
-
-    QTemporaryDir folder;
-    HistoryClock::time_point now{std::chrono::hours(1)};
-    test::ScriptedDialogs dialogs;  // outlives the windows
-    std::unique_ptr<MainWindow> main;
-    TuningWindow* tuning = nullptr;
-};
+using test::TuningRig;
 
 TEST(TuningWindow, FollowsTheSweepsWhileShownAndTheMainWindowCloseClosesIt) {
     TuningRig rig;
