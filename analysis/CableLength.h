@@ -4,10 +4,9 @@
 #include <vector>
 
 #include "analysis/Resonance.h"
+#include "common/Units.h"
 
 namespace ravemo {
-
-inline constexpr double kSpeedOfLightMetresPerSecond = 299'792'458.0;
 
 // The velocity factor a settings value InputVelFactor stands for. The settings file writes it
 // as a percentage (66) while the program's own default is the factor (0.66): a value above 1

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "analysis/MeasuredZeros.h"
+#include "analysis/ReflectionSamples.h"
 #include "common/Units.h"
 #include "instrument/LoadModel.h"
 #include "sweep/MeasurementRules.h"
@@ -13,19 +14,12 @@ namespace ravemo {
 namespace {
 
 constexpr double kUnknownFigure = std::numeric_limits<double>::quiet_NaN();
-constexpr double kUnboundedFigure = std::numeric_limits<double>::infinity();
 // A line within this share of the reference counts as a line of the reference impedance.
 constexpr double kReferenceImpedanceTolerance = 0.01;
 
 bool IsReferenceLine(const Feedline& line) {
     return std::fabs(line.type.impedanceOhms - kReferenceOhms) <=
            kReferenceImpedanceTolerance * kReferenceOhms;
-}
-
-void SetReflection(AntennaSample& s, double magnitude) {
-    s.swr = magnitude < 1.0 ? (1.0 + magnitude) / (1.0 - magnitude) : kUnboundedFigure;
-    s.returnLossDb =
-        magnitude > 0.0 ? -kDbPerRatioDecade * std::log10(magnitude) : kUnboundedFigure;
 }
 
 // The sample at the antenna, or nothing where the antenna cannot be seen.
@@ -50,11 +44,11 @@ std::optional<AntennaSample> AtAntenna(const AntennaSample& a, const Feedline& l
         const double magnitude =
             std::abs(a.gamma) * std::pow(10.0, twoWayLossDb / kDbPerRatioDecade);
         if (!signKnown) s.gamma = std::complex<double>(magnitude, 0.0);
-        SetReflection(s, magnitude);
+        SetReflectionMagnitude(s, magnitude);
         return s;
     }
     if (!signKnown || !std::isfinite(s.z)) return std::nullopt;
-    SetReflection(s, std::abs(s.gamma));
+    SetReflectionMagnitude(s, std::abs(s.gamma));
     return s;
 }
 

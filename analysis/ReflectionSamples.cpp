@@ -11,9 +11,14 @@
 
 namespace ravemo {
 
+void SetReflectionMagnitude(AntennaSample& sample, double magnitude) {
+    constexpr double kInfinity = std::numeric_limits<double>::infinity();
+    sample.swr = magnitude < 1.0 ? (1.0 + magnitude) / (1.0 - magnitude) : kInfinity;
+    sample.returnLossDb = magnitude > 0.0 ? -kDbPerRatioDecade * std::log10(magnitude) : kInfinity;
+}
+
 AntennaSamples SamplesFromReflections(const std::vector<TouchstoneModel::Point>& points,
                                       double referenceOhms, bool signsEstimated) {
-    constexpr double kInfinity = std::numeric_limits<double>::infinity();
     AntennaSamples set;
     set.sign = signsEstimated ? ReactanceSign::Estimated : ReactanceSign::Measured;
     for (const TouchstoneModel::Point& point : points) {
@@ -23,12 +28,9 @@ AntennaSamples SamplesFromReflections(const std::vector<TouchstoneModel::Point>&
                            : point.gamma;
         const std::complex<double> z = ImpedanceOf(gamma, referenceOhms);
         if (!std::isfinite(z.real()) || !std::isfinite(z.imag())) continue;
-        const double magnitude = std::abs(gamma);
-        const double swr = magnitude < 1.0 ? (1.0 + magnitude) / (1.0 - magnitude) : kInfinity;
-        const double returnLoss =
-            magnitude > 0.0 ? -kDbPerRatioDecade * std::log10(magnitude) : kInfinity;
-        set.samples.push_back(
-            {point.hz, swr, returnLoss, z.real(), z.imag(), std::abs(z), gamma, set.sign});
+        AntennaSample sample{point.hz, 0.0, 0.0, z.real(), z.imag(), std::abs(z), gamma, set.sign};
+        SetReflectionMagnitude(sample, std::abs(gamma));
+        set.samples.push_back(sample);
     }
     if (signsEstimated) {
         const ReactanceEvidence evidence = EstimateReactanceZeros(set.samples);

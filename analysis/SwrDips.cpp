@@ -37,12 +37,19 @@ std::optional<SwrEdges> EdgesAt(const std::vector<AntennaSample>& samples, std::
                     EdgeHz(samples, bottom, samples.size() - 1, level)};
 }
 
+double ReturnLossOfSwr(double swr) {
+    return -kDbPerRatioDecade * std::log10((swr - 1.0) / (swr + 1.0));
+}
+
+double SwrOfReturnLoss(double db) {
+    const double gamma = std::pow(10.0, -db / kDbPerRatioDecade);
+    return (1.0 + gamma) / (1.0 - gamma);
+}
+
 // The SWR one return-loss step better than 2:1. A bottom above it reads 2:1 within the
 // converter's rounding, and its "2:1 band" is no more than that rounding.
 double SwrOneStepUnderTwoToOne() {
-    const double twoToOneGamma = (kSwrTwoToOne - 1.0) / (kSwrTwoToOne + 1.0);
-    const double gamma = twoToOneGamma * std::pow(10.0, -kDbPerReturnLossStep / kDbPerRatioDecade);
-    return (1.0 + gamma) / (1.0 - gamma);
+    return SwrOfReturnLoss(ReturnLossOfSwr(kSwrTwoToOne) + kDbPerReturnLossStep);
 }
 
 void GiveQ(SwrDip& dip) {
@@ -77,15 +84,6 @@ constexpr double kNoiseDeviations = 3.0;
 constexpr std::size_t kFewestSamplesForNoise = 100;
 // A converter's noise is a few steps of 0.0586 dB: a wider band is the curve, not noise.
 constexpr double kWidestNoiseBandDb = 1.0;
-
-double ReturnLossOfSwr(double swr) {
-    return -kDbPerRatioDecade * std::log10((swr - 1.0) / (swr + 1.0));
-}
-
-double SwrOfReturnLoss(double db) {
-    const double gamma = std::pow(10.0, -db / kDbPerRatioDecade);
-    return (1.0 + gamma) / (1.0 - gamma);
-}
 
 // The SWRs that are the limit within the sweep's noise: a stretch ends only above `endAbove`,
 // and is a dip only when its bottom reaches `deepestNoise` or lower. Without noise both are the

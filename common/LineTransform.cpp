@@ -16,8 +16,8 @@ double Feedline::lossDb(double hz) const {
 }
 
 std::complex<double> Feedline::gammaLength(double hz) const {
-    const double betaL =
-        2.0 * std::numbers::pi * hz * lengthM / (type.velocityFactor * kLightMetresPerSecond);
+    const double betaL = 2.0 * std::numbers::pi * hz * lengthM /
+                         (type.velocityFactor * kSpeedOfLightMetresPerSecond);
     return {lossDb(hz) / kDbPerNeper, betaL};
 }
 

@@ -3,10 +3,9 @@
 #include <complex>
 
 #include "common/FeedlineCatalogue.h"
+#include "common/Units.h"
 
 namespace ravemo {
-
-inline constexpr double kLightMetresPerSecond = 299'792'458.0;
 
 // A length of one feedline type.
 struct Feedline {

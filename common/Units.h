@@ -13,4 +13,6 @@ inline constexpr double kDegreesPerHalfTurn = 180.0;
 
 inline constexpr double kPercent = 100.0;
 
+inline constexpr double kSpeedOfLightMetresPerSecond = 299'792'458.0;
+
 }  // namespace ravemo

@@ -19,7 +19,7 @@ double BridgeErrors::trackingDb(double hz) const {
 std::complex<double> BridgeErrors::reflectionSeen(std::complex<double> gamma, double hz) const {
     if (!directivityDb) return gamma;
     const double leakage = std::pow(10.0, -*directivityDb / kDbPerRatioDecade);
-    const double lag = 2.0 * std::numbers::pi * hz * kLeakagePathM / kLightMetresPerSecond;
+    const double lag = 2.0 * std::numbers::pi * hz * kLeakagePathM / kSpeedOfLightMetresPerSecond;
     return gamma + std::polar(leakage, -lag);
 }
 

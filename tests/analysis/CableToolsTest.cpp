@@ -153,7 +153,7 @@ TEST(CableTools, AHugeFileIsTransformedOnABoundedGrid) {
         AntennaSample& s = samples[static_cast<std::size_t>(i)];
         s.hz = 1e6 + 29e6 * i / (kHugeCount - 1);
         const double turn =
-            4.0 * std::numbers::pi * s.hz * kCableM / (0.66 * kLightMetresPerSecond);
+            4.0 * std::numbers::pi * s.hz * kCableM / (0.66 * kSpeedOfLightMetresPerSecond);
         s.gamma = {std::cos(turn), std::fabs(std::sin(turn))};
     }
     const DistanceResponse response = DistanceToFault(samples, 0.66);

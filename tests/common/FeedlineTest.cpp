@@ -57,7 +57,7 @@ TEST(Feedline, TheLineTransformsImpedanceAsTheTelegraphersEquationsSay) {
     // VF 0.91 is a quarter wave at 0.6822 MHz.
     Feedline ladder = Line("ladder450:100");
     ladder.type.lossSqrtCoefficient = 0.0;
-    const double quarterHz = 0.91 * kLightMetresPerSecond / 400.0;
+    const double quarterHz = 0.91 * kSpeedOfLightMetresPerSecond / 400.0;
     const Z open(1e15, 0.0);
     EXPECT_LT(std::abs(ImpedanceThroughLine(open, ladder, quarterHz)), 1e-6);
     EXPECT_GT(std::abs(ImpedanceThroughLine(open, ladder, 2.0 * quarterHz)), 1e6);
