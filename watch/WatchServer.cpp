@@ -32,21 +32,32 @@ QByteArray PageBytes() {
 // The HTTP side: the page with the token, 403 and an empty body without it.
 class WatchServer::HttpFront final : public QAbstractHttpServer {
   public:
-    // `channelSources`: the live channel's "ws://ADDRESS:PORT", for the page's content policy.
-    HttpFront(const AccessToken& token, const QStringList& channelSources)
+    // `origins`: the page's own "http://ADDRESS:PORT"; the live channel is the same as "ws://".
+    HttpFront(const AccessToken& token, const QStringList& origins)
         : token_(token),
+          origins_(origins),
           page_(PageBytes()),
           policy_(
               "default-src 'none'; script-src 'unsafe-inline'; style-src 'unsafe-inline'; "
               "connect-src 'self' " +
-              channelSources.join(u' ').toLatin1() +
+              QStringList(origins)
+                  .replaceInStrings(QStringLiteral("http://"), QStringLiteral("ws://"))
+                  .join(u' ')
+                  .toLatin1() +
               "; img-src 'self' data:; form-action 'none'; frame-ancestors 'none'; "
               "base-uri 'none'") {}
 
   protected:
     bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override {
+        const WatchAccess access = DecideWatchAccess(request.url(), token_);
+        // Qt 6.4 asks here before it accepts a WebSocket: true lets the upgrade go on, false
+        // has missingHandler() answer. A wrong token or origin never gets a WebSocket at all.
+        if (request.value("upgrade").compare("websocket", Qt::CaseInsensitive) == 0) {
+            return access == WatchAccess::Live &&
+                   WatchOriginAllowed(QString::fromUtf8(request.value("origin")), origins_);
+        }
         QHttpServerResponder responder = makeResponder(request, socket);
-        switch (DecideWatchAccess(request.url(), token_)) {
+        switch (access) {
             case WatchAccess::Forbidden:
                 responder.write(Status::Forbidden);
                 return true;
@@ -73,12 +84,14 @@ class WatchServer::HttpFront final : public QAbstractHttpServer {
         return true;
     }
 
+    // Only a refused WebSocket upgrade comes here: every other request is answered above.
     void missingHandler(const QHttpServerRequest& request, QTcpSocket* socket) override {
-        makeResponder(request, socket).write(Status::NotFound);
+        makeResponder(request, socket).write(Status::Forbidden);
     }
 
   private:
     const AccessToken& token_;
+    QStringList origins_;
     QByteArray page_;
     QByteArray policy_;
 };
@@ -110,12 +123,8 @@ QString WatchServer::start(const QList<QHostAddress>& addresses, std::uint16_t p
     addresses_ = addresses;
     port_ = chosen;
     origins_.clear();
-    QStringList channelSources;
-    for (const QHostAddress& address : addresses_) {
-        origins_ << PageOrigin(address, port_);
-        channelSources << QStringLiteral("ws") + PageOrigin(address, port_).mid(4);
-    }
-    http_ = std::make_unique<HttpFront>(token_, channelSources);
+    for (const QHostAddress& address : addresses_) origins_ << PageOrigin(address, port_);
+    http_ = std::make_unique<HttpFront>(token_, origins_);
     connect(http_.get(), &QAbstractHttpServer::newWebSocketConnection, this,
             &WatchServer::takeNewChannels);
     for (std::unique_ptr<QTcpServer>& server : listening) {

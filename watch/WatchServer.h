@@ -23,9 +23,9 @@ namespace ravemo {
 // a phone that does not keep up misses messages rather than having them queue up, and is
 // dropped when it keeps missing them. A phone that connects gets the latest message at once.
 //
-// Qt 6.4's HTTP server hands every WebSocket upgrade to its own socket server before any code
-// of ours sees it, so the channel's token, origin and the connection limit are checked the
-// moment the socket arrives: a refused socket is closed with the reason and is sent nothing.
+// A WebSocket upgrade without the token or from another origin is refused with 403 before any
+// WebSocket exists. The limit of kMostWatchers is checked as the socket arrives: the ninth is
+// closed at once with the reason, which the page shows, and is sent nothing.
 //
 // The page may send only PageCommand messages, and only while commandsAllowed(); everything
 // else is dropped unread past its size limit.
