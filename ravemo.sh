@@ -30,6 +30,8 @@ packages=(
   xvfb xauth x11-utils imagemagick fonts-dejavu-core fonts-liberation2 desktop-file-utils
   clang libclang-rt-14-dev clang-tidy
   poppler-utils
+  qt6-httpserver-dev qt6-websockets-dev libqrencode-dev
+  libzbar-dev chromium python3
 )
 
 install_missing_packages() {
