@@ -18,7 +18,8 @@ sanitize_build="$root/build-sanitize"
 # compile their sources in batches).
 tidy_build="$root/build-tidy"
 
-fuzz_targets=(settings vec_file touchstone load_model number_text cli_arguments calibration_file)
+fuzz_targets=(settings vec_file touchstone load_model number_text cli_arguments calibration_file
+  watch_request)
 fuzz_seconds_in_test=5
 fuzz_seconds_default=60
 tidy_most_sources=16
@@ -69,7 +70,7 @@ configure_and_build() {
 # header brings the source of the same name, else one source that includes it (the header
 # filter then checks the header).
 tidy_sources() {
-  local folders=(common instrument sweep analysis plot files startup ui cli tests bench)
+  local folders=(common instrument sweep analysis plot files startup ui cli watch tests bench)
   if [[ "${RAVEMO_TIDY_ALL:-0}" == 1 ]]; then
     (cd "$root" && find "${folders[@]}" -name '*.cpp' | sort)
     return
