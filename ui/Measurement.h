@@ -127,6 +127,8 @@ class Measurement final : public QObject {
     bool calibrationApplies() const { return calibrationApplies_; }
 
     QString statusText() const;
+    // What the strip says of the port accesses that failed in the latest sweep; empty if none.
+    const QString& portFailureNotice() const { return portFailureNotice_; }
     // The strip stands out while the data is simulated or a notice stands.
     bool statusIsWarning() const;
     // Each part starts a line: the back end, why the port was not used, the range notice, the

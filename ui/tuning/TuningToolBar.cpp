@@ -125,6 +125,11 @@ TuningToolBar::TuningToolBar(const QLocale& locale, QWidget* parent)
     calibration_->setToolTip(
         tr("Calibrate with a short, an open and a 50 ohm load, or load or clear a calibration "
            "(Ctrl+K)"));
+    share_ = commands_->addAction(tr("Share to phone..."));
+    share_->setIconText(share_->text());
+    share_->setToolTip(
+        tr("Show this sweep live on a phone on the local network (off until "
+           "you start it)"));
 
     const auto view = [this] { Q_EMIT viewChoiceChanged(); };
     const auto analysis = [this] { Q_EMIT analysisChoiceChanged(); };

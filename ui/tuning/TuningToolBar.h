@@ -51,6 +51,8 @@ class TuningToolBar final : public QToolBar {
     QAction& cableAction() const { return *cable_; }
     // Opens the calibration dialog; also Ctrl+K.
     QAction& calibrationAction() const { return *calibration_; }
+    // Opens the "Share to phone" window.
+    QAction& shareAction() const { return *share_; }
     // The commands bar; the window adds it after this one.
     QToolBar& commandBar() const { return *commands_; }
 
@@ -76,6 +78,7 @@ class TuningToolBar final : public QToolBar {
     QAction* copyPicture_;
     QAction* cable_;
     QAction* calibration_;
+    QAction* share_;
 };
 
 }  // namespace ravemo

@@ -27,6 +27,7 @@
 #include "ui/Measurement.h"
 #include "ui/WindowDialogs.h"
 #include "ui/cable/CableWindow.h"
+#include "ui/share/ShareWindow.h"
 #include "ui/tuning/BandsPanel.h"
 #include "ui/tuning/CalibrationDialog.h"
 #include "ui/tuning/DipsPanel.h"
@@ -140,6 +141,8 @@ void TuningWindow::connectControls() {
     connect(&toolBar_->cableAction(), &QAction::triggered, this, &TuningWindow::openCableWindow);
     connect(&toolBar_->calibrationAction(), &QAction::triggered, this,
             [this] { showCalibration(); });
+    connect(&toolBar_->shareAction(), &QAction::triggered, this,
+            [this] { ShareWindow::showFor(*this, measurement_); });
 
     connect(chart_, &TuningChartWidget::crosshairMoved, this, [this](double hz) {
         choices_.crosshairHz = hz;

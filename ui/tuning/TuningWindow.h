@@ -80,6 +80,8 @@ class TuningWindow final : public QMainWindow {
     void sweepBand(int pickerIndex);
 
     const AntennaAnalysis& analysis() const { return analysis_; }
+    // The latest sweep's samples at the plane the feedline bar chooses, as analysed.
+    const AntennaSamples& liveSamples() const { return live_; }
     const TuningHistory& history() const { return history_; }
     // Starts the history afresh on another clock (tests control time with it).
     void setHistoryClock(TuningHistory::Clock clock) { history_ = TuningHistory(std::move(clock)); }
