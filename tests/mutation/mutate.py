@@ -199,6 +199,25 @@ MUTANTS = [
     ("ui/tuning/SweepAroundLimits.cpp", "    if (!(lowHz < highHz)) lowHz = std::max(0.0, highHz - 2.0 * kSmallestMarginHz);\n",
      "", "tuning"),
     ("ui/tuning/ScreenFit.cpp", "available.right() + 1 - size.width()", "available.right() - size.width()", "tuning"),
+    # the phone page: token, access, origin, the limit of 8, slow phones, the chart, the QR text
+    ("watch/AccessToken.cpp", "if (candidate.size() != text_.size() || text_.isEmpty())",
+     "if (candidate.size() < text_.size() || text_.isEmpty())", "watch"),
+    ("watch/AccessToken.cpp", "difference |= static_cast<char16_t>", "difference = static_cast<char16_t>",
+     "watch"),
+    ("watch/WatchAccess.cpp", "if (given.size() != 1 ||", "if (given.isEmpty() ||", "watch"),
+    ("watch/WatchAccess.cpp", "return pageOrigins.contains(origin, Qt::CaseInsensitive);",
+     "return !pageOrigins.isEmpty();", "watch"),
+    ("watch/WatchServer.cpp", "return access == WatchAccess::Live &&", "return access != WatchAccess::Forbidden &&",
+     "watch"),
+    ("watch/WatchServer.cpp", "if (watchers() >= kMostWatchers) {", "if (watchers() > kMostWatchers) {", "watch"),
+    ("watch/WatchServer.cpp", "if (channel.unsentBytes > kMostUnsentBytes) {",
+     "if (channel.unsentBytes >= 0) {", "watch"),
+    ("watch/PageCommand.h", "kMostPageCommandBytes = 256;", "kMostPageCommandBytes = 64 * 1024;", "watch"),
+    ("watch/WatchMessage.cpp", "const std::size_t end = (span + 1) * count / spans;",
+     "const std::size_t end = begin + 1;", "watch"),
+    ("watch/QrCode.cpp", "text += QChar(0x2580);  // upper half", "text += QChar(0x2584);", "watch"),
+    ("ui/share/ShareWindow.cpp", "if (!commands_->isChecked() || measurement_.readingsFromFile()) return;",
+     "if (measurement_.readingsFromFile()) return;", "share"),
 ]
 
 
