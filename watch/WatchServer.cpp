@@ -1,6 +1,7 @@
 #include "watch/WatchServer.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QAbstractHttpServer>
 #include <QFile>
@@ -96,13 +97,17 @@ class WatchServer::HttpFront final : public QAbstractHttpServer {
     QByteArray policy_;
 };
 
-WatchServer::WatchServer(AccessToken token, QObject* parent)
-    : QObject(parent), token_(std::move(token)) {}
+WatchServer::WatchServer(std::optional<AccessToken> fixedToken, QObject* parent)
+    : QObject(parent),
+      fixedToken_(std::move(fixedToken)),
+      token_(fixedToken_.value_or(AccessToken::generate())) {}
 
 WatchServer::~WatchServer() { stop(); }
 
 QString WatchServer::start(const QList<QHostAddress>& addresses, std::uint16_t port) {
     stop();
+    // An address given out before (a screenshot, a phone left on the page) ends with the run.
+    token_ = fixedToken_.value_or(AccessToken::generate());
     if (addresses.isEmpty()) {
         return tr("no address to listen on: this computer has no private network address");
     }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include <QByteArray>
@@ -38,7 +39,9 @@ class WatchServer final : public QObject {
     // ... and is dropped after missing this many in a row (about half a minute of sweeps).
     static constexpr int kMostMissedMessages = 60;
 
-    explicit WatchServer(AccessToken token = AccessToken::generate(), QObject* parent = nullptr);
+    // A fresh token at each start(); tests give a fixed one.
+    explicit WatchServer(std::optional<AccessToken> fixedToken = std::nullopt,
+                         QObject* parent = nullptr);
     ~WatchServer() override;
 
     // Listens on each address at `port` (0: a port the system chooses, the same on every
@@ -81,6 +84,7 @@ class WatchServer final : public QObject {
     void refuse(std::unique_ptr<QWebSocket> socket, const QString& reason);
     void onText(const QString& text);
 
+    std::optional<AccessToken> fixedToken_;
     AccessToken token_;
     std::unique_ptr<HttpFront> http_;
     QList<QHostAddress> addresses_;

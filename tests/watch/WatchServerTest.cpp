@@ -33,12 +33,14 @@ bool WaitUntil(const std::function<bool()>& done, int ms = 5000) {
 struct Phone {
     std::unique_ptr<QWebSocket> socket;
     QStringList received;
+    bool opened = false;  // the handshake succeeded
     bool closed = false;
 
     Phone(const QString& url, const QString& origin)
         : socket(std::make_unique<QWebSocket>(origin)) {
         QObject::connect(socket.get(), &QWebSocket::textMessageReceived,
                          [this](const QString& text) { received << text; });
+        QObject::connect(socket.get(), &QWebSocket::connected, [this] { opened = true; });
         QObject::connect(socket.get(), &QWebSocket::disconnected, [this] { closed = true; });
         socket->open(QUrl(url));
     }
@@ -117,6 +119,7 @@ TEST_F(WatchServerTest, TheLiveChannelChecksTokenAndOriginBeforeSendingAnything)
             continue;
         }
         // Refused in the handshake (403): no WebSocket, nothing sent, nobody counted.
+        EXPECT_FALSE(phone->opened) << label;
         EXPECT_TRUE(phone->closed) << label;
         EXPECT_TRUE(phone->received.isEmpty()) << label;
         EXPECT_EQ(server_.watchers(), 1) << label;
@@ -165,6 +168,15 @@ TEST_F(WatchServerTest, OnlyAllowedCommandsOfBoundedSizeReachTheProgram) {
     phone->socket->sendTextMessage(sweepDip + QString(kMostPageCommandBytes, u' '));
     EXPECT_TRUE(WaitUntil([&] { return phone->closed && server_.watchers() == 0; }));
     EXPECT_EQ(commands.size(), 1U);
+}
+
+TEST(WatchServerTokenTest, EveryStartMakesANewToken) {
+    WatchServer server;
+    ASSERT_TRUE(server.start({QHostAddress::LocalHost}, 0).isEmpty());
+    const QString first = server.token().text();
+    ASSERT_TRUE(server.start({QHostAddress::LocalHost}, 0).isEmpty());
+    EXPECT_NE(server.token().text(), first);
+    EXPECT_TRUE(server.pageUrls().value(0).endsWith(server.token().text()));
 }
 
 TEST_F(WatchServerTest, StoppingClosesEveryChannelAndTheListeningPort) {

@@ -99,7 +99,10 @@ ShareWindow::ShareWindow(TuningWindow& tuning, Measurement& measurement)
     showState();
 }
 
-ShareWindow::~ShareWindow() { server_.stop(); }
+ShareWindow::~ShareWindow() {
+    server_.disconnect(this);  // the labels need no update while they go
+    server_.stop();
+}
 
 ShareWindow& ShareWindow::showFor(TuningWindow& tuning, Measurement& measurement) {
     auto* window =
@@ -177,8 +180,9 @@ void ShareWindow::publishLatest() {
 }
 
 void ShareWindow::runCommand(const PageCommand& command) {
-    // Readings opened from a file would need the user's word at this screen first.
-    if (!commands_->isChecked() || measurement_.readingsFromFile()) return;
+    // The server passes commands on only while they are allowed. Readings opened from a file
+    // would need the user's word at this screen first.
+    if (measurement_.readingsFromFile()) return;
     if (command.kind == PageCommand::Kind::SweepAroundDip) {
         tuning_.sweepAroundDip(command.dip);
         return;

@@ -75,6 +75,11 @@ TEST(ShareWindowTest, ServesTheTuningWindowsSweepAndRunsPageCommandsOnlyWhenAllo
     phone.sendTextMessage(QStringLiteral(R"({"command":"sweep_band","band":"20m"})"));
     EXPECT_TRUE(WaitUntil([&] { return rig.box(0) == QStringLiteral("13.82"); }));
     EXPECT_EQ(rig.box(1), QStringLiteral("14.53"));
+    // Unticked again: ignored again.
+    share.commandsBox().setChecked(false);
+    phone.sendTextMessage(aroundDip);
+    WaitUntil([] { return false; }, 300);
+    EXPECT_EQ(rig.box(0), QStringLiteral("13.82"));
 
     share.close();
     EXPECT_FALSE(share.server().running());
