@@ -44,9 +44,9 @@ QStringList Decode(const QImage& picture) {
 // The terminal's picture of the text: each character one module wide and two high; a module is
 // dark where the character leaves it unpainted (without colours) or paints it black.
 QImage TerminalPicture(const QString& text, bool colours, int scale) {
-    QStringList lines = text.split(u'\n', Qt::SkipEmptyParts);
+    const QStringList lines = text.split(u'\n', Qt::SkipEmptyParts);
     std::vector<std::vector<bool>> rows;
-    for (QString line : lines) {
+    for (const QString& line : lines) {
         std::vector<bool> top;
         std::vector<bool> bottom;
         if (colours) {

@@ -127,8 +127,8 @@ TEST_F(WatchServerTest, TheLiveChannelChecksTokenAndOriginBeforeSendingAnything)
 }
 
 TEST_F(WatchServerTest, EightPhonesWatchTheNinthIsRefusedUntilOneLeaves) {
-    std::vector<std::unique_ptr<Phone>> phones;
-    for (int i = 0; i < WatchServer::kMostWatchers; ++i) phones.push_back(connect(live(), origin_));
+    std::vector<std::unique_ptr<Phone>> phones(WatchServer::kMostWatchers);
+    for (std::unique_ptr<Phone>& phone : phones) phone = connect(live(), origin_);
     EXPECT_EQ(server_.watchers(), 8);
     const std::unique_ptr<Phone> ninth = connect(live(), origin_);
     EXPECT_TRUE(ninth->closed);
