@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QWebSocket>
 
+#include "watch/CappedTcpServer.h"
 #include "watch/WatchAccess.h"
 #include "watch/WatchAddresses.h"
 #include "watch/WatchMessage.h"
@@ -112,10 +113,10 @@ QString WatchServer::start(const QList<QHostAddress>& addresses, std::uint16_t p
         return tr("no address to listen on: this computer has no private network address");
     }
     // The port is known only once the first address listens; the HTTP side starts after all do.
-    std::vector<std::unique_ptr<QTcpServer>> listening;
+    std::vector<std::unique_ptr<CappedTcpServer>> listening;
     std::uint16_t chosen = port;
     for (const QHostAddress& address : addresses) {
-        auto server = std::make_unique<QTcpServer>();
+        auto server = std::make_unique<CappedTcpServer>(kMostConnections);
         if (!server->listen(address, chosen)) {
             return tr("cannot listen on %1 port %2: %3")
                 .arg(address.toString())
@@ -132,7 +133,7 @@ QString WatchServer::start(const QList<QHostAddress>& addresses, std::uint16_t p
     http_ = std::make_unique<HttpFront>(token_, origins_);
     connect(http_.get(), &QAbstractHttpServer::newWebSocketConnection, this,
             &WatchServer::takeNewChannels);
-    for (std::unique_ptr<QTcpServer>& server : listening) {
+    for (std::unique_ptr<CappedTcpServer>& server : listening) {
         server->setParent(http_.get());
         http_->bind(server.release());
     }
@@ -155,6 +156,18 @@ void WatchServer::stop() {
 }
 
 bool WatchServer::running() const { return http_ != nullptr; }
+
+int WatchServer::openConnections() const {
+    int open = 0;
+    if (http_) {
+        for (const QTcpServer* server : http_->servers()) {
+            if (const auto* capped = qobject_cast<const CappedTcpServer*>(server)) {
+                open += capped->openConnections();
+            }
+        }
+    }
+    return open;
+}
 
 QStringList WatchServer::pageUrls() const {
     QStringList urls;

@@ -34,6 +34,8 @@ class WatchServer final : public QObject {
     Q_OBJECT
   public:
     static constexpr int kMostWatchers = 8;
+    // Open connections on each address, the watchers' included; one more is closed at once.
+    static constexpr int kMostConnections = 32;
     // A phone with more than this still to be written to it misses the next messages...
     static constexpr qint64 kMostUnsentBytes = 256 * 1024;
     // ... and is dropped after missing this many in a row (about half a minute of sweeps).
@@ -57,6 +59,8 @@ class WatchServer final : public QObject {
     // "http://ADDRESS:PORT/?t=TOKEN" for each address.
     QStringList pageUrls() const;
     int watchers() const { return static_cast<int>(channels_.size()); }
+    // Connections open on all addresses, the watchers' included.
+    int openConnections() const;
 
     void setCommandsAllowed(bool allowed) { commandsAllowed_ = allowed; }
     bool commandsAllowed() const { return commandsAllowed_; }

@@ -212,6 +212,8 @@ MUTANTS = [
     ("watch/WatchServer.cpp", "if (watchers() >= kMostWatchers) {", "if (watchers() > kMostWatchers) {", "watch"),
     ("watch/WatchServer.cpp", "if (channel.unsentBytes > kMostUnsentBytes) {",
      "if (channel.unsentBytes >= 0) {", "watch"),
+    ("watch/CappedTcpServer.cpp", "if (open_ >= most_) {", "if (open_ > most_) {", "watch"),
+    ("watch/CappedTcpServer.cpp", "connect(socket, &QObject::destroyed, this, [this] { --open_; });", "", "watch"),
     ("watch/PageCommand.h", "kMostPageCommandBytes = 256;", "kMostPageCommandBytes = 64 * 1024;", "watch"),
     ("watch/WatchMessage.cpp", "const std::size_t end = (span + 1) * count / spans;",
      "const std::size_t end = begin + 1;", "watch"),

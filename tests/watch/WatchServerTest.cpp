@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QTcpSocket>
 #include <QWebSocket>
 
 #include "watch/WatchServer.h"
@@ -144,6 +145,25 @@ TEST_F(WatchServerTest, EightPhonesWatchTheNinthIsRefusedUntilOneLeaves) {
     const std::unique_ptr<Phone> next = connect(live(), origin_);
     EXPECT_FALSE(next->closed);
     EXPECT_EQ(next->received, QStringList{QStringLiteral(R"({"sweep":2})")});
+}
+
+TEST_F(WatchServerTest, IdleConnectionsCannotPileUp) {
+    std::vector<std::unique_ptr<QTcpSocket>> idle(WatchServer::kMostConnections + 1);
+    for (std::unique_ptr<QTcpSocket>& socket : idle) {
+        socket = std::make_unique<QTcpSocket>();
+        socket->connectToHost(QHostAddress::LocalHost, server_.port());
+        ASSERT_TRUE(socket->waitForConnected(2000));
+        WaitUntil([] { return false; }, 5);  // the server takes it
+    }
+    // The one over the bound is closed by the server; the others stay open.
+    EXPECT_TRUE(
+        WaitUntil([&] { return idle.back()->state() == QAbstractSocket::UnconnectedState; }));
+    EXPECT_EQ(idle.front()->state(), QAbstractSocket::ConnectedState);
+    // Their places free again once they go.
+    idle.clear();
+    ASSERT_TRUE(WaitUntil([&] { return server_.openConnections() == 0; }));
+    const std::unique_ptr<Phone> phone = connect(live(), origin_);
+    EXPECT_FALSE(phone->received.isEmpty());
 }
 
 TEST_F(WatchServerTest, OnlyAllowedCommandsOfBoundedSizeReachTheProgram) {
