@@ -166,6 +166,35 @@ TEST_F(WatchServerTest, IdleConnectionsCannotPileUp) {
     EXPECT_FALSE(phone->received.isEmpty());
 }
 
+// A phone that stops reading misses messages instead of having them queue up, and is dropped
+// when it keeps missing them; a phone that reads gets every one meanwhile.
+TEST_F(WatchServerTest, APhoneThatStopsReadingIsDroppedWithoutHoldingUpTheOthers) {
+    QTcpSocket stalled;
+    stalled.connectToHost(QHostAddress::LocalHost, server_.port());
+    ASSERT_TRUE(stalled.waitForConnected(2000));
+    stalled.write(QStringLiteral("GET /live?t=%1 HTTP/1.1\r\nHost: %2\r\nUpgrade: websocket\r\n"
+                                 "Connection: Upgrade\r\nSec-WebSocket-Key: "
+                                 "dGhlIHNhbXBsZSBub25jZQ==\r\nSec-WebSocket-Version: 13\r\n"
+                                 "Origin: %3\r\n\r\n")
+                      .arg(kServerToken, base_, origin_)
+                      .toLatin1());
+    ASSERT_TRUE(WaitUntil([&] { return stalled.bytesAvailable() > 0; }));
+    ASSERT_TRUE(stalled.readLine().startsWith("HTTP/1.1 101"));
+    stalled.setReadBufferSize(1);  // from here on it reads next to nothing
+    const std::unique_ptr<Phone> reader = connect(live(), origin_);
+    ASSERT_EQ(server_.watchers(), 2);
+
+    const QByteArray big = R"({"pad":")" + QByteArray(60 * 1024, 'x') + R"("})";
+    int published = 0;
+    while (server_.watchers() == 2 && published < 2000) {
+        server_.publish(big);
+        ++published;
+        WaitUntil([] { return false; }, 2);
+    }
+    EXPECT_EQ(server_.watchers(), 1);
+    EXPECT_TRUE(WaitUntil([&] { return reader->received.size() == published + 1; }));
+}
+
 TEST_F(WatchServerTest, OnlyAllowedCommandsOfBoundedSizeReachTheProgram) {
     std::vector<PageCommand> commands;
     QObject::connect(&server_, &WatchServer::commandReceived,
