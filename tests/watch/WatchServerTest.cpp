@@ -184,7 +184,7 @@ TEST_F(WatchServerTest, APhoneThatStopsReadingIsDroppedWithoutHoldingUpTheOthers
     const std::unique_ptr<Phone> reader = connect(live(), origin_);
     ASSERT_EQ(server_.watchers(), 2);
 
-    const QByteArray big = R"({"pad":")" + QByteArray(60 * 1024, 'x') + R"("})";
+    const QByteArray big = R"({"pad":")" + QByteArray(qsizetype{60} * 1024, 'x') + R"("})";
     int published = 0;
     while (server_.watchers() == 2 && published < 2000) {
         server_.publish(big);
