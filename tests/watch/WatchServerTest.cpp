@@ -219,13 +219,20 @@ TEST_F(WatchServerTest, OnlyAllowedCommandsOfBoundedSizeReachTheProgram) {
     EXPECT_EQ(commands.size(), 1U);
 }
 
-TEST(WatchServerTokenTest, EveryStartMakesANewToken) {
+TEST(WatchServerStartTest, EveryStartMakesANewTokenAndABusyPortIsSaidSo) {
     WatchServer server;
     ASSERT_TRUE(server.start({QHostAddress::LocalHost}, 0).isEmpty());
     const QString first = server.token().text();
     ASSERT_TRUE(server.start({QHostAddress::LocalHost}, 0).isEmpty());
     EXPECT_NE(server.token().text(), first);
     EXPECT_TRUE(server.pageUrls().value(0).endsWith(server.token().text()));
+
+    // A port in use: said so, and nothing left listening.
+    WatchServer second;
+    const QString problem = second.start({QHostAddress::LocalHost}, server.port());
+    EXPECT_TRUE(problem.contains(QString::number(server.port()))) << problem.toStdString();
+    EXPECT_FALSE(second.running());
+    EXPECT_TRUE(second.pageUrls().isEmpty());
 }
 
 TEST_F(WatchServerTest, StoppingClosesEveryChannelAndTheListeningPort) {
