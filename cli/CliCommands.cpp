@@ -24,7 +24,7 @@ const char kUsage[] =
     "\n"
     "Options:\n"
     "  --settings FILE  the settings file (default: ravemo.ini beside the program, else\n"
-    "                   ~/.config/ravemo/ravemo.ini)\n"
+    "                   ~/.config/ravemo/ravemo.ini, else the sample installed with it)\n"
     "  --help           this text; 'ravemo-cli COMMAND --help' for a command\n"
     "  --version        the version\n"
     "\n"
