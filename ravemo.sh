@@ -33,7 +33,7 @@ packages=(
   xvfb xauth x11-utils imagemagick fonts-dejavu-core fonts-liberation2 desktop-file-utils
   clang libclang-rt-14-dev clang-tidy
   poppler-utils
-  dpkg-dev fakeroot lintian appstream file groff-base
+  dpkg-dev lintian appstream file groff-base
 )
 
 install_missing_packages() {

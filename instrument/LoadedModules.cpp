@@ -7,7 +7,7 @@
 namespace ravemo {
 namespace {
 // /proc/modules holds a line of under 200 bytes per module; a few hundred modules are usual.
-constexpr qint64 kProcModulesMaxBytes = 4 * 1024 * 1024;
+constexpr qint64 kProcModulesMaxBytes = qint64{4} * 1024 * 1024;
 
 QByteArray ReadProcModules(const QString& procDir) {
     QFile file(QDir(procDir).filePath(QStringLiteral("modules")));

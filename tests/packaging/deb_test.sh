@@ -7,7 +7,6 @@
 #   deb_test.sh PACKAGE.deb
 set -euo pipefail
 
-deb="$(realpath "$1")"
 if [[ $(id -u) -ne 0 ]]; then
   echo "SKIP: installing a package into the machine needs root (run ./ravemo.sh test as root)"
   exit 77
@@ -16,6 +15,7 @@ if dpkg-query -W -f='${Status}' ravemo 2>/dev/null | grep -q "install ok install
   echo "SKIP: a ravemo package is installed here already; this test would remove it"
   exit 77
 fi
+deb="$(realpath "$1")"
 version="$(dpkg-deb -f "$deb" Version)"
 
 failures=0
