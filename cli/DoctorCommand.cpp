@@ -19,17 +19,16 @@ const char kDoctorUsage[] =
     "and the device open to reading and writing. Prints OK or, under FAIL, what to type.\n"
     "Exit status 0 when everything holds, 1 when something does not.\n";
 
-// Where the user changes the settings: the file read, unless that is not theirs to edit (the
-// sample installed with the program), then their own file, made from a copy of it.
-PortSettingsView SettingsView(const Settings& settings, const QString& path,
+// Where the user changes the settings: the file read, unless that is the sample installed with
+// the program (not theirs to edit), then their own file, made from a copy of it.
+PortSettingsView SettingsView(const Settings& settings, const SettingsLocation& location,
                               const CliContext& context) {
-    PortSettingsView view{settings.Address1, settings.Port, path, {}};
-    const QFileInfo file(path);
-    if (file.exists() && !file.isWritable()) {
+    PortSettingsView view{settings.Address1, settings.Port, location.path, {}};
+    if (location.installedSample) {
         view.settingsPath =
             QDir(context.configFolder)
                 .filePath(QStringLiteral("ravemo/") + QLatin1String(kSettingsFileName));
-        view.copyFrom = path;
+        view.copyFrom = location.path;
     }
     return view;
 }
@@ -49,14 +48,15 @@ int RunDoctor(const QStringList& words, const QString& settingsPath, CliContext&
     }
     const std::optional<Settings> settings = LoadCliSettings(settingsPath, context);
     if (!settings) return kExitBadInput;
-    const QString path =
-        FindSettingsFile(context.programFolder, context.configFolder, settingsPath).path;
+    const SettingsLocation location =
+        FindSettingsFile(context.programFolder, context.configFolder, settingsPath);
+    const QString& path = location.path;
     context.out << "What a real port needs (settings: " << QDir::toNativeSeparators(path)
                 << (QFileInfo::exists(path) ? "" : ", not there: every key at its default")
                 << "):\n";
     int failed = 0;
     for (const ReadinessCheck& check :
-         CheckPortReadiness(system, SettingsView(*settings, path, context))) {
+         CheckPortReadiness(system, SettingsView(*settings, location, context))) {
         context.out << (check.passed ? "  OK    " : "  FAIL  ") << check.subject << ": "
                     << check.finding << '\n';
         for (const QString& command : check.commands) {

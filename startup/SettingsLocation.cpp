@@ -32,6 +32,7 @@ SettingsLocation FindSettingsFile(const QString& programFolder, const QString& c
     if (!QFileInfo::exists(location.path) && !programFolder.isEmpty() &&
         QFileInfo(installedSample).isFile()) {
         location.path = installedSample;
+        location.installedSample = true;
     }
     return location;
 }

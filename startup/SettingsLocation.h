@@ -10,6 +10,7 @@ inline constexpr char kSettingsFileName[] = "ravemo.ini";
 struct SettingsLocation {
     QString path;     // the file to read; it may not exist (then every key takes its default)
     QString problem;  // set when the user named a file that does not exist
+    bool installedSample = false;  // `path` is the sample installed with the program
 };
 
 // Where the settings file is: `overridePath` when the user named one (it must exist); else

@@ -16,14 +16,16 @@ struct DoctorRun {
     QString out;
     QString err;
 
-    int run(bool portReady, const QStringList& words = {}) {
+    // The settings beside the program, or else only the sample installed with it.
+    int run(bool portReady, const QStringList& words = {}, bool installed = false) {
         const QDir dir(root.path());
         dir.mkpath("proc/sys/dev/parport/parport0");
         dir.mkpath("dev");
         dir.mkpath("bin");
-        QFile settings(dir.filePath("bin/ravemo.ini"));
+        dir.mkpath("share/ravemo");
+        QFile settings(dir.filePath(installed ? "share/ravemo/ravemo.ini" : "bin/ravemo.ini"));
         if (!settings.open(QIODevice::WriteOnly)) return -1;
-        settings.write("[PORTSETTING]\nAddress1=888\n");
+        settings.write(installed ? "" : "[PORTSETTING]\nAddress1=888\n");
         settings.close();
         if (portReady) {
             for (const auto& [file, text] :
@@ -62,6 +64,16 @@ TEST(CliDoctor, ExitsZeroOnlyWhenEveryCheckHoldsAndGivesTheCommandsUnderEachFail
     EXPECT_TRUE(bare.out.contains("  FAIL  ppdev module: not loaded"));
     EXPECT_TRUE(bare.out.contains("\n        type: sudo modprobe ppdev\n"));
     EXPECT_TRUE(bare.out.contains("4 checks failed"));
+
+    // Address1 from the installed sample: the user edits a copy of their own.
+    DoctorRun installed;
+    EXPECT_EQ(installed.run(true, {}, true), 1);
+    const QString own = installed.root.filePath("config/ravemo/ravemo.ini");
+    EXPECT_TRUE(installed.out.contains(
+        QString("type: mkdir -p '%1' && cp '%2' '%3'\n        type: set Address1=888 in %3\n")
+            .arg(installed.root.filePath("config/ravemo"),
+                 installed.root.filePath("share/ravemo/ravemo.ini"), own)))
+        << installed.out.toStdString();
 
     DoctorRun wrong;
     EXPECT_EQ(wrong.run(true, {"--frob"}), 2);

@@ -24,6 +24,7 @@ TEST(SettingsLocation, BesideTheProgramElseTheConfigFolderElseTheInstalledSample
     QDir(root.filePath("share/ravemo")).rmdir("ravemo.ini");
     ASSERT_TRUE(QFile(sample).open(QIODevice::WriteOnly));
     EXPECT_EQ(FindSettingsFile(program, config, QString()).path, sample);
+    EXPECT_TRUE(FindSettingsFile(program, config, QString()).installedSample);
     QDir().mkpath(config + "/ravemo");
     ASSERT_TRUE(QFile(inConfig).open(QIODevice::WriteOnly));
     EXPECT_EQ(FindSettingsFile(program, config, QString()).path, inConfig);
