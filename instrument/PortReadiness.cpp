@@ -13,6 +13,8 @@
 namespace ravemo {
 namespace {
 
+// The largest Address1 the settings accept (its status register is at Address1 + 1).
+constexpr std::uint16_t kHighestAddress1 = 32766;
 const QString kPrinterGroup = QStringLiteral("lp");
 const QString kRelogin = QStringLiteral("then log out and in again (or restart) so that it counts");
 
@@ -127,9 +129,15 @@ ReadinessCheck CheckSettings(const PortSystem& system, const PortSettingsView& s
         return Failed(subject, found + QStringLiteral(", and it lists none"),
                       {QStringLiteral("sudo modprobe parport_pc ppdev, then run this again")});
     }
-    return Failed(
-        subject, found + QStringLiteral(" (it has %1)").arg(listed.join(QStringLiteral(", "))),
-        EditSettings(settings, QStringLiteral("set Address1=%1").arg(ports.front().baseAddress)));
+    // Address1 holds at most 32766: a port above (a PCI card) is named by its device instead.
+    const ListedParport& first = ports.front();
+    const QString change =
+        first.baseAddress <= kHighestAddress1
+            ? QStringLiteral("set Address1=%1").arg(first.baseAddress)
+            : QStringLiteral("set Port=ppdev:%1").arg(QDir(system.devDir).filePath(first.name));
+    return Failed(subject,
+                  found + QStringLiteral(" (it has %1)").arg(listed.join(QStringLiteral(", "))),
+                  EditSettings(settings, change));
 }
 
 // The group the device belongs to, or lp when there is no device to look at.
