@@ -30,6 +30,8 @@ packages=(
   xvfb xauth x11-utils imagemagick fonts-dejavu-core fonts-liberation2 desktop-file-utils
   clang libclang-rt-14-dev clang-tidy
   poppler-utils
+  qt6-multimedia-dev qt6-speech-dev qt6-speech-flite-plugin qt6-declarative-dev
+  pulseaudio pulseaudio-utils python3-numpy
 )
 
 install_missing_packages() {

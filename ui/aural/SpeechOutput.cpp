@@ -1,5 +1,7 @@
 #include "ui/aural/SpeechOutput.h"
 
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QTextToSpeech>
 #include <QVoice>
 
@@ -41,6 +43,12 @@ void SpeechOutput::open() {
         if (engine->availableVoices().isEmpty()) continue;
         engine_ = std::move(engine);
         break;
+    }
+    if (engine_ && engine_->engine() == QLatin1String("flite") &&
+        QMediaDevices::defaultAudioOutput().isNull()) {
+        engine_.reset();  // flite speaks through the program's own audio output
+        problem_ = QStringLiteral("No sound device: nothing can be spoken.");
+        return;
     }
     if (!engine_) {
         problem_ = QStringLiteral(
