@@ -20,7 +20,6 @@ QString SpokenMHz(double hz) {
 
 const SwrDip* DipSpokenOf(const AntennaAnalysis& analysis) {
     if (analysis.trim) {
-        if (analysis.trim->basis != TrimBasis::Dip) return nullptr;
         for (const SwrDip& dip : analysis.dips) {
             if (dip.bottom.hz == analysis.trim->dipHz) return &dip;
         }
