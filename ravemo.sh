@@ -69,7 +69,7 @@ configure_and_build() {
 # header brings the source of the same name, else one source that includes it (the header
 # filter then checks the header).
 tidy_sources() {
-  local folders=(common instrument sweep analysis plot files startup ui cli tests bench)
+  local folders=(common instrument sweep analysis aural plot files startup ui cli tests bench)
   if [[ "${RAVEMO_TIDY_ALL:-0}" == 1 ]]; then
     (cd "$root" && find "${folders[@]}" -name '*.cpp' | sort)
     return

@@ -73,7 +73,7 @@ QString SpokenNumber(const QString& text) {
     if (point < 0) return text;
     QString decimals = text.mid(point + 1);
     while (decimals.endsWith(u'0')) decimals.chop(1);
-    const QString whole = text.left(point);
+    QString whole = text.left(point);
     if (decimals.isEmpty()) return whole;
     QStringList digits;
     for (const QChar digit : decimals) digits << QString(digit);

@@ -108,7 +108,7 @@ Bursts BurstsOf(const std::vector<std::int16_t>& pcm, double volume) {
         if (loud && !inBurst) start = i;
         if (!loud && inBurst && ++bursts.count == 1) {
             // Its middle: the ramps' quiet samples round too coarsely to place a crossing.
-            const auto margin = static_cast<std::ptrdiff_t>(2 * window);
+            const std::ptrdiff_t margin = std::ptrdiff_t{2} * window;
             bursts.firstHz = MeasuredHz({pcm.begin() + static_cast<std::ptrdiff_t>(start) + margin,
                                          pcm.begin() + static_cast<std::ptrdiff_t>(i) - margin});
         }

@@ -39,8 +39,9 @@ qint64 ToneStream::readData(char* data, qint64 maxSize) {
     for (std::size_t i = 0; i < interleaved.size(); ++i) {
         interleaved[i] = mono[i / static_cast<std::size_t>(channels_)];
     }
-    std::memcpy(data, interleaved.data(), interleaved.size() * kBytesPerSample);
-    return static_cast<qint64>(interleaved.size() * kBytesPerSample);
+    const std::size_t bytes = interleaved.size() * kBytesPerSample;
+    std::memcpy(data, interleaved.data(), bytes);
+    return static_cast<qint64>(bytes);
 }
 
 qint64 ToneStream::writeData(const char* /*data*/, qint64 /*maxSize*/) { return -1; }
@@ -71,7 +72,8 @@ QString ToneOutput::start() {
     stream_ = new ToneStream(*generator_, format.channelCount(), this);
     stream_->open(QIODevice::ReadOnly);
     sink_ = new QAudioSink(device, format, this);
-    sink_->setBufferSize(static_cast<qsizetype>(format.bytesForDuration(kBufferMs * kUsPerMs)));
+    sink_->setBufferSize(
+        static_cast<qsizetype>(format.bytesForDuration(qint64{kBufferMs} * kUsPerMs)));
     connect(sink_, &QAudioSink::stateChanged, this, &ToneOutput::onStateChanged);
     sink_->start(stream_);
     if (sink_->error() != QAudio::NoError && sink_->error() != QAudio::UnderrunError) {

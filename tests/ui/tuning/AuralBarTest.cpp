@@ -52,6 +52,10 @@ TEST(AuralBar, TheToneFollowsTheSwrAtTheTargetAndFallsSilentUnderHold) {
     rig.tick();
     EXPECT_TRUE(aural.tonePitchHz().has_value());
     EXPECT_EQ(aural.spokenSummary().toStdString(), "No SWR dip under 2 in the sweep.");
+    rig.tuning->hide();  // closed: silent until shown again
+    EXPECT_EQ(aural.tonePitchHz(), std::nullopt);
+    rig.tuning->show();
+    EXPECT_TRUE(aural.tonePitchHz().has_value());
     SetTarget(rig, "60");  // beyond the sweep: not measured, no tone
     EXPECT_EQ(aural.tonePitchHz(), std::nullopt);
     SetTarget(rig, "");  // no target: the sweep's lowest SWR
