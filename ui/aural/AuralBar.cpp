@@ -156,12 +156,11 @@ void AuralBar::sweepFinished() {
     applyPitch();
     rate_.add(static_cast<double>(clock_.elapsed()) / kAuralMsPerSecond);
     if (beforeFast_) showNotice();
-    if (!measured || !isVisible()) return;
-    const MatchBeep beep = beeps_.afterSweep(ToneSwr(live_, targetHz_).value_or(kNaN), false);
+    const MatchBeep beep = beeps_.afterSweep(ToneSwr(live_, targetHz_).value_or(kNaN), !measured);
     if (tone_->isChecked() && beep != MatchBeep::None) {
         toneOutput_->playBeeps(beep == MatchBeep::Triple ? kTripleBeep : kDoubleBeep);
     }
-    if (!updates_->isChecked() || speech_->speaking()) return;
+    if (!measured || !updates_->isChecked() || speech_->speaking()) return;
     const std::optional<double> dipHz = SpokenDipHz(analysis_);
     if (!spokenUpdates_.due(dipHz)) return;
     spokenUpdates_.spoken(dipHz);
