@@ -34,6 +34,8 @@ packages=(
   clang libclang-rt-14-dev clang-tidy
   poppler-utils
   dpkg-dev lintian appstream file groff-base
+  qt6-multimedia-dev qt6-speech-dev qt6-speech-flite-plugin qt6-declarative-dev
+  pulseaudio pulseaudio-utils python3-numpy
 )
 
 install_missing_packages() {
@@ -71,7 +73,7 @@ configure_and_build() {
 # header brings the source of the same name, else one source that includes it (the header
 # filter then checks the header).
 tidy_sources() {
-  local folders=(common instrument sweep analysis plot files startup ui cli tests bench)
+  local folders=(common instrument sweep analysis aural plot files startup ui cli tests bench)
   if [[ "${RAVEMO_TIDY_ALL:-0}" == 1 ]]; then
     (cd "$root" && find "${folders[@]}" -name '*.cpp' | sort)
     return
