@@ -7,6 +7,8 @@
 # carries the xcb and offscreen platform plugins the window needs; a library that loads a
 # plugin from another package (a speech engine, a multimedia back end) adds that package here.
 set(ravemo_runtime_plugin_packages
+    # The voice of the spoken readings when speech-dispatcher does not run.
+    qt6-speech-flite-plugin
 )
 
 # The changelog and the software-centre metadata name the version too: a release updates all.
