@@ -40,6 +40,9 @@ DipsPanel::DipsPanel(QWidget* parent)
       referenceShift_(TextLine(this, "ReferenceShift")) {
     setObjectName(QStringLiteral("DipsPanel"));
     table_->setObjectName(QStringLiteral("DipsTable"));
+    // A dip can be chosen (Ctrl+Down, Ctrl+Up) for a sweep around it.
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(kTablePanelMarginPx, kTablePanelMarginPx, kTablePanelMarginPx,
                                kTablePanelMarginPx);
@@ -79,6 +82,7 @@ void DipsPanel::showDips(const TextTable& dips) {
         button->setToolTip(
             tr("Set the main window's sweep limits to this dip's 2:1 band and half its width on "
                "each side (without a 2:1 band: 5 % of its frequency on each side)."));
+        button->setAccessibleName(tr("Sweep around dip %1").arg(row + 1));
         connect(button, &QPushButton::clicked, this, [this, row] { Q_EMIT sweepAroundDip(row); });
         table_->setCellWidget(row, kButtonColumn, button);
         table_->horizontalHeader()->setSectionResizeMode(kButtonColumn, QHeaderView::Fixed);

@@ -1,0 +1,79 @@
+#include "ui/access/TextEquivalent.h"
+
+#include <utility>
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QObject>
+#include <QWidget>
+
+namespace ravemo {
+namespace {
+
+// Kept as a child of the widget it describes, so it goes with it.
+class TextEquivalentSource final : public QObject {
+  public:
+    TextEquivalentSource(std::function<QString()> compose, QObject* parent)
+        : QObject(parent), compose_(std::move(compose)) {}
+    QString text() const { return compose_ ? compose_() : QString(); }
+
+  private:
+    std::function<QString()> compose_;
+};
+
+const TextEquivalentSource* sourceOf(const QWidget& widget) {
+    return widget.findChild<TextEquivalentSource*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+// A chart to assistive technology: its name, and its text equivalent as the description.
+class ChartAccessible final : public QAccessibleWidget {
+  public:
+    explicit ChartAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Chart) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Description) {
+            const QString text = TextEquivalent(*widget());
+            if (!text.isEmpty()) return text;
+        }
+        return QAccessibleWidget::text(t);
+    }
+};
+
+// Every widget with a text equivalent, whenever its interface is made: the source may be set
+// after a screen reader first met the widget.
+QAccessibleInterface* chartFactory(const QString& /*className*/, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget == nullptr || sourceOf(*widget) == nullptr) return nullptr;
+    return new ChartAccessible(widget);
+}
+
+void installFactoryOnce() {
+    static const bool installed = [] {
+        QAccessible::installFactory(&chartFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+}  // namespace
+
+void SetTextEquivalent(QWidget& widget, std::function<QString()> compose) {
+    installFactoryOnce();
+    delete sourceOf(widget);
+    new TextEquivalentSource(std::move(compose), &widget);
+}
+
+QString TextEquivalent(const QWidget& widget) {
+    const TextEquivalentSource* source = sourceOf(widget);
+    return source ? source->text() : QString();
+}
+
+void AnnounceTextEquivalent(QWidget& widget) {
+    widget.setFocus(Qt::ShortcutFocusReason);
+    QAccessibleEvent focus(&widget, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
+    QAccessibleEvent changed(&widget, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+}  // namespace ravemo
