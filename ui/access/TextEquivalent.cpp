@@ -13,8 +13,12 @@ namespace {
 // Kept as a child of the widget it describes, so it goes with it.
 class TextEquivalentSource final : public QObject {
   public:
+    static constexpr const char* kObjectName = "ravemo_text_equivalent";
+
     TextEquivalentSource(std::function<QString()> compose, QObject* parent)
-        : QObject(parent), compose_(std::move(compose)) {}
+        : QObject(parent), compose_(std::move(compose)) {
+        setObjectName(QString::fromLatin1(kObjectName));
+    }
     QString text() const { return compose_ ? compose_() : QString(); }
 
   private:
@@ -22,7 +26,9 @@ class TextEquivalentSource final : public QObject {
 };
 
 const TextEquivalentSource* sourceOf(const QWidget& widget) {
-    return widget.findChild<TextEquivalentSource*>(QString(), Qt::FindDirectChildrenOnly);
+    // Found by name: the source has no meta-object of its own to be told apart by.
+    return dynamic_cast<const TextEquivalentSource*>(widget.findChild<QObject*>(
+        QString::fromLatin1(TextEquivalentSource::kObjectName), Qt::FindDirectChildrenOnly));
 }
 
 // A chart to assistive technology: its name, and its text equivalent as the description.
@@ -59,8 +65,14 @@ void installFactoryOnce() {
 
 void SetTextEquivalent(QWidget& widget, std::function<QString()> compose) {
     installFactoryOnce();
-    delete sourceOf(widget);
+    delete const_cast<TextEquivalentSource*>(sourceOf(widget));
     new TextEquivalentSource(std::move(compose), &widget);
+    // An interface made before (a name set while accessibility is on makes one) would stay
+    // in the cache as a plain widget: it goes, and the next query makes the chart's.
+    QAccessibleInterface* made = QAccessible::queryAccessibleInterface(&widget);
+    if (made != nullptr && made->role() != QAccessible::Chart) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    }
 }
 
 QString TextEquivalent(const QWidget& widget) {

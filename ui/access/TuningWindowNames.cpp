@@ -1,10 +1,13 @@
 #include "ui/access/TuningWindowNames.h"
 
+#include <utility>
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "ui/access/NamedComboBox.h"
 #include "ui/access/TextEquivalent.h"
 #include "ui/access/TuningChartTexts.h"
 #include "ui/access/WindowKey.h"
@@ -50,8 +53,21 @@ const ControlName kControls[] = {
 
 void NameTuningWindowControls(TuningWindow& window, const QLocale& locale) {
     for (const ControlName& c : kControls) {
-        SetAccessibleText(window.findChild<QWidget*>(QString::fromLatin1(c.objectName)),
-                          QString::fromUtf8(c.name), QString::fromUtf8(c.description));
+        QWidget* widget = window.findChild<QWidget*>(QString::fromLatin1(c.objectName));
+        if (auto* box = qobject_cast<QComboBox*>(widget)) {
+            NameComboBox(*box, QString::fromUtf8(c.name), QString::fromUtf8(c.description));
+        } else {
+            SetAccessibleText(widget, QString::fromUtf8(c.name), QString::fromUtf8(c.description));
+        }
+    }
+    // The tool bars' overflow buttons, shown where the window is too narrow for them.
+    for (const auto& [bar, more] : {std::pair{"TuningToolBar", "More view choices"},
+                                    std::pair{"TuningCommands", "More commands"},
+                                    std::pair{"FeedlineBar", "More feedline choices"}}) {
+        if (auto* toolBar = window.findChild<QWidget*>(QString::fromLatin1(bar))) {
+            SetAccessibleText(toolBar->findChild<QWidget*>(QStringLiteral("qt_toolbar_ext_button")),
+                              QString::fromLatin1(more));
+        }
     }
     TuningChartWidget& chart = window.chart();
     SetAccessibleText(&chart, QStringLiteral("Tuning chart"), {});

@@ -52,6 +52,8 @@ DipsPanel::DipsPanel(QWidget* parent)
     auto* resonancesArea = new QScrollArea(this);
     resonancesArea->setObjectName(QStringLiteral("ResonancesArea"));
     resonancesArea->setFrameShape(QFrame::NoFrame);
+    // No tab stop that could show no focus; a screen reader reads the whole list anyway.
+    resonancesArea->setFocusPolicy(Qt::NoFocus);
     resonancesArea->setWidgetResizable(true);
     resonancesArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     resonancesArea->setWidget(resonances_);
@@ -74,6 +76,11 @@ DipsPanel::DipsPanel(QWidget* parent)
 
 void DipsPanel::showDips(const TextTable& dips) {
     table_->showTable(dips);
+    // The keyboard enters the table on the first dip's frequency, not on its button (which
+    // would take the focus away from the table).
+    if (!table_->currentIndex().isValid() && table_->rowCount() > 0) {
+        table_->setCurrentCell(0, kButtonColumn + 1, QItemSelectionModel::NoUpdate);
+    }
     // A row keeps its button from sweep to sweep: a click that straddles a sweep (ten a
     // second) must not end on a new button that never saw the press.
     for (int row = 0; row < table_->rowCount(); ++row) {
