@@ -1,10 +1,9 @@
 #include "ui/access/MarkerKeys.h"
 
-#include <cmath>
-
 #include "analysis/LowestSwr.h"
 #include "analysis/SweepSamples.h"
 #include "sweep/MarkerIndex.h"
+#include "sweep/SweptPoints.h"
 #include "ui/Measurement.h"
 #include "ui/chart/ChartWidget.h"
 #include "ui/chart/MarkerPlacement.h"
@@ -29,17 +28,18 @@ void MoveMarker(ChartWidget& chart, const Measurement& measurement, int marker, 
 }
 
 void MoveMarkerToDeepestDip(ChartWidget& chart, const Measurement& measurement, int marker) {
-    const double freqStep = measurement.freqStep();
-    if (freqStep == 0.0) return;
-    const AntennaSamples set = SamplesFromSweep(measurement.data(), measurement.settings().Step);
+    const SweepData& data = measurement.data();
+    const std::int32_t step = measurement.settings().Step;
+    const AntennaSamples set = SamplesFromSweep(data, step);
     if (set.samples.empty()) return;
-    const AntennaSample& lowest =
-        set.samples[LowestSwrIndex(set.samples, 0, set.samples.size() - 1)];
-    // The samples stand at their tuning words' frequencies, a little off the index grid.
-    const double index =
-        std::round((lowest.hz - static_cast<double>(measurement.fMin())) / freqStep);
-    if (!std::isfinite(index) || index < 0 || index > measurement.settings().Champ) return;
-    placeAtIndex(chart, measurement, marker, static_cast<std::int32_t>(index));
+    const double lowestHz = set.samples[LowestSwrIndex(set.samples, 0, set.samples.size() - 1)].hz;
+    // The sample's frequency is its tuning word's: the index whose word gives it.
+    for (const std::int32_t index : SweptIndices(data, step)) {
+        if (WordFrequencyHz(data.DdsWords[static_cast<std::size_t>(index)]) == lowestHz) {
+            placeAtIndex(chart, measurement, marker, index);
+            return;
+        }
+    }
 }
 
 }  // namespace ravemo

@@ -13,7 +13,7 @@ class Measurement;
 void MoveMarker(ChartWidget& chart, const Measurement& measurement, int marker, MarkerMove move);
 
 // The marker onto the sample of the lowest SWR of the latest sweep (the middle of a flat
-// bottom). Nothing before the first sweep, or when no sample was measured.
+// bottom). Nothing when no sample was measured.
 void MoveMarkerToDeepestDip(ChartWidget& chart, const Measurement& measurement, int marker);
 
 }  // namespace ravemo
