@@ -30,6 +30,7 @@ packages=(
   xvfb xauth x11-utils imagemagick fonts-dejavu-core fonts-liberation2 desktop-file-utils
   clang libclang-rt-14-dev clang-tidy
   poppler-utils
+  python3-pyatspi at-spi2-core dbus
 )
 
 install_missing_packages() {
