@@ -38,7 +38,7 @@ class ChartAccessible final : public QAccessibleWidget {
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Description) {
-            const QString text = TextEquivalent(*widget());
+            QString text = TextEquivalent(*widget());
             if (!text.isEmpty()) return text;
         }
         return QAccessibleWidget::text(t);

@@ -43,8 +43,10 @@ void InstallTuningWindowKeys(TuningWindow& window, const MainWindowControls& mai
         const QList<QTableWidgetSelectionRange> ranges = dips->selectedRanges();
         return ranges.isEmpty() ? -1 : ranges.front().topRow();
     };
-    for (const auto& [key, delta] : {std::pair{Qt::Key_Down, 1}, std::pair{Qt::Key_Up, -1}}) {
-        AddWindowKey(window, QKeySequence(Qt::CTRL | key), [dips, selectedDip, delta] {
+    for (const std::pair<Qt::Key, int>& keyStep :
+         {std::pair{Qt::Key_Down, 1}, std::pair{Qt::Key_Up, -1}}) {
+        const int delta = keyStep.second;
+        AddWindowKey(window, QKeySequence(Qt::CTRL | keyStep.first), [dips, selectedDip, delta] {
             const int row = steppedRow(selectedDip(), delta, dips->rowCount());
             if (row < 0) return;
             dips->setFocus(Qt::ShortcutFocusReason);
