@@ -81,9 +81,12 @@ QString TextEquivalent(const QWidget& widget) {
 }
 
 void AnnounceTextEquivalent(QWidget& widget) {
+    // A focus that moves tells the screen reader itself; one that stays is told again.
+    if (widget.hasFocus()) {
+        QAccessibleEvent focus(&widget, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
     widget.setFocus(Qt::ShortcutFocusReason);
-    QAccessibleEvent focus(&widget, QAccessible::Focus);
-    QAccessible::updateAccessibility(&focus);
     QAccessibleEvent changed(&widget, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&changed);
 }
