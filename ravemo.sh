@@ -36,6 +36,7 @@ packages=(
   dpkg-dev lintian appstream file groff-base
   qt6-multimedia-dev qt6-speech-dev qt6-speech-flite-plugin qt6-declarative-dev
   pulseaudio pulseaudio-utils python3-numpy
+  python3-pyatspi at-spi2-core dbus
 )
 
 install_missing_packages() {
