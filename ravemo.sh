@@ -5,6 +5,8 @@
 #                                   changed sources with clang-tidy, run the unit tests below
 #                                   the widgets again under AddressSanitizer + UBSan, replay
 #                                   every fuzz corpus and fuzz each parser for a few seconds
+#   ./ravemo.sh package [FOLDER]    build, make the Debian package ravemo_VERSION_ARCH.deb in
+#                                   FOLDER (default build-package/) and check it with lintian
 #   ./ravemo.sh fuzz [SECONDS]      fuzz each parser SECONDS long (default 60), keeping what it
 #                                   learns in build-sanitize/fuzz-corpus/
 # All are idempotent: a second run only rebuilds what changed.
@@ -19,7 +21,7 @@ sanitize_build="$root/build-sanitize"
 tidy_build="$root/build-tidy"
 
 fuzz_targets=(settings vec_file touchstone load_model number_text cli_arguments calibration_file
-  watch_request)
+  proc_modules watch_request)
 fuzz_seconds_in_test=5
 fuzz_seconds_default=60
 tidy_most_sources=16
@@ -31,6 +33,10 @@ packages=(
   xvfb xauth x11-utils imagemagick fonts-dejavu-core fonts-liberation2 desktop-file-utils
   clang libclang-rt-14-dev clang-tidy
   poppler-utils
+  dpkg-dev lintian appstream file groff-base
+  qt6-multimedia-dev qt6-speech-dev qt6-speech-flite-plugin qt6-declarative-dev
+  pulseaudio pulseaudio-utils python3-numpy
+  python3-pyatspi at-spi2-core dbus
   qt6-httpserver-dev qt6-websockets-dev libqrencode-dev
   libzbar-dev chromium python3
 )
@@ -70,7 +76,7 @@ configure_and_build() {
 # header brings the source of the same name, else one source that includes it (the header
 # filter then checks the header).
 tidy_sources() {
-  local folders=(common instrument sweep analysis plot files startup ui cli watch tests bench)
+  local folders=(common instrument sweep analysis aural plot files startup ui cli watch tests bench)
   if [[ "${RAVEMO_TIDY_ALL:-0}" == 1 ]]; then
     (cd "$root" && find "${folders[@]}" -name '*.cpp' | sort)
     return
@@ -169,18 +175,56 @@ run_fuzz_targets() {
   done
 }
 
+# The Debian package of the build in $1, checked by lintian: an error fails, warnings are shown.
+# Prints the package's path last.
+build_package() {
+  local folder="$1"
+  mkdir -p "$folder"
+  rm -f "$folder"/ravemo_*.deb
+  (cd "$build" && cpack -G DEB -B "$folder" >"$folder/cpack.log" 2>&1) || {
+    cat "$folder/cpack.log" >&2
+    echo "ravemo.sh: cpack failed" >&2
+    return 1
+  }
+  local deb
+  deb="$(ls "$folder"/ravemo_*.deb)"
+  if ! lintian --fail-on error "$deb" >&2; then
+    echo "ravemo.sh: lintian found errors in $deb" >&2
+    return 1
+  fi
+  echo "$deb"
+}
+
+# Installs the package into this machine, runs it, removes it (root only; else skipped).
+run_package_test() {
+  local deb status=0
+  deb="$(build_package "$build/package-test")"
+  "$root/tests/packaging/deb_test.sh" "$deb" || status=$?
+  if ((status == 77)); then
+    echo "ravemo.sh: the package test was skipped (see above)" >&2
+  elif ((status != 0)); then
+    return "$status"
+  fi
+}
+
 install_missing_packages
 
 case "${1:-}" in
   test)
     timed build configure_and_build "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
     timed tests run_tests
+    timed "package test" run_package_test
     timed clang-tidy run_clang_tidy
     timed "sanitizer build" build_sanitized
     timed "sanitizer tests" run_sanitized_tests
     fuzz_work="$(mktemp -d)"
     trap 'rm -rf "$fuzz_work"' EXIT
     timed fuzzing run_fuzz_targets "$fuzz_seconds_in_test" "$fuzz_work"
+    ;;
+  package)
+    configure_and_build "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    deb="$(build_package "$(realpath -m "${2:-$root/build-package}")")"
+    echo "ravemo.sh: built $deb" >&2
     ;;
   fuzz)
     seconds="${2:-$fuzz_seconds_default}"

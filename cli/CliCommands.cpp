@@ -20,11 +20,12 @@ const char kUsage[] =
     "  report     a one-page antenna report of a sweep as .png, .pdf or .html\n"
     "  cable      loss, velocity factor or length, and distance to fault of a cable\n"
     "  calibrate  a calibration file from sweeps of a short, an open and a 50 ohm load\n"
+    "  doctor     check what a real parallel port needs, and say what to type\n"
     "  watch      sweep without end and serve a live page to a phone on the local network\n"
     "\n"
     "Options:\n"
     "  --settings FILE  the settings file (default: ravemo.ini beside the program, else\n"
-    "                   ~/.config/ravemo/ravemo.ini)\n"
+    "                   ~/.config/ravemo/ravemo.ini, else the sample installed with it)\n"
     "  --help           this text; 'ravemo-cli COMMAND --help' for a command\n"
     "  --version        the version\n"
     "\n"
@@ -96,10 +97,12 @@ int RunCommand(const QStringList& arguments, CliContext& context) {
     if (command == QStringLiteral("calibrate")) {
         return RunCalibrateCommand(words, settingsPath, context);
     }
+    if (command == QStringLiteral("doctor")) return RunDoctorCommand(words, settingsPath, context);
     if (command == QStringLiteral("watch")) return RunWatchCommand(words, settingsPath, context);
     return Fail(context, kExitBadInput,
                 QStringLiteral("unknown command \"%1\" (commands: settings, sweep, convert, "
-                               "readout, analyse, report, cable, calibrate, watch; see --help)")
+                               "readout, analyse, report, cable, calibrate, doctor, watch; "
+                               "see --help)")
                     .arg(command));
 }
 

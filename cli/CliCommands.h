@@ -19,6 +19,7 @@ int RunAnalyseCommand(const QStringList& words, const QString& settingsPath, Cli
 int RunReportCommand(const QStringList& words, const QString& settingsPath, CliContext& context);
 int RunCableCommand(const QStringList& words, const QString& settingsPath, CliContext& context);
 int RunCalibrateCommand(const QStringList& words, const QString& settingsPath, CliContext& context);
+int RunDoctorCommand(const QStringList& words, const QString& settingsPath, CliContext& context);
 int RunWatchCommand(const QStringList& words, const QString& settingsPath, CliContext& context);
 
 // The command `arguments` name (the first word after the --settings option), empty if none.

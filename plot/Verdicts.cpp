@@ -13,7 +13,6 @@ namespace ravemo {
 namespace {
 
 constexpr int kTenthOhm = 1;
-constexpr int kTrimPercentDecimals = 1;
 constexpr double kLowQFrom = 10.0;  // a low Q (a short or lossy antenna) shows a decimal
 
 // Decimals that matter: a tenth of an ohm near 50, none at thousands of ohms.
@@ -103,6 +102,12 @@ QString EdgeText(const SwrAtEdge& low, const QLocale& locale) {
              lower ? QStringLiteral("lower") : QStringLiteral("higher"));
 }
 
+std::optional<QString> TrimAmountText(double lengthChangePercent, const QLocale& locale) {
+    const QString amount = FixedText(std::fabs(lengthChangePercent), kTrimPercentDecimals, locale);
+    if (amount == FixedText(0.0, kTrimPercentDecimals, locale)) return std::nullopt;
+    return amount;
+}
+
 QString TrimText(const TrimAdvice& trim, double swrLimit, const QLocale& locale) {
     switch (trim.basis) {
         case TrimBasis::NoSwrDip:
@@ -121,12 +126,11 @@ QString TrimText(const TrimAdvice& trim, double swrLimit, const QLocale& locale)
             break;
     }
     const double change = trim.lengthChangePercent;
-    const QString amount = FixedText(std::fabs(change), kTrimPercentDecimals, locale);
-    const QString advice =
-        amount == FixedText(0.0, kTrimPercentDecimals, locale)
-            ? QStringLiteral("no change needed")
-            : QStringLiteral("make the element %1% %2")
-                  .arg(amount, change > 0.0 ? QStringLiteral("longer") : QStringLiteral("shorter"));
+    const std::optional<QString> amount = TrimAmountText(change, locale);
+    const QString advice = !amount ? QStringLiteral("no change needed")
+                                   : QStringLiteral("make the element %1% %2")
+                                         .arg(*amount, change > 0.0 ? QStringLiteral("longer")
+                                                                    : QStringLiteral("shorter"));
     return QStringLiteral("the dip at %1: %2").arg(MHz(trim.dipHz, locale), advice);
 }
 

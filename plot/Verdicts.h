@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QLocale>
 #include <QString>
 
@@ -17,6 +19,8 @@ namespace ravemo {
 inline constexpr int kSwrDecimals = 2;
 // Bandwidths show to the 100 Hz, in kHz.
 inline constexpr int kBandwidthKHzDecimals = 1;
+// The trim advice's change of length shows to a tenth of a percent.
+inline constexpr int kTrimPercentDecimals = 1;
 
 // An SWR: two decimals near the match, one above 10, "> 99" and "∞" beyond (SwrBeyondScale).
 QString SwrText(double swr, const QLocale& locale);
@@ -64,6 +68,10 @@ QString PlaneWords(ReferencePlane plane);
 // loss)".
 QString FeedpointText(const Feedline& line, const std::vector<UnseenStretch>& unseen,
                       const QLocale& locale);
+
+// The size of a trim advice's change of length, "3.9" (percent, without the sign); none where it
+// rounds to no change.
+std::optional<QString> TrimAmountText(double lengthChangePercent, const QLocale& locale);
 
 // The trim advice: "the dip at 13.6500 MHz: make the element 3.9% shorter", "...: no change
 // needed", the edge text, or "no SWR dip under 2.00 in the sweep".

@@ -24,6 +24,16 @@ SettingsLocation FindSettingsFile(const QString& programFolder, const QString& c
     }
     location.path =
         QDir(configFolder).filePath(QStringLiteral("ravemo/") + QLatin1String(kSettingsFileName));
+    // An installed program has no file beside it: until the user makes their own, it starts
+    // with the sample installed with it, as a build tree starts with the copy beside it.
+    const QString installedSample = QDir::cleanPath(
+        QDir(programFolder)
+            .filePath(QStringLiteral("../share/ravemo/") + QLatin1String(kSettingsFileName)));
+    if (!QFileInfo::exists(location.path) && !programFolder.isEmpty() &&
+        QFileInfo(installedSample).isFile()) {
+        location.path = installedSample;
+        location.installedSample = true;
+    }
     return location;
 }
 

@@ -16,8 +16,8 @@ StartupOptions ParseStartupOptions(const QStringList& arguments) {
                                      QStringLiteral("Show the version and end."));
     const QCommandLineOption settings(
         QStringLiteral("settings"),
-        QStringLiteral("Read the settings from FILE instead of ravemo.ini beside the program "
-                       "or in ~/.config/ravemo/."),
+        QStringLiteral("Read the settings from FILE instead of ravemo.ini beside the program, "
+                       "else in ~/.config/ravemo/, else the sample installed with it."),
         QStringLiteral("FILE"));
     const QCommandLineOption noSplash(
         QStringLiteral("no-splash"),

@@ -37,6 +37,10 @@
 #include "ui/WindowFileControls.h"
 #include "ui/WindowLayout.h"
 #include "ui/WindowSweepControls.h"
+#include "ui/access/MainWindowKeys.h"
+#include "ui/access/MainWindowNames.h"
+#include "ui/access/TuningWindowKeys.h"
+#include "ui/access/TuningWindowNames.h"
 #include "ui/chart/ChartWidget.h"
 #include "ui/chart/MarkerPlacement.h"
 #include "ui/tuning/TuningPreferences.h"
@@ -78,6 +82,9 @@ MainWindow::MainWindow(Settings settings, OpenedPort backEnd, const QLocale& loc
     buildAdapters();
     load(std::move(settings), std::move(backEnd));
     connectHandlers();
+    // Every command by key, every control named for a screen reader (ui/access/).
+    InstallMainWindowKeys(*this);
+    NameMainWindowControls(*this, locale_);
 }
 
 MainWindow::~MainWindow() = default;
@@ -277,6 +284,8 @@ void MainWindow::showTuning() {
                                                  tuningPreferencesPath_.isEmpty()
                                                      ? DefaultTuningPreferencesPath()
                                                      : tuningPreferencesPath_);
+        InstallTuningWindowKeys(*tuning_, c_);
+        NameTuningWindowControls(*tuning_, locale_);
     }
     tuning_->show();
     tuning_->raise();

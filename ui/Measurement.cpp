@@ -1,6 +1,9 @@
 #include "ui/Measurement.h"
 
+#include <algorithm>
+#include <limits>
 #include <stdexcept>
+#include <utility>
 
 #include <QDir>
 
@@ -75,6 +78,10 @@ void Measurement::tick() {
     const std::uint64_t failuresBefore = port_->failedAccesses();
     const std::uint64_t redrawsBefore = redraw_.count();
     heldAtTickStart_ = holdTicked();
+    if (pendingStride_) {
+        settings_.Step = *std::exchange(pendingStride_, std::nullopt);
+        restartAverage();
+    }
     engine_.tick();
     // Equal limits, or a close: the tick swept nothing, or did not finish its redraw.
     if (redraw_.count() == redrawsBefore) return;
@@ -97,6 +104,11 @@ FileCommandOutcome Measurement::open() {
         restartAverage();
     }
     return outcome;
+}
+
+void Measurement::setSweepStride(int stride) {
+    pendingStride_ = static_cast<std::int16_t>(
+        std::clamp(stride, 1, static_cast<int>(std::numeric_limits<std::int16_t>::max())));
 }
 
 void Measurement::setAverageDepth(int depth) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include <QLocale>
 #include <QObject>
@@ -89,6 +90,12 @@ class Measurement final : public QObject {
     bool sweepLimitsMHz(double minMHz, double maxMHz);
     // True from a successful open until a sweep reads the converters again.
     bool readingsFromFile() const { return readingsFromFile_; }
+
+    // The stride between swept sample indices (Settings.Step, at least 1), from the next tick
+    // on, so that no sweep mixes two: the fast tuning sweep measures every n-th sample.
+    void setSweepStride(int stride);
+    // Whether port accesses failed during the latest sweep (its readings are no measurement).
+    bool portAccessesFailed() const { return !portFailureNotice_.isEmpty(); }
 
     // Averaging of the last 1, 2, 4, 8 or 16 sweeps (another depth means 1): from the next
     // sweep, data() holds the average, for the curves, the observers, saves and exports alike.
@@ -199,6 +206,7 @@ class Measurement final : public QObject {
     FileDialog& fileDialog_;
     MessageReporter& reporter_;
     bool readingsFromFile_ = false;
+    std::optional<std::int16_t> pendingStride_;
 };
 
 }  // namespace ravemo

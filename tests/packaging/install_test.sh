@@ -127,6 +127,84 @@ fi
 [[ -s "$build_dir/help/index.html" ]] || fail "the build tree has no help/index.html beside ravemo"
 [[ -f "$build_dir/ravemo.ini" ]] || fail "the build tree has no ravemo.ini beside ravemo"
 
+# The manual pages: made from the --help texts, every line of which (the main text and each
+# listed command's) must read the same in the rendered page.
+render_page() {
+  zcat "$1" | groff -man -Tutf8 -P-cbou 2>&1 | sed -E 's/^[[:space:]]+//; s/[[:space:]]+$//'
+}
+check_page_has_help() { # page program [words...]
+  local page="$1" rendered line
+  shift
+  rendered="$(render_page "$page")"
+  while IFS= read -r line; do
+    line="$(sed -E 's/^[[:space:]]+//; s/[[:space:]]+$//' <<<"$line")"
+    [[ -z "$line" ]] && continue
+    grep -qxF -- "$line" <<<"$rendered" ||
+      fail "$(basename "$page") lacks the line '$line' of '$* --help'"
+  done < <(QT_QPA_PLATFORM=offscreen "$@" --help)
+}
+if command -v groff >/dev/null; then
+  for program in ravemo ravemo-cli; do
+    page="$prefix/share/man/man1/$program.1.gz"
+    if [[ ! -f "$page" ]]; then
+      fail "share/man/man1/$program.1.gz is missing"
+      continue
+    fi
+    gzip -t "$page" || fail "$program.1.gz is not a whole gzip file"
+    [[ "$(od -An -tu1 -j4 -N4 "$page" | tr -d ' ')" == 0000 ]] ||
+      fail "$program.1.gz carries a time stamp (gzip -n leaves none)"
+    check_page_has_help "$page" "$prefix/bin/$program"
+  done
+  commands="$("$prefix/bin/ravemo-cli" --help | sed -n '/^Commands:/,/^$/ s/^  \([a-z][a-z0-9-]*\) .*/\1/p')"
+  [[ "$commands" == *doctor* ]] || fail "ravemo-cli --help lists no doctor command"
+  for command in $commands; do
+    check_page_has_help "$prefix/share/man/man1/ravemo-cli.1.gz" "$prefix/bin/ravemo-cli" "$command"
+  done
+  # The page maker on roff's own characters (backslashes, minus signs, a line opening with a
+  # dot or a quote): they must read as printed, not act as roff requests.
+  fake="$work/fake"
+  printf '%s\n' 'Usage: fake [--a-b] C:\dir\fBfile' "'quoted at the start" '.SH DOT' '' \
+    'Commands:' '  sub   a command' >"$work/main.txt"
+  printf '%s\n' '\fBnot bold\fR -- and \e' '.TH OVER' "'br" >"$work/sub.txt"
+  printf '#!/bin/sh\nif [ "$1" = --help ]; then cat "%s"; else cat "%s"; fi\n' \
+    "$work/main.txt" "$work/sub.txt" >"$fake"
+  chmod +x "$fake"
+  if cmake -DPROGRAM="$fake" -DNAME=fake -DSUMMARY=test -DVERSION=0 -DOUTPUT="$work/fake.1.gz" \
+    -P "$source_dir/packaging/ManPage.cmake" >"$work/fake.log" 2>&1; then
+    check_page_has_help "$work/fake.1.gz" "$fake"
+    check_page_has_help "$work/fake.1.gz" "$fake" sub
+  else
+    fail "ManPage.cmake failed on a made-up program: $(cat "$work/fake.log")"
+  fi
+else
+  fail "groff is not installed: the manual pages cannot be checked"
+fi
+
+# Bash completion: the commands after the program's name, a command's options after it.
+completion="$prefix/share/bash-completion/completions/ravemo-cli"
+if [[ -f "$completion" ]]; then
+  complete_words() { # word... (the last one is being completed)
+    bash -c 'source "$1"; shift; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _ravemo_cli
+             printf "%s\n" "${COMPREPLY[@]}"' _ "$completion" "$prefix/bin/ravemo-cli" "$@"
+  }
+  [[ "$(complete_words "" | sort | tr '\n' ' ')" == "$(sort <<<"$commands" | tr '\n' ' ')" ]] ||
+    fail "completion after ravemo-cli does not offer exactly the commands of --help"
+  [[ "$(complete_words --settings x.ini d)" == doctor ]] ||
+    fail "completion of 'd' after --settings FILE does not give doctor"
+  [[ "$(complete_words sweep --fr)" == --from ]] || fail "completion of 'sweep --fr' is not --from"
+else
+  fail "share/bash-completion/completions/ravemo-cli is missing"
+fi
+
+# Software-centre metadata.
+metainfo="$prefix/share/metainfo/org.ravemo.Ravemo.metainfo.xml"
+if [[ ! -f "$metainfo" ]]; then
+  fail "share/metainfo/org.ravemo.Ravemo.metainfo.xml is missing"
+elif command -v appstreamcli >/dev/null; then
+  appstreamcli validate --no-net "$metainfo" >"$work/appstream.log" 2>&1 ||
+    fail "the AppStream metadata does not validate: $(cat "$work/appstream.log")"
+fi
+
 if ((failures > 0)); then
   echo "install tree: $failures problem(s)" >&2
   exit 1

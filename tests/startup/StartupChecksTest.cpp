@@ -11,13 +11,20 @@
 namespace ravemo {
 namespace {
 
-TEST(SettingsLocation, BesideTheProgramElseTheConfigFolderUnlessNamed) {
+TEST(SettingsLocation, BesideTheProgramElseTheConfigFolderElseTheInstalledSampleUnlessNamed) {
     const QTemporaryDir root;
     const QString program = root.filePath("bin");
     const QString config = root.filePath("config");
     const QString inConfig = config + "/ravemo/ravemo.ini";
     QDir().mkpath(program + "/ravemo.ini");  // a folder is not the settings file
     EXPECT_EQ(FindSettingsFile(program, config, QString()).path, inConfig);
+    const QString sample = root.filePath("share/ravemo/ravemo.ini");
+    QDir().mkpath(sample);  // nor here
+    EXPECT_EQ(FindSettingsFile(program, config, QString()).path, inConfig);
+    QDir(root.filePath("share/ravemo")).rmdir("ravemo.ini");
+    ASSERT_TRUE(QFile(sample).open(QIODevice::WriteOnly));
+    EXPECT_EQ(FindSettingsFile(program, config, QString()).path, sample);
+    EXPECT_TRUE(FindSettingsFile(program, config, QString()).installedSample);
     QDir().mkpath(config + "/ravemo");
     ASSERT_TRUE(QFile(inConfig).open(QIODevice::WriteOnly));
     EXPECT_EQ(FindSettingsFile(program, config, QString()).path, inConfig);

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ui/chart/FocusFrame.h"
 #include "ui/chart/MarkerPlacement.h"
 #include "ui/chart/PixelLine.h"
 
@@ -112,6 +113,7 @@ void ChartWidget::paintEvent(QPaintEvent* /*event*/) {
         painter.setPen(t.colour);
         painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, t.text);
     }
+    PaintFocusFrame(*this, painter);
 }
 
 void ChartWidget::mouseReleaseEvent(QMouseEvent* event) {

@@ -40,6 +40,9 @@ DipsPanel::DipsPanel(QWidget* parent)
       referenceShift_(TextLine(this, "ReferenceShift")) {
     setObjectName(QStringLiteral("DipsPanel"));
     table_->setObjectName(QStringLiteral("DipsTable"));
+    // A dip can be chosen (Ctrl+Down, Ctrl+Up) for a sweep around it.
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(kTablePanelMarginPx, kTablePanelMarginPx, kTablePanelMarginPx,
                                kTablePanelMarginPx);
@@ -49,6 +52,8 @@ DipsPanel::DipsPanel(QWidget* parent)
     auto* resonancesArea = new QScrollArea(this);
     resonancesArea->setObjectName(QStringLiteral("ResonancesArea"));
     resonancesArea->setFrameShape(QFrame::NoFrame);
+    // No tab stop that could show no focus; a screen reader reads the whole list anyway.
+    resonancesArea->setFocusPolicy(Qt::NoFocus);
     resonancesArea->setWidgetResizable(true);
     resonancesArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     resonancesArea->setWidget(resonances_);
@@ -71,6 +76,11 @@ DipsPanel::DipsPanel(QWidget* parent)
 
 void DipsPanel::showDips(const TextTable& dips) {
     table_->showTable(dips);
+    // The keyboard enters the table on the first dip's frequency, not on its button (which
+    // would take the focus away from the table).
+    if (!table_->currentIndex().isValid() && table_->rowCount() > 0) {
+        table_->setCurrentCell(0, kButtonColumn + 1, QItemSelectionModel::NoUpdate);
+    }
     // A row keeps its button from sweep to sweep: a click that straddles a sweep (ten a
     // second) must not end on a new button that never saw the press.
     for (int row = 0; row < table_->rowCount(); ++row) {
@@ -79,6 +89,7 @@ void DipsPanel::showDips(const TextTable& dips) {
         button->setToolTip(
             tr("Set the main window's sweep limits to this dip's 2:1 band and half its width on "
                "each side (without a 2:1 band: 5 % of its frequency on each side)."));
+        button->setAccessibleName(tr("Sweep around dip %1").arg(row + 1));
         connect(button, &QPushButton::clicked, this, [this, row] { Q_EMIT sweepAroundDip(row); });
         table_->setCellWidget(row, kButtonColumn, button);
         table_->horizontalHeader()->setSectionResizeMode(kButtonColumn, QHeaderView::Fixed);

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "plot/HistoryStripPainter.h"
+#include "ui/chart/FocusFrame.h"
 
 namespace ravemo {
 namespace {
@@ -16,6 +17,8 @@ HistoryStripWidget::HistoryStripWidget(const QLocale& locale, QWidget* parent)
     setObjectName(QStringLiteral("HistoryStrip"));
     setMinimumHeight(kStripMinimumHeightPx);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    // Tab reaches it, so a screen reader reads its text equivalent.
+    setFocusPolicy(Qt::TabFocus);
     setToolTip(tr("The tuned frequency and the lowest SWR of the last %1 minutes, the latest "
                   "sweep at the right. It starts afresh when the sweep limits change.")
                    .arg(kHistorySpan.count()));
@@ -31,6 +34,7 @@ QSize HistoryStripWidget::sizeHint() const { return {kPreferredWidthPx, kPreferr
 void HistoryStripWidget::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     PaintHistoryStrip(painter, rect(), points_, locale_, style_);
+    PaintFocusFrame(*this, painter);
 }
 
 }  // namespace ravemo

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "plot/SmithChartPainter.h"
+#include "ui/chart/FocusFrame.h"
 
 namespace ravemo {
 namespace {
@@ -13,6 +14,8 @@ SmithChartWidget::SmithChartWidget(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("SmithChart"));
     setMinimumSize(kMinimumSidePx, kMinimumSidePx);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    // Tab reaches it, so a screen reader reads its text equivalent.
+    setFocusPolicy(Qt::TabFocus);
     relayout();
 }
 
@@ -29,6 +32,7 @@ void SmithChartWidget::relayout() {
 void SmithChartWidget::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     PaintSmithChart(painter, layout_, content_, style_);
+    PaintFocusFrame(*this, painter);
 }
 
 void SmithChartWidget::resizeEvent(QResizeEvent* event) {

@@ -8,7 +8,8 @@ TextTableWidget::TextTableWidget(int leadingColumns, QWidget* parent)
     : QTableWidget(parent), leadingColumns_(leadingColumns) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::NoSelection);
-    setFocusPolicy(Qt::NoFocus);
+    // A tab stop: a screen reader's user walks its cells with the arrow keys.
+    setFocusPolicy(Qt::StrongFocus);
     setWordWrap(false);
     verticalHeader()->hide();
     horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -23,11 +24,16 @@ void TextTableWidget::showTable(const TextTable& table) {
     for (int row = 0; row < rowCount(); ++row) {
         const QStringList& cells = table.rows[static_cast<std::size_t>(row)];
         for (int column = 0; column < cells.size(); ++column) {
-            auto* item = new QTableWidgetItem(cells[column]);
+            // A cell whose text stays is kept: a screen reader hears no change every sweep.
+            if (QTableWidgetItem* kept = item(row, leadingColumns_ + column)) {
+                kept->setText(cells[column]);
+                continue;
+            }
+            auto* cell = new QTableWidgetItem(cells[column]);
             // The first column names the row; the others hold numbers.
-            item->setTextAlignment(Qt::AlignVCenter |
+            cell->setTextAlignment(Qt::AlignVCenter |
                                    (column == 0 ? Qt::AlignLeft : Qt::AlignRight));
-            setItem(row, leadingColumns_ + column, item);
+            setItem(row, leadingColumns_ + column, cell);
         }
     }
 }

@@ -7,6 +7,7 @@
 #include <QWheelEvent>
 
 #include "plot/TuningChartPainter.h"
+#include "ui/chart/FocusFrame.h"
 
 namespace ravemo {
 namespace {
@@ -23,6 +24,8 @@ TuningChartWidget::TuningChartWidget(QWidget* parent) : QWidget(parent) {
     setMinimumSize(kChartMinimumWidthPx, kChartMinimumHeightPx);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setCursor(Qt::CrossCursor);
+    // Tab reaches it, so a screen reader reads its text equivalent.
+    setFocusPolicy(Qt::TabFocus);
     relayout();
 }
 
@@ -44,6 +47,7 @@ ViewLimits TuningChartWidget::limits() const {
 void TuningChartWidget::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     PaintTuningChart(painter, layout_, content_, style_);
+    PaintFocusFrame(*this, painter);
 }
 
 void TuningChartWidget::resizeEvent(QResizeEvent* event) {

@@ -65,6 +65,9 @@ TuningPanes BuildTuningPanes(const TuningPaneWidgets& w, QWidget* parent) {
     panes.scroll = new QScrollArea(parent);
     panes.scroll->setObjectName(QStringLiteral("PanesScroll"));
     panes.scroll->setFrameShape(QFrame::NoFrame);
+    // No tab stop of its own (it could show no focus): Tab goes to the controls inside, and the
+    // area scrolls to the one that has the focus.
+    panes.scroll->setFocusPolicy(Qt::NoFocus);
     panes.scroll->setWidgetResizable(true);
     panes.scroll->setWidget(panes.main);
     return panes;

@@ -80,6 +80,7 @@ TuningPreferences LoadTuningPreferences(const QString& path) {
     file.beginGroup(kPanesGroup);
     for (const QString& name : file.childKeys()) p.paneSizes[name] = file.value(name).toByteArray();
     file.endGroup();
+    p.aural = LoadAuralPreferences(file);
     return p;
 }
 
@@ -100,6 +101,7 @@ bool SaveTuningPreferences(const QString& path, const TuningPreferences& p) {
     file.beginGroup(kPanesGroup);
     for (const auto& [name, state] : p.paneSizes) file.setValue(name, state);
     file.endGroup();
+    SaveAuralPreferences(file, p.aural);
     file.sync();
     return file.status() == QSettings::NoError;
 }

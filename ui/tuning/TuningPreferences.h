@@ -9,6 +9,7 @@
 #include "analysis/AmateurBands.h"
 #include "plot/RightAxis.h"
 #include "plot/SwrScale.h"
+#include "ui/aural/AuralPreferences.h"
 
 namespace ravemo {
 
@@ -23,6 +24,7 @@ struct TuningPreferences {
     QByteArray geometry;                      // QWidget::saveGeometry
     QByteArray windowState;                   // QMainWindow::saveState (the tool bar)
     std::map<QString, QByteArray> paneSizes;  // QSplitter::saveState by splitter name
+    AuralPreferences aural;                   // the tone and the spoken updates
 
     bool operator==(const TuningPreferences&) const = default;
 };

@@ -26,6 +26,7 @@
 #include "plot/Verdicts.h"
 #include "ui/Measurement.h"
 #include "ui/WindowDialogs.h"
+#include "ui/aural/AuralBar.h"
 #include "ui/cable/CableWindow.h"
 #include "ui/share/ShareWindow.h"
 #include "ui/tuning/BandsPanel.h"
@@ -87,6 +88,7 @@ TuningWindow::TuningWindow(Measurement& measurement, WindowDialogs& dialogs, con
       preferencesPath_(std::move(preferencesPath)),
       toolBar_(new TuningToolBar(locale, this)),
       feedlineBar_(new FeedlineBar(this)),
+      aural_(new AuralBar(measurement, *this, locale)),
       chart_(new TuningChartWidget),
       readout_(new QLabel(kReadoutHint)),
       historyStrip_(new HistoryStripWidget(locale)),
@@ -98,6 +100,8 @@ TuningWindow::TuningWindow(Measurement& measurement, WindowDialogs& dialogs, con
     addToolBar(toolBar_);
     addToolBar(&toolBar_->commandBar());
     addToolBar(feedlineBar_);
+    addToolBarBreak();
+    addToolBar(aural_);
     buildPanes();
     connectControls();
     applyPreferences(LoadTuningPreferences(preferencesPath_));
@@ -180,6 +184,7 @@ void TuningWindow::onSweepFinished() {
     }
     const bool measured = !measurement_.holdTicked();
     analyseLatestSweep();
+    aural_->sweepFinished();
     if (measured) {
         history_.add(HistoryPointOf(live_, analysis_));
         historyStrip_->setPoints(history_.points());
@@ -221,6 +226,7 @@ void TuningWindow::analyse() {
     if (reference_) referenceAnalysis_ = AnalyseAntenna(*reference_, options);
     showPictures();
     showTexts();
+    aural_->follow(live_, analysis_, options.targetHz);
 }
 
 void TuningWindow::showPictures() {

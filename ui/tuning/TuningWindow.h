@@ -22,6 +22,7 @@ class QScrollArea;
 
 namespace ravemo {
 
+class AuralBar;
 class BandsPanel;
 class CalibrationDialog;
 class CableWindow;
@@ -89,6 +90,7 @@ class TuningWindow final : public QMainWindow {
 
     TuningToolBar& toolBar() const { return *toolBar_; }
     FeedlineBar& feedlineBar() const { return *feedlineBar_; }
+    AuralBar& auralBar() const { return *aural_; }
     DipsPanel& dipsPanel() const { return *dips_; }
     BandsPanel& bandsPanel() const { return *bands_; }
     TuningChartWidget& chart() const { return *chart_; }
@@ -149,6 +151,7 @@ class TuningWindow final : public QMainWindow {
 
     TuningToolBar* toolBar_;
     FeedlineBar* feedlineBar_;
+    AuralBar* aural_;
     CalibrationDialog* calibration_ = nullptr;
     TuningChartWidget* chart_;
     QLabel* readout_;

@@ -9,6 +9,7 @@
 #include <QSplitter>
 
 #include "files/MessageReporter.h"
+#include "ui/aural/AuralBar.h"
 #include "ui/tuning/BandsPanel.h"
 #include "ui/tuning/FeedlineBar.h"
 #include "ui/tuning/ScreenFit.h"
@@ -52,6 +53,7 @@ void TuningWindow::wrapToolBars() {
 void TuningWindow::applyPreferences(const TuningPreferences& p) {
     toolBar_->showChoices(p);
     feedlineBar_->showChoices(p.feedline, p.atAntenna);
+    aural_->showChoices(p.aural);
     choices_.region = toolBar_->region();
     choices_.scale = toolBar_->scale();
     choices_.rightAxis = toolBar_->rightAxis();
@@ -80,6 +82,7 @@ TuningPreferences TuningWindow::preferences() const {
     p.targetHz = toolBar_->targetHz();
     p.feedline = feedlineBar_->feedlineText();
     p.atAntenna = feedlineBar_->antennaChosen();
+    p.aural = aural_->choices();
     p.geometry = saveGeometry();
     p.windowState = saveState();
     for (const QSplitter* splitter : panes_.splitters()) {
