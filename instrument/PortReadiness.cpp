@@ -126,7 +126,7 @@ ReadinessCheck CheckSettings(const PortSystem& system, const PortSettingsView& s
             ? QStringLiteral("Address1=0 runs the simulated instrument")
             : QStringLiteral("Address1=%1 is no port the kernel lists").arg(settings.address1);
     if (ports.empty()) {
-        return Failed(subject, found + QStringLiteral(", and it lists none"),
+        return Failed(subject, found + QStringLiteral(", and the kernel lists no parallel port"),
                       {QStringLiteral("sudo modprobe parport_pc ppdev, then run this again")});
     }
     // Address1 holds at most 32766: a port above (a PCI card) is named by its device instead.
