@@ -13,22 +13,15 @@
 #include <QTcpSocket>
 #include <QWebSocket>
 
+#include "support/WaitUntil.h"
 #include "watch/WatchServer.h"
 
 namespace ravemo {
 namespace {
 
-const QString kServerToken = QStringLiteral("00112233445566778899aabbccddeeff");
+using test::WaitUntil;
 
-bool WaitUntil(const std::function<bool()>& done, int ms = 5000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > ms) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return true;
-}
+const QString kServerToken = QStringLiteral("00112233445566778899aabbccddeeff");
 
 // One phone: its socket and what it was sent.
 struct Phone {

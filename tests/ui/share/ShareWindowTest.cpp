@@ -11,21 +11,12 @@
 #include <QLabel>
 #include <QWebSocket>
 
+#include "support/WaitUntil.h"
 #include "ui/share/ShareWindow.h"
 #include "ui/tuning/TuningRig.h"
 
 namespace ravemo::test {
 namespace {
-
-bool WaitUntil(const std::function<bool()>& done, int ms = 5000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > ms) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return true;
-}
 
 TEST(ShareWindowTest, ServesTheTuningWindowsSweepAndRunsPageCommandsOnlyWhenAllowed) {
     TuningRig rig;
