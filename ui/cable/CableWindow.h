@@ -54,6 +54,9 @@ class CableWindow final : public QWidget {
     void showEvent(QShowEvent* event) override;
 
   private:
+    // Names and descriptions for assistive technology; the plot's text equivalent.
+    void nameControls();
+    void nameValueBox();
     CableQuestion question() const;
     void measure();
     void chooseFile();
