@@ -182,7 +182,7 @@ void CableWindow::measure() {
                               : QStringLiteral("QLineEdit { background: #FFE0E0; }"));
     if (samples_.samples.size() < 2) {
         measured_ = CableMeasurement{};
-        findings_->setPlainText(
+        showFindings(
             tr("Nothing to measure: sweep the cable with its far end open or "
                "shorted, or open a file of it."));
         plot_->setMeasurement(measured_);
@@ -191,8 +191,14 @@ void CableWindow::measure() {
     measured_ = MeasureCable(samples_.samples, q);
     QString text = CableFindingsText(measured_, locale_);
     if (!known) text.prepend(value_->toolTip() + QStringLiteral(".\n\n"));
-    findings_->setPlainText(text);
+    showFindings(text);
     plot_->setMeasurement(measured_);
+}
+
+// The same findings after a sweep leave the text alone: the reader's place in it (the caret a
+// screen reader follows, the selection, the scroll) stays, and nothing is announced.
+void CableWindow::showFindings(const QString& text) {
+    if (findings_->toPlainText() != text) findings_->setPlainText(text);
 }
 
 void CableWindow::chooseFile() {

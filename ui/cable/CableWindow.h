@@ -59,6 +59,7 @@ class CableWindow final : public QWidget {
     void nameValueBox();
     CableQuestion question() const;
     void measure();
+    void showFindings(const QString& text);
     void chooseFile();
 
     Measurement& measurement_;
