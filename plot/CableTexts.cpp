@@ -2,6 +2,9 @@
 
 #include <cmath>
 
+#include <QStringList>
+
+#include "plot/DistanceToFaultPainter.h"
 #include "plot/FrequencyLabels.h"
 #include "plot/TuningTables.h"
 
@@ -104,6 +107,32 @@ QString ResolutionText(const CableMeasurement& m, const QLocale& locale) {
                "resolution %1 (twice the %2 of an unwindowed transform: Hann window), range %3")
         .arg(Metres(d.resolutionM, locale), Metres(d.resolutionM / kHannWidening, locale),
              Metres(d.rangeM, locale));
+}
+
+QString DistanceToFaultText(const CableMeasurement& m, const QLocale& locale) {
+    if (!m.distance) {
+        QString why = ResolutionText(m, locale);
+        why[0] = why[0].toUpper();
+        return why + u'.';
+    }
+    const double shownM = ShownDistanceM(m);
+    QString text = QStringLiteral("Distance to fault: ");
+    QStringList marked;
+    for (std::size_t i = 0; i < m.distance->peaks.size(); ++i) {
+        if (m.distance->peaks[i].distanceM <= shownM)
+            marked << FaultText(m, i, locale).replace(QStringLiteral("  "), QStringLiteral(", "));
+    }
+    text += QStringLiteral("reflection along the line from 0 to %1. ").arg(Metres(shownM, locale));
+    text += marked.isEmpty()
+                ? QStringLiteral("No reflection above %1.")
+                      .arg(FixedText(kSmallestFaultReflection, kReflectionDecimals, locale))
+                : (marked.size() == 1
+                       ? QStringLiteral("1 reflection: %1.")
+                       : QStringLiteral("%1 reflections, nearest first: %2.").arg(marked.size()))
+                      .arg(marked.join(QStringLiteral("; ")));
+    return text +
+           QStringLiteral(" The resolution is %1, the range %2.")
+               .arg(Metres(m.distance->resolutionM, locale), Metres(m.distance->rangeM, locale));
 }
 
 QString CableFindingsText(const CableMeasurement& m, const QLocale& locale) {

@@ -33,6 +33,11 @@ QString FaultText(const CableMeasurement& m, std::size_t peak, const QLocale& lo
 // or why there is no response (no velocity factor).
 QString ResolutionText(const CableMeasurement& m, const QLocale& locale);
 
+// The distance-to-fault plot in words, for a screen reader: the distance shown, each marked
+// reflection (distance, signed size, what it is) and the resolution; the plot's own sentence
+// where there is no response.
+QString DistanceToFaultText(const CableMeasurement& m, const QLocale& locale);
+
 // All of it, one finding a line: the loss per band and its fit, the VF and the length, the
 // resolution and the faults.
 QString CableFindingsText(const CableMeasurement& m, const QLocale& locale);

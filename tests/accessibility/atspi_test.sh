@@ -1,5 +1,5 @@
 #!/bin/bash
-# Walks the program's two windows as a screen reader does, over AT-SPI, on the simulated
+# Walks the program's windows as a screen reader does, over AT-SPI, on the simulated
 # instrument: a private D-Bus session, the accessibility bus and its registry, a virtual X
 # server. atspi_walk.py checks names and roles, reads a readout, presses buttons through the
 # accessibility actions and listens for the charts' description events.

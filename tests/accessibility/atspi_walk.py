@@ -4,6 +4,9 @@ Finds the main window, presses its Tuning button through the accessibility actio
 windows: every visible control must have a name of its own; reads the SWR readout's value,
 toggles Hold by its action, reads the chart's text equivalent, and listens for description
 events: none while the charts follow the sweeps, one when Ctrl+D asks for the tuning chart's.
+Then opens the Cable window, the calibration dialog and the share window by the tuning window's
+buttons and walks each the same way: the Cable window's plot and findings follow the sweeps
+without an event; the share window's QR code must say what it shows.
 Exits 1 with the reason on the first failure.
 """
 
@@ -17,6 +20,7 @@ CONTROL_ROLES = {
     pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_RADIO_BUTTON,
     pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY, pyatspi.ROLE_SPIN_BUTTON,
     pyatspi.ROLE_SLIDER, pyatspi.ROLE_TABLE, pyatspi.ROLE_CHART, pyatspi.ROLE_TOGGLE_BUTTON,
+    pyatspi.ROLE_IMAGE,
 }
 CONTROL_MASK = 1 << 2  # X's Control modifier
 KEYSYM_D = 0x64
@@ -102,6 +106,16 @@ def number(text):
         return None
 
 
+def walk_names(where, found):
+    names = [accessible.name or "" for accessible in found]
+    own = [n for n in names if n.strip() and names.count(n) == 1]
+    print("atspi: %s: %d visible controls, %d with a name of their own"
+          % (where, len(found), len(own)))
+    for accessible, name in zip(found, names):
+        if name not in own:
+            fail("%s: a %s has no name of its own (%r)" % (where, accessible.getRoleName(), name))
+
+
 def on_event(event):
     events.append((event.source_name if hasattr(event, "source_name") else "",
                    event.source.name if event.source is not None else "", event.type))
@@ -115,12 +129,7 @@ def main():
     tuning = wait_for("tuning window", lambda: window(app, "Ravemo tuning"))
 
     found = controls(main_window) + controls(tuning)
-    names = [accessible.name or "" for accessible in found]
-    own = [n for n in names if n.strip() and names.count(n) == 1]
-    print("atspi: %d visible controls, %d with a name of their own" % (len(found), len(own)))
-    for accessible, name in zip(found, names):
-        if name not in own:
-            fail("a %s has no name of its own (%r)" % (accessible.getRoleName(), name))
+    walk_names("main and tuning windows", found)
 
     swr = by_name(found, "SWR at marker 1", pyatspi.ROLE_TEXT)
     value = wait_for("SWR reading", lambda: number(text_of(swr)))
@@ -157,6 +166,22 @@ def main():
              lambda: True if any(e[1] == "Tuning chart" for e in events) else None, 5)
     if not tuning_chart.getState().contains(pyatspi.STATE_FOCUSED):
         fail("Ctrl+D left the focus off the tuning chart")
+    for button, title in (("Cable...", "Ravemo cable"), ("Calibration...", "Calibration"),
+                          ("Share to phone...", "Share to phone")):
+        act(by_name(controls(tuning), button, pyatspi.ROLE_PUSH_BUTTON), "Press", "press", "click")
+        opened = wait_for(title, lambda: window(app, title))
+        walk_names(title, controls(opened))
+    # The distance-to-fault plot and the findings follow the sweeps as silently as the charts.
+    pyatspi.Registry.registerEventListener(on_event, "object:text-changed")
+    del events[:]
+    pump(1.5)
+    told = [e for e in events if e[1] in ("Distance to fault plot", "Cable findings",
+                                          "QR code of the page address")]
+    if told:
+        fail("%d events sent while sweeping, from %s" % (len(told), sorted({e[1] for e in told})))
+    qr = by_name(controls(opened), "QR code of the page address", pyatspi.ROLE_IMAGE)
+    if qr.description != "None: sharing is off.":
+        fail("the QR code says %r before sharing starts" % qr.description)
     print("atspi: passed")
 
 

@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
 """The phone page end to end, on 127.0.0.1 only: `ravemo-cli watch` on the simulator, the page
-in headless Chromium driven over its DevTools pipe. Checks that the page's SWR is what
-`ravemo-cli analyse` makes of the same sweep, that it updates, that a wrong token gets 403 and
-nothing else, that a ninth live connection is refused, and that the page says the connection
-is lost when the server stops.
+in headless Chromium driven over its DevTools pipe. Checks that the page's SWR and the chart's
+words (range, dip) are what `ravemo-cli analyse` makes of the same sweep, that it updates, that
+a wrong token gets 403 and nothing else, that a ninth live connection is refused, and that the
+page says the connection is lost when the server stops.
 
     page_e2e.py RAVEMO_CLI [--screenshot PNG]   (exit 77: Chromium is missing)
 
@@ -159,6 +159,11 @@ def main():
         browser.wait_for("document.body && document.body.dataset.sweep", "a sweep")
         shown = browser.evaluate("document.getElementById('swr').textContent")
         assert shown == expected_swr, f"the page shows SWR {shown}, analyse says {expected_swr}"
+        # The chart's words for a phone's screen reader: the range swept, the dip and its SWR.
+        words = browser.evaluate("document.getElementById('chart').getAttribute('aria-label')")
+        dip = f"dip at {analysed['dips'][0]['frequency_hz'] / 1e6:.4f} MHz, SWR {expected_swr}"
+        assert f"from {float(FROM_MHZ):.3f} to {float(TO_MHZ):.3f} MHz" in words and dip in words, \
+            f"the chart says {words!r}, analyse says {dip}"
         first = int(browser.evaluate("document.body.dataset.sweep"))
         browser.wait_for(f"Number(document.body.dataset.sweep) > {first}", "a newer sweep")
         assert browser.evaluate("document.getElementById('connection').textContent") \

@@ -15,14 +15,16 @@ class TextEquivalentSource final : public QObject {
   public:
     static constexpr const char* kObjectName = "ravemo_text_equivalent";
 
-    TextEquivalentSource(std::function<QString()> compose, QObject* parent)
-        : QObject(parent), compose_(std::move(compose)) {
+    TextEquivalentSource(std::function<QString()> compose, QAccessible::Role role, QObject* parent)
+        : QObject(parent), compose_(std::move(compose)), role_(role) {
         setObjectName(QString::fromLatin1(kObjectName));
     }
     QString text() const { return compose_ ? compose_() : QString(); }
+    QAccessible::Role role() const { return role_; }
 
   private:
     std::function<QString()> compose_;
+    QAccessible::Role role_;
 };
 
 const TextEquivalentSource* sourceOf(const QWidget& widget) {
@@ -31,10 +33,11 @@ const TextEquivalentSource* sourceOf(const QWidget& widget) {
         QString::fromLatin1(TextEquivalentSource::kObjectName), Qt::FindDirectChildrenOnly));
 }
 
-// A chart to assistive technology: its name, and its text equivalent as the description.
+// A picture or a reading to assistive technology: its name, and its text equivalent as the
+// description.
 class ChartAccessible final : public QAccessibleWidget {
   public:
-    explicit ChartAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Chart) {}
+    ChartAccessible(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Description) {
@@ -49,8 +52,9 @@ class ChartAccessible final : public QAccessibleWidget {
 // after a screen reader first met the widget.
 QAccessibleInterface* chartFactory(const QString& /*className*/, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
-    if (widget == nullptr || sourceOf(*widget) == nullptr) return nullptr;
-    return new ChartAccessible(widget);
+    const TextEquivalentSource* source = widget ? sourceOf(*widget) : nullptr;
+    if (source == nullptr) return nullptr;
+    return new ChartAccessible(widget, source->role());
 }
 
 void installFactoryOnce() {
@@ -63,14 +67,15 @@ void installFactoryOnce() {
 
 }  // namespace
 
-void SetTextEquivalent(QWidget& widget, std::function<QString()> compose) {
+void SetTextEquivalent(QWidget& widget, std::function<QString()> compose, QAccessible::Role role) {
     installFactoryOnce();
     delete const_cast<TextEquivalentSource*>(sourceOf(widget));
-    new TextEquivalentSource(std::move(compose), &widget);
+    new TextEquivalentSource(std::move(compose), role, &widget);
     // An interface made before (a name set while accessibility is on makes one) would stay
-    // in the cache as a plain widget: it goes, and the next query makes the chart's.
+    // in the cache as a plain widget: it goes, and the next query makes ours.
     QAccessibleInterface* made = QAccessible::queryAccessibleInterface(&widget);
-    if (made != nullptr && made->role() != QAccessible::Chart) {
+    if (made != nullptr &&
+        (dynamic_cast<ChartAccessible*>(made) == nullptr || made->role() != role)) {
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
     }
 }

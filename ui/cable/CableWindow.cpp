@@ -17,6 +17,9 @@
 #include "plot/CableTexts.h"
 #include "ui/Measurement.h"
 #include "ui/WindowDialogs.h"
+#include "ui/access/NamedComboBox.h"
+#include "ui/access/TextEquivalent.h"
+#include "ui/access/WindowKey.h"
 #include "ui/cable/DistanceToFaultWidget.h"
 
 namespace ravemo {
@@ -79,9 +82,12 @@ CableWindow::CableWindow(Measurement& measurement, WindowDialogs& dialogs, const
     layout->addWidget(source_);
     layout->addWidget(splitter, 1);
 
+    nameControls();
+
     connect(end_, &QComboBox::currentIndexChanged, this, &CableWindow::measure);
     connect(known_, &QComboBox::currentIndexChanged, this, [this](int index) {
         value_->setText(index == kKnownFactor ? locale_.toString(0.66) : QString());
+        nameValueBox();
         measure();
     });
     connect(value_, &QLineEdit::editingFinished, this, &CableWindow::measure);
@@ -90,6 +96,33 @@ CableWindow::CableWindow(Measurement& measurement, WindowDialogs& dialogs, const
     connect(&measurement_, &Measurement::sweepFinished, this, [this] {
         if (isVisible() && !fromFile_) measureLatestSweep();
     });
+}
+
+void CableWindow::nameControls() {
+    NameComboBox(*end_, tr("Far end"),
+                 tr("How the cable's far end is left while it is swept: open or shorted"));
+    NameComboBox(*known_, tr("Known quantity"),
+                 tr("What you know of the cable, its length or its velocity factor; the other "
+                    "is worked out from its resonances"));
+    nameValueBox();
+    SetAccessibleText(open_, tr("Open a cable file"),
+                      tr("Measure a saved sweep (.vec) or Touchstone file (.s1p) instead of the "
+                         "sweep"));
+    SetAccessibleText(sweep_, sweep_->text(), tr("Measure the latest sweep again, not the file"));
+    SetAccessibleText(findings_, tr("Cable findings"),
+                      tr("Loss per band, velocity factor and length, distance to each fault"));
+    plot_->setObjectName(QStringLiteral("DistanceToFault"));
+    SetAccessibleText(plot_, tr("Distance to fault plot"));
+    SetTextEquivalent(*plot_, [this] { return DistanceToFaultText(measured_, locale_); });
+}
+
+// Named by what the known box asks for, so that it is read with its unit.
+void CableWindow::nameValueBox() {
+    if (known_->currentIndex() == kKnownLength) {
+        SetAccessibleText(value_, tr("Cable length"), tr("metres, such as 23.4"));
+    } else {
+        SetAccessibleText(value_, tr("Velocity factor"), tr("from 0.1 to 1, such as 0.66"));
+    }
 }
 
 void CableWindow::showEvent(QShowEvent* event) {
@@ -149,7 +182,7 @@ void CableWindow::measure() {
                               : QStringLiteral("QLineEdit { background: #FFE0E0; }"));
     if (samples_.samples.size() < 2) {
         measured_ = CableMeasurement{};
-        findings_->setPlainText(
+        showFindings(
             tr("Nothing to measure: sweep the cable with its far end open or "
                "shorted, or open a file of it."));
         plot_->setMeasurement(measured_);
@@ -158,8 +191,14 @@ void CableWindow::measure() {
     measured_ = MeasureCable(samples_.samples, q);
     QString text = CableFindingsText(measured_, locale_);
     if (!known) text.prepend(value_->toolTip() + QStringLiteral(".\n\n"));
-    findings_->setPlainText(text);
+    showFindings(text);
     plot_->setMeasurement(measured_);
+}
+
+// The same findings after a sweep leave the text alone: the reader's place in it (the caret a
+// screen reader follows, the selection, the scroll) stays, and nothing is announced.
+void CableWindow::showFindings(const QString& text) {
+    if (findings_->toPlainText() != text) findings_->setPlainText(text);
 }
 
 void CableWindow::chooseFile() {

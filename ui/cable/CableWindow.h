@@ -54,8 +54,12 @@ class CableWindow final : public QWidget {
     void showEvent(QShowEvent* event) override;
 
   private:
+    // Names and descriptions for assistive technology; the plot's text equivalent.
+    void nameControls();
+    void nameValueBox();
     CableQuestion question() const;
     void measure();
+    void showFindings(const QString& text);
     void chooseFile();
 
     Measurement& measurement_;

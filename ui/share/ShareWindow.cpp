@@ -13,6 +13,9 @@
 
 #include "analysis/AmateurBands.h"
 #include "ui/Measurement.h"
+#include "ui/access/NamedComboBox.h"
+#include "ui/access/TextEquivalent.h"
+#include "ui/access/WindowKey.h"
 #include "ui/tuning/TuningToolBar.h"
 #include "ui/tuning/TuningWindow.h"
 #include "watch/QrCode.h"
@@ -49,11 +52,9 @@ ShareWindow::ShareWindow(TuningWindow& tuning, Measurement& measurement)
         address_->addItem(address.toString(), address.toString());
     }
     address_->addItem(tr("This computer only (127.0.0.1)"), QStringLiteral("127.0.0.1"));
-    address_->setAccessibleName(tr("Address"));
     port_ = new QSpinBox(this);
     port_->setRange(0, 65535);
     port_->setSpecialValueText(tr("any free port"));
-    port_->setAccessibleName(tr("Port"));
     commands_ = new QCheckBox(tr("Let the page sweep around the dip / pick a band"), this);
     commands_->setToolTip(
         tr("Only these two; the page can never save, open, change settings or "
@@ -62,13 +63,11 @@ ShareWindow::ShareWindow(TuningWindow& tuning, Measurement& measurement)
 
     url_ = new QLabel(this);
     url_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    url_->setAccessibleName(tr("Page address"));
     qr_ = new QLabel(this);
     qr_->setAlignment(Qt::AlignCenter);
-    qr_->setAccessibleName(tr("QR code of the page address"));
     status_ = new QLabel(this);
-    status_->setAccessibleName(tr("Sharing status"));
     status_->setWordWrap(true);
+    nameControls();
 
     auto* form = new QFormLayout;
     form->addRow(tr("&Address:"), address_);
@@ -97,6 +96,26 @@ ShareWindow::ShareWindow(TuningWindow& tuning, Measurement& measurement)
         if (server_.running()) publishLatest();
     });
     showState();
+}
+
+// A label named by its purpose is read by that name alone: what it shows goes in its
+// description, read when asked, like the QR code's address.
+void ShareWindow::nameControls() {
+    NameComboBox(*address_, tr("Address"),
+                 tr("The network address of this computer that phones reach the page on"));
+    SetAccessibleText(port_, tr("Port"), tr("The page's TCP port; any free one when 0"));
+    startStop_->setAccessibleDescription(
+        tr("Serve the page to phones, or stop serving it; closing this window stops it too"));
+    const auto address = [this] {
+        return url_->text().isEmpty() ? tr("None: sharing is off.") : url_->text();
+    };
+    SetAccessibleText(url_, tr("Page address"));
+    SetTextEquivalent(*url_, address, QAccessible::StaticText);
+    SetAccessibleText(qr_, tr("QR code of the page address"));
+    SetTextEquivalent(*qr_, address, QAccessible::Graphic);
+    SetAccessibleText(status_, tr("Sharing status"));
+    SetTextEquivalent(
+        *status_, [this] { return status_->text(); }, QAccessible::StaticText);
 }
 
 ShareWindow::~ShareWindow() {
@@ -136,6 +155,7 @@ void ShareWindow::showState(const QString& problem) {
     address_->setEnabled(!on);
     port_->setEnabled(!on);
     startStop_->setText(on ? tr("Stop") : tr("Start"));
+    startStop_->setAccessibleName(on ? tr("Stop sharing") : tr("Start sharing"));
     if (!on) {
         url_->clear();
         qr_->clear();

@@ -49,6 +49,7 @@ class ShareWindow final : public QDialog {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void nameControls();
     void showState(const QString& problem = {});
     void runCommand(const PageCommand& command);
 

@@ -13,6 +13,7 @@
 #include "files/SafeFileIo.h"
 #include "ui/Measurement.h"
 #include "ui/WindowDialogs.h"
+#include "ui/access/WindowKey.h"
 
 namespace ravemo {
 namespace {
@@ -68,6 +69,10 @@ CalibrationDialog::CalibrationDialog(Measurement& measurement, WindowDialogs& di
     auto* load = buttons->addButton(tr("Load calibration..."), QDialogButtonBox::ActionRole);
     buttons->addButton(save_, QDialogButtonBox::ActionRole);
     buttons->addButton(clear_, QDialogButtonBox::ActionRole);
+    SetAccessibleText(load, load->text(), tr("Read a saved calibration file (.cal) and apply it"));
+    SetAccessibleText(save_, save_->text(),
+                      tr("Make the calibration from the three sweeps, save it and apply it"));
+    SetAccessibleText(clear_, clear_->text(), tr("Stop correcting the sweeps"));
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(save_, &QPushButton::clicked, this, &CalibrationDialog::chooseSaveFile);
@@ -148,6 +153,15 @@ void CalibrationDialog::showState() {
                             : sweeps_[i] ? tr("swept")
                                          : tr("not swept yet"));
         buttons_[i]->setEnabled(!waitingFor_);
+        // The state beside the button, read with it: a screen reader moving from button to
+        // button never meets the labels.
+        const QString state = waiting      ? tr("Sweeping it now.")
+                              : sweeps_[i] ? tr("Swept.")
+                                           : tr("Not swept yet.");
+        SetAccessibleText(buttons_[i], buttons_[i]->text(),
+                          tr("%1 Connect the %2 where the antenna will be connected, then press: "
+                             "one whole sweep of it is kept")
+                              .arg(state, QLatin1String(kNames[i])));
     }
     save_->setEnabled(!waitingFor_ && sweeps_[0] && sweeps_[1] && sweeps_[2]);
     const Calibration* calibration = measurement_.calibration();

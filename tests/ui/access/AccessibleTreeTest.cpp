@@ -1,13 +1,20 @@
+#include <algorithm>
 #include <map>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 #include <QAccessible>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
 #include <QWidget>
 
 #include "ui/access/AccessRig.h"
+#include "ui/cable/CableWindow.h"
 #include "ui/chart/ChartWidget.h"
+#include "ui/share/ShareWindow.h"
+#include "ui/tuning/CalibrationDialog.h"
 #include "ui/tuning/TuningChartWidget.h"
 
 namespace ravemo {
@@ -25,6 +32,7 @@ bool isControl(QAccessible::Role role) {
         case QAccessible::Slider:
         case QAccessible::Table:
         case QAccessible::Chart:
+        case QAccessible::Graphic:
         case QAccessible::ButtonMenu:
             return true;
         default:
@@ -35,46 +43,64 @@ bool isControl(QAccessible::Role role) {
 struct Control {
     QAccessibleInterface* access;
     QString objectName;
+    QString name;
 };
 
-// The visible controls under `root` as a screen reader walks them; a table's cells are its own.
+// The visible controls under `root` as a screen reader walks them, and whatever takes the
+// focus (a selectable label); a table's cells are its own.
 void collect(QAccessibleInterface* root, std::vector<Control>& out) {
     for (int i = 0; i < root->childCount(); ++i) {
         QAccessibleInterface* child = root->child(i);
         if (child == nullptr || child->state().invisible) continue;
-        if (isControl(child->role())) out.push_back({child, child->object()->objectName()});
+        if (isControl(child->role()) || child->state().focusable) {
+            out.push_back({child, child->object()->objectName(), child->text(QAccessible::Name)});
+        }
         if (child->role() != QAccessible::Table) collect(child, out);
     }
 }
 
-std::vector<Control> controlsOf(std::initializer_list<QWidget*> windows) {
-    std::vector<Control> controls;
-    for (QWidget* window : windows)
-        collect(QAccessible::queryAccessibleInterface(window), controls);
-    return controls;
-}
-
-TEST(AccessibleTree, EveryVisibleControlOfBothWindowsHasANameOfItsOwn) {
+// The main and tuning windows and the three windows opened from the tuning window (the Cable
+// window, the calibration dialog and the share window, sharing on 127.0.0.1).
+TEST(AccessibleTree, EveryVisibleControlOfEveryWindowHasANameOfItsOwn) {
     test::AccessRig rig(QStringLiteral("sim:dipole:7.1"), 300, "6", "8");
     rig.main->controls().Check9->click();  // marker 2's readouts shown too
     rig.tick();
-    const std::vector<Control> controls = controlsOf({rig.main.get(), rig.tuning});
-    std::map<QString, int> names;
-    for (const Control& c : controls) {
-        const QString name = c.access->text(QAccessible::Name);
-        EXPECT_FALSE(name.trimmed().isEmpty()) << c.objectName.toStdString();
-        ++names[name];
+    rig.tuning->openCableWindow();
+    rig.tuning->showCalibration();
+    ShareWindow& share = ShareWindow::showFor(*rig.tuning, rig.main->measurement());
+    share.addressBox().setCurrentIndex(share.addressBox().findData(QStringLiteral("127.0.0.1")));
+    share.start();
+    const QString url = share.server().pageUrls().value(0);
+    ASSERT_FALSE(url.isEmpty());
+
+    std::vector<Control> controls;
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{rig.main.get(), rig.tuning, rig.tuning->cableWindow(),
+                                         rig.tuning->findChild<CalibrationDialog*>(), &share}) {
+        std::vector<Control> own;
+        collect(QAccessible::queryAccessibleInterface(window), own);
+        // A name tells the controls of one window apart; another window may repeat it.
+        std::map<QString, int> names;
+        for (const Control& c : own) {
+            EXPECT_FALSE(c.name.trimmed().isEmpty())
+                << window->objectName().toStdString() << ": " << c.objectName.toStdString() << " "
+                << c.access->role();
+            ++names[c.name];
+        }
+        for (const auto& [name, count] : names) EXPECT_EQ(count, 1) << name.toStdString();
+        controls.insert(controls.end(), own.begin(), own.end());
     }
-    for (const auto& [name, count] : names) EXPECT_EQ(count, 1) << name.toStdString();
-    // Before this work 16 of the 44 had one; now every one, marker 2's row included.
-    EXPECT_GE(controls.size(), 60U);
+    // Before this work 16 of the main and tuning windows' 44 had one; now every one of the
+    // five windows', marker 2's row included.
+    EXPECT_GE(controls.size(), 80U);
 
     struct Expected {
-        const char* objectName;
+        const char* control;  // its object name, or its name where it has no object name
         QAccessible::Role role;
         const char* name;
         const char* description;  // a part of it
     };
+    const std::string address = url.toStdString();
     const Expected expected[] = {
         {"Text3", QAccessible::EditableText, "SWR at marker 1", ""},
         {"Text10", QAccessible::EditableText, "Return loss at marker 2", "dB"},
@@ -87,27 +113,52 @@ TEST(AccessibleTree, EveryVisibleControlOfBothWindowsHasANameOfItsOwn) {
         {"Picture1", QAccessible::Chart, "Sweep chart", "Sweep from 6.0000 to 8.0000 MHz"},
         {"TuningChart", QAccessible::Chart, "Tuning chart", "1 dip: 7.1"},
         {"SmithChart", QAccessible::Chart, "Smith chart", "At the deepest dip, 7.1"},
+        {"Far end", QAccessible::ComboBox, "Far end", "open or shorted"},
+        {"Velocity factor", QAccessible::EditableText, "Velocity factor", "0.1 to 1"},
+        {"DistanceToFault", QAccessible::Chart, "Distance to fault plot",
+         "Distance to fault: reflection along the line from 0 to"},
+        {"Sweep the short", QAccessible::PushButton, "Sweep the short", "Not swept yet."},
+        {"Clear calibration", QAccessible::PushButton, "Clear calibration", "Stop correcting"},
+        {"Address", QAccessible::ComboBox, "Address", "network address"},
+        {"Port", QAccessible::SpinBox, "Port", "any free one"},
+        {"Stop sharing", QAccessible::PushButton, "Stop sharing", "closing this window"},
+        // The address as text equivalent of the code, and on the selectable label.
+        {"QR code of the page address", QAccessible::Graphic, "QR code of the page address",
+         address.c_str()},
+        {"Page address", QAccessible::StaticText, "Page address", address.c_str()},
     };
     for (const Expected& e : expected) {
-        const auto found = std::find_if(controls.begin(), controls.end(), [&e](const Control& c) {
-            return c.objectName == QLatin1String(e.objectName);
+        const QString key = QString::fromUtf8(e.control);
+        const auto found = std::find_if(controls.begin(), controls.end(), [&key](const Control& c) {
+            return c.objectName == key || (c.objectName.isEmpty() && c.name == key);
         });
-        ASSERT_NE(found, controls.end()) << e.objectName;
-        EXPECT_EQ(found->access->role(), e.role) << e.objectName;
-        EXPECT_EQ(found->access->text(QAccessible::Name), e.name);
+        ASSERT_NE(found, controls.end()) << e.control;
+        EXPECT_EQ(found->access->role(), e.role) << e.control;
+        EXPECT_EQ(found->name, QString::fromUtf8(e.name));
         EXPECT_TRUE(found->access->text(QAccessible::Description).contains(e.description))
-            << found->access->text(QAccessible::Description).toStdString();
+            << e.control << ": " << found->access->text(QAccessible::Description).toStdString();
     }
     // The readout's value is what it shows; a combo box's value is its choice.
     const auto value = [&controls](const char* objectName) {
         for (const Control& c : controls) {
-            if (c.objectName == QLatin1String(objectName))
+            if (c.objectName == QLatin1String(objectName) || c.name == QLatin1String(objectName))
                 return c.access->text(QAccessible::Value);
         }
         return QString();
     };
     EXPECT_EQ(value("Text3"), rig.main->controls().Text3->text());
     EXPECT_EQ(value("Region"), QStringLiteral("IARU region 1"));
+    EXPECT_EQ(value("Far end"), QStringLiteral("Open"));
+    // A label named by its purpose still tells what it shows.
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(&share.statusLine())
+                    ->text(QAccessible::Description)
+                    .startsWith(QStringLiteral("On: no phone")));
+    // The cable's box is read by what it asks for.
+    rig.tuning->cableWindow()->knownBox().setCurrentIndex(0);
+    QAccessibleInterface* known =
+        QAccessible::queryAccessibleInterface(&rig.tuning->cableWindow()->knownValueBox());
+    EXPECT_EQ(known->text(QAccessible::Name), QStringLiteral("Cable length"));
+    EXPECT_EQ(known->text(QAccessible::Description), QStringLiteral("metres, such as 23.4"));
 }
 
 // The tables are tables to a screen reader: rows, columns, headers, cells.

@@ -9,12 +9,14 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "analysis/SimulatedSweep.h"
 #include "common/LineTransform.h"
 #include "support/ScriptedDialogs.h"
 #include "ui/UiTestSupport.h"
+#include "ui/access/TextEquivalent.h"
 #include "ui/cable/CableWindow.h"
 #include "ui/tuning/TuningRig.h"
 #include "ui/tuning/TuningToolBar.h"
@@ -52,6 +54,13 @@ TEST(CableWindow, OpenedByItsKeyItMeasuresTheSweptCable) {
     ASSERT_TRUE(cable->measurement().lengthM);
     EXPECT_NEAR(*cable->measurement().lengthM, 23.4, 0.02 * 23.4);
     EXPECT_TRUE(cable->findings().toPlainText().contains(QStringLiteral("the open end")));
+    // The plot in words for a screen reader: the open end, a rise of impedance, at 23.4 m.
+    const QString words =
+        TextEquivalent(*cable->findChild<QWidget*>(QStringLiteral("DistanceToFault")));
+    const QRegularExpressionMatch end =
+        QRegularExpression(QStringLiteral(R"(([\d.]+) m, \+0\.\d+, the open end)")).match(words);
+    ASSERT_TRUE(end.hasMatch()) << words.toStdString();
+    EXPECT_NEAR(end.captured(1).toDouble(), 23.4, 0.02 * 23.4);
 
     // The length known instead: the velocity factor found.
     cable->knownBox().setCurrentIndex(0);
