@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
 
 #include "cli/DoctorCommand.h"
+#include "support/FileBytes.h"
 
 namespace ravemo {
 namespace {
@@ -23,18 +23,17 @@ struct DoctorRun {
         dir.mkpath("dev");
         dir.mkpath("bin");
         dir.mkpath("share/ravemo");
-        QFile settings(dir.filePath(installed ? "share/ravemo/ravemo.ini" : "bin/ravemo.ini"));
-        if (!settings.open(QIODevice::WriteOnly)) return -1;
-        settings.write(installed ? "" : "[PORTSETTING]\nAddress1=888\n");
-        settings.close();
+        if (!test::WriteFileBytes(
+                dir.filePath(installed ? "share/ravemo/ravemo.ini" : "bin/ravemo.ini"),
+                installed ? "" : "[PORTSETTING]\nAddress1=888\n")) {
+            return -1;
+        }
         if (portReady) {
             for (const auto& [file, text] :
                  {std::pair{"proc/modules", "ppdev 1 0\n"},
                   std::pair{"proc/sys/dev/parport/parport0/base-addr", "888\t1912\n"},
                   std::pair{"dev/parport0", ""}}) {
-                QFile f(dir.filePath(file));
-                if (!f.open(QIODevice::WriteOnly)) return -1;
-                f.write(text);
+                if (!test::WriteFileBytes(dir.filePath(file), text)) return -1;
             }
         }
         PortSystem system;

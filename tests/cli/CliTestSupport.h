@@ -13,6 +13,7 @@
 #include <QTextStream>
 
 #include "cli/CliCommands.h"
+#include "support/FileBytes.h"
 
 namespace ravemo {
 
@@ -72,13 +73,9 @@ class CliRun {
     const QString& out() const { return out_; }
     const QString& err() const { return err_; }
     void writeFile(const QString& name, const QByteArray& bytes) const {
-        QFile file(path(name));
-        if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+        test::WriteFileBytes(path(name), bytes);
     }
-    QByteArray fileBytes(const QString& name) const {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray fileBytes(const QString& name) const { return test::ReadFileBytes(path(name)); }
 
   private:
     QTemporaryDir dir_;

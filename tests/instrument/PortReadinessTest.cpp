@@ -14,6 +14,7 @@
 
 #include "instrument/LoadedModules.h"
 #include "instrument/PortReadiness.h"
+#include "support/FileBytes.h"
 
 namespace ravemo {
 namespace {
@@ -88,16 +89,11 @@ TEST_P(PortReadiness, SaysWhatHoldsAndWhatToType) {
     const QTemporaryDir root;
     const QDir dir(root.path());
     for (const char* folder : {"proc/sys/dev/parport", "sys/module", "dev"}) dir.mkpath(folder);
-    QFile modules(dir.filePath("proc/modules"));
-    ASSERT_TRUE(modules.open(QIODevice::WriteOnly));
-    modules.write(c.modules);
-    modules.close();
+    ASSERT_TRUE(test::WriteFileBytes(dir.filePath("proc/modules"), c.modules));
     if (c.ppdevBuiltIn) dir.mkpath("sys/module/ppdev");
     for (const auto& [name, mode] : c.ports) {
-        dir.mkpath(QStringLiteral("proc/sys/dev/parport/%1").arg(name));
-        QFile base(dir.filePath(QStringLiteral("proc/sys/dev/parport/%1/base-addr").arg(name)));
-        ASSERT_TRUE(base.open(QIODevice::WriteOnly));
-        base.write(mode);
+        ASSERT_TRUE(test::WriteFileBytes(
+            dir.filePath(QStringLiteral("proc/sys/dev/parport/%1/base-addr").arg(name)), mode));
     }
     std::uint32_t deviceGroup = getgid();
     for (const auto& [name, mode] : c.devices) {

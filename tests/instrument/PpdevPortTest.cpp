@@ -4,7 +4,6 @@
 
 #include <QBuffer>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "instrument/DirectIoPort.h"
@@ -12,6 +11,7 @@
 #include "instrument/PpdevPort.h"
 #include "instrument/TracingPort.h"
 #include "support/FakePortCalls.h"
+#include "support/FileBytes.h"
 
 namespace ravemo {
 namespace {
@@ -22,10 +22,7 @@ class FakeParports : public ::testing::Test {
     QString proc() const { return root.filePath("parport"); }
     QString dev() const { return root.filePath("dev"); }
     void addPort(const QString& name, const QByteArray& baseAddr) {
-        ASSERT_TRUE(QDir().mkpath(proc() + "/" + name));
-        QFile file(proc() + "/" + name + "/base-addr");
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(baseAddr);
+        ASSERT_TRUE(test::WriteFileBytes(proc() + "/" + name + "/base-addr", baseAddr));
     }
     QTemporaryDir root;
 };

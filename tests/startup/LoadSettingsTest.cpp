@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QHash>
 #include <QTemporaryDir>
 
 #include "startup/LoadSettings.h"
+#include "support/FileBytes.h"
 
 namespace ravemo {
 namespace {
@@ -25,11 +25,9 @@ auto Fields(const Settings& s) {
 class LoadSettingsTest : public ::testing::Test {
   protected:
     SettingsLoad load(const QByteArray& content, const QLocale& locale = kUnitedStates) {
-        QFile file(folder_.filePath("ravemo.ini"));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(content);
-        file.close();
-        return LoadSettings(file.fileName(), locale);
+        const QString path = folder_.filePath("ravemo.ini");
+        EXPECT_TRUE(test::WriteFileBytes(path, content));
+        return LoadSettings(path, locale);
     }
 
     QTemporaryDir folder_;

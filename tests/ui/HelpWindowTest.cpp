@@ -6,17 +6,11 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 
+#include "support/FileBytes.h"
 #include "ui/UiTestSupport.h"
 
 namespace ravemo {
 namespace {
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // The manual beside the program wins over the installed one; without either the window says
 // where it looked.
@@ -31,9 +25,9 @@ TEST(HelpWindow, ShowsTheManualBesideTheProgramOrInTheShareFolderOrWhereItLooked
     EXPECT_TRUE(missing.contains("not found"));
     EXPECT_TRUE(missing.contains(QDir::cleanPath(beside)));
     const QString shared = root.filePath("share/ravemo/help/index.html");
-    writeFile(shared, "<p>installed</p>");
+    ASSERT_TRUE(test::WriteFileBytes(shared, "<p>installed</p>"));
     EXPECT_EQ(HelpWindow::findManual(bin), QDir::cleanPath(shared));
-    writeFile(beside, "<h1>Ravemo manual</h1>");
+    ASSERT_TRUE(test::WriteFileBytes(beside, "<h1>Ravemo manual</h1>"));
     EXPECT_EQ(HelpWindow::findManual(bin), QDir::cleanPath(beside));
     EXPECT_TRUE(HelpWindow(bin).browser()->toPlainText().contains("Ravemo manual"));
 }

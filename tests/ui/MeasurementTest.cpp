@@ -1,12 +1,10 @@
 #include "ui/Measurement.h"
 
-#include <deque>
 #include <optional>
 #include <vector>
 
 #include <gtest/gtest.h>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "analysis/SweepSamples.h"
@@ -20,7 +18,9 @@
 #include "instrument/DipoleModel.h"
 #include "instrument/SimulatedInstrument.h"
 #include "support/FakeCurveControls.h"
+#include "support/FileBytes.h"
 #include "support/RecordingCanvas.h"
+#include "support/ScriptedDialogs.h"
 #include "sweep/PlainSweepControls.h"
 #include "ui/UiTestSupport.h"
 
@@ -39,60 +39,12 @@ class SharedControls final : public PlainSweepControls, public FileCommandContro
     void setFullSweepValue(int value) override { fullSweep = value; }
 };
 
-// A port whose accesses all fail while `failing` is set.
-struct FailingPort final : PortIo {
-    bool failing = true;
-    std::uint64_t accesses = 0;
-    std::uint64_t failed = 0;
-
-    void write(std::uint16_t, std::uint8_t) override { read(0); }
-    std::uint8_t read(std::uint16_t) override {
-        ++accesses;
-        failed += failing ? 1 : 0;
-        return 0;
-    }
-    std::uint64_t failedAccesses() const override { return failed; }
-};
-
-// The dialogs of the file and colour commands: files answered from a script, errors recorded,
-// no colour ever picked.
-struct ScriptedDialogs final : FileDialog, MessageReporter, ColourDialog, ColourTargets {
-    struct Answer {
-        bool accept = true;
-        QString fileName;
-        int chosenFilterIndex = 0;  // 0: the preselected entry
-    };
-    std::deque<Answer> answers;
-    std::vector<QString> messages;
-    std::vector<QString> questions;
-    bool yes = false;
-    int index = 1;
-    QString name;
-
-    void setFilter(const QString&) override {}
-    void setFilterIndex(int i) override { index = i; }
-    int filterIndex() const override { return index; }
-    QString fileName() const override { return name; }
-    bool showOpen() override { return show(); }
-    bool showSave() override { return show(); }
-    void reportError(const QString&, const QString& text) override { messages.push_back(text); }
-    bool askYesNo(const QString&, const QString& text) override {
-        questions.push_back(text);
-        return yes;
-    }
+// No colour is ever picked: the colour commands are tested in files/.
+struct NoColours final : ColourDialog, ColourTargets {
     std::optional<std::uint32_t> pickColour() override { return std::nullopt; }
     void setLabelTextColour(ColourLabel, std::uint32_t) override {}
     void setButtonBackground(ColourButton, std::uint32_t) override {}
     void setMarkerLineColour(MarkerLine, std::uint32_t) override {}
-
-  private:
-    bool show() {
-        const Answer answer = answers.front();
-        answers.pop_front();
-        name = answer.fileName;
-        if (answer.chosenFilterIndex != 0) index = answer.chosenFilterIndex;
-        return answer.accept;
-    }
 };
 
 // A measurement on plain fakes of every window-side seam.
@@ -103,14 +55,18 @@ struct MeasurementRig {
         test::uiApplication();
         measurement = std::make_unique<Measurement>(
             test::smallSweep(), std::move(backEnd),
-            MeasurementSeams{controls, curves, chart, controls, dialog, dialog, dialog, dialog},
+            MeasurementSeams{controls, curves, chart, controls, *fileDialog, *reporter, colours,
+                             colours},
             locale);
     }
 
     SharedControls controls;
     test::FakeCurveControls curves;
     test::RecordingCanvas chart;
-    ScriptedDialogs dialog;
+    test::ScriptedDialogs dialog;
+    std::unique_ptr<FileDialog> fileDialog = dialog.makeFileDialog(nullptr);
+    std::unique_ptr<MessageReporter> reporter = dialog.makeReporter(nullptr);
+    NoColours colours;
     std::unique_ptr<Measurement> measurement;
 };
 
@@ -136,14 +92,10 @@ TEST(Measurement, ObserversSetLimitsInTheUsersLocaleAndHearOfEachSweep) {
     EXPECT_EQ(finished, 2);
 }
 
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 TEST(Measurement, TheStatusSaysWhenPortAccessesFailedDuringTheLastSweep) {
-    auto failing = std::make_unique<FailingPort>();
-    FailingPort& port = *failing;
+    auto failing = std::make_unique<test::RecordingPort>();
+    test::RecordingPort& port = *failing;
+    port.setFailing(true);
     OpenedPort backEnd = test::simulatedBackEnd(std::move(failing));
     backEnd.description = QStringLiteral("test port");
     backEnd.simulated = false;
@@ -155,13 +107,13 @@ TEST(Measurement, TheStatusSaysWhenPortAccessesFailedDuringTheLastSweep) {
     EXPECT_FALSE(m.statusIsWarning());
 
     // Only the sweep's failures count, not those of the synthesiser clear before it.
-    const std::uint64_t before = port.accesses;
+    const std::uint64_t before = port.accesses().size();
     m.tick();
     EXPECT_EQ(m.statusText(),
               QStringLiteral("Instrument: test port\n%1 port accesses failed during the last "
                              "sweep: the readings are not a measurement. Check the cable and "
                              "the adapter.")
-                  .arg(port.accesses - before));
+                  .arg(port.accesses().size() - before));
     EXPECT_TRUE(m.statusIsWarning());
     EXPECT_EQ(changes, 1);
     // Its zeros would read as a near-perfect match: no curve, readout or analysis takes them.
@@ -177,16 +129,16 @@ TEST(Measurement, TheStatusSaysWhenPortAccessesFailedDuringTheLastSweep) {
     // Saved, the sweep file keeps its format and its readings stay unmeasured when read back.
     QTemporaryDir folder;
     const QString saved = QDir(folder.path()).filePath("failed.vec");
-    rig.dialog.answers.push_back({true, saved, 1});
+    rig.dialog.accept(saved, 1);
     ASSERT_EQ(m.save(), FileCommandOutcome::Done);
-    const QByteArray bytes = readFile(saved);
+    const QByteArray bytes = test::ReadFileBytes(saved);
     EXPECT_EQ(bytes.size(), VecFileSize(10));
     const VecDecodeResult back = DecodeVecFile(bytes, 10);
     ASSERT_TRUE(back.contents);
     EXPECT_TRUE(SamplesFromSweep(back.contents->data, 1).samples.empty());
     rig.controls.hold = 0;
 
-    port.failing = false;
+    port.setFailing(false);
     m.tick();
     EXPECT_EQ(m.statusText(), "Instrument: test port");
     EXPECT_FALSE(m.statusIsWarning());
@@ -198,15 +150,16 @@ TEST(Measurement, TheStatusSaysWhenPortAccessesFailedDuringTheLastSweep) {
     EXPECT_EQ(Measurement::portFailureNoticeFor(1).left(22), "1 port access failed d");
 }
 
-// A sweep of 3 to 20 MHz in ten steps as the engine leaves it once its limits have settled.
-QByteArray sweepFileOf3To20MHz() {
+// A sweep of 3 to 20 MHz in ten steps as the engine leaves it once its limits have settled,
+// written to `path`.
+void WriteSweepOf3To20MHz(const QString& path) {
     SweepData data(10);
     for (std::size_t i = 0; i <= 10; ++i) {
         data.DdsWords[i] = TuningWord(static_cast<double>(i) * 1.7e6 + 3e6);
         data.ReturnLossSamples[i] = static_cast<float>(300 + i);
         data.PhaseSamples[i] = static_cast<float>(500 - i);
     }
-    return EncodeVecFile(data, {3.0F, 20.0F});
+    ASSERT_TRUE(test::WriteFileBytes(path, EncodeVecFile(data, {3.0F, 20.0F})));
 }
 
 TEST(Measurement, OpenUnderFullSweepKeepsTheFilesLimitsThroughTicksAndTheNextSave) {
@@ -215,16 +168,13 @@ TEST(Measurement, OpenUnderFullSweepKeepsTheFilesLimitsThroughTicksAndTheNextSav
     QTemporaryDir folder;
     const QString opened = QDir(folder.path()).filePath("a.vec");
     const QString saved = QDir(folder.path()).filePath("b.vec");
-    QFile file(opened);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(sweepFileOf3To20MHz());
-    file.close();
+    WriteSweepOf3To20MHz(opened);
 
     rig.controls.fullSweep = 1;
     m.tick();
     ASSERT_EQ(rig.controls.upperLimit, "30");
 
-    rig.dialog.answers.push_back({true, opened, 0});
+    rig.dialog.accept(opened);
     ASSERT_EQ(m.open(), FileCommandOutcome::Done);
 
     // The second tick takes the file's step too.
@@ -232,10 +182,9 @@ TEST(Measurement, OpenUnderFullSweepKeepsTheFilesLimitsThroughTicksAndTheNextSav
     m.tick();
     EXPECT_EQ(rig.controls.lowerLimit, "3");
     EXPECT_EQ(rig.controls.upperLimit, "20");
-    rig.dialog.answers.push_back({true, saved, 1});
+    rig.dialog.accept(saved, 1);
     ASSERT_EQ(m.save(), FileCommandOutcome::Done);
-    EXPECT_EQ(readFile(saved), readFile(opened));
-    EXPECT_TRUE(rig.dialog.messages.empty());
+    EXPECT_EQ(test::ReadFileBytes(saved), test::ReadFileBytes(opened));
 }
 
 // Sweeping elsewhere replaces readings opened from a file: only after a Yes.
@@ -244,11 +193,8 @@ TEST(Measurement, SweepingOtherLimitsAsksBeforeReplacingReadingsOpenedFromAFile)
     Measurement& m = *rig.measurement;
     QTemporaryDir folder;
     const QString opened = QDir(folder.path()).filePath("a.vec");
-    QFile file(opened);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(sweepFileOf3To20MHz());
-    file.close();
-    rig.dialog.answers.push_back({true, opened, 0});
+    WriteSweepOf3To20MHz(opened);
+    rig.dialog.accept(opened);
     ASSERT_EQ(m.open(), FileCommandOutcome::Done);
     m.tick();  // held: the file's readings stay
 
@@ -272,12 +218,6 @@ TEST(Measurement, SweepingOtherLimitsAsksBeforeReplacingReadingsOpenedFromAFile)
     EXPECT_TRUE(m.sweepLimitsMHz(7.0, 7.2));
     EXPECT_EQ(rig.dialog.questions.size(), 2U);
 }
-
-}  // namespace
-}  // namespace ravemo
-
-namespace ravemo {
-namespace {
 
 OpenedPort NoisyDipole() {
     return test::simulatedBackEnd(std::make_unique<SimulatedInstrument>(

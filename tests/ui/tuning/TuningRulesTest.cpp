@@ -7,6 +7,7 @@
 
 #include "analysis/AmateurBands.h"
 #include "plot/ReferenceShift.h"
+#include "support/FileBytes.h"
 #include "ui/tuning/SweepAroundLimits.h"
 #include "ui/tuning/TuningPreferences.h"
 
@@ -96,10 +97,8 @@ TEST(TuningPreferences, RoundTripThroughTheirOwnFileAndDefaultsForAnythingElse) 
     EXPECT_EQ(LoadTuningPreferences(path), chosen);
 
     // Values by hand that the window never writes keep their defaults.
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("[view]\nregion=4\nswrScale=7\nrightAxis=Z\ntargetMHz=-3\n");
-    file.close();
+    ASSERT_TRUE(
+        test::WriteFileBytes(path, "[view]\nregion=4\nswrScale=7\nrightAxis=Z\ntargetMHz=-3\n"));
     EXPECT_EQ(LoadTuningPreferences(path), TuningPreferences{});
     EXPECT_EQ(LoadTuningPreferences(folder.filePath("missing.ini")), TuningPreferences{});
 }

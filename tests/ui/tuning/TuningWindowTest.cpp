@@ -22,6 +22,7 @@
 #include <QTimer>
 
 #include "files/VecFile.h"
+#include "support/FileBytes.h"
 #include "support/ScriptedDialogs.h"
 #include "ui/UiTestSupport.h"
 #include "ui/tuning/BandsPanel.h"
@@ -128,10 +129,8 @@ TEST(TuningWindow, SweepingADipUnderHoldMeasuresTheNewLimitsAndAsksBeforeReplaci
 
     // Readings opened from a file: a No keeps them, held, under their own limits.
     const QString path = rig.folder.filePath("kept.vec");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(EncodeVecFile(rig.main->measurement().data(), {6.8F, 7.41F}));
-    file.close();
+    ASSERT_TRUE(
+        test::WriteFileBytes(path, EncodeVecFile(rig.main->measurement().data(), {6.8F, 7.41F})));
     rig.dialogs.accept(path);
     ASSERT_EQ(rig.main->measurement().open(), FileCommandOutcome::Done);
     ASSERT_TRUE(hold.isChecked());
@@ -178,10 +177,7 @@ TEST(TuningWindow, AReferenceShowsTheShiftAndAFileThatIsNoSweepIsRefusedByName) 
     SweepData saved = rig.main->measurement().data();
     for (double& word : saved.DdsWords) word -= TuningWord(200e3);
     const QString path = rig.folder.filePath("lower.vec");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(EncodeVecFile(saved, {0.8F, 49.8F}));
-    file.close();
+    ASSERT_TRUE(test::WriteFileBytes(path, EncodeVecFile(saved, {0.8F, 49.8F})));
     QAction& load = rig.tuning->toolBar().loadReferenceAction();
     rig.dialogs.cancel();
     load.trigger();
@@ -192,10 +188,7 @@ TEST(TuningWindow, AReferenceShowsTheShiftAndAFileThatIsNoSweepIsRefusedByName) 
         << shift->text().toStdString();
 
     const QString bad = rig.folder.filePath("short.vec");
-    QFile badFile(bad);
-    ASSERT_TRUE(badFile.open(QIODevice::WriteOnly));
-    badFile.write("12345");
-    badFile.close();
+    ASSERT_TRUE(test::WriteFileBytes(bad, "12345"));
     rig.dialogs.accept(bad);
     load.trigger();
     const std::vector<QString> shown = rig.dialogs.takeMessages();
@@ -231,9 +224,7 @@ TEST(TuningWindow, TheReportAndThePictureShowWhatTheWindowShows) {
     EXPECT_FALSE(QFile::exists(rig.folder.filePath("antenna")));
     ASSERT_TRUE(rig.saveReportAs(rig.folder.filePath("picture"), 2).empty());
     EXPECT_TRUE(QFile::exists(rig.folder.filePath("picture.png")));
-    QFile file(html);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QString text = QString::fromUtf8(file.readAll());
+    const QString text = QString::fromUtf8(test::ReadFileBytes(html));
     for (const QString& expected :
          {QStringLiteral("<h1>antenna</h1>"), QStringLiteral("simulated instrument"),
           QStringLiteral("IARU region 2"), QStringLiteral("Trim for 7.0500 MHz"),
@@ -277,8 +268,7 @@ TEST(TuningWindow, RemembersItsChoicesInItsOwnFile) {
     EXPECT_EQ(remembered.paneSizes.size(), 4U);
 
     // Where they cannot be kept (a file stands where the folder should be), the user is told.
-    QFile blocker(rig.folder.filePath("blocker"));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(test::WriteFileBytes(rig.folder.filePath("blocker"), {}));
     const QString unwritable = rig.folder.filePath("blocker/tuning.ini");
     TuningWindow blocked(rig.main->measurement(), rig.dialogs, test::kLocale, unwritable);
     blocked.show();
@@ -342,9 +332,8 @@ TEST(TuningWindow, TheFeedlineMovesEveryFigureToTheAntennaAndEveryViewSaysSo) {
     }
     const QString report = rig.folder.filePath("fed.html");
     ASSERT_TRUE(rig.saveReportAs(report).empty());
-    QFile file(report);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(file.readAll().contains("<th>Figures</th><td>at the antenna, through 20 m"));
+    EXPECT_TRUE(
+        test::ReadFileBytes(report).contains("<th>Figures</th><td>at the antenna, through 20 m"));
     // A feedline that names no line is marked and moves nothing.
     type("coax:20");
     EXPECT_EQ(rig.tuning->analysis().dips.at(0).bottom.swr, atAnalyser);
