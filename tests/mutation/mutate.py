@@ -63,9 +63,10 @@ MUTANTS = [
      "-returnLoss / kDbPerRatioDecade", "files"),
     ("files/FileCommands.cpp", "std::fabs(*value) > std::numeric_limits<float>::max()", "false",
      "files"),
-    ("files/SafeFileIo.cpp", "if (!file.flush() || file.error() != QFileDevice::NoError) return cancelled(file);",
-     "file.flush();", "files"),
-    ("files/SafeFileIo.cpp", "if (!file.commit()) return file.errorString();", "file.commit();", "files"),
+    ("files/SafeFileIo.cpp", "if (!writeAll(file.fd(), bytes) || ::fsync",
+     "if ((static_cast<void>(writeAll(file.fd(), bytes)), false) || ::fsync", "files"),
+    ("files/SafeFileIo.cpp", "if (exists && !S_ISREG(node.st_mode)) {", "if (false) {", "files"),
+    ("files/SafeFileIo.cpp", "if (exists && ::fchmod(", "if (false && ::fchmod(", "files"),
     # settings
     ("startup/LoadSettings.cpp", "QStringLiteral(\"Step\"), kStepDefault, 1, kInt16Max",
      "QStringLiteral(\"Step\"), kStepDefault, 0, kInt16Max", "startup"),
