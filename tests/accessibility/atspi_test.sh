@@ -17,7 +17,7 @@ skip() {
     echo "atspi: skipped: $1" >&2
     exit 77
 }
-for tool in xvfb-run dbus-run-session dbus-daemon; do
+for tool in Xvfb dbus-run-session dbus-daemon; do
     command -v "$tool" >/dev/null 2>&1 || skip "$tool is missing (install xvfb and dbus)"
 done
 [[ -x $launcher ]] || skip "$launcher is missing (install at-spi2-core)"
@@ -33,7 +33,7 @@ chmod 700 "$XDG_RUNTIME_DIR"
 
 # Inside the virtual display and the private session bus: the accessibility bus, the
 # program, the walk; whatever was started is stopped on every way out.
-xvfb-run -a -s "-screen 0 1600x1200x24" dbus-run-session -- bash -c '
+"$here/../support/virtual_display.sh" 1600x1200x24 dbus-run-session -- bash -c '
     set -u
     launcher=$1 program=$2 python=$3 walker=$4 log=$5
     pids=()

@@ -10,6 +10,7 @@ set -u
 
 program=${1:?usage: sound_e2e.sh PATH/TO/ravemo PATH/TO/ravemo-cli}
 cli=${2:?usage: sound_e2e.sh PATH/TO/ravemo PATH/TO/ravemo-cli}
+here=$(cd "$(dirname "$0")" && pwd)
 python=/usr/bin/python3  # the system's, which has numpy; not a user's own python first on PATH
 rate=16000
 tone_seconds=4
@@ -21,7 +22,7 @@ for tool in pulseaudio parec pactl; do
         exit 77
     fi
 done
-for tool in xvfb-run "$python"; do
+for tool in Xvfb "$python"; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "sound_e2e: $tool is missing" >&2
         exit 1
@@ -91,7 +92,7 @@ record_run() {
     printf '[view]\ntargetMHz=7.1\n[aural]\n%s\n' "$aural" >"$XDG_CONFIG_HOME/ravemo/tuning.ini"
     parec -d ravemo_null.monitor --format=s16le --rate=$rate --channels=1 --raw >"$out" &
     recorder_pid=$!
-    xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
+    "$here/../support/virtual_display.sh" 1280x1024x24 sh -c '
         "$1" --no-splash --tuning --settings "$2" --port "sim:$3" >"$4" 2>&1 &
         pid=$!
         sleep "$5"

@@ -8,7 +8,7 @@ program=${1:?usage: smoke.sh PATH/TO/ravemo OUTPUT.png}
 shot=${2:?usage: smoke.sh PATH/TO/ravemo OUTPUT.png}
 seconds=${RAVEMO_SMOKE_SECONDS:-4}
 
-for tool in xvfb-run import identify; do
+for tool in Xvfb import identify; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "smoke: $tool is missing (install xvfb and imagemagick)" >&2
         exit 1
@@ -24,7 +24,7 @@ trap 'rm -f "$log"; rm -rf "$runtime"' EXIT
 export XDG_RUNTIME_DIR="$runtime"
 
 # Inside the virtual display: start, wait, shoot, stop the program we started.
-xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
+"$(dirname "$0")/../support/virtual_display.sh" 1280x1024x24 sh -c '
     "$1" --no-splash --port sim >"$4" 2>&1 &
     pid=$!
     sleep "$3"
