@@ -251,7 +251,8 @@ MUTANTS = [
     ("watch/WatchMessage.cpp", "const std::size_t end = (span + 1) * count / spans;",
      "const std::size_t end = begin + 1;", "watch"),
     ("watch/QrCode.cpp", "text += QChar(0x2580);  // upper half", "text += QChar(0x2584);", "watch"),
-    ("ui/share/ShareWindow.cpp", "server_.setCommandsAllowed(allowed);", "server_.setCommandsAllowed(true);",
+    ("ui/share/ShareWindow.cpp", "server_.setCommandsAllowed(allowed);",
+     "static_cast<void>(allowed);\n        server_.setCommandsAllowed(true);",
      "share"),
 ]
 
