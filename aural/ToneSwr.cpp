@@ -1,7 +1,8 @@
 #include "aural/ToneSwr.h"
 
 #include <algorithm>
-#include <cmath>
+
+#include "analysis/NearestSample.h"
 
 namespace ravemo {
 namespace {
@@ -21,14 +22,8 @@ std::optional<double> ToneSwr(const AntennaSamples& set, std::optional<double> t
             [](const AntennaSample& a, const AntennaSample& b) { return SwrOf(a) < SwrOf(b); });
         return SwrOf(*lowest);
     }
-    const double hz = *targetHz;
-    if (hz < samples.front().hz || hz > samples.back().hz) return std::nullopt;
-    const auto above = std::lower_bound(
-        samples.begin(), samples.end(), hz,
-        [](const AntennaSample& sample, double value) { return sample.hz < value; });
-    if (above == samples.begin()) return SwrOf(*above);
-    const auto below = std::prev(above);
-    return SwrOf(std::fabs(above->hz - hz) < std::fabs(hz - below->hz) ? *above : *below);
+    const std::optional<AntennaSample> atTarget = SampleWithinSweep(samples, *targetHz);
+    return atTarget ? std::optional<double>(SwrOf(*atTarget)) : std::nullopt;
 }
 
 }  // namespace ravemo

@@ -7,7 +7,7 @@
 #include <QFontMetricsF>
 
 #include "plot/FrequencyLabels.h"
-#include "plot/NearestSample.h"
+#include "analysis/NearestSample.h"
 
 namespace ravemo {
 namespace {

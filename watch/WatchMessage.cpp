@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include "analysis/NearestSample.h"
 #include "plot/AnalysisJsonParts.h"
 
 namespace ravemo {
@@ -38,13 +39,9 @@ QJsonValue Lowest(const std::vector<AntennaSample>& samples) {
 }
 
 QJsonValue AtTarget(const std::vector<AntennaSample>& samples, std::optional<double> targetHz) {
-    if (!targetHz || samples.empty()) return QJsonValue();
-    if (*targetHz < samples.front().hz || *targetHz > samples.back().hz) return QJsonValue();
-    const auto nearest = std::min_element(
-        samples.begin(), samples.end(), [&](const AntennaSample& a, const AntennaSample& b) {
-            return std::fabs(a.hz - *targetHz) < std::fabs(b.hz - *targetHz);
-        });
-    return Point(*nearest);
+    if (!targetHz) return QJsonValue();
+    const std::optional<AntennaSample> sample = SampleWithinSweep(samples, *targetHz);
+    return sample ? Point(*sample) : QJsonValue();
 }
 
 // Each span of the sweep by its lowest SWR, so that a narrow dip is never thinned away.

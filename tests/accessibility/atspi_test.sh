@@ -44,7 +44,7 @@ chmod 700 "$XDG_RUNTIME_DIR"
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 \
         "$program" --no-splash --port sim:dipole:7.1 >"$log" 2>&1 &
     pids+=($!)
-    if ! timeout 25 "$python" "$walker"; then
+    if ! timeout 50 "$python" "$walker"; then
         echo "atspi: the program said:" >&2
         cat "$log" >&2
         exit 1

@@ -122,7 +122,8 @@ def on_event(event):
 
 
 def main():
-    app = wait_for("Ravemo on the accessibility bus", application)
+    # A first start after a build (cold caches, a busy machine) can take a while.
+    app = wait_for("Ravemo on the accessibility bus", application, seconds=30)
     main_window = wait_for("main window", lambda: window(app, "Ravemo "))
     tuning_button = by_name(controls(main_window), "Tuning", pyatspi.ROLE_PUSH_BUTTON)
     act(tuning_button, "Press", "press", "click")

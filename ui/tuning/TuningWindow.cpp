@@ -20,7 +20,7 @@
 #include "files/report/AntennaReport.h"
 #include "files/report/ReportFile.h"
 #include "files/report/ReportPictures.h"
-#include "plot/NearestSample.h"
+#include "analysis/NearestSample.h"
 #include "plot/ReferenceShift.h"
 #include "plot/TuningTables.h"
 #include "plot/Verdicts.h"

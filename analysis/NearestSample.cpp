@@ -1,4 +1,4 @@
-#include "plot/NearestSample.h"
+#include "analysis/NearestSample.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,6 +14,14 @@ std::optional<AntennaSample> NearestSample(const std::vector<AntennaSample>& sam
     if (above == samples.end()) return samples.back();
     const auto below = above - 1;
     return (hz - below->hz <= above->hz - hz) ? *below : *above;
+}
+
+std::optional<AntennaSample> SampleWithinSweep(const std::vector<AntennaSample>& samples,
+                                               double hz) {
+    if (samples.empty() || !(hz >= samples.front().hz && hz <= samples.back().hz)) {
+        return std::nullopt;
+    }
+    return NearestSample(samples, hz);
 }
 
 }  // namespace ravemo
