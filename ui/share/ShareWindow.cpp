@@ -179,10 +179,7 @@ void ShareWindow::publishLatest() {
     if (!server_.running()) return;
     // A hidden tuning window does not analyse: ask it to, so the page is never behind.
     if (!tuning_.isVisible()) tuning_.analyseLatestSweep();
-    AnalysisOptions options;
-    options.maxDips = TuningWindow::kListedDips;
-    options.region = tuning_.toolBar().region();
-    options.targetHz = tuning_.toolBar().targetHz();
+    const AnalysisOptions options = tuning_.analysisOptions();
     const BackEndInfo& backEnd = measurement_.backEnd();
     WatchDataState state = WatchDataState::Live;
     if (!measurement_.portFailureNotice().isEmpty()) {

@@ -83,6 +83,8 @@ class TuningWindow final : public QMainWindow {
     const AntennaAnalysis& analysis() const { return analysis_; }
     // The latest sweep's samples at the plane the feedline bar chooses, as analysed.
     const AntennaSamples& liveSamples() const { return live_; }
+    // What the analysis of the latest sweep was asked for: dips listed, band region, target.
+    AnalysisOptions analysisOptions() const;
     const TuningHistory& history() const { return history_; }
     // Starts the history afresh on another clock (tests control time with it).
     void setHistoryClock(TuningHistory::Clock clock) { history_ = TuningHistory(std::move(clock)); }
@@ -140,7 +142,6 @@ class TuningWindow final : public QMainWindow {
     void chooseReferenceFile();
     void chooseReportFile();
     void setReference(std::optional<AntennaSamples> set, QString name);
-    AnalysisOptions analysisOptions() const;
 
     Measurement& measurement_;
     WindowDialogs& dialogs_;
